@@ -1,0 +1,38 @@
+// The host interface's editor face: what the shell's dispatcher calls for
+// the editor opcodes. User-interface thread only.
+#pragma once
+
+#include "host/VstInterface.h"
+
+class AudioEffect;
+
+// A key as the host reports it.
+struct KeyCode {
+    int32_t character;
+    unsigned char virt;     // virtual key
+    unsigned char modifier; // modifier bits
+};
+
+class AEffEditor {
+public:
+    explicit AEffEditor(AudioEffect* effect) : effect(effect) {}
+    virtual ~AEffEditor() = default;
+
+    virtual AudioEffect* getEffect() { return effect; }
+    virtual bool getRect(ERect** rect) = 0;
+    virtual bool open(void* parent) {
+        systemWindow = parent;
+        return false;
+    }
+    virtual void close() { systemWindow = nullptr; }
+    virtual bool isOpen() { return systemWindow != nullptr; }
+    virtual void idle() {}
+    virtual bool onKeyDown(KeyCode& /*key*/) { return false; }
+    virtual bool onKeyUp(KeyCode& /*key*/) { return false; }
+    virtual bool onWheel(float /*distance*/) { return false; }
+    virtual bool setKnobMode(VstInt32 /*mode*/) { return false; }
+
+protected:
+    AudioEffect* effect;
+    void* systemWindow = nullptr;
+};

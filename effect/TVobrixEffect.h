@@ -1,0 +1,35 @@
+// The bass amplifier: nine controls, drive, four band levelers, tone
+// sections and an output limiter, drawn on its own panel.
+#pragma once
+
+#include "AmpChain.h"
+#include "Panel.h"
+#include "runtime/TVobrix.h"
+
+class TVobrixEffect : public TVobrix {
+public:
+    TVobrixEffect();
+    ~TVobrixEffect() override = default;
+
+    static constexpr uint32_t kUniqueId = 0x47525631; // 'GRV1'
+    static constexpr int kSliderCount = 9;
+
+    // State: construction, open and the saved chunk (TVobrixEffect.cpp).
+    void doOpen() override;
+    void doSerialize() override;
+    // Copies the sliders to the knobs, then runs the control update.
+    void doSlider() override;
+
+    // Sound (TVobrixEffectSound.cpp).
+    void doInit() override;
+    void doBlock() override;
+    void doSample() override;
+    // Derived values, control filters and leveler times from sliders 1 to 9.
+    void controlUpdate();
+
+    // Panel (TVobrixEffectPanel.cpp).
+    void doGraphics() override;
+
+    AmpChain amp;
+    Panel panel;
+};

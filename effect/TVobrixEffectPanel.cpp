@@ -1,0 +1,3 @@
+#include "TVobrixEffect.h"
+
+void TVobrixEffect::doGraphics() {}

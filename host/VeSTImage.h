@@ -1,0 +1,10 @@
+// The owned box behind an image handle of the shell's image services.
+#pragma once
+
+namespace VSTGUI {
+class CBitmap;
+}
+
+struct VeSTImage {
+    VSTGUI::CBitmap* bitmap = nullptr; // one reference held
+};

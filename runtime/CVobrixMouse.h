@@ -1,0 +1,13 @@
+// The mouse as the editor last reported it (written on the user-interface thread).
+#pragma once
+
+#include "CVobrixGraphics.h"
+#include "SharedValue.h"
+
+class CVobrixMouse : public CVobrixGraphics {
+public:
+    // Bits: 1 left, 2 right, 4 Control, 8 Shift, 16 Alt, 64 middle.
+    SharedValue mouseButtons{0.0};
+    SharedValue mouseX{0.0};
+    SharedValue mouseY{0.0};
+};

@@ -1,0 +1,7 @@
+#include "CVobrixSliders.h"
+
+#include "Numeric.h"
+
+SharedValue& CVobrixSliders::slider(double number) {
+    return sliderValues[static_cast<size_t>(vobrix::toIndex(number) & (kSliderCount - 1))];
+}

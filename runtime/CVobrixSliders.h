@@ -1,0 +1,23 @@
+// Slider values by slider number, in the slider's own units.
+#pragma once
+
+#include "CVobrixVeST.h"
+#include "SharedValue.h"
+
+#include <array>
+
+class CVobrixSliders : public CVobrixVeST {
+public:
+    static constexpr int kSliderCount = 128;
+
+    virtual ~CVobrixSliders() = default;
+
+    // Slider hook: after a value moved. Runs on whichever thread changed it.
+    virtual void doSlider() {}
+
+    // The effect's own code reads sliders by a double number: low 7 bits of toIndex.
+    SharedValue& slider(double number);
+
+    // Written by the host thread, read by the audio and editor threads.
+    std::array<SharedValue, kSliderCount> sliderValues{};
+};

@@ -1,0 +1,27 @@
+// The runtime's numeric conventions: every value is a double; doubles become
+// indexes by nudging 0.0001 away from zero and truncating, and compare equal
+// within a fixed tolerance.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+namespace vobrix {
+
+constexpr double kIndexNudge = 0.0001;
+constexpr double kEqualTolerance = 0.00001;
+
+// Saturates instead of overflowing: a NaN gives 0, huge values the int32 limits.
+inline int32_t toIndex(double x) {
+    const double nudged = x >= 0.0 ? x + kIndexNudge : x - kIndexNudge;
+    if (!(nudged == nudged)) return 0;
+    if (nudged >= 2147483647.0) return INT32_MAX;
+    if (nudged <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(nudged);
+}
+
+inline bool nearlyEqual(double a, double b) { return std::fabs(a - b) < kEqualTolerance; }
+
+inline bool isZero(double a) { return std::fabs(a) < kEqualTolerance; }
+
+} // namespace vobrix
