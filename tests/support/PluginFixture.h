@@ -1,0 +1,24 @@
+// Loads the built plug-in once per test program and creates instances
+// through its entry, as a host does.
+#pragma once
+
+#include "hostlib/TestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class PluginFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        library = testhost::PluginLibrary::load(testhost::builtPluginPath(), &error);
+        ASSERT_NE(library, nullptr) << error;
+    }
+    static void TearDownTestSuite() { library.reset(); }
+
+    void SetUp() override { ASSERT_TRUE(host.create(library->entry("VSTPluginMain"))); }
+
+    static inline std::unique_ptr<testhost::PluginLibrary> library;
+    testhost::Host host;
+};
