@@ -1,0 +1,32 @@
+// The plug-in's embedded resources: the panel's PNG files, compiled into
+// the library and found by number (or by file name), so nothing has to be
+// installed beside the plug-in.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace VSTGUI {
+
+struct ResourceData {
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+
+    bool found() const { return data != nullptr && size > 0; }
+};
+
+// Nothing found answers an empty ResourceData.
+ResourceData findResource(int32_t id);
+ResourceData findResource(const char* name);
+
+// One row of the table that the build generates from resources/.
+struct ResourceEntry {
+    int32_t id;
+    const char* name;
+    const uint8_t* data;
+    size_t size;
+};
+extern const ResourceEntry kEmbeddedResources[];
+extern const size_t kEmbeddedResourceCount;
+
+} // namespace VSTGUI
