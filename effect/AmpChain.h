@@ -1,7 +1,86 @@
-// Placeholder of the amplifier's signal chain; replaced by the DSP work.
+// The amplifier's signal chain: input high-pass, drive, four leveled bands,
+// tone sections and the crest-factor limiter, in 64-bit floating point.
+//
+// Threads. The coefficient set is designed on whichever thread runs the
+// effect's doInit or control update and handed to the audio thread whole;
+// the audio thread adopts the newest set at the start of each block
+// (beginBlock), so a block never runs on a half-written set. The audio thread
+// owns the running state. The panel reads the meter values below from the
+// user-interface thread; they are relaxed atomics.
 #pragma once
+
+#include "dsp/ChainCoefficients.h"
+#include "dsp/ChainState.h"
+#include "dsp/NoiseSource.h"
+#include "dsp/Published.h"
+#include "runtime/SharedValue.h"
+
+#include <atomic>
+
+// The host values the effect keeps copies of (read at init and per block).
+// Only the sample rate is used by the chain; the rest are carried for the
+// effect's own script-like state.
+struct HostValues {
+    SharedValue sampleRate, inputCount, blockSize, tempo;
+    SharedValue timeSigNumerator, timeSigDenominator;
+    SharedValue transport; // 1 playing, plus 4 when recording
+    SharedValue musicalPosition;
+};
 
 class AmpChain {
 public:
-    void open() {}
+    // Longest run the block form processes in one go; longer blocks are
+    // processed in pieces of this size.
+    static constexpr int kChunkFrames = 128;
+
+    // Open state: every coefficient, state, meter and the noise generator back
+    // to the start. Only while no other thread uses the chain (effOpen).
+    void open();
+
+    // Any thread but the audio thread; published whole, picked up by the
+    // audio thread at its next block.
+    void designFixed(double sampleRate);
+    void designControls(const dsp::ControlValues& controls);
+
+    // Audio thread, once per host block before its samples: adopts the
+    // newest coefficients, starts over from the open state if the state went
+    // non-finite, refreshes the displayed gains, draws the noise offset.
+    void beginBlock();
+
+    // Audio thread. The reference form, one sample at a time, exactly in the
+    // order of the signal flow; answers the output for both channels.
+    double processSample(double input);
+    // Audio thread. The same chain stage by stage over a block; results equal
+    // those of processSample sample for sample. `out` may equal `in`.
+    void processBlock(const double* in, double* out, int frames);
+
+    // Panel side (any thread). Band 0..3; the meters show these.
+    double displayedGain(int band) const { return displayed[band].load(); }
+    // 1 after a sample went over the limiter's threshold, else 0.
+    double clipFlag() const { return clip.load(std::memory_order_relaxed); }
+    void clearClipFlag() { clip.store(0.0, std::memory_order_relaxed); }
+    // Reads and clears in one step, so a clip raised in between is not lost.
+    double takeClipFlag() { return clip.exchange(0.0, std::memory_order_relaxed); }
+    // The signal entering the band split at the last sample of the last block.
+    double bandSplitInput() const { return splitInputShown.load(); }
+
+    // Audio thread (and tests): what the chain runs on and with.
+    const dsp::ChainCoefficients& coefficients() const { return published.current(); }
+    const dsp::ChainState& state() const { return running; }
+    double noiseOffset() const { return noise; }
+
+    HostValues host;
+
+private:
+    void runChunk(const dsp::ChainCoefficients& c, const double* in, double* out, int frames);
+
+    dsp::Published<dsp::ChainCoefficients> published;
+    dsp::ChainState running;
+    dsp::NoiseSource noiseSource;
+    double noise = 0.0;       // offset added to every input sample of the block
+    double splitInput = 0.0;  // audio thread's own copy of the band-split input
+
+    SharedValue displayed[dsp::kBandCount];
+    SharedValue splitInputShown;
+    std::atomic<double> clip{0.0};
 };

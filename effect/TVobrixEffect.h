@@ -24,6 +24,7 @@ public:
     void doInit() override;
     void doBlock() override;
     void doSample() override;
+    bool processBlock(double* const* channels, int32_t channelCount, int32_t frames) override;
     // Derived values, control filters and leveler times from sliders 1 to 9.
     void controlUpdate();
 

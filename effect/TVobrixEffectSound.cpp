@@ -1,6 +1,63 @@
 #include "TVobrixEffect.h"
 
-void TVobrixEffect::doInit() {}
-void TVobrixEffect::doBlock() {}
-void TVobrixEffect::doSample() {}
-void TVobrixEffect::controlUpdate() {}
+#include "host/VeSTServices.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Host values that are NaN or infinite are kept as 0.
+double finiteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
+
+constexpr double kRedrawRate = 30.0; // panel frames per second
+
+} // namespace
+
+void TVobrixEffect::doInit() {
+    HostValues& h = amp.host;
+    h.sampleRate = finiteOrZero(VeSTGetSampleRate(shell));
+    h.inputCount = finiteOrZero(VeSTGetNumInputs(shell));
+    h.blockSize = finiteOrZero(VeSTGetBlockSize(shell));
+    h.tempo = finiteOrZero(VeSTGetTempo(shell));
+    gfxRate = kRedrawRate;
+    amp.designFixed(h.sampleRate);
+}
+
+void TVobrixEffect::controlUpdate() {
+    double s[10] = {};
+    for (int number = 1; number <= kSliderCount; ++number)
+        s[number] = sliderValues[static_cast<size_t>(number)];
+    amp.designControls(dsp::ControlValues::fromSliders(s));
+}
+
+// The transport is refreshed for the effect's own copies only; the sound
+// does not depend on it.
+void TVobrixEffect::doBlock() {
+    HostValues& h = amp.host;
+    double tempo = 0.0, numerator = 0.0, denominator = 0.0;
+    VeSTGetTempoAndTimeSig(shell, &tempo, &numerator, &denominator);
+    h.tempo = tempo;
+    h.timeSigNumerator = numerator;
+    h.timeSigDenominator = denominator;
+    h.transport = VeSTIsPlaying(shell) + 4 * VeSTIsRecording(shell);
+    h.musicalPosition = VeSTGetPpqPos(shell);
+    amp.beginBlock();
+}
+
+// Mono in (slot 0), the same result on both outputs.
+void TVobrixEffect::doSample() {
+    const double out = amp.processSample(samples[0]);
+    samples[0] = out;
+    samples[1] = out;
+}
+
+bool TVobrixEffect::processBlock(double* const* channels, int32_t channelCount, int32_t frames) {
+    if (channelCount != 2) return false;
+    if (frames <= 0) return true;
+    amp.processBlock(channels[0], channels[0], frames);
+    std::copy(channels[0], channels[0] + frames, channels[1]);
+    // The slots end as the sample hook would leave them.
+    samples[0] = samples[1] = channels[0][frames - 1];
+    return true;
+}

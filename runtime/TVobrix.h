@@ -20,6 +20,15 @@ public:
     // Resume hook (processing switched on): doInit, then doSlider.
     virtual void doResume();
     virtual void doInit() {}
+    // Audio thread, optional: the sample hook's work over a whole run of
+    // frames at once, in place on one double buffer per channel, with results
+    // equal to calling doSample frame by frame. Answers false (touching
+    // nothing) when the effect has no block form; the shell then uses its
+    // per-frame loop.
+    virtual bool processBlock(double* const* /*channels*/, int32_t /*channelCount*/,
+                              int32_t /*frames*/) {
+        return false;
+    }
     // First successful state restore only: doInit. Counts every call.
     virtual void doInitOnce();
     // Draws the editor; only while the shell lends a draw context.

@@ -1,0 +1,55 @@
+// The crossover into four bands: below 80 Hz, 70–220 Hz, 220–1600 Hz and
+// above the presence frequency.
+#pragma once
+
+#include "Biquad.h"
+
+namespace dsp {
+
+constexpr int kBandCount = 4;
+
+struct BandSplitFilters {
+    BiquadCoeffs band1;    // F5 low-pass
+    BiquadCoeffs band2[2]; // F6 high-pass, F7 low-pass
+    BiquadCoeffs band3[2]; // F8 high-pass, F9 low-pass
+    BiquadCoeffs band4;    // C2 high-pass at the presence frequency
+};
+
+struct BandSplitState {
+    BiquadState band1, band2[2], band3[2], band4;
+};
+
+struct Bands {
+    double u[kBandCount];
+};
+
+inline Bands runBandSplit(const BandSplitFilters& f, BandSplitState& st, double s) {
+    return Bands{{runBiquad(f.band1, st.band1, s),
+                  runBiquad(f.band2[1], st.band2[1], runBiquad(f.band2[0], st.band2[0], s)),
+                  runBiquad(f.band3[1], st.band3[1], runBiquad(f.band3[0], st.band3[0], s)),
+                  runBiquad(f.band4, st.band4, s)}};
+}
+
+// The six filters with their state in registers for a block loop.
+class BandSplitRunner {
+public:
+    BandSplitRunner(const BandSplitFilters& f, BandSplitState& st)
+        : f5(f.band1, st.band1), f6(f.band2[0], st.band2[0]), f7(f.band2[1], st.band2[1]),
+          f8(f.band3[0], st.band3[0]), f9(f.band3[1], st.band3[1]), c2(f.band4, st.band4) {}
+
+    Bands operator()(double s) { return Bands{{f5(s), f7(f6(s)), f9(f8(s)), c2(s)}}; }
+
+    void store() const {
+        f5.store();
+        f6.store();
+        f7.store();
+        f8.store();
+        f9.store();
+        c2.store();
+    }
+
+private:
+    BiquadRunner f5, f6, f7, f8, f9, c2;
+};
+
+} // namespace dsp

@@ -1,0 +1,22 @@
+#include "ControlValues.h"
+
+#include <cmath>
+
+namespace dsp {
+
+ControlValues ControlValues::fromSliders(const double (&s)[10]) {
+    ControlValues v;
+    v.inputGain = std::pow(10.0, s[1] / 20);
+    v.outputGain = std::pow(10.0, s[2] / 20);
+    v.presenceFreq = (10 - s[3]) * 70 + 600;
+    v.dirtAmount = s[4] / 10;
+    v.bass = s[5];
+    v.middle = s[6];
+    v.treble = s[7];
+    v.releaseScale = (10 - s[8]) / 3 + 1;
+    v.levelerFloor = (10 - s[8]) / 20 + 0.5;
+    v.lowCutQ = 1 / (s[9] + 1.25) + 0.2;
+    return v;
+}
+
+} // namespace dsp
