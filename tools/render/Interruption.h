@@ -1,0 +1,10 @@
+// Ctrl-C and termination during a render end it cleanly, so that the
+// temporary output is removed instead of left behind.
+#pragma once
+
+namespace render {
+
+void catchInterruptions();
+bool interruptionRequested();
+
+} // namespace render
