@@ -1,0 +1,46 @@
+// gravelo-make-images <folder>: draws the five panel images and writes them
+// as knob.png, knob2.png, led.png, bg.png and knob3.png into the folder.
+#include "Background.h"
+#include "Knob.h"
+#include "Led.h"
+
+#include <cstdio>
+#include <string>
+
+using namespace gravelo::images;
+
+namespace {
+
+bool save(cairo_surface_t* surface, const std::string& folder, const char* name) {
+    const std::string path = folder + "/" + name;
+    const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) {
+        std::fprintf(stderr, "gravelo-make-images: cannot write %s: %s\n", path.c_str(),
+                     cairo_status_to_string(status));
+        return false;
+    }
+    std::printf("%s\n", path.c_str());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: gravelo-make-images <folder>\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    // Big knobs in bright aluminium, the tone knobs darker, the small trim
+    // knobs black with a silver cap.
+    const KnobLook big{rgb(235, 235, 232), rgb(120, 120, 118), rgb(34, 33, 32), 0.62};
+    const KnobLook tone{rgb(200, 200, 196), rgb(95, 95, 93), rgb(30, 29, 28), 0.58};
+    const KnobLook trim{rgb(215, 215, 212), rgb(105, 105, 103), rgb(22, 22, 22), 0.5};
+    bool ok = save(makeKnobStrip(80, 41, big), folder, "knob.png");
+    ok = save(makeKnobStrip(60, 31, tone), folder, "knob2.png") && ok;
+    ok = save(makeLedStrip(), folder, "led.png") && ok;
+    ok = save(makeBackground(), folder, "bg.png") && ok;
+    ok = save(makeKnobStrip(40, 31, trim), folder, "knob3.png") && ok;
+    return ok ? 0 : 1;
+}
