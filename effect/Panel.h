@@ -1,10 +1,67 @@
-// Placeholder of the panel's state; replaced by the panel work.
+// The amplifier's panel: drawn whole every frame by the graphics hook, with
+// knobs that are routines rather than widget objects. Each knob reads the
+// mouse snapshot, follows a vertical drag from its press point, draws its
+// film-strip frame and value label, and hands back its value for the slider.
+// User-interface thread only.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+class AmpChain;
 class TVobrix;
+
+// Per-knob values kept between frames.
+struct KnobState {
+    double value = 0.0; // the knob's copy of its slider
+    double valueAtPress = 0.0;
+    double yAtPress = 0.0;
+    double steps = 0.0;
+    double frameOffset = 0.0;
+    double resetValue = 0.0; // never set: Control-press resets to 0
+};
+
+// Where a knob sits and how it moves.
+struct KnobLayout {
+    int32_t slider;
+    double x, y, minimum, maximum, sens, size;
+    int32_t frames;
+    int32_t image;
+};
 
 class Panel {
 public:
-    void open() {}
-    void takeSliderValues(TVobrix& /*runtime*/) {}
+    static constexpr int kKnobCount = 9;
+    static const std::array<KnobLayout, kKnobCount> kKnobs;
+
+    // Everything back to 0 (the effect's open hook).
+    void open() { *this = Panel(); }
+    // The knobs take the slider values (the effect's slider hook).
+    void takeSliderValues(TVobrix& runtime);
+
+    // Background, knobs (writing their sliders), meters and limiter indicator.
+    void drawControls(TVobrix& runtime, AmpChain& amp);
+    // True once, after a knob moved: the control update must follow.
+    bool takeRecompute();
+    // The faint build label at the bottom left.
+    void drawBuildLabel(TVobrix& runtime);
+
+    double knobWidget(TVobrix& runtime, const KnobLayout& layout, KnobState& knob);
+    void levelMeter(TVobrix& runtime, double gain, double x, double y);
+    void limitLed(TVobrix& runtime, double clipFlag);
+
+    const KnobState& knob(int index) const { return knobs[static_cast<size_t>(index)]; }
+    double ledLevel() const { return level; }
+
+private:
+    void snapshotMouse(TVobrix& runtime);
+    void latchPressPoint();
+    bool pressInside(const KnobLayout& layout) const;
+
+    double mouseButtons = 0.0, mouseX = 0.0, mouseY = 0.0; // snapshot of this frame
+    double pressX = 0.0, pressY = 0.0;                     // 0 means not latched
+    bool recompute = false;
+    double level = 0.0; // limiter indicator, 0 to 1
+    std::array<KnobState, kKnobCount> knobs{};
 };

@@ -45,6 +45,3 @@ VstIntPtr VeSTGetHostProductString(CVeST* shell, char* text);
 VstIntPtr VeSTGetHostVendorVersion(CVeST* shell);
 VstIntPtr VeSTGetHostLanguage(CVeST* shell);
 
-// Image handles (no shell, no draw context needed); defined with the drawing services.
-VeSTImage* VeSTNewImage();
-VstInt32 VeSTReleaseImage(VeSTImage* handle);

@@ -16,4 +16,5 @@ class CVobrixFonts : public CVobrixFiles {
 public:
     std::map<int32_t, FontSlot> fontSlots;
     double textHeight = 0.0;
+    double currentFontIndex = 0.0;
 };

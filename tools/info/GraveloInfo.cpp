@@ -1,5 +1,5 @@
 // Prints what a host sees of a VST 2.x plug-in: identity, flags and parameters.
-#include "hostlib/TestHost.h"
+#include "TestHost.h"
 
 #include <cstdio>
 

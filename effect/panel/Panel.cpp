@@ -1,0 +1,167 @@
+#include "effect/Panel.h"
+
+#include "effect/AmpChain.h"
+#include "host/VeSTDrawingServices.h"
+#include "runtime/Numeric.h"
+#include "runtime/TVobrix.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int32_t kBackgroundImage = 3;
+constexpr int32_t kLedImage = 2;
+constexpr double kControlBit = 4.0;
+constexpr double kLabelSlot = 190000.0;
+constexpr double kPanelFontIndex = 1.0;
+
+struct MeterPosition {
+    double x, y;
+};
+constexpr MeterPosition kMeters[4] = {{200, 70}, {200, 81}, {200, 92}, {200, 103}};
+
+void setColour(TVobrix& runtime, double red, double green, double blue, double alpha) {
+    runtime.colour = DrawColour{red, green, blue, alpha};
+}
+
+// Memory cells 0 to 5 describe the blit: source x, y, width, height, then
+// destination x, y; cells 6 and 7 repeat the size.
+void blit(TVobrix& runtime, double image, double sourceX, double sourceY, double width, double height, double x,
+          double y) {
+    const double cells[8] = {sourceX, sourceY, width, height, x, y, width, height};
+    for (int k = 0; k < 8; ++k) runtime.mem(k) = cells[k];
+    runtime.blitRegion(image, 0.0);
+}
+
+double labelFormat(double sens) {
+    if (sens < 0.1) return 10005.0;
+    if (sens < 1.0) return 10004.0;
+    return 10003.0;
+}
+
+bool hasControl(double buttons) { return (vobrix::toIndex(buttons) & static_cast<int>(kControlBit)) != 0; }
+
+} // namespace
+
+const std::array<KnobLayout, Panel::kKnobCount> Panel::kKnobs = {{
+    {1, 40, 50, 0, 40, 0.5, 80, 41, 0},
+    {2, 480, 50, -20, 20, 0.5, 80, 41, 0},
+    {3, 50, 180, 0, 10, 0.2, 60, 31, 1},
+    {4, 490, 180, 0, 10, 0.2, 60, 31, 1},
+    {5, 200, 180, -6, 6, 0.1, 60, 31, 1},
+    {6, 270, 180, -6, 6, 0.1, 60, 31, 1},
+    {7, 340, 180, -6, 6, 0.1, 60, 31, 1},
+    {8, 435, 120, 0.1, 10, 0.1, 40, 31, 4},
+    {9, 130, 120, 0, 10, 0.1, 40, 31, 4},
+}};
+
+void Panel::takeSliderValues(TVobrix& runtime) {
+    for (size_t i = 0; i < kKnobs.size(); ++i) knobs[i].value = runtime.sliderValues[kKnobs[i].slider];
+}
+
+void Panel::snapshotMouse(TVobrix& runtime) {
+    mouseButtons = runtime.mouseButtons;
+    mouseX = runtime.mouseX;
+    mouseY = runtime.mouseY;
+}
+
+void Panel::latchPressPoint() {
+    if (mouseButtons == 0.0) {
+        pressX = pressY = 0.0;
+        return;
+    }
+    if (pressX == 0.0) pressX = mouseX;
+    if (pressY == 0.0) pressY = mouseY;
+}
+
+bool Panel::pressInside(const KnobLayout& k) const {
+    return k.x < pressX && pressX < k.x + k.size && k.y < pressY && pressY < k.y + k.size;
+}
+
+void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
+    snapshotMouse(runtime);
+    setColour(runtime, 0, 0, 0, 1);
+    runtime.penX = runtime.penY = 0.0;
+    runtime.selectFont(kPanelFontIndex, runtime.stringAt(10002), 11.9, 1);
+    runtime.textHeight = 14.0;
+    latchPressPoint();
+
+    const ImageSlot& background = runtime.image(kBackgroundImage);
+    blit(runtime, kBackgroundImage, 0, 0, background.width, background.height, runtime.penX, runtime.penY);
+
+    for (size_t i = 0; i < kKnobs.size(); ++i)
+        runtime.sliderValues[kKnobs[i].slider] = knobWidget(runtime, kKnobs[i], knobs[i]);
+    for (int band = 0; band < 4; ++band) levelMeter(runtime, amp.displayedGain(band), kMeters[band].x, kMeters[band].y);
+    limitLed(runtime, amp.takeClipFlag());
+}
+
+bool Panel::takeRecompute() {
+    const bool due = recompute;
+    recompute = false;
+    return due;
+}
+
+void Panel::drawBuildLabel(TVobrix& runtime) {
+    runtime.penX = 15.0;
+    runtime.penY = 257.0;
+    setColour(runtime, 1, 1, 1, 0.3);
+    runtime.selectFont(kPanelFontIndex, runtime.stringAt(10006), 9.35, 0);
+    runtime.textHeight = 11.0;
+    runtime.drawStringSlot(10000.0);
+}
+
+double Panel::knobWidget(TVobrix& runtime, const KnobLayout& k, KnobState& knob) {
+    knob.steps = (k.maximum - k.minimum) / k.sens;
+    if (!vobrix::isZero(knob.valueAtPress - knob.value)) recompute = true;
+    if (mouseButtons == 0.0) {
+        knob.yAtPress = mouseY;
+        knob.valueAtPress = knob.value;
+    }
+    double value = knob.value;
+    if (pressInside(k)) {
+        const double divisor = knob.steps < 50.0 ? 100.0 / knob.steps : 1.0;
+        value = knob.valueAtPress - k.sens * (mouseY - knob.yAtPress) / divisor;
+        if (hasControl(mouseButtons)) value = knob.resetValue;
+    }
+    // A value from a chunk may be anything; the knob keeps it within its range.
+    if (!(value >= k.minimum)) value = k.minimum;
+    if (value > k.maximum) value = k.maximum;
+    knob.value = value;
+
+    const double lastFrame = (k.frames - 1) * k.size;
+    knob.frameOffset = std::min(std::floor((value - k.minimum) * (k.frames / knob.steps) / k.sens) * k.size, lastFrame);
+    setColour(runtime, 0.8, 0.8, 0.8, 1);
+    blit(runtime, k.image, 0, knob.frameOffset, k.size, k.size, k.x, k.y);
+
+    runtime.formatString(kLabelSlot, labelFormat(k.sens), value);
+    const std::string& label = runtime.stringAt(kLabelSlot);
+    const double textWidth = VeSTGetStringWidth(runtime.shell, label.c_str());
+    runtime.penX = k.x + k.size * 0.5 - textWidth * 0.5;
+    runtime.penY = k.y + 5 + k.size - runtime.textHeight * 0.125 - 2;
+    runtime.setTextColour(1.0);
+    runtime.drawText(runtime.stringAt(kLabelSlot));
+    return value;
+}
+
+void Panel::levelMeter(TVobrix& runtime, double gain, double x, double y) {
+    // A gain that is not a number shows as unity rather than drawing nowhere.
+    double a = std::isfinite(gain) ? std::clamp(gain, 0.1, 10.0) : 1.0;
+    const double r = a >= 1.0 ? a : 1.0 / a;
+    const double red = std::min(1.0, r / 4.0);
+    setColour(runtime, red, 1.0 - red, 0.0, 0.7);
+    const double length = std::ceil(100.0 + 43.3 * std::log(a));
+    runtime.penX = x + 101;
+    runtime.penY = y + 2;
+    runtime.rectTo(x + length, y + 8);
+    setColour(runtime, 0.5, 0.5, 0.5, 1);
+    runtime.penX = x + 100;
+    runtime.penY = y;
+    runtime.rectTo(x + 101, y + 10);
+}
+
+void Panel::limitLed(TVobrix& runtime, double clipFlag) {
+    level = std::max(level - 0.05, std::min(clipFlag, 1.0));
+    setColour(runtime, 1, 1, 1, 1);
+    blit(runtime, kLedImage, 0, std::ceil(level * 9) * 6, 6, 6, 149, 79);
+}
