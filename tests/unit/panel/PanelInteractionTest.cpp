@@ -1,0 +1,115 @@
+#include "PanelPicture.h"
+#include "effect/TVobrixEffect.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int32_t kLeft = 2;
+constexpr int32_t kControl = 32;
+
+// The mouse as the view reports it, one frame drawn after each event.
+class PanelInteraction : public ::testing::Test {
+protected:
+    double slider(int n) { return picture.effect().sliderValues[n].load(); }
+    // The pointer arrives over the press point first, as a real one does:
+    // the knobs take the pointer's height while no button is held.
+    void press(double x, double y, int32_t buttons = kLeft) {
+        picture.mouseMoved(x, y, 0);
+        picture.drawFrame();
+        picture.mouseDown(x, y, buttons);
+        picture.drawFrame();
+    }
+    void drag(double x, double y) {
+        picture.mouseMoved(x, y, kLeft);
+        picture.drawFrame();
+    }
+    void release(double x, double y) {
+        picture.mouseUp(x, y, kLeft);
+        picture.drawFrame();
+    }
+    PanelPicture picture;
+};
+
+TEST_F(PanelInteraction, DraggingOutputUpRaisesItHalfADecibelPerPixel) {
+    picture.drawFrame();
+    press(520, 90);
+    drag(520, 70);
+    EXPECT_EQ(slider(2), 10.0);
+    release(520, 70);
+    press(520, 90);
+    drag(520, 80);
+    EXPECT_EQ(slider(2), 15.0) << "a second drag continues from the new value";
+    drag(520, 200);
+    EXPECT_EQ(slider(2), -20.0) << "clamped at the knob's minimum";
+    drag(300, 40);
+    EXPECT_EQ(slider(2), 20.0) << "the drag follows the pointer outside the knob";
+}
+
+TEST_F(PanelInteraction, ControlAtThePressResetsToZeroWithinRange) {
+    picture.effect().sliderValues[4] = 7.5;
+    picture.effect().doSlider();
+    picture.drawFrame();
+    press(520, 210, kLeft | kControl); // Dirt
+    EXPECT_EQ(slider(4), 0.0);
+    release(520, 210);
+    press(455, 140, kLeft | kControl); // Depth: 0 is below its range
+    EXPECT_EQ(slider(8), 0.1);
+}
+
+TEST_F(PanelInteraction, PressOutsideEveryKnobChangesNothing) {
+    picture.drawFrame();
+    const double before[3] = {slider(1), slider(2), slider(5)};
+    press(10, 10);
+    drag(80, 90);   // over Quorvel
+    drag(520, 60);  // over Output
+    drag(230, 200); // over Bass
+    EXPECT_EQ(slider(1), before[0]);
+    EXPECT_EQ(slider(2), before[1]);
+    EXPECT_EQ(slider(5), before[2]);
+}
+
+TEST_F(PanelInteraction, TheHostSeesAKnobMoveWhenItReadsTheParameter) {
+    picture.drawFrame();
+    press(520, 90);
+    drag(520, 70);
+    AEffect& e = picture.record();
+    char text[64] = {};
+    e.dispatcher(&e, effGetParamDisplay, 1, 0, text, 0.0f);
+    EXPECT_STREQ(text, "10.00");
+    EXPECT_FLOAT_EQ(e.getParameter(&e, 1), 0.75f);
+}
+
+TEST_F(PanelInteraction, ControlUpdateFollowsTheKnob) {
+    picture.drawFrame();
+    press(520, 90);
+    drag(520, 70); // the knob moves in this frame
+    drag(520, 70); // and the audio follows in the next one
+    picture.process(std::vector<float>(16)); // the audio thread adopts the new set at its next block
+    EXPECT_NEAR(picture.effect().amp.coefficients().controls.outputGain, std::pow(10.0, 10.0 / 20.0), 1e-12);
+}
+
+TEST_F(PanelInteraction, RestoredValueOutsideTheKnobIsClampedAtTheNextFrame) {
+    float chunk[65] = {-1000.0f};
+    chunk[5] = 123.0f;
+    chunk[8] = 8.0f;
+    AEffect& e = picture.record();
+    e.dispatcher(&e, effSetChunk, 0, sizeof chunk, chunk, 0.0f);
+    EXPECT_EQ(slider(5), 123.0);
+    picture.drawFrame();
+    EXPECT_EQ(slider(5), 6.0);
+}
+
+TEST_F(PanelInteraction, DrawBeforeTheFirstResumeKeepsTheSliders) {
+    TVobrixEffect& effect = picture.effect();
+    effect.sliderValues[2] = 5.0;
+    effect.doOpen(); // the knobs start from the sliders again
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 5.0);
+    EXPECT_EQ(slider(8), 8.0);
+}
+
+} // namespace
