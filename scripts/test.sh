@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
-# Installs, builds and runs the whole test suite: the normal build, then the
-# address + undefined-behaviour sanitizer build.
+# Installs, builds and runs the whole test suite: the normal build, the
+# address + undefined-behaviour sanitizer build, and the thread sanitizer
+# build of the programs that run threads against each other.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+
 bash scripts/build.sh build
 (cd build && ctest --output-on-failure -j2)
+
 bash scripts/build.sh build-asan -DGRAVELO_SANITIZE=address -DGRAVELO_BUILD_BENCH=OFF
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure -j2)
+
+threaded_tests=(dsp_concurrency_tests spectral_tables_once_tests)
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELO_SANITIZE=thread \
+    -DGRAVELO_BUILD_BENCH=OFF -DGRAVELO_BUILD_TOOLS=OFF >/dev/null
+cmake --build build-tsan -j2 --target "${threaded_tests[@]}"
+(cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure \
+    -R "^($(IFS='|'; echo "${threaded_tests[*]}"))\$")
