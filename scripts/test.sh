@@ -15,7 +15,7 @@ bash scripts/build.sh build-asan -DGRAVELO_SANITIZE=address -DGRAVELO_BUILD_BENC
 
 threaded_tests=(dsp_concurrency_tests spectral_tables_once_tests)
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELO_SANITIZE=thread \
-    -DGRAVELO_BUILD_BENCH=OFF -DGRAVELO_BUILD_TOOLS=OFF >/dev/null
+    -DGRAVELO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-tsan -j2 --target "${threaded_tests[@]}"
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure \
     -R "^($(IFS='|'; echo "${threaded_tests[*]}"))\$")
