@@ -8,6 +8,7 @@ packages=(
     libsndfile1-dev
     fonts-liberation2 fonts-liberation
     xvfb x11-utils valgrind
+    lsp-plugins-vst
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -44,6 +44,11 @@ class Probe {
 public:
     Probe(PluginHost& host, int index) : host(host), index(index), name(host.parameterName(index)) {
         label = trim(host.parameterLabel(index));
+        // Some plug-ins put the unit into the display ("-6.00 dB") instead.
+        const std::string display = trim(host.parameterDisplay(index));
+        char* end = nullptr;
+        std::strtod(display.c_str(), &end);
+        unit = end != display.c_str() ? lower(trim(end)) : std::string();
     }
     std::string display(float x) {
         host.setParameter(index, x);
@@ -57,7 +62,7 @@ public:
         const double value = std::strtod(wanted.c_str(), &end);
         if (end == wanted.c_str()) return std::nullopt;
         const std::string rest = lower(trim(end));
-        if (!rest.empty() && rest != lower(label)) return std::nullopt;
+        if (!rest.empty() && rest != lower(label) && rest != unit) return std::nullopt;
         return value;
     }
     bool matches(const std::string& display, const std::string& wanted) const {
@@ -69,6 +74,7 @@ public:
     const int index;
     const std::string name;
     std::string label;
+    std::string unit;
 };
 
 // The last x with pred true and the first with pred false, for pred(lo)
