@@ -1,0 +1,133 @@
+// The top container of the view tree and the owner of the editor's one
+// native window: a child window inside the window the host hands to the
+// editor. It turns the window's events into calls on the views, keeps the
+// view holding the mouse, the view under the pointer, the focus view and a
+// modal view, and paints damaged areas double-buffered.
+// User-interface thread only.
+#pragma once
+
+#include "CViewContainer.h"
+#include "platform/WindowBackend.h"
+
+#include <memory>
+
+namespace VSTGUI {
+
+class VSTGUIEditorInterface;
+
+// Told of the pointer entering and leaving views; optional.
+class IMouseObserver {
+public:
+    virtual void onMouseEntered(CView* view, CFrame* frame) = 0;
+    virtual void onMouseExited(CView* view, CFrame* frame) = 0;
+    virtual void onMouseDown(CFrame* frame, const ViewPoint& where) = 0;
+    virtual void onMouseMoved(CFrame* frame, const ViewPoint& where) = 0;
+
+protected:
+    ~IMouseObserver() = default;
+};
+
+class CFrame : public CViewContainer, private platform::WindowListener {
+public:
+    // parent: the host's native window; null makes a frame without window.
+    CFrame(const ViewRect& size, void* parent, VSTGUIEditorInterface* editor);
+    ~CFrame() override;
+
+    // ---- CView / CViewContainer (CFrame.cpp)
+    void draw(CDrawContext* context) override;
+    void drawRect(CDrawContext* context, const ViewRect& updateRect) override;
+    void invalidRect(const ViewRect& rect) override;
+    void invalid() override;
+    void setViewSize(const ViewRect& rect, bool invalidate = true) override;
+    bool isTypeOf(const char* name) const override;
+    // A frame owns a window and cannot be copied: answers null.
+    CView* copy() const override { return nullptr; }
+
+    // ---- input (CFrameInput.cpp)
+    CMouseEventResult onMouseDown(ViewPoint& where, const CButtonState& buttons) override;
+    CMouseEventResult onMouseUp(ViewPoint& where, const CButtonState& buttons) override;
+    CMouseEventResult onMouseMoved(ViewPoint& where, const CButtonState& buttons) override;
+    CMouseEventResult onMouseExited(ViewPoint& where, const CButtonState& buttons) override;
+    bool onWheel(const ViewPoint& where, const float& distance, const CButtonState& buttons) override;
+    bool onWheel(const ViewPoint& where, const CMouseWheelAxis& axis, const float& distance,
+                 const CButtonState& buttons) override;
+    int32_t onKeyDown(KeyCode& key) override;
+    int32_t onKeyUp(KeyCode& key) override;
+    // The legacy tracking loop for views that answer 0 to onMouseDown.
+    void mouse(CDrawContext* context, ViewPoint& where, CButtonState buttons = -1) override;
+    bool advanceNextFocusView(CView* view, bool reverse = false) override;
+    CView* getViewAtMouse() const override;
+
+    // ---- frame operations
+    bool isOpen() const { return open; }
+    // Updates dirty views, then drains the window's events and paints.
+    virtual void idle();
+    virtual void pumpEditorIdle();
+    virtual uint32_t getTicks() const;
+    virtual int32_t getKnobMode() const;
+    virtual bool getPosition(int32_t& x, int32_t& y) const;
+    virtual bool setSize(double width, double height);
+    virtual bool getSize(ViewRect& rect) const;
+    virtual bool setModalView(CView* view);
+    CView* getModalView() const { return modalView; }
+    virtual void beginEdit(int32_t index);
+    virtual void endEdit(int32_t index);
+    virtual bool getCurrentMouseLocation(ViewPoint& where) const;
+    virtual CButtonState getCurrentMouseButtons() const;
+    virtual void setCursor(int32_t type);
+    virtual void setFocusView(CView* view);
+    CView* getFocusView() const { return focusView; }
+    virtual void onViewRemoved(CView* view);
+    // There is no drop target on this window system yet: the flag is
+    // recorded while a window exists.
+    virtual bool setDropActive(bool active);
+    bool isDropActive() const { return dropActive; }
+    void setOpen(bool state) { open = state; }
+    bool getOpen() const { return open; }
+    // Marks dirty every child whose bounds meet rect.
+    void invalidate(const ViewRect& rect);
+    IMouseObserver* getMouseObserver() const { return mouseObserver; }
+    void setMouseObserver(IMouseObserver* observer) { mouseObserver = observer; }
+
+    VSTGUIEditorInterface* getEditor() const override { return editor; }
+    // A context on the window's back buffer (or one that draws nothing
+    // without a window); the caller forgets it.
+    CDrawContext* createDrawContext();
+    // True while the native window exists.
+    bool hasWindow() const { return window != nullptr && window->isAlive(); }
+    void* getSystemWindow() const { return systemWindow; }
+    void* getNativeWindow() const { return hasWindow() ? window->nativeHandle() : nullptr; }
+
+private:
+    // ---- platform::WindowListener
+    void windowPaint(const ViewRect& damaged) override;
+    CMouseEventResult windowMouseDown(ViewPoint where, CButtonState buttons) override;
+    void windowMouseUp(ViewPoint where, CButtonState buttons) override;
+    void windowMouseMoved(ViewPoint where, CButtonState buttons) override;
+    void windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance, CButtonState buttons) override;
+    void windowMouseLeft() override;
+    void windowDestroyed() override;
+
+    CMouseEventResult modalMouseDown(ViewPoint& where, const CButtonState& buttons);
+    CMouseEventResult trackMouseOver(ViewPoint& where, const CButtonState& buttons);
+    void notifyFocusContainers(CView* view, const char* message);
+
+    VSTGUIEditorInterface* editor;
+    IMouseObserver* mouseObserver = nullptr;
+    void* systemWindow;
+    CView* modalView = nullptr;
+    CView* focusView = nullptr;
+    CView* mouseOverView = nullptr;
+    bool firstDraw = true;
+    bool open = true;
+    bool dropActive = false;
+    bool trackingLeave = false;
+    // Inside the legacy tracking loop only paints are taken from the window,
+    // so no other mouse event re-enters the views meanwhile.
+    bool trackingMouse = false;
+    std::unique_ptr<platform::NativeWindow> window;
+    CDrawContext* drawContext = nullptr; // a context to reuse; none here
+    int32_t defaultCursor = platform::kCursorDefault;
+};
+
+} // namespace VSTGUI
