@@ -62,7 +62,7 @@ public:
     ArgumentCursor(int argc, const char* const* argv) : args(argv + 1, argv + argc) {}
     bool done() const { return position >= args.size(); }
     std::string next() { return args[position++]; }
-    std::string valueFor(const std::string& option, std::string& inlineValue, bool hasInline) {
+    std::string valueFor(const std::string& option, const std::string& inlineValue, bool hasInline) {
         if (hasInline) return inlineValue;
         if (done()) throw UsageError(option + " needs a value");
         return next();

@@ -37,14 +37,20 @@ public:
     }
     float float32() { return std::bit_cast<float>(int32()); }
     std::string text(size_t size) {
-        if (!has(size)) return overrun(), std::string();
         std::string result;
+        if (!has(size)) {
+            overrun();
+            return result;
+        }
         for (size_t i = 0; i < size && bytes[position + i] != 0; ++i) result += static_cast<char>(bytes[position + i]);
         position += size;
         return result;
     }
     std::vector<uint8_t> block(size_t size) {
-        if (!has(size)) return overrun(), std::vector<uint8_t>();
+        if (!has(size)) {
+            overrun();
+            return {};
+        }
         std::vector<uint8_t> result(bytes.begin() + static_cast<std::ptrdiff_t>(position),
                                     bytes.begin() + static_cast<std::ptrdiff_t>(position + size));
         position += size;
