@@ -21,7 +21,8 @@ struct BandLevelerState {
 inline double runBandLeveler(const BandLevelerCoeffs& c, BandLevelerState& s, double w,
                              double c20ms, double floor) {
     const double v = std::fabs(w) * c.k;
-    s.e1 = v > s.e1 ? v + c.attack * (s.e1 - v) : v + c.release * (s.e1 - v);
+    const double towards = v > s.e1 ? c.attack : c.release; // a select, not a branch
+    s.e1 = v + towards * (s.e1 - v);
     s.e2 = holdFollow(s.e1, s.e2, c20ms);
     s.e3 = holdFollow(s.e2, s.e3, c20ms);
     s.gain = 1.0 / (s.e3 + floor);

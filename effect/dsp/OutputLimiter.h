@@ -30,7 +30,8 @@ inline double runLimiter(OutputLimiterState& s, const Smoothing& sm, double y, d
                          bool& clipped) {
     const double K = std::max(std::fabs(y), threshold) / threshold;
     clipped = clipped || K > 1.0;
-    s.g1 = s.g1 < K ? K + sm.c1ms * (s.g1 - K) : K + sm.c60ms * (s.g1 - K);
+    const double towards = s.g1 < K ? sm.c1ms : sm.c60ms;
+    s.g1 = K + towards * (s.g1 - K);
     s.g2 = holdFollow(s.g1, s.g2, sm.c20ms);
     s.g3 = holdFollow(s.g2, s.g3, sm.c20ms);
     return y / std::max(s.g3, 1.0);

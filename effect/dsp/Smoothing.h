@@ -1,6 +1,7 @@
 // Sample-rate constants shared by the envelope followers of the chain.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -27,9 +28,11 @@ struct Smoothing {
 };
 
 // Peak-hold follower used twice after the leveler's and the limiter's first
-// envelope: rises at once, falls with the 20 ms coefficient.
+// envelope: rises at once (in > held gives in), else falls with the 20 ms
+// coefficient. With 0 ≤ c < 1 the falling value is below in exactly when in
+// > held, so the larger of the two is that choice, without a branch.
 inline double holdFollow(double in, double held, double c20ms) {
-    return in > held ? in : in + c20ms * (held - in);
+    return std::max(in, in + c20ms * (held - in));
 }
 
 } // namespace dsp
