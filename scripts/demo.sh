@@ -1,7 +1,30 @@
 #!/usr/bin/env bash
-# Installs, builds, and shows what a host sees of the plug-in.
+# The main job: installs what is needed, builds, installs the plug-in where
+# Linux hosts look for VST plug-ins, makes a DI bass demo, renders it through
+# each preset, and draws the panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh build -DGRAVELO_BUILD_TESTS=OFF
-./build/tools/gravelo-info build/Gravelo.so
+bash scripts/build.sh build -DGRAVELO_BUILD_TESTS=OFF -DGRAVELO_BUILD_BENCH=OFF
+
+mkdir -p "$HOME/.vst"
+cp build/Gravelo.so "$HOME/.vst/Gravelo.so"
+
+mkdir -p demo
+build/tools/gravelo-make-demo demo/di-bass.wav
+for preset in presets/*.fxp; do
+    name=$(basename "$preset" .fxp)
+    build/tools/gravelo-render --quiet --load-preset "$preset" demo/di-bass.wav "demo/out-$name.wav"
+done
+build/tools/gravelo-panel --preset presets/growl.fxp demo/panel.png >/dev/null
+
+echo
+build/tools/info/gravelo-info build/Gravelo.so
+echo
+echo "Plug-in installed:  $HOME/.vst/Gravelo.so"
+echo "DI demo:            demo/di-bass.wav"
+for preset in presets/*.fxp; do
+    name=$(basename "$preset" .fxp)
+    printf 'Rendered (%-7s)  demo/out-%s.wav\n' "$name" "$name"
+done
+echo "Panel picture:      demo/panel.png"

@@ -6,10 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-bash scripts/build.sh build
+bash scripts/build.sh build -DGRAVELO_BUILD_TESTS=ON -DGRAVELO_BUILD_BENCH=ON
 (cd build && ctest --output-on-failure -j2)
 
-bash scripts/build.sh build-asan -DGRAVELO_SANITIZE=address -DGRAVELO_BUILD_BENCH=OFF
+bash scripts/build.sh build-asan -DGRAVELO_SANITIZE=address -DGRAVELO_BUILD_TESTS=ON -DGRAVELO_BUILD_BENCH=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j2)
 
