@@ -30,9 +30,8 @@ struct DrawTarget {
     // The window's surface of the graphics library; for the Cairo backend a
     // cairo_surface_t* (for example from cairo_xlib_surface_create). The
     // context takes its own reference, so the caller may release its one at
-    // any time; the surface must be flushed by the caller after the context
-    // is forgotten if the backend needs that. Null: a context that draws
-    // nothing.
+    // any time, and flushes the surface when it is destroyed. Null: a
+    // context that draws nothing.
     void* surface = nullptr;
     // The native window (passed back to pointerQuery) and its top-left
     // corner on the screen, for getMouseLocation.
