@@ -3,15 +3,9 @@
 #pragma once
 
 #include "host/VstInterface.h"
+#include "toolkit/KeyCode.h"
 
 class AudioEffect;
-
-// A key as the host reports it.
-struct KeyCode {
-    int32_t character;
-    unsigned char virt;     // virtual key
-    unsigned char modifier; // modifier bits
-};
 
 class AEffEditor {
 public:

@@ -127,9 +127,9 @@ CView* CViewContainer::copy() const {
     container->backgroundOffset = backgroundOffset;
     container->drawInOffscreen = drawInOffscreen;
     for (CView* child : children) {
-        CView* twin = child->copy();
-        container->addView(twin);
-        twin->forget(); // the copy's list reference is the only one it needs
+        // The copy's creator reference passes to the new container, as for
+        // any child it releases with forget.
+        if (CView* twin = child->copy()) container->addView(twin);
     }
     return container;
 }
