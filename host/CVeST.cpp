@@ -98,8 +98,11 @@ bool CVeST::getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text)
 
 VstInt32 CVeST::processEvents(VstEvents* events) {
     if (events == nullptr) return 1;
+    // The record declares two entries but hosts append numEvents of them;
+    // indexing the declared array past 2 is undefined, the decayed pointer is not.
+    VstEvent* const* list = events->events;
     for (VstInt32 i = 0; i < events->numEvents; ++i) {
-        const VstEvent* event = events->events[i];
+        const VstEvent* event = list[i];
         if (event == nullptr || event->type != kVstMidiType) continue;
         VstMidiEvent& slot = midiRing[static_cast<size_t>(midiWriteIndex)];
         std::memcpy(&slot, event, sizeof slot);
