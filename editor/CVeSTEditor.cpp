@@ -1,18 +1,49 @@
 #include "CVeSTEditor.h"
 
+#include "CVeSTView.h"
 #include "host/CVeST.h"
+#include "toolkit/CFrame.h"
+
+using namespace VSTGUI;
 
 CVeSTEditor::CVeSTEditor(CVeST* owner, VstInt32 w, VstInt32 h)
     : AEffGUIEditor(owner), shell(owner), width(w), height(h) {
     rect = ERect{0, 0, static_cast<int16_t>(h), static_cast<int16_t>(w)};
 }
 
-CVeSTEditor::~CVeSTEditor() = default;
+// A host that deletes the plug-in with the editor still open gets the
+// window and its connection closed here rather than leaked.
+CVeSTEditor::~CVeSTEditor() { close(); }
 
-bool CVeSTEditor::open(void* /*parent*/) { return false; }
+bool CVeSTEditor::open(void* parent) {
+    if (frame != nullptr) close();
+    const ViewRect area(0, 0, width, height);
+    frame = new CFrame(area, parent, this);
+    if (!frame->hasWindow()) {
+        close();
+        return false;
+    }
+    view = new CVeSTView(area, shell);
+    frame->addView(view); // the frame releases the view when it goes
+    systemWindow = parent;
+    return true;
+}
 
-void CVeSTEditor::close() {}
+void CVeSTEditor::close() {
+    if (frame != nullptr) frame->forget();
+    frame = nullptr;
+    view = nullptr;
+    systemWindow = nullptr;
+}
 
-void CVeSTEditor::idle() {}
+void CVeSTEditor::idle() {
+    if (view != nullptr && frame != nullptr && shell != nullptr && shell->callbacks.onEditorIdle != nullptr)
+        shell->callbacks.onEditorIdle(shell);
+    AEffGUIEditor::idle();
+}
 
-bool CVeSTEditor::repaintView() { return false; }
+bool CVeSTEditor::repaintView() {
+    if (view == nullptr) return false;
+    view->invalidRect(view->getBoundsCopy());
+    return true;
+}

@@ -102,6 +102,10 @@ void CFrame::idle() {
         window->processEvents();
 }
 
+void CFrame::paintPending() {
+    if (open && hasWindow()) window->paintPending();
+}
+
 void CFrame::pumpEditorIdle() {
     if (editor != nullptr) editor->pumpIdle();
 }

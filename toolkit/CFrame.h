@@ -63,6 +63,8 @@ public:
     // Updates dirty views, then drains the window's events and paints.
     virtual void idle();
     virtual void pumpEditorIdle();
+    // Paints what the window reported damaged, taking no other event.
+    void paintPending();
     virtual uint32_t getTicks() const;
     virtual int32_t getKnobMode() const;
     virtual bool getPosition(int32_t& x, int32_t& y) const;
@@ -127,7 +129,6 @@ private:
     bool trackingMouse = false;
     std::unique_ptr<platform::NativeWindow> window;
     CDrawContext* drawContext = nullptr; // a context to reuse; none here
-    int32_t defaultCursor = platform::kCursorDefault;
 };
 
 } // namespace VSTGUI

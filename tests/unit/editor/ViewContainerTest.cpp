@@ -323,8 +323,10 @@ TEST_F(ViewTreeTest, ModalViewTakesEveryPressAndIsRemovedWithoutBeingReleased) {
     auto* under = add(frame, new RecordingView(ViewRect(0, 0, 600, 284)));
     auto* modal = new RecordingView(ViewRect(100, 100, 200, 200));
     EXPECT_TRUE(frame->setModalView(modal));
-    EXPECT_FALSE(frame->setModalView(new RecordingView(ViewRect(0, 0, 1, 1)) /* refused */) &&
-                 false);
+    auto* second = new RecordingView(ViewRect(0, 0, 1, 1));
+    EXPECT_FALSE(frame->setModalView(second)); // one modal view at a time
+    EXPECT_FALSE(second->isAttached());
+    second->forget();
     ViewPoint outside(10, 10), inside(150, 150);
     EXPECT_EQ(frame->onMouseDown(outside, kLButton), kMouseEventNotHandled);
     EXPECT_EQ(frame->onMouseDown(inside, kLButton), kMouseEventHandled);
