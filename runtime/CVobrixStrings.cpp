@@ -43,7 +43,9 @@ std::string sanitisedConversion(const std::string& conversion, char letter) {
             i = end;
             continue;
         }
-        if (std::strchr("-+ #.%", c) != nullptr) spec += c;
+        // strchr also finds the terminator: a NUL byte in the format would
+        // otherwise cut the conversion short inside the platform formatter.
+        if (c != '\0' && std::strchr("-+ #.%", c) != nullptr) spec += c;
         ++i;
     }
     return spec + letter;

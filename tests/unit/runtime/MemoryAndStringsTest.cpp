@@ -108,4 +108,10 @@ TEST_F(FormatString, ArgumentsTheFormatCannotReachAreNeverRead) {
     EXPECT_EQ(format("%d,%d", 4.0), "4,0");
 }
 
+TEST_F(FormatString, NulByteInsideAConversionIsIgnoredLikeOtherStrayBytes) {
+    // Slots are byte strings and may hold NUL; the conversion is still "%5d".
+    EXPECT_EQ(format(std::string("%5\0d", 4), 7.0), "    7");
+    EXPECT_EQ(format(std::string("<%\0.1f>", 7), 2.25), "<2.2>");
+}
+
 } // namespace
