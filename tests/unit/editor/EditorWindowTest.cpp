@@ -1,0 +1,283 @@
+// The editor in a real X window under a private virtual X server: what the
+// window shows, real mouse input through XTEST, several instances, opening
+// and closing, and a host that destroys its window first.
+#include "HostWindow.h"
+#include "XvfbServer.h"
+
+#include "editor/CVeSTEditor.h"
+#include "effect/TVobrixEffect.h"
+#include "host/CVeST.h"
+#include "host/VeSTBridge.h"
+#include "runtime/TVobrix.h"
+#include "toolkit/CFrame.h"
+#include "toolkit/COffscreenContext.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace VSTGUI;
+
+namespace {
+
+VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+// Draws the whole panel in one colour, another while a button is held, and
+// records the button states of the presses it sees.
+class PaintingRuntime : public TVobrix {
+public:
+    explicit PaintingRuntime(Colour colour) : colour(colour) {}
+    void doGraphics() override {
+        CDrawContext* context = shell->drawContext;
+        context->setFillColor(mouseButtons.load() != 0 ? Colour{255, 255, 0, 255} : colour);
+        context->drawRect(ViewRect(0, 0, 600, 284), kDrawFilled);
+        context->setFillColor(Colour{0, 0, 255, 255});
+        context->drawRect(ViewRect(100, 50, 160, 90), kDrawFilled);
+        ++frames;
+    }
+    Colour colour;
+    int frames = 0;
+};
+
+struct Plugin {
+    explicit Plugin(TVobrix* runtime) : effect(createPlugin(runtime, hostCallback)) {
+        shell = static_cast<CVeST*>(effect->object);
+        dispatch(effOpen);
+        dispatch(effSetSampleRate, 0, nullptr, 48000.0f);
+        dispatch(effSetBlockSize, 256);
+        dispatch(effMainsChanged, 1);
+    }
+    ~Plugin() { dispatch(effClose); }
+    VstIntPtr dispatch(VstInt32 opcode, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f) {
+        return effect->dispatcher(effect, opcode, 0, value, ptr, opt);
+    }
+    CVeSTEditor* editor() const { return static_cast<CVeSTEditor*>(shell->getEditor()); }
+    void* window() const { return editor()->getFrame()->getNativeWindow(); }
+    std::string display(VstInt32 index) {
+        char text[64] = {};
+        effect->dispatcher(effect, effGetParamDisplay, index, 0, text, 0.0f);
+        return text;
+    }
+    AEffect* effect;
+    CVeST* shell;
+};
+
+// Idles the editors as a host's timer does, for about ms milliseconds.
+void idleFor(std::initializer_list<Plugin*> plugins, int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        for (Plugin* plugin : plugins) plugin->dispatch(effEditIdle);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+// The picture the frame paints: its black background, then the effect
+// drawn through a context lent to the shell as the view lends it.
+std::vector<uint32_t> offscreenPicture(Plugin& plugin) {
+    COffscreenContext context(nullptr, 600, 284);
+    context.setFillColor(kBlackColour);
+    context.drawRect(ViewRect(0, 0, 600, 284), kDrawFilled);
+    plugin.shell->drawContext = &context;
+    plugin.shell->callbacks.onDraw(plugin.shell, 600, 284);
+    plugin.shell->drawContext = nullptr;
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < 284; ++y)
+        for (int x = 0; x < 600; ++x) {
+            const Colour c = context.getBitmap()->getPixel(x, y);
+            pixels.push_back(uint32_t(c.red) << 16 | uint32_t(c.green) << 8 | c.blue);
+        }
+    return pixels;
+}
+
+size_t countDifferences(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    if (a.size() != b.size()) return std::max(a.size(), b.size());
+    size_t differences = 0;
+    for (size_t i = 0; i < a.size(); ++i) differences += a[i] != b[i];
+    return differences;
+}
+
+bool panelDrawsSomething() {
+    Plugin plugin(new TVobrixEffect());
+    const std::vector<uint32_t> picture = offscreenPicture(plugin);
+    for (uint32_t p : picture)
+        if (p != 0) return true;
+    return false;
+}
+
+class EditorWindow : public ::testing::Test {
+protected:
+    HostWindow host{0, 0, 600, 284};
+};
+
+TEST_F(EditorWindow, OpensAChildOfTheHostWindowShowingWhatTheEffectDraws) {
+    Plugin plugin(new PaintingRuntime(Colour{0, 200, 0, 255}));
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    EXPECT_EQ(host.childCount(), 1);
+    idleFor({&plugin}, 150);
+    EXPECT_EQ(host.pixel(plugin.window(), 10, 10), (Colour{0, 200, 0, 255}));
+    EXPECT_EQ(host.pixel(plugin.window(), 120, 60), (Colour{0, 0, 255, 255}));
+    EXPECT_EQ(countDifferences(host.capture(plugin.window(), 600, 284), offscreenPicture(plugin)), 0u);
+    plugin.dispatch(effEditClose);
+    EXPECT_EQ(host.childCount(), 0);
+}
+
+TEST_F(EditorWindow, ThePanelOnScreenMatchesTheOffscreenPanelOfTheSameState) {
+    Plugin plugin(new TVobrixEffect());
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    idleFor({&plugin}, 150);
+    const std::vector<uint32_t> onScreen = host.capture(plugin.window(), 600, 284);
+    plugin.dispatch(effEditClose);
+    EXPECT_EQ(countDifferences(onScreen, offscreenPicture(plugin)), 0u);
+}
+
+TEST_F(EditorWindow, DraggingTheOutputKnobTwentyPixelsUpRaisesItByTen) {
+    if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
+    Plugin plugin(new TVobrixEffect());
+    ASSERT_EQ(plugin.display(1), "0.00");
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    // The first move into the window only enters the view; the panel sees
+    // the pointer from the second on, as it does under a real hand.
+    host.moveTo(519, 91);
+    idleFor({&plugin}, 40);
+    host.moveTo(520, 90); // the middle of the "Output" knob
+    idleFor({&plugin}, 120);
+    host.button(1, true);
+    idleFor({&plugin}, 120);
+    host.moveTo(520, 80);
+    idleFor({&plugin}, 80);
+    host.moveTo(520, 70);
+    idleFor({&plugin}, 120);
+    host.button(1, false);
+    idleFor({&plugin}, 120);
+    EXPECT_EQ(plugin.display(1), "10.00");
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(EditorWindow, AControlPressResetsTheKnob) {
+    if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
+    Plugin plugin(new TVobrixEffect());
+    plugin.effect->setParameter(plugin.effect, 1, 0.75f); // Output at 10 dB
+    ASSERT_EQ(plugin.display(1), "10.00");
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    host.moveTo(520, 90);
+    idleFor({&plugin}, 120);
+    host.controlKey(true);
+    host.button(1, true);
+    idleFor({&plugin}, 120);
+    host.button(1, false);
+    host.controlKey(false);
+    idleFor({&plugin}, 120);
+    EXPECT_EQ(plugin.display(1), "0.00");
+    plugin.dispatch(effEditClose);
+}
+
+// Entry 8 is replaced to see the button state the frame built.
+struct PressLog {
+    static inline std::vector<VstInt32> states;
+    static void onMouseDown(CVeST*, double, double, VstInt32 buttons) { states.push_back(buttons); }
+};
+
+TEST_F(EditorWindow, ASecondQuickPressArrivesAsADoubleClick) {
+    Plugin plugin(new PaintingRuntime(kWhiteColour));
+    PressLog::states.clear();
+    plugin.shell->callbacks.onMouseDown = PressLog::onMouseDown;
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    host.moveTo(300, 150);
+    idleFor({&plugin}, 50);
+    for (int i = 0; i < 2; ++i) {
+        host.button(1, true);
+        host.button(1, false);
+    }
+    idleFor({&plugin}, 80);
+    host.button(3, true); // another button right after: no double click
+    host.button(3, false);
+    idleFor({&plugin}, 80);
+    ASSERT_EQ(PressLog::states.size(), 3u);
+    EXPECT_EQ(PressLog::states[0], kLButton);
+    EXPECT_EQ(PressLog::states[1], kLButton | kDoubleClick);
+    EXPECT_EQ(PressLog::states[2], kRButton);
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(EditorWindow, ClosingAndReopeningTenTimesLeavesNoWindowBehind) {
+    Plugin plugin(new PaintingRuntime(Colour{200, 0, 0, 255}));
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1) << i;
+        idleFor({&plugin}, 20);
+        EXPECT_EQ(host.pixel(plugin.window(), 300, 10), (Colour{200, 0, 0, 255})) << i;
+        plugin.dispatch(effEditClose);
+        EXPECT_EQ(host.childCount(), 0) << i;
+    }
+}
+
+TEST_F(EditorWindow, TwoInstancesRedrawAndReactIndependently) {
+    HostWindow otherHost(0, 300, 600, 284);
+    auto* greenRuntime = new PaintingRuntime(Colour{0, 200, 0, 255});
+    auto* redRuntime = new PaintingRuntime(Colour{200, 0, 0, 255});
+    Plugin green(greenRuntime), red(redRuntime);
+    ASSERT_EQ(green.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(red.dispatch(effEditOpen, 0, otherHost.parentHandle()), 1);
+    idleFor({&green, &red}, 120);
+    EXPECT_EQ(host.pixel(green.window(), 10, 10), (Colour{0, 200, 0, 255}));
+    EXPECT_EQ(host.pixel(red.window(), 10, 10), (Colour{200, 0, 0, 255}));
+    host.moveTo(300, 200); // over the green one only
+    host.button(1, true);
+    idleFor({&green, &red}, 120);
+    EXPECT_EQ(host.pixel(green.window(), 10, 10), (Colour{255, 255, 0, 255})); // held: yellow
+    EXPECT_EQ(host.pixel(red.window(), 10, 10), (Colour{200, 0, 0, 255}));
+    EXPECT_EQ(redRuntime->mouseButtons.load(), 0.0);
+    host.button(1, false);
+    idleFor({&green, &red}, 120);
+    EXPECT_EQ(host.pixel(green.window(), 10, 10), (Colour{0, 200, 0, 255}));
+    green.dispatch(effEditClose);
+    red.dispatch(effEditClose);
+}
+
+TEST_F(EditorWindow, TheHostDestroyingItsWindowFirstDoesNotEndTheProcess) {
+    Plugin plugin(new PaintingRuntime(kWhiteColour));
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    idleFor({&plugin}, 30);
+    host.destroyParent();
+    plugin.editor()->repaintView(); // a repaint aimed at the vanished window
+    plugin.dispatch(effEditIdle);
+    plugin.dispatch(effEditClose);
+    // And when the close comes before any idle noticed the loss:
+    HostWindow second(0, 0, 600, 284);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, second.parentHandle()), 1);
+    second.destroyParent();
+    plugin.dispatch(effEditClose);
+    SUCCEED() << "still running";
+}
+
+TEST_F(EditorWindow, IdleBeforeOpenAndAfterCloseDoesNothing) {
+    auto* runtime = new PaintingRuntime(kWhiteColour);
+    Plugin plugin(runtime);
+    plugin.dispatch(effEditIdle);
+    EXPECT_EQ(runtime->frames, 0);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    idleFor({&plugin}, 60);
+    plugin.dispatch(effEditClose);
+    const int frames = runtime->frames;
+    EXPECT_GT(frames, 0);
+    idleFor({&plugin}, 60);
+    EXPECT_EQ(runtime->frames, frames);
+}
+
+TEST_F(EditorWindow, AnInvalidParentWindowMakesOpenAnswerZero) {
+    Plugin plugin(new PaintingRuntime(kWhiteColour));
+    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, reinterpret_cast<void*>(uintptr_t(0x7ffffff))), 0);
+    EXPECT_EQ(plugin.editor()->getFrame(), nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new XvfbServer());
+    return RUN_ALL_TESTS();
+}
