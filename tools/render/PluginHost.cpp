@@ -29,7 +29,10 @@ void copyText(void* destination, const char* text, size_t capacity) {
 } // namespace
 
 SharedLibrary::SharedLibrary(const std::string& path) {
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // One render is one process: the library stays mapped until the process
+    // ends, so what a plug-in builds once per process (tables, caches) stays
+    // its own until exit instead of being cut off by an unload.
+    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (handle == nullptr) {
         const char* why = dlerror();
         throw RenderError("cannot load plug-in '" + path + "': " + (why != nullptr ? why : "unknown error"));

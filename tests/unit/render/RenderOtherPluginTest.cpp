@@ -6,10 +6,28 @@
 
 #include <filesystem>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace rendertest {
 namespace {
 
 const std::string kCompressor = std::string(LSP_VST_DIR) + "/compressor-stereo.so";
+// LSP's loader unloads its core library again, which leaves the core's
+// start-up allocations unreachable. That is LSP's own business, not what
+// these tests look at; the sanitizer still checks every memory access.
+const std::string kNoLeakCheck = "detect_leaks=0";
+
+// What the plug-in allocates while this lives is not counted as leaked in
+// the test program, for the reason above.
+class ThirdPartyAllocations {
+public:
+#if defined(__SANITIZE_ADDRESS__)
+    ThirdPartyAllocations() { __lsan_disable(); }
+    ~ThirdPartyAllocations() { __lsan_enable(); }
+#endif
+};
 
 class OtherPlugin : public ::testing::Test {
 protected:
@@ -19,7 +37,7 @@ protected:
 };
 
 TEST_F(OtherPlugin, ListsItsParameters) {
-    const ToolResult run = runTool({"--plugin", kCompressor, "--list"});
+    const ToolResult run = runTool({"--plugin", kCompressor, "--list"}, kNoLeakCheck);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_GT(lineCount(run.out), 10u);
     EXPECT_NE(run.out.find("g_out"), std::string::npos) << run.out;
@@ -30,7 +48,8 @@ TEST_F(OtherPlugin, RenderEqualsTestHost) {
     const Audio input = testSignal(48000, 2, 1.5);
     writeAudio(dir.file("in.wav"), input);
     const ToolResult run = runTool({"--plugin", kCompressor, "--set", "g_out=-6 dB", "--set", "cr=8", "--tail", "0.25",
-                                    dir.file("in.wav"), dir.file("out.wav")});
+                                    dir.file("in.wav"), dir.file("out.wav")},
+                                   kNoLeakCheck);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Audio output = readAudio(dir.file("out.wav"));
     EXPECT_EQ(output.channels, 2);
@@ -39,7 +58,8 @@ TEST_F(OtherPlugin, RenderEqualsTestHost) {
     // The reference gets the same settings as the plug-in's own state,
     // saved by the tool after its display search.
     const ToolResult save = runTool({"--plugin", kCompressor, "--set", "g_out=-6 dB", "--set", "cr=8", "--list",
-                                     "--save-chunk", dir.file("state.bin")});
+                                     "--save-chunk", dir.file("state.bin")},
+                                    kNoLeakCheck);
     ASSERT_EQ(save.exitCode, 0) << save.err;
     EXPECT_NE(save.out.find("-6.00 dB"), std::string::npos) << save.out;
     EXPECT_NE(save.out.find("8.00"), std::string::npos) << save.out;
@@ -48,8 +68,13 @@ TEST_F(OtherPlugin, RenderEqualsTestHost) {
     how.tailSeconds = 0.25;
     how.chunk = readBytes(dir.file("state.bin"));
     ASSERT_FALSE(how.chunk.empty());
+    std::vector<std::vector<double>> reference;
+    {
+        const ThirdPartyAllocations pause;
+        reference = renderReference(input, how);
+    }
     std::string why;
-    EXPECT_TRUE(sameAudio(output, renderReference(input, how), why)) << why;
+    EXPECT_TRUE(sameAudio(output, reference, why)) << why;
 }
 
 } // namespace

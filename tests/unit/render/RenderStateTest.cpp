@@ -20,9 +20,8 @@ struct Rendered {
     Rendered() { writeAudio(dir.file("in.wav"), input); }
 };
 
-testhost::Host* freshGravelo(std::unique_ptr<testhost::PluginLibrary>& library, testhost::Host& host) {
-    library = testhost::PluginLibrary::load(testhost::builtPluginPath());
-    if (!library || !host.create(library->entry())) return nullptr;
+testhost::Host* freshGravelo(testhost::Host& host) {
+    if (!host.create(loadedLibrary(testhost::builtPluginPath()).entry())) return nullptr;
     host.dispatch(effOpen);
     return &host;
 }
@@ -79,9 +78,8 @@ TEST(RenderState, PresetFileHasTheStandardProgramChunkLayout) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.data()) + 28), "Round Tone");
 
     // The chunk is what the plug-in gives a host for the same settings.
-    std::unique_ptr<testhost::PluginLibrary> library;
     testhost::Host host;
-    ASSERT_NE(freshGravelo(library, host), nullptr);
+    ASSERT_NE(freshGravelo(host), nullptr);
     host.setParameter(2, 0.45f);
     host.setParameter(1, 19.0f / 40.0f);
     const std::vector<uint8_t> chunk = host.getChunk(true);

@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -24,7 +26,16 @@ std::string slurp(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-[[noreturn]] void execTool(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
+void addAsanOptions(const std::string& more) {
+    if (more.empty()) return;
+    const char* current = std::getenv("ASAN_OPTIONS");
+    const std::string options = current != nullptr && *current != '\0' ? std::string(current) + ":" + more : more;
+    setenv("ASAN_OPTIONS", options.c_str(), 1);
+}
+
+[[noreturn]] void execTool(const std::vector<std::string>& args, const std::string& out, const std::string& err,
+                           const std::string& asanOptions) {
+    addAsanOptions(asanOptions);
     const int in = open("/dev/null", O_RDONLY);
     const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -43,12 +54,12 @@ std::string slurp(const std::filesystem::path& path) {
 
 } // namespace
 
-ToolResult runTool(const std::vector<std::string>& args) {
+ToolResult runTool(const std::vector<std::string>& args, const std::string& asanOptions) {
     TempDir capture;
     const std::string out = capture.file("stdout"), err = capture.file("stderr");
     const pid_t child = fork();
     if (child < 0) throw std::runtime_error("fork failed");
-    if (child == 0) execTool(args, out, err);
+    if (child == 0) execTool(args, out, err, asanOptions);
     int status = 0;
     while (waitpid(child, &status, 0) < 0) {
     }
@@ -158,11 +169,18 @@ void renderBlocks(testhost::Host& host, const Audio& input, const Reference& how
 
 } // namespace
 
+const testhost::PluginLibrary& loadedLibrary(const std::string& path) {
+    static auto* libraries = new std::map<std::string, std::unique_ptr<testhost::PluginLibrary>>();
+    auto& library = (*libraries)[path];
+    if (!library) library = testhost::PluginLibrary::load(path);
+    if (!library) throw std::runtime_error("reference: the plug-in " + path + " does not load");
+    return *library;
+}
+
 std::vector<std::vector<double>> renderReference(const Audio& input, const Reference& how) {
-    auto library = testhost::PluginLibrary::load(how.plugin.empty() ? testhost::builtPluginPath() : how.plugin);
-    if (!library) throw std::runtime_error("reference: the plug-in does not load");
+    const testhost::PluginLibrary& library = loadedLibrary(how.plugin.empty() ? testhost::builtPluginPath() : how.plugin);
     testhost::Host host;
-    if (!host.create(library->entry())) throw std::runtime_error("reference: no effect");
+    if (!host.create(library.entry())) throw std::runtime_error("reference: no effect");
     host.dispatch(effOpen);
     host.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(input.rate));
     host.dispatch(effSetBlockSize, 0, how.block);

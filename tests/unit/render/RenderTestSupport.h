@@ -2,6 +2,8 @@
 // output, and the reference: the same audio through the test host library.
 #pragma once
 
+#include "TestHost.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -16,8 +18,9 @@ struct ToolResult {
     std::string err;
 };
 
-// Runs the built tool with `args`; standard input is empty.
-ToolResult runTool(const std::vector<std::string>& args);
+// Runs the built tool with `args`; standard input is empty. `asanOptions`
+// are added to the sanitizer options the test program runs with.
+ToolResult runTool(const std::vector<std::string>& args, const std::string& asanOptions = "");
 // The number of lines in `text`.
 size_t lineCount(const std::string& text);
 
@@ -59,6 +62,10 @@ struct Reference {
     std::vector<uint8_t> chunk; // loaded first when not empty
     std::vector<std::pair<int, float>> parameters;
 };
+// The plug-in library at `path`, loaded once and kept for the rest of the
+// test program (as the tool keeps it for its whole run).
+const testhost::PluginLibrary& loadedLibrary(const std::string& path);
+
 // Planar outputs: the plug-in's first two.
 std::vector<std::vector<double>> renderReference(const Audio& input, const Reference& how);
 
