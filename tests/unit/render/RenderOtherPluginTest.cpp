@@ -23,10 +23,16 @@ const std::string kNoLeakCheck = "detect_leaks=0";
 // the test program, for the reason above.
 class ThirdPartyAllocations {
 public:
+    ThirdPartyAllocations() {
 #if defined(__SANITIZE_ADDRESS__)
-    ThirdPartyAllocations() { __lsan_disable(); }
-    ~ThirdPartyAllocations() { __lsan_enable(); }
+        __lsan_disable();
 #endif
+    }
+    ~ThirdPartyAllocations() {
+#if defined(__SANITIZE_ADDRESS__)
+        __lsan_enable();
+#endif
+    }
 };
 
 class OtherPlugin : public ::testing::Test {
