@@ -1,6 +1,8 @@
 // A private virtual X server for the tests of this program: started with
 // -displayfd (it picks a free display and tells which), stopped by its own
-// pid when the program ends. DISPLAY points at it meanwhile.
+// pid when the program ends. DISPLAY points at it meanwhile. It does not
+// reset when its last client leaves, so tests never meet a server that is
+// briefly refusing connections.
 #pragma once
 
 #include <gtest/gtest.h>
