@@ -1,0 +1,127 @@
+// Hosts driving the editor carelessly: open, idle and close in every
+// order, twice over, with the parent window destroyed first, and the
+// instance closed while its editor is open. Runs against the X server
+// named by DISPLAY (the torture run starts its own Xvfb).
+#include "CaseRunner.h"
+#include "Cases.h"
+#include "HostWindow.h"
+#include "PluginRig.h"
+
+#include <X11/extensions/XTest.h>
+#include <string>
+#include <unistd.h>
+
+namespace torture {
+namespace {
+
+// Steps: o open, i idle, c close, d destroy the parent window, x effClose.
+// While the editor is open after an accepted open, the parent holds one
+// child window; after a close it holds none.
+void editorSequence(const std::string& steps) {
+    PluginRig rig;
+    auto host = rig.started();
+    HostWindow parent;
+    bool open = false, everOpened = false;
+    for (char step : steps) {
+        switch (step) {
+        case 'o': {
+            const VstIntPtr answer = host->dispatch(effEditOpen, 0, 0, parent.handle());
+            if (answer != 0) open = everOpened = true;
+            // A plug-in that says it has an editor must open it in a live window.
+            const bool hasEditor = host->effect()->flags & effFlagsHasEditor;
+            check(answer != 0 || !hasEditor || !parent.alive(), "effEditOpen answered 0 for a live parent");
+            break;
+        }
+        case 'i':
+            for (int k = 0; k < 5; ++k) host->dispatch(effEditIdle);
+            processChecked(*host, sine, 0, 64, false, "audio with the editor");
+            break;
+        case 'c':
+            host->dispatch(effEditClose);
+            open = false;
+            break;
+        case 'd':
+            parent.destroy();
+            break;
+        case 'x': host->close(); return;
+        }
+        if (parent.alive()) {
+            const int expected = open ? 1 : 0;
+            check(parent.children() == expected, std::string("after '") + step + "' the parent holds " +
+                                                      std::to_string(parent.children()) + " windows, not " +
+                                                      std::to_string(expected));
+        }
+    }
+    if (!everOpened) note("effEditOpen answered 0: no editor window to drive");
+}
+
+// Centre of the Output knob (slider 2, 80 x 80 at (480, 50)) on the panel.
+constexpr int kOutputKnobX = 520, kOutputKnobY = 90;
+
+void idleFrames(testhost::Host& host, int frames) {
+    for (int k = 0; k < frames; ++k) {
+        host.dispatch(effEditIdle);
+        usleep(35000); // past the panel's 30 frames a second
+    }
+}
+
+// Synthetic pointer events reach the panel through the real window: a
+// drag on the Output knob moves the Output parameter.
+void editorDrag() {
+    PluginRig rig;
+    auto host = rig.started();
+    HostWindow parent;
+    check(host->dispatch(effEditOpen, 0, 0, parent.handle()) != 0, "effEditOpen answered 0");
+    idleFrames(*host, 3);
+    const float before = host->getParameter(1);
+    const int screen = DefaultScreen(parent.connection());
+    // The panel takes the press height from the last frame drawn before the
+    // press, so the pointer rests on the knob for a few frames first. The
+    // first move into the view only enters it; the second one is a move.
+    XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY + 1, CurrentTime);
+    XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY, CurrentTime);
+    XSync(parent.connection(), False);
+    idleFrames(*host, 3);
+    XTestFakeButtonEvent(parent.connection(), 1, True, CurrentTime);
+    XSync(parent.connection(), False);
+    idleFrames(*host, 2);
+    for (int step = 1; step <= 8; ++step) {
+        XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY - 4 * step, CurrentTime);
+        XSync(parent.connection(), False);
+        idleFrames(*host, 1);
+    }
+    XTestFakeButtonEvent(parent.connection(), 1, False, CurrentTime);
+    XSync(parent.connection(), False);
+    idleFrames(*host, 2);
+    const float after = host->getParameter(1);
+    host->dispatch(effEditClose);
+    // Up raises the value by 0.5 dB a pixel: 32 pixels from 0 dB give +16 dB.
+    check(after > before && after <= 1.0f, "a 32-pixel drag up on the Output knob took the parameter from " +
+                                               std::to_string(before) + " to " + std::to_string(after));
+    note("Output moved from " + std::to_string(before) + " to " + std::to_string(after));
+}
+
+void editorRect() {
+    PluginRig rig;
+    auto host = rig.started();
+    ERect* rect = nullptr;
+    host->dispatch(effEditGetRect, 0, 0, &rect);
+    check(rect != nullptr, "effEditGetRect gave no rectangle");
+    check(rect->right - rect->left == 600 && rect->bottom - rect->top == 284, "the editor is not 600 x 284");
+}
+
+} // namespace
+
+void addEditorCases(std::vector<Case>& cases) {
+    cases.push_back({"editor rectangle", editorRect});
+    cases.push_back({"mouse drag on the Output knob through the X server", editorDrag});
+    const char* sequences[] = {"oic", "oci", "ioc", "ico", "coi", "cio", "ooiicc", "oicoic", "ococ",
+                               "oidic", "odic", "doic", "oix", "ox", "oicx"};
+    for (const char* s : sequences) {
+        const std::string steps = s;
+        cases.push_back({"editor steps " + steps + " (o open, i idle, c close, d parent destroyed, x effClose)",
+                         [steps] { editorSequence(steps); }});
+    }
+}
+
+} // namespace torture
