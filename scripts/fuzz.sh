@@ -2,13 +2,17 @@
 # Builds the libFuzzer targets with clang (build-fuzz/) and runs them.
 #   scripts/fuzz.sh [SECONDS]     fuzz each target for SECONDS (default 60),
 #                                 two at a time, growing build-fuzz/corpus/
+#                                 (FUZZ_TARGETS="chunk png" picks targets)
 #   scripts/fuzz.sh --corpus-only run each target once over its committed
 #                                 corpus (fuzz/corpus/), for the test command
 # Exits non-zero when a target crashed; crashing inputs land in
 # build-fuzz/artifacts/. Extra libFuzzer flags can be given in FUZZ_FLAGS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-targets=(chunk format dispatcher preset png)
+all_targets=(chunk format dispatcher preset png)
+targets=("${all_targets[@]}")
+# FUZZ_TARGETS="chunk format" limits a run to some of them.
+[ -n "${FUZZ_TARGETS:-}" ] && read -r -a targets <<<"$FUZZ_TARGETS"
 build=build-fuzz
 
 cmake -S fuzz -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
@@ -49,8 +53,11 @@ for t in "${targets[@]}"; do
 done
 for p in "${pids[@]}"; do wait "$p" || failed=1; done
 for t in "${targets[@]}"; do
-    runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/logs/$t.log" | grep -o '[0-9]*$' || echo "?")
-    crash=$(grep -c 'Test unit written to' "$build/logs/$t.log" || true)
-    echo "fuzz_$t: ${seconds}s, ${runs} executions, ${crash} crashing inputs"
+    runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/logs/$t.log" | grep -o '[0-9]*$' | head -n 1)
+    if grep -q 'Test unit written to' "$build/logs/$t.log"; then
+        echo "fuzz_$t: CRASHED after ${runs:-?} executions: $(grep -o 'Test unit written to .*' "$build/logs/$t.log" | head -n 1)"
+    else
+        echo "fuzz_$t: ${seconds}s, ${runs:-?} executions, no crash"
+    fi
 done
 exit $failed

@@ -33,12 +33,11 @@ namespace {
 // Output buffers start as NaN so that a frame the plug-in did not write
 // shows up as a non-finite output.
 template <class Sample>
-double runBlock(testhost::Host& host, const Signal& signal, long start, int frames, const std::string& what) {
+double runBlock(AEffect* e, const Signal& signal, long start, int frames, const std::string& what) {
     const size_t n = static_cast<size_t>(frames);
     std::vector<std::vector<Sample>> in(2, std::vector<Sample>(n)), out(2, std::vector<Sample>(n, Sample(NAN)));
     for (size_t i = 0; i < n; ++i) in[0][i] = in[1][i] = static_cast<Sample>(signal(start + static_cast<long>(i)));
     std::vector<Sample*> inPtr{in[0].data(), in[1].data()}, outPtr{out[0].data(), out[1].data()};
-    AEffect* e = host.effect();
     if constexpr (sizeof(Sample) == sizeof(float))
         e->processReplacing(e, inPtr.data(), outPtr.data(), frames);
     else
@@ -57,10 +56,15 @@ double runBlock(testhost::Host& host, const Signal& signal, long start, int fram
 
 } // namespace
 
+double processChecked(AEffect* effect, const Signal& signal, long start, int frames, bool doublePrecision,
+                      const std::string& what) {
+    return doublePrecision ? runBlock<double>(effect, signal, start, frames, what)
+                           : runBlock<float>(effect, signal, start, frames, what);
+}
+
 double processChecked(testhost::Host& host, const Signal& signal, long start, int frames, bool doublePrecision,
                       const std::string& what) {
-    return doublePrecision ? runBlock<double>(host, signal, start, frames, what)
-                           : runBlock<float>(host, signal, start, frames, what);
+    return processChecked(host.effect(), signal, start, frames, doublePrecision, what);
 }
 
 double processBlocks(testhost::Host& host, const Signal& signal, int blocks, int frames, bool doublePrecision,

@@ -26,6 +26,7 @@ public:
     std::unique_ptr<testhost::Host> create();
     // Created, opened, given rate and block size, resumed.
     std::unique_ptr<testhost::Host> started(float sampleRate = 48000.0f, int blockSize = 512);
+    testhost::EntryFunction entry() const { return library->entry("VSTPluginMain"); }
 
 private:
     std::unique_ptr<testhost::PluginLibrary> library;
@@ -35,6 +36,8 @@ private:
 // starting at frame `start` of `signal` on both inputs; fails the case when
 // an output frame is not finite or exceeds kOutputBound, or was not written.
 // Answers the output peak.
+double processChecked(AEffect* effect, const Signal& signal, long start, int frames, bool doublePrecision,
+                      const std::string& what);
 double processChecked(testhost::Host& host, const Signal& signal, long start, int frames, bool doublePrecision,
                       const std::string& what);
 

@@ -1,0 +1,227 @@
+// gravelo-soak: a long run of one instance as a busy session would use it.
+// An audio thread processes blocks at a multiple of real time while this
+// thread plays the host's user-interface side: random automation, chunk
+// loads, the editor open under a private Xvfb with its idle tick, synthetic
+// mouse drags over the knobs, and the editor closed and reopened now and
+// then. Outputs must stay finite and bounded; resident memory is sampled
+// after warm-up and at the end and must not grow.
+//   gravelo-soak [SECONDS]   (default 3600)
+#include "CaseRunner.h"
+#include "HostWindow.h"
+#include "PluginRig.h"
+#include "VirtualDisplay.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+constexpr int kBlock = 256;
+constexpr double kSampleRate = 48000.0;
+constexpr double kSpeed = 8.0;           // audio runs at eight times real time
+constexpr long kAllowedGrowthKb = 16384; // allocator noise, not a leak
+
+// Knob centres of the panel, sliders 1 to 9.
+constexpr int kKnobs[9][2] = {{80, 90},   {520, 90},  {80, 210},  {520, 210}, {230, 210},
+                              {300, 210}, {370, 210}, {455, 140}, {150, 140}};
+
+long statusKb(const char* field) {
+    long value = 0;
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        const size_t n = std::strlen(field);
+        while (std::fgets(line, sizeof line, f))
+            if (std::strncmp(line, field, n) == 0) value = std::atol(line + n);
+        std::fclose(f);
+    }
+    return value;
+}
+
+// A bass-like test signal: a low note with harmonics and a slow envelope.
+double bassLine(long frame) {
+    const double t = static_cast<double>(frame) / kSampleRate;
+    const double note = 41.2 * (1 + (frame / 24000) % 4);
+    const double envelope = 0.3 + 0.7 * std::exp(-8.0 * std::fmod(t, 0.5));
+    return 0.8 * envelope * (std::sin(6.283 * note * t) + 0.3 * std::sin(6.283 * 3 * note * t));
+}
+
+// The soak's host answers from two threads at once (audio asks for the
+// time every block while the editor works), so it keeps no record of calls.
+VstIntPtr VSTCALLBACK soakHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
+    static VstTimeInfo time = [] {
+        VstTimeInfo t{};
+        t.sampleRate = kSampleRate;
+        t.tempo = 120.0;
+        t.timeSigNumerator = t.timeSigDenominator = 4;
+        t.flags = 0x2 | 0x200 | 0x400 | 0x2000; // playing; ppq, tempo, signature valid
+        return t;
+    }();
+    switch (opcode) {
+    case audioMasterVersion: return 2400;
+    case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&time);
+    case audioMasterGetSampleRate: return static_cast<VstIntPtr>(kSampleRate);
+    case audioMasterGetBlockSize: return kBlock;
+    default: return 0;
+    }
+}
+
+// One instance on the soak's host, started as a host starts it.
+class Instance {
+public:
+    explicit Instance(testhost::EntryFunction entry) : effect(entry(soakHost)) {
+        torture::check(effect != nullptr, "the entry answered null");
+        dispatch(effOpen);
+        dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(kSampleRate));
+        dispatch(effSetBlockSize, 0, kBlock);
+        dispatch(effMainsChanged, 0, 1);
+    }
+    ~Instance() {
+        dispatch(effMainsChanged, 0, 0);
+        dispatch(effClose);
+    }
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0) {
+        return effect->dispatcher(effect, opcode, index, value, ptr, opt);
+    }
+    std::vector<uint8_t> chunk() {
+        void* data = nullptr;
+        const VstIntPtr size = dispatch(effGetChunk, 0, 0, &data);
+        torture::check(size > 0 && data != nullptr, "getChunk gave nothing");
+        return {static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size};
+    }
+    AEffect* const effect;
+};
+
+struct Figures {
+    std::atomic<long> blocks{0};
+    double peak = 0.0;
+};
+
+void audioThread(Instance& host, std::atomic<bool>& stop, Figures& figures) {
+    const auto period = std::chrono::duration<double>(kBlock / kSampleRate / kSpeed);
+    auto next = Clock::now();
+    for (long b = 0; !stop.load(); ++b) {
+        const double peak = torture::processChecked(host.effect, bassLine, b * kBlock, kBlock, b % 10 == 0, "soak audio");
+        figures.peak = std::max(figures.peak, peak);
+        figures.blocks.fetch_add(1);
+        next += std::chrono::duration_cast<Clock::duration>(period);
+        std::this_thread::sleep_until(next);
+    }
+}
+
+// Saved states of random in-range settings, as a user's presets would be.
+std::vector<std::vector<uint8_t>> makePresets(torture::PluginRig& rig, std::mt19937& random) {
+    std::vector<std::vector<uint8_t>> presets;
+    Instance scratch(rig.entry());
+    std::uniform_real_distribution<float> position(0.0f, 1.0f);
+    for (int p = 0; p < 8; ++p) {
+        for (int i = 0; i < 9; ++i) scratch.effect->setParameter(scratch.effect, i, position(random));
+        presets.push_back(scratch.chunk());
+    }
+    return presets;
+}
+
+class Session {
+public:
+    Session(torture::PluginRig& rig, Instance& host) : host(host), random(1), presets(makePresets(rig, random)) {}
+
+    void openEditor() { editorOpen = host.dispatch(effEditOpen, 0, 0, window.handle()) != 0; }
+    void closeEditor() {
+        host.dispatch(effEditClose);
+        editorOpen = false;
+    }
+    // One user-interface tick (about 30 ms): idle, and now and then a drag,
+    // an automation change, a chunk load or an editor reopen.
+    void tick(long n) {
+        host.dispatch(effEditIdle);
+        if (n % 3 == 0) automate();
+        if (n % 50 == 0) drag();
+        if (n % 300 == 0) loadPreset();
+        if (n % 2000 == 1999) {
+            closeEditor();
+            openEditor();
+        }
+    }
+    bool editorOpen = false;
+    long drags = 0, loads = 0, changes = 0;
+
+private:
+    void automate() {
+        std::uniform_real_distribution<float> position(0.0f, 1.0f);
+        host.effect->setParameter(host.effect, static_cast<VstInt32>(random() % 9), position(random));
+        ++changes;
+    }
+    void drag() {
+        const auto& knob = kKnobs[random() % 9];
+        window.drag(knob[0], knob[1], static_cast<int>(random() % 81) - 40, 6);
+        ++drags;
+    }
+    void loadPreset() {
+        const auto& preset = presets[random() % presets.size()];
+        host.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(preset.size()), const_cast<uint8_t*>(preset.data()));
+        ++loads;
+    }
+
+    Instance& host;
+    torture::HostWindow window;
+    std::mt19937 random;
+    std::vector<std::vector<uint8_t>> presets;
+};
+
+void soak(int seconds) {
+    torture::PluginRig rig;
+    Instance host(rig.entry());
+    Session session(rig, host);
+    session.openEditor();
+    std::atomic<bool> stop{false};
+    Figures figures;
+    std::thread audio(audioThread, std::ref(host), std::ref(stop), std::ref(figures));
+
+    const auto start = Clock::now();
+    const auto warmUp = start + std::chrono::seconds(std::min(seconds / 10, 60));
+    long startKb = -1;
+    for (long n = 0; Clock::now() - start < std::chrono::seconds(seconds); ++n) {
+        session.tick(n);
+        if (startKb < 0 && Clock::now() >= warmUp) startKb = statusKb("VmRSS:");
+        std::this_thread::sleep_for(30ms);
+    }
+    stop = true;
+    audio.join();
+    session.closeEditor();
+    const long endKb = statusKb("VmRSS:");
+    std::printf("soak: %d s, %ld blocks (%.1f min of audio), %ld automation changes, %ld drags, %ld chunk loads, "
+                "editor %s, output %s\n",
+                seconds, figures.blocks.load(), figures.blocks.load() * kBlock / kSampleRate / 60.0, session.changes,
+                session.drags, session.loads, session.editorOpen || session.drags > 0 ? "open" : "unavailable",
+                torture::formatPeak(figures.peak).c_str());
+    std::printf("soak: resident memory %ld MB after warm-up, %ld MB at the end, peak %ld MB\n", startKb / 1024,
+                endKb / 1024, statusKb("VmHWM:") / 1024);
+    torture::check(endKb - startKb <= kAllowedGrowthKb, "resident memory grew by " +
+                                                            std::to_string((endKb - startKb) / 1024) + " MB");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 3600;
+    torture::VirtualDisplay display;
+    if (display.name().empty()) {
+        std::fprintf(stderr, "soak: Xvfb did not start\n");
+        return 1;
+    }
+    setenv("DISPLAY", display.name().c_str(), 1);
+    torture::CaseRunner runner(seconds + 120);
+    runner.run({"soak of " + std::to_string(seconds) + " s", [seconds] { soak(seconds); }});
+    std::printf("%d passed, %d failed\n", runner.passed, runner.failed);
+    return runner.failed == 0 ? 0 : 1;
+}
