@@ -25,7 +25,9 @@ std::string systemError() { return std::strerror(errno); }
 
 AtomicFile::AtomicFile(std::string targetPath) : target(std::move(targetPath)) {
     const std::filesystem::path path(target);
-    if (path.filename().empty()) throw RenderError("output '" + target + "' names a folder, not a file");
+    std::error_code ignored;
+    if (path.filename().empty() || std::filesystem::is_directory(path, ignored))
+        throw RenderError("output '" + target + "' names a folder, not a file");
     temporary = (path.parent_path() / ("." + path.filename().string() + ".partial-XXXXXX")).string();
     fd = mkstemp(temporary.data());
     if (fd < 0) throw RenderError("cannot write to folder '" + folderOf(target) + "': " + systemError());

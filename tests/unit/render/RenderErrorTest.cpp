@@ -140,6 +140,12 @@ TEST_F(RenderErrors, OutputFolderIsAFile) {
     expectRefusal({dir.file("in.wav"), dir.file("in.wav/out.wav")}, {"cannot write to folder", "Not a directory"});
 }
 
+TEST_F(RenderErrors, OutputThatIsAFolder) {
+    std::filesystem::create_directory(dir.file("taken.wav"));
+    before = dir.entries();
+    expectRefusal({dir.file("in.wav"), dir.file("taken.wav")}, {"names a folder"});
+}
+
 TEST_F(RenderErrors, PresetSavedIntoMissingFolder) {
     expectRefusal({"--save-preset", dir.file("missing/p.fxp")}, {"cannot write to folder"});
 }
