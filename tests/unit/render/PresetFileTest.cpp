@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 namespace presetfile {
 namespace {
 
@@ -119,6 +122,28 @@ TEST(PresetFile, HugeParameterCountsAreRefusedWithoutReadingPastTheEnd) {
     EXPECT_FALSE(parsePreset(bytes).ok);
     putBigEndian(bytes, 24, 0x80000000);
     EXPECT_FALSE(parsePreset(bytes).ok);
+}
+
+TEST(PresetFile, MutatedFilesParseWithoutReadingOutside) {
+    // Under the sanitizer build any read past the buffer fails this test.
+    const std::vector<uint8_t> original = writePreset(programChunk());
+    uint32_t state = 1;
+    auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+    int accepted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<uint8_t> bytes = original;
+        bytes.resize(next() % (bytes.size() + 16));
+        for (int flips = static_cast<int>(next() % 4); flips > 0 && !bytes.empty(); --flips)
+            bytes[next() % bytes.size()] = static_cast<uint8_t>(next() >> 24);
+        // On the heap at its exact size, so that any overrun is caught.
+        const auto copy = std::make_unique<uint8_t[]>(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), copy.get());
+        const ParseResult parsed = parsePreset(std::span<const uint8_t>(copy.get(), bytes.size()));
+        if (!parsed.ok) continue;
+        ++accepted;
+        EXPECT_LE(parsed.preset.chunk.size() + parsed.preset.parameters.size() * 4, bytes.size());
+    }
+    EXPECT_GT(accepted, 0);
 }
 
 TEST(PresetFile, IdsAreDescribedReadably) {
