@@ -1,0 +1,89 @@
+// Measures what one open, idle editor costs its host process: CPU time
+// over ten seconds of host idle calls (the panel repaints at 30 frames per
+// second) and the resident memory the open editor adds. Needs an X display
+// (for example: xvfb-run -a editor_idle_cost).
+#include "effect/TVobrixEffect.h"
+#include "host/VeSTBridge.h"
+
+#include <X11/Xlib.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+double residentKiB() {
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / 1024.0;
+}
+
+// A host's editor timer: effEditIdle every 10 ms for the given time.
+void idleFor(AEffect* effect, std::chrono::milliseconds span) {
+    const auto end = std::chrono::steady_clock::now() + span;
+    while (std::chrono::steady_clock::now() < end) {
+        effect->dispatcher(effect, effEditIdle, 0, 0, nullptr, 0.0f);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+} // namespace
+
+int main() {
+    Display* host = XOpenDisplay(nullptr);
+    if (host == nullptr) {
+        std::fprintf(stderr, "no X display: run under xvfb-run -a\n");
+        return 1;
+    }
+    const Window parent = XCreateSimpleWindow(host, DefaultRootWindow(host), 0, 0, 600, 284, 0, 0, 0);
+    XMapWindow(host, parent);
+    XSync(host, False);
+
+    AEffect* effect = createPlugin(new TVobrixEffect(), hostCallback);
+    effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
+    effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
+
+    // Warm the shared libraries (fonts, image decoding) once, as any first
+    // editor of a host would, so the figure is what one more editor adds.
+    effect->dispatcher(effect, effEditOpen, 0, 0, reinterpret_cast<void*>(parent), 0.0f);
+    idleFor(effect, std::chrono::milliseconds(300));
+    effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
+
+    const double closedKiB = residentKiB();
+    effect->dispatcher(effect, effEditOpen, 0, 0, reinterpret_cast<void*>(parent), 0.0f);
+    idleFor(effect, std::chrono::milliseconds(500));
+    const double openKiB = residentKiB();
+
+    const auto span = std::chrono::seconds(10);
+    const double cpuBefore = cpuSeconds();
+    const auto wallBefore = std::chrono::steady_clock::now();
+    idleFor(effect, span);
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
+
+    std::printf("open idle editor, 30 fps, %.1f s: CPU %.3f s = %.2f %% of one core (goal <= 2 %%)\n", wall, cpu,
+                100.0 * cpu / wall);
+    std::printf("resident memory: closed %.0f KiB, open %.0f KiB, added %.0f KiB (goal <= 2048 KiB)\n", closedKiB,
+                openKiB, openKiB - closedKiB);
+    effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
+    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+    XDestroyWindow(host, parent);
+    XCloseDisplay(host);
+    return 0;
+}
