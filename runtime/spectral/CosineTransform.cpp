@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <mutex>
+#include <memory>
 #include <numbers>
 #include <vector>
 
@@ -34,16 +35,17 @@ std::vector<double> rotations(int count, double offset, double step) {
     return pairs;
 }
 
-const CosineTables* makeCosineTables(int size) {
+std::unique_ptr<const CosineTables> makeCosineTables(int size) {
     const double step = std::numbers::pi / (size / 2);
-    // Never deleted, like the Fourier tables: other threads may still use them at exit.
-    return new CosineTables{rotations(size / 4, 0.25, step), rotations(size / 4, 0.0, step)};
+    return std::make_unique<const CosineTables>(
+        CosineTables{rotations(size / 4, 0.25, step), rotations(size / 4, 0.0, step)});
 }
 
 // Each size's tables are made on its first use; call_once publishes them
 // to other threads only once complete.
 std::once_flag cosineOnce[kCosineSizeCount];
-const CosineTables* cosineTables[kCosineSizeCount] = {};
+// Freed with the library, like the Fourier tables.
+std::unique_ptr<const CosineTables> cosineTables[kCosineSizeCount];
 
 const CosineTables& tablesFor(int size) {
     const int slot = exactLog2(size) - exactLog2(kMinCosineSize);

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <mutex>
 #include <numbers>
 
@@ -21,7 +22,9 @@ struct TransformTables {
 // Set once inside the call_once below; call_once makes the finished tables
 // visible to every thread that passes it, so readers never see a half build.
 std::once_flag tablesOnce;
-const TransformTables* tables = nullptr;
+// Owned by the library: freed when a host unloads the plug-in, so loading it
+// again and again does not pile up copies.
+std::unique_ptr<const TransformTables> tables;
 std::atomic<int> builds{0};
 
 std::vector<double> makeTwiddles(int size) {
@@ -65,10 +68,8 @@ Permutation makePermutation(int bits) {
     return permutation;
 }
 
-const TransformTables* makeTables() {
-    // Deliberately never deleted: transforms may still run on other threads
-    // while static destructors run at process exit.
-    auto* built = new TransformTables;
+std::unique_ptr<const TransformTables> makeTables() {
+    auto built = std::make_unique<TransformTables>();
     for (int bits = exactLog2(kMinTwiddleTableSize); bits <= kMaxLog2; ++bits)
         built->twiddles[bits] = makeTwiddles(1 << bits);
     for (int bits = exactLog2(kMinPermutationSize); bits <= kMaxLog2; ++bits)
