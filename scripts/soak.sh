@@ -28,4 +28,4 @@ build-soak/tests/torture/gravelo-soak "$seconds"
 
 echo "== leak check, ${leak_seconds} s under the address sanitizer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    build-soak-asan/tests/torture/gravelo-soak "$leak_seconds"
+    build-soak-asan/tests/torture/gravelo-soak "$leak_seconds" --no-rss-check
