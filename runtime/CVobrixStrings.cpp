@@ -26,27 +26,39 @@ bool isIntegerConversion(char c) {
     return c == 'd' || c == 'i' || c == 'o' || c == 'u' || c == 'x' || c == 'X' || c == 'c';
 }
 
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The flags, digits and points of a conversion, without the stray bytes.
+// strchr also finds the terminator, so a NUL byte is refused first: it would
+// otherwise cut the conversion short inside the platform formatter.
+std::string keptConversionBytes(const std::string& conversion) {
+    std::string kept;
+    for (size_t i = 1; i + 1 < conversion.size(); ++i) {
+        const char c = conversion[i];
+        if (isDigit(c) || (c != '\0' && std::strchr("-+ #.%", c) != nullptr)) kept += c;
+    }
+    return kept;
+}
+
 // Keeps only the flags, width and precision of a conversion and puts `letter`
 // at its end, so nothing in the format can make snprintf read an argument we did
 // not pass ('*', length letters). Widths and precisions are capped at 300: the
 // piece buffer holds 255 bytes, so larger numbers could not change the result.
+// The cap applies after the stray bytes are gone, because digits they
+// separated join into one number (a width of millions takes snprintf seconds).
 std::string sanitisedConversion(const std::string& conversion, char letter) {
+    const std::string kept = keptConversionBytes(conversion);
     std::string spec = "%";
-    size_t i = 1;
-    while (i + 1 < conversion.size()) {
-        const char c = conversion[i];
-        if (std::isdigit(static_cast<unsigned char>(c))) {
-            size_t end = i;
-            while (end + 1 < conversion.size() && std::isdigit(static_cast<unsigned char>(conversion[end]))) ++end;
-            const std::string digits = conversion.substr(i, end - i);
-            spec += digits.size() > 3 || std::stoi(digits) > 300 ? "300" : digits;
-            i = end;
+    for (size_t i = 0; i < kept.size();) {
+        if (!isDigit(kept[i])) {
+            spec += kept[i++];
             continue;
         }
-        // strchr also finds the terminator: a NUL byte in the format would
-        // otherwise cut the conversion short inside the platform formatter.
-        if (c != '\0' && std::strchr("-+ #.%", c) != nullptr) spec += c;
-        ++i;
+        size_t end = i;
+        while (end < kept.size() && isDigit(kept[end])) ++end;
+        const std::string digits = kept.substr(i, end - i);
+        spec += digits.size() > 3 || std::stoi(digits) > 300 ? "300" : digits;
+        i = end;
     }
     return spec + letter;
 }

@@ -108,6 +108,12 @@ TEST_F(FormatString, ArgumentsTheFormatCannotReachAreNeverRead) {
     EXPECT_EQ(format("%d,%d", 4.0), "4,0");
 }
 
+TEST_F(FormatString, WidthSplitByStrayBytesIsCappedAsOneNumber) {
+    // The pieces join into a width of 300300300300; uncapped, the platform
+    // formatter refuses it (or spends seconds on a smaller one of millions).
+    EXPECT_EQ(format("%300\x01" "300\x01" "300\x01" "300d", 1.0), std::string(255, ' '));
+}
+
 TEST_F(FormatString, NulByteInsideAConversionIsIgnoredLikeOtherStrayBytes) {
     // Slots are byte strings and may hold NUL; the conversion is still "%5d".
     EXPECT_EQ(format(std::string("%5\0d", 4), 7.0), "    7");
