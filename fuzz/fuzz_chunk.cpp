@@ -22,7 +22,8 @@ std::vector<uint8_t> currentChunk(fuzzhost::Instance& plugin, bool preset) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static fuzzhost::Instance plugin;
+    // A fresh instance each time, so every finding replays from its input alone.
+    fuzzhost::Instance plugin;
     fuzzhost::ByteSource source(data, size);
     const uint8_t mode = source.byte();
     const bool preset = mode & 1;

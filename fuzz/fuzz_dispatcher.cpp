@@ -78,7 +78,10 @@ void anyOpcode(Instance& plugin, ByteSource& in) {
     if (opcode == effClose || opcode == effEditOpen) return; // covered by the torture run
     alignas(16) uint8_t scratch[256] = {};
     void* slot = nullptr;
-    const VstIntPtr value = opcode == effGetSpeakerArrangement ? reinterpret_cast<VstIntPtr>(&slot) : in.int32();
+    VstIntPtr value = in.int32();
+    if (opcode == effGetSpeakerArrangement) value = reinterpret_cast<VstIntPtr>(&slot);
+    // effSetChunk's value is the size of ptr's data; never more than there is.
+    if (opcode == effSetChunk) value = static_cast<VstIntPtr>(static_cast<uint32_t>(value) % (sizeof scratch + 1));
     plugin.dispatch(opcode, in.int32(), value, scratch, in.float32());
 }
 

@@ -52,8 +52,10 @@ void Instance::processAndCheck(int frames, float inputLevel) {
     float* outputs[] = {outL.data(), outR.data()};
     plugin->processReplacing(plugin, inputs, outputs, frames);
     // Controls restored outside their ranges reach the chain unclamped, by
-    // design; then only memory and undefined-behaviour faults count.
-    if (!controlsInRange()) return;
+    // design, and what they leave in the filter states decays only slowly;
+    // from then on only memory and undefined-behaviour faults count.
+    if (!controlsInRange()) everOutOfRange = true;
+    if (everOutOfRange) return;
     for (int i = 0; i < frames; ++i) {
         if (!std::isfinite(outL[i]) || !std::isfinite(outR[i]) || std::fabs(outL[i]) > kOutputBound ||
             std::fabs(outR[i]) > kOutputBound) {

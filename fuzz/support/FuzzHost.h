@@ -29,6 +29,7 @@ public:
 
 private:
     AEffect* plugin = nullptr;
+    bool everOutOfRange = false;
 };
 
 // Reads fuzzer bytes front to back; past the end every read gives zero.
