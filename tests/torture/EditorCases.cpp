@@ -8,8 +8,10 @@
 #include "PluginRig.h"
 
 #include <X11/extensions/XTest.h>
+#include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace torture {
 namespace {
@@ -43,7 +45,10 @@ void editorSequence(const std::string& steps) {
         case 'd':
             parent.destroy();
             break;
-        case 'x': host->close(); return;
+        case 'x':
+            host->close();
+            check(parent.children() == 0, "effClose with the editor open left its window behind");
+            return;
         }
         if (parent.alive()) {
             const int expected = open ? 1 : 0;
@@ -101,6 +106,32 @@ void editorDrag() {
     note("Output moved from " + std::to_string(before) + " to " + std::to_string(after));
 }
 
+// Several instances share the process, each with its own editor window.
+void severalEditors() {
+    PluginRig rig;
+    std::vector<std::unique_ptr<testhost::Host>> hosts;
+    std::vector<std::unique_ptr<HostWindow>> windows;
+    for (int i = 0; i < 4; ++i) {
+        hosts.push_back(rig.started());
+        windows.push_back(std::make_unique<HostWindow>());
+        check(hosts[i]->dispatch(effEditOpen, 0, 0, windows[i]->handle()) != 0, "effEditOpen answered 0");
+    }
+    for (int round = 0; round < 5; ++round)
+        for (auto& host : hosts) {
+            host->dispatch(effEditIdle);
+            processChecked(*host, sine, round * 64L, 64, false, "audio with four editors");
+        }
+    for (int i = 0; i < 4; ++i) check(windows[i]->children() == 1, "a parent lost its editor window");
+    // Closed in the opposite order, the last one by effClose with its editor open.
+    for (int i = 3; i >= 1; --i) {
+        hosts[i]->dispatch(effEditClose);
+        check(windows[i]->children() == 0, "effEditClose left a window behind");
+        check(windows[0]->children() == 1, "closing another editor took this one's window");
+    }
+    hosts[0]->close();
+    check(windows[0]->children() == 0, "effClose with the editor open left its window behind");
+}
+
 void editorRect() {
     PluginRig rig;
     auto host = rig.started();
@@ -115,6 +146,7 @@ void editorRect() {
 void addEditorCases(std::vector<Case>& cases) {
     cases.push_back({"editor rectangle", editorRect});
     cases.push_back({"mouse drag on the Output knob through the X server", editorDrag});
+    cases.push_back({"four editors open at once, closed in the opposite order", severalEditors});
     const char* sequences[] = {"oic", "oci", "ioc", "ico", "coi", "cio", "ooiicc", "oicoic", "ococ",
                                "oidic", "odic", "doic", "oix", "ox", "oicx"};
     for (const char* s : sequences) {
