@@ -48,19 +48,19 @@ std::string keptConversionBytes(const std::string& conversion) {
 // separated join into one number (a width of millions takes snprintf seconds).
 std::string sanitisedConversion(const std::string& conversion, char letter) {
     const std::string kept = keptConversionBytes(conversion);
-    std::string spec = "%";
+    std::string printfConversion = "%";
     for (size_t i = 0; i < kept.size();) {
         if (!isDigit(kept[i])) {
-            spec += kept[i++];
+            printfConversion += kept[i++];
             continue;
         }
         size_t end = i;
         while (end < kept.size() && isDigit(kept[end])) ++end;
         const std::string digits = kept.substr(i, end - i);
-        spec += digits.size() > 3 || std::stoi(digits) > 300 ? "300" : digits;
+        printfConversion += digits.size() > 3 || std::stoi(digits) > 300 ? "300" : digits;
         i = end;
     }
-    return spec + letter;
+    return printfConversion + letter;
 }
 
 } // namespace
@@ -104,15 +104,15 @@ double CVobrixStrings::formatValues(double destination, double format, std::span
 
         int written = -1;
         if (isFloatConversion(letter)) {
-            const std::string spec = sanitisedConversion(conversion, letter);
-            written = std::snprintf(piece, sizeof piece, spec.c_str(), takeValue());
+            const std::string printfConversion = sanitisedConversion(conversion, letter);
+            written = std::snprintf(piece, sizeof piece, printfConversion.c_str(), takeValue());
         } else if (isIntegerConversion(letter)) {
-            const std::string spec = sanitisedConversion(conversion, letter);
-            written = std::snprintf(piece, sizeof piece, spec.c_str(), static_cast<int>(vobrix::toIndex(takeValue())));
+            const std::string printfConversion = sanitisedConversion(conversion, letter);
+            written = std::snprintf(piece, sizeof piece, printfConversion.c_str(), static_cast<int>(vobrix::toIndex(takeValue())));
         } else if (letter == 's') {
-            const std::string spec = sanitisedConversion(conversion, letter);
+            const std::string printfConversion = sanitisedConversion(conversion, letter);
             const std::string text = stringAt(takeValue());
-            written = std::snprintf(piece, sizeof piece, spec.c_str(), text.c_str());
+            written = std::snprintf(piece, sizeof piece, printfConversion.c_str(), text.c_str());
         }
         if (written > 0) out.append(piece, std::min(static_cast<size_t>(written), sizeof piece - 1));
     }
