@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace parameterEntries {
 
@@ -56,7 +57,9 @@ void setParameter(CVeST* shell, VstInt32 index, double x) {
     SliderInfo* info = sliderRecord(shell, index);
     if (info == nullptr || !std::isfinite(x)) return;
     const double snapped = snapToStep(info->minimum + (info->maximum - info->minimum) * x, info->step);
-    if (!std::isfinite(snapped)) return;
+    // The state chunk keeps sliders as floats: a value beyond float range could
+    // be set but never saved.
+    if (!(std::fabs(snapped) <= std::numeric_limits<float>::max())) return;
     SharedValue& current = shell->runtime->sliderValues[static_cast<size_t>(info->number)];
     if (vobrix::nearlyEqual(snapped, current)) return;
     current = snapped;

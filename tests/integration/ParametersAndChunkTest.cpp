@@ -62,8 +62,14 @@ TEST_F(Parameters, NonFiniteValuesAreRefused) {
         host.setParameter(2, bad);
         EXPECT_EQ(host.parameterDisplay(2), "3.00");
     }
-    host.setParameter(2, 3e38f); // finite but far outside: stored as given
-    EXPECT_TRUE(std::isfinite(host.getParameter(2)));
+    host.setParameter(2, 3e38f); // beyond what the chunk's floats can hold
+    EXPECT_EQ(host.parameterDisplay(2), "3.00");
+    host.setParameter(2, 1e6f); // far outside the range, but saveable: stored as given
+    EXPECT_EQ(host.parameterDisplay(2), "10000000.00");
+    const std::vector<uint8_t> saved = host.getChunk();
+    for (float v : floatsOf(saved)) EXPECT_TRUE(std::isfinite(v));
+    host.setChunk(saved.data(), saved.size());
+    EXPECT_EQ(host.getChunk(), saved);
 }
 
 TEST_F(Parameters, FreshChunkHoldsTheDefaults) {
