@@ -31,6 +31,9 @@ void blockSizes() {
             auto host = rig.started(48000.0f, frames);
             peak = std::max(peak, processBlocks(*host, sine, 3, frames, dbl, std::to_string(frames) + " frames"));
         }
+    // Hosts send blocks larger than the size they announced.
+    auto liar = rig.started(48000.0f, 64);
+    peak = std::max(peak, processBlocks(*liar, sine, 2, 65536, false, "65536 frames after announcing 64"));
     note(formatPeak(peak));
 }
 
