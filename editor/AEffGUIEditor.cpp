@@ -22,7 +22,12 @@ void threadSleep(uint32_t milliseconds) { std::this_thread::sleep_for(std::chron
 AEffGUIEditor::AEffGUIEditor(AudioEffect* owner) : AEffEditor(owner), ticks(&steadyTicks), sleep(&threadSleep) {
     if (owner != nullptr) owner->setEditor(this);
     nextIdleTime = ticks();
+    // Each editor holds the window system's drag-and-drop set-up (the OLE
+    // apartment on Windows) for its whole life.
+    VSTGUI::platform::enterDragAndDrop();
 }
+
+AEffGUIEditor::~AEffGUIEditor() { VSTGUI::platform::leaveDragAndDrop(); }
 
 void AEffGUIEditor::setClock(TickSource tickSource, Sleep sleeper) {
     ticks = tickSource;

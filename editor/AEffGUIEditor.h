@@ -23,7 +23,8 @@ public:
     static constexpr uint32_t kPumpIntervalMs = 100;
 
     explicit AEffGUIEditor(AudioEffect* effect);
-    ~AEffGUIEditor() override = default;
+    // Undoes the drag-and-drop set-up of the constructor; does not close.
+    ~AEffGUIEditor() override;
 
     bool getRect(ERect** out) override;
     void idle() override;

@@ -3,6 +3,7 @@
 #include "CFrame.h"
 
 #include "CDrawContext.h"
+#include "GraphicsGlobals.h"
 #include "VSTGUIEditorInterface.h"
 
 #include <chrono>
@@ -14,6 +15,8 @@ CFrame::CFrame(const ViewRect& rect, void* parent, VSTGUIEditorInterface* owner)
     : CViewContainer(rect, nullptr), editor(owner), systemWindow(parent) {
     parentFrame = this;
     attachedFlag = true;
+    platform::enterDragAndDrop();
+    GraphicsGlobals::enter();
     if (parent == nullptr) return;
     window = platform::NativeWindow::create(parent, int(rect.width()), int(rect.height()), *this);
     if (window == nullptr) {
@@ -36,6 +39,8 @@ CFrame::~CFrame() {
     removeAll(true);
     // Closing the window last: the removals above still invalidate it.
     window.reset();
+    platform::leaveDragAndDrop();
+    GraphicsGlobals::leave();
 }
 
 bool CFrame::isTypeOf(const char* name) const {
@@ -160,7 +165,9 @@ void CFrame::setCursor(int32_t type) {
 }
 
 bool CFrame::setDropActive(bool active) {
+    if (!active && !dropActive) return true;
     if (!hasWindow()) return false;
+    window->acceptDrops(active);
     dropActive = active;
     return true;
 }
@@ -186,6 +193,22 @@ void CFrame::windowMouseLeft() {
     getCurrentMouseLocation(where);
     onMouseExited(where, getCurrentMouseButtons());
 }
+
+// The drag's position is read from the pointer, as the window system's own
+// point may be in another coordinate space.
+ViewPoint CFrame::pointerInFrame() const {
+    ViewPoint where(0, 0);
+    getCurrentMouseLocation(where);
+    return where;
+}
+
+void CFrame::windowDragEnter(CDragContainer* drag) { onDragEnter(drag, pointerInFrame()); }
+
+void CFrame::windowDragMove(CDragContainer* drag) { onDragMove(drag, pointerInFrame()); }
+
+void CFrame::windowDragLeave(CDragContainer* drag) { onDragLeave(drag, pointerInFrame()); }
+
+bool CFrame::windowDrop(CDragContainer* drag) { return onDrop(drag, pointerInFrame()); }
 
 void CFrame::windowDestroyed() {
     open = false;

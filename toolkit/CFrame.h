@@ -80,8 +80,8 @@ public:
     virtual void setFocusView(CView* view);
     CView* getFocusView() const { return focusView; }
     virtual void onViewRemoved(CView* view);
-    // There is no drop target on this window system yet: the flag is
-    // recorded while a window exists.
+    // Registers the window as a drop target (where the window system has
+    // drag and drop) and records the flag; false without a window.
     virtual bool setDropActive(bool active);
     bool isDropActive() const { return dropActive; }
     void setOpen(bool state) { open = state; }
@@ -109,6 +109,11 @@ private:
     void windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance, CButtonState buttons) override;
     void windowMouseLeft() override;
     void windowDestroyed() override;
+    void windowDragEnter(CDragContainer* drag) override;
+    void windowDragMove(CDragContainer* drag) override;
+    void windowDragLeave(CDragContainer* drag) override;
+    bool windowDrop(CDragContainer* drag) override;
+    ViewPoint pointerInFrame() const;
 
     CMouseEventResult modalMouseDown(ViewPoint& where, const CButtonState& buttons);
     CMouseEventResult trackMouseOver(ViewPoint& where, const CButtonState& buttons);

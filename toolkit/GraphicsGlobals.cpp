@@ -26,6 +26,7 @@ void GraphicsGlobals::leave() {
     for (int i = 0; i < kSharedFontCount; ++i) sharedFontDescription(i)->freePlatformFont();
     delete instance;
     instance = nullptr;
+    platform::shutdown();
 }
 
 int32_t GraphicsGlobals::referenceCount() { return instance != nullptr ? instance->references : 0; }

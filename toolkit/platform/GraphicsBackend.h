@@ -15,9 +15,11 @@
 
 namespace VSTGUI::platform {
 
-// Prepares the library for the first user of the process. There is no
-// matching shut-down: the host and other plug-ins share the library.
+// Prepares the library for the first user of this module, and lets it go
+// after the last one. A backend whose library is shared with the host and
+// other plug-ins (fontconfig, Cairo) does nothing in shutdown.
 void startup();
+void shutdown();
 
 struct Image;  // 32-bit ARGB pixels
 struct Canvas; // a drawing target with its clip and smoothing state

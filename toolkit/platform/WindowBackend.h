@@ -12,7 +12,17 @@
 #include <cstdint>
 #include <memory>
 
+namespace VSTGUI {
+class CDragContainer;
+}
+
 namespace VSTGUI::platform {
+
+// The window system's per-user set-up for drag and drop (the OLE apartment
+// on Windows; nothing elsewhere). Every editor and every frame enters once
+// and leaves once, on the user-interface thread.
+void enterDragAndDrop();
+void leaveDragAndDrop();
 
 // What a native window reports to its owner while it drains its events.
 class WindowListener {
@@ -31,6 +41,13 @@ public:
     // The window is gone (usually because the host destroyed its parent);
     // every later operation on it does nothing.
     virtual void windowDestroyed() = 0;
+    // A drag over the window, where the window system delivers one. The
+    // container lives from enter to leave or drop; windowDrop answers
+    // whether a view took the drop.
+    virtual void windowDragEnter(CDragContainer* drag) = 0;
+    virtual void windowDragMove(CDragContainer* drag) = 0;
+    virtual void windowDragLeave(CDragContainer* drag) = 0;
+    virtual bool windowDrop(CDragContainer* drag) = 0;
 
 protected:
     ~WindowListener() = default;
@@ -81,6 +98,10 @@ public:
     virtual CButtonState currentButtons() = 0;
     virtual void setCursor(int32_t type) = 0;
     virtual void releasePointer() = 0;
+
+    // Registers (or revokes) the window as a place to drop on; backends
+    // without drag and drop ignore it.
+    virtual void acceptDrops(bool /*active*/) {}
 
     virtual bool isAlive() const = 0;
     // The native handle, for tests and diagnostics.

@@ -46,6 +46,8 @@ void startup() {
     FcInit();
 }
 
+void shutdown() {} // FcFini is never called: the host may still use fontconfig
+
 Font* createFont(const char* family, double pixelSize, FontStyle style) {
     if (family == nullptr || pixelSize <= 0.0) return nullptr;
     FcPattern* pattern = requestPattern(family, pixelSize, style);
