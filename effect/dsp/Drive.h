@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Biquad.h"
+#include "CascadeLanes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,7 @@ inline double runDrive(const DriveFilters& f, DriveState& st, double s, double c
 
 // The drive over a block, added to s in place; `scratch` holds `frames`
 // values. The shaper's ms1 recurrence runs in its own loop, the three tone
-// filters fused in a second one.
+// filters as one wavefront after it.
 inline void runDriveBlock(const DriveFilters& f, DriveState& st, double* s, double* scratch,
                           int frames, double c1Hz, double amount) {
     BiquadRunner side(f.sideChain, st.sideChain);
@@ -49,11 +50,10 @@ inline void runDriveBlock(const DriveFilters& f, DriveState& st, double* s, doub
     side.store();
     st.ms1 = ms1;
 
-    BiquadRunner t0(f.tone[0], st.tone[0]), t1(f.tone[1], st.tone[1]), t2(f.tone[2], st.tone[2]);
-    for (int i = 0; i < frames; ++i) s[i] = s[i] + t2(t1(t0(scratch[i])));
-    t0.store();
-    t1.store();
-    t2.store();
+    CascadeView tone;
+    tone.add(f.tone, st.tone, 3);
+    runCascadeLanes(tone, scratch, frames);
+    for (int i = 0; i < frames; ++i) s[i] = s[i] + scratch[i];
 }
 
 } // namespace dsp

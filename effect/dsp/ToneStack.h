@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Biquad.h"
+#include "CascadeLanes.h"
 #include "ControlValues.h"
 
 #include "runtime/Numeric.h"
@@ -56,37 +57,12 @@ inline double runTone(const ToneSelection& tone, double y) {
     return y;
 }
 
-// One cascade over a block, its filters fused into one loop so their
-// recurrences overlap; in place.
-inline void runCascadeBlock(const ToneCascade& cascade, double* y, int frames) {
-    const BiquadCoeffs* c = cascade.coeffs;
-    BiquadState* s = cascade.states;
-    switch (cascade.count) {
-    case 1:
-        runBiquadBlock(c[0], s[0], y, y, frames);
-        break;
-    case 2: {
-        BiquadRunner f0(c[0], s[0]), f1(c[1], s[1]);
-        for (int i = 0; i < frames; ++i) y[i] = f1(f0(y[i]));
-        f0.store();
-        f1.store();
-        break;
-    }
-    case 3: {
-        BiquadRunner f0(c[0], s[0]), f1(c[1], s[1]), f2(c[2], s[2]);
-        for (int i = 0; i < frames; ++i) y[i] = f2(f1(f0(y[i])));
-        f0.store();
-        f1.store();
-        f2.store();
-        break;
-    }
-    default:
-        break;
-    }
-}
-
+// The three sections follow each other without anything between them, so
+// over a block they are one cascade of up to eight filters.
 inline void runToneBlock(const ToneSelection& tone, double* y, int frames) {
-    for (const ToneCascade& section : tone.sections) runCascadeBlock(section, y, frames);
+    CascadeView cascade;
+    for (const ToneCascade& section : tone.sections) cascade.add(section.coeffs, section.states, section.count);
+    runCascadeLanes(cascade, y, frames);
 }
 
 } // namespace dsp

@@ -157,6 +157,48 @@ TEST_P(BlockForm, EqualsThePerSampleForm) {
 
 INSTANTIATE_TEST_SUITE_P(Blocks, BlockForm, ::testing::Values(1, 64, 256, 300));
 
+// The tone sections run as one cascade of 0 to 8 filters over a block, its
+// filters interleaved; every cascade length, with block lengths shorter and
+// longer than the cascade and across the chunk size, equals the per-sample form.
+TEST(Chain, EveryToneCascadeLengthEqualsThePerSampleForm) {
+    const Sliders byLength[] = {
+        Sliders{},                                    // 0
+        Sliders{}.set(5, -3),                         // 1: C5
+        Sliders{}.set(5, 4).set(4, 3),                // 2: C3, C4, drive on
+        Sliders{}.set(6, 2),                          // 3: C6 to C8
+        Sliders{}.set(5, 3).set(7, -4),               // 4
+        Sliders{}.set(5, 2).set(6, 5).set(4, 10),     // 5
+        Sliders{}.set(6, 1).set(7, 6),                // 6
+        Sliders{}.set(5, -6).set(6, 4).set(7, 2),     // 7
+        dsptest::worstCase(),                         // 8
+    };
+    const auto x = testSignal(9600, 0.8);
+    for (int length = 0; length <= 8; ++length) {
+        for (int block : {1, 2, 3, 5, 7, 8, 9, 127, 128, 129, 256}) {
+            auto reference = makeChain(byLength[length]), fast = makeChain(byLength[length]);
+            const auto expected = runReference(*reference, x, block);
+            const auto actual = runBlocks(*fast, x, block);
+            for (size_t i = 0; i < x.size(); ++i)
+                ASSERT_EQ(actual[i], expected[i]) << "length " << length << " block " << block << " frame " << i;
+            ASSERT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0)
+                << "length " << length << " block " << block;
+        }
+    }
+}
+
+// A long run at the worst-case settings with a louder, varying input: the
+// envelopes, mean squares and the limiter go through many states.
+TEST(Chain, LongWorstCaseRunEqualsThePerSampleForm) {
+    auto x = testSignal(48000 * 6, 0.3);
+    for (size_t i = 0; i < x.size(); ++i) x[i] *= 1.0 + 3.0 * static_cast<double>(i % 96000) / 96000;
+    auto reference = makeChain(dsptest::worstCase()), fast = makeChain(dsptest::worstCase());
+    const auto expected = runReference(*reference, x, 256);
+    const auto actual = runBlocks(*fast, x, 256);
+    for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "frame " << i;
+    EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
+    EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
+}
+
 TEST(Chain, ProcessBlockWorksInPlace) {
     auto a = makeChain(dsptest::worstCase()), b = makeChain(dsptest::worstCase());
     auto x = testSignal(1000);
