@@ -54,6 +54,13 @@ public:
     // those of processSample sample for sample. `out` may equal `in`.
     void processBlock(const double* in, double* out, int frames);
 
+    // Whether chunks run in the AVX-encoded copy of the block form (chosen at
+    // open() when the processor has AVX; same results either way). Tests
+    // switch it to check both copies; only while the audio thread is idle.
+    static bool wideInstructionsAvailable();
+    void useWideInstructions(bool wide);
+    bool usesWideInstructions() const { return wideChunks; }
+
     // Panel side (any thread). Band 0..3; the meters show these.
     double displayedGain(int band) const { return displayed[band].load(); }
     // 1 after a sample went over the limiter's threshold, else 0.
@@ -79,6 +86,7 @@ private:
     dsp::NoiseSource noiseSource;
     double noise = 0.0;       // offset added to every input sample of the block
     double splitInput = 0.0;  // audio thread's own copy of the band-split input
+    bool wideChunks = false;
 
     SharedValue displayed[dsp::kBandCount];
     SharedValue splitInputShown;

@@ -21,6 +21,7 @@ void AmpChain::open() {
     noiseSource.reset();
     noise = 0.0;
     splitInput = 0.0;
+    useWideInstructions(true);
     for (SharedValue& gain : displayed) gain = 0.0;
     splitInputShown = 0.0;
     clip.store(0.0, std::memory_order_relaxed);

@@ -10,6 +10,15 @@
 #include <algorithm>
 #include <cmath>
 
+// The AVX copy needs GCC's target attribute on x86 with SSE2 arithmetic (the
+// baseline copy must round exactly as the AVX one: no x87 registers).
+#if defined(__GNUC__) && !defined(__clang__) && (defined(__x86_64__) || defined(__i386__)) && \
+    defined(__SSE2_MATH__)
+#define AMPCHAIN_WIDE_PATH 1
+#else
+#define AMPCHAIN_WIDE_PATH 0
+#endif
+
 namespace {
 
 inline double finiteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
@@ -59,12 +68,11 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     return clipped;
 }
 
-} // namespace
-
-void AmpChain::runChunk(const dsp::ChainCoefficients& c, const double* in, double* out,
-                        int frames) {
-    double s[kChunkFrames], y[kChunkFrames], threshold[kChunkFrames];
-    dsp::ChainState& st = running;
+// One chunk through the whole chain; answers whether the limiter clipped.
+[[gnu::always_inline]] inline bool chunkSteps(const dsp::ChainCoefficients& c, dsp::ChainState& st,
+                                              double noise, const double* in, double* out, int frames,
+                                              double& splitInput) {
+    double s[AmpChain::kChunkFrames], y[AmpChain::kChunkFrames], threshold[AmpChain::kChunkFrames];
 
     dsp::BiquadRunner lowCut(c.lowCut, st.lowCut);
     for (int i = 0; i < frames; ++i) s[i] = lowCut(finiteOrZero(in[i]) + noise);
@@ -77,7 +85,51 @@ void AmpChain::runChunk(const dsp::ChainCoefficients& c, const double* in, doubl
 
     splitAndLevel(c, st, s, y, threshold, frames);
     dsp::runToneBlock(dsp::ToneSelection::of(c.tone, st.tone, c.controls), y, frames);
-    if (limitToOutput(c, st, y, threshold, out, frames)) clip.store(1.0, std::memory_order_relaxed);
+    return limitToOutput(c, st, y, threshold, out, frames);
+}
+
+// The same steps compiled twice: for the baseline instruction set, and with
+// the three-operand AVX encodings where the processor has them. AVX here
+// only changes how the very same double-precision operations are encoded
+// (fewer register copies); it brings no fused multiply-add, which would
+// round differently, so both copies give identical results. Everything is
+// inlined into each copy (flatten), so the AVX code never leaks into the
+// baseline path.
+[[gnu::flatten]] bool chunkBaseline(const dsp::ChainCoefficients& c, dsp::ChainState& st, double noise,
+                                    const double* in, double* out, int frames, double& splitInput) {
+    return chunkSteps(c, st, noise, in, out, frames, splitInput);
+}
+
+#if AMPCHAIN_WIDE_PATH
+[[gnu::flatten, gnu::target("avx")]] bool chunkWide(const dsp::ChainCoefficients& c, dsp::ChainState& st,
+                                                    double noise, const double* in, double* out,
+                                                    int frames, double& splitInput) {
+    return chunkSteps(c, st, noise, in, out, frames, splitInput);
+}
+#endif
+
+} // namespace
+
+bool AmpChain::wideInstructionsAvailable() {
+#if AMPCHAIN_WIDE_PATH
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx");
+#else
+    return false;
+#endif
+}
+
+void AmpChain::useWideInstructions(bool wide) { wideChunks = wide && wideInstructionsAvailable(); }
+
+void AmpChain::runChunk(const dsp::ChainCoefficients& c, const double* in, double* out,
+                        int frames) {
+#if AMPCHAIN_WIDE_PATH
+    const bool clipped = wideChunks ? chunkWide(c, running, noise, in, out, frames, splitInput)
+                                    : chunkBaseline(c, running, noise, in, out, frames, splitInput);
+#else
+    const bool clipped = chunkBaseline(c, running, noise, in, out, frames, splitInput);
+#endif
+    if (clipped) clip.store(1.0, std::memory_order_relaxed);
 }
 
 void AmpChain::processBlock(const double* in, double* out, int frames) {

@@ -34,6 +34,12 @@ std::vector<double> runBlocks(AmpChain& chain, const std::vector<double>& x, int
     return y;
 }
 
+// Both copies of the block form: baseline, and AVX-encoded where available.
+std::vector<bool> instructionSets() {
+    if (AmpChain::wideInstructionsAvailable()) return {false, true};
+    return {false};
+}
+
 bool sameBytes(const dsp::BiquadState& a, const dsp::BiquadState& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 } // namespace
@@ -145,13 +151,16 @@ TEST_P(BlockForm, EqualsThePerSampleForm) {
                                 Sliders{}.set(3, 7).set(6, 6).set(8, 0.1)};
     const auto x = testSignal(48000 / 2, 0.7);
     for (const Sliders& s : settings) {
-        auto reference = makeChain(s), fast = makeChain(s);
-        const auto expected = runReference(*reference, x, block);
-        const auto actual = runBlocks(*fast, x, block);
-        for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "frame " << i;
-        EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
-        EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
-        EXPECT_EQ(reference->bandSplitInput(), fast->bandSplitInput());
+        for (bool wide : instructionSets()) {
+            auto reference = makeChain(s), fast = makeChain(s);
+            fast->useWideInstructions(wide);
+            const auto expected = runReference(*reference, x, block);
+            const auto actual = runBlocks(*fast, x, block);
+            for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
+            EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
+            EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
+            EXPECT_EQ(reference->bandSplitInput(), fast->bandSplitInput());
+        }
     }
 }
 
@@ -175,13 +184,16 @@ TEST(Chain, EveryToneCascadeLengthEqualsThePerSampleForm) {
     const auto x = testSignal(9600, 0.8);
     for (int length = 0; length <= 8; ++length) {
         for (int block : {1, 2, 3, 5, 7, 8, 9, 127, 128, 129, 256}) {
+          for (bool wide : instructionSets()) {
             auto reference = makeChain(byLength[length]), fast = makeChain(byLength[length]);
+            fast->useWideInstructions(wide);
             const auto expected = runReference(*reference, x, block);
             const auto actual = runBlocks(*fast, x, block);
             for (size_t i = 0; i < x.size(); ++i)
                 ASSERT_EQ(actual[i], expected[i]) << "length " << length << " block " << block << " frame " << i;
             ASSERT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0)
-                << "length " << length << " block " << block;
+                << "length " << length << " block " << block << " wide " << wide;
+          }
         }
     }
 }
@@ -191,12 +203,24 @@ TEST(Chain, EveryToneCascadeLengthEqualsThePerSampleForm) {
 TEST(Chain, LongWorstCaseRunEqualsThePerSampleForm) {
     auto x = testSignal(48000 * 6, 0.3);
     for (size_t i = 0; i < x.size(); ++i) x[i] *= 1.0 + 3.0 * static_cast<double>(i % 96000) / 96000;
-    auto reference = makeChain(dsptest::worstCase()), fast = makeChain(dsptest::worstCase());
+    auto reference = makeChain(dsptest::worstCase());
     const auto expected = runReference(*reference, x, 256);
-    const auto actual = runBlocks(*fast, x, 256);
-    for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "frame " << i;
-    EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
-    EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
+    for (bool wide : instructionSets()) {
+        auto fast = makeChain(dsptest::worstCase());
+        fast->useWideInstructions(wide);
+        const auto actual = runBlocks(*fast, x, 256);
+        for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
+        EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
+        EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
+    }
+}
+
+// The AVX-encoded copy is the one in use wherever the processor has AVX.
+TEST(Chain, WideCopyIsChosenWhereAvailable) {
+    auto chain = makeChain(Sliders{});
+    EXPECT_EQ(chain->usesWideInstructions(), AmpChain::wideInstructionsAvailable());
+    chain->useWideInstructions(false);
+    EXPECT_FALSE(chain->usesWideInstructions());
 }
 
 TEST(Chain, ProcessBlockWorksInPlace) {
