@@ -1,0 +1,140 @@
+// The editor in a window this host made: open, idle and repaint, a knob
+// drag made of real window messages, the window's pixels against the
+// offscreen picture, close and reopen.
+#include "Check.h"
+#include "HostWindow.h"
+#include "PanelCompare.h"
+#include "PluginLibrary.h"
+
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 600, kHeight = 284;
+constexpr int kOutputKnobX = 520, kOutputKnobY = 90; // centre of the Output knob
+// Long enough for a few frames at the editor's 30 per second.
+constexpr int kFrameWait = 80;
+
+struct EditorSession {
+    std::shared_ptr<PluginLibrary> library;
+    std::unique_ptr<HostWindow> host;
+    AEffect* effect = nullptr;
+    std::string pictures;
+
+    ~EditorSession() {
+        if (effect != nullptr) {
+            effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
+            PluginLibrary::destroy(effect);
+        }
+    }
+    AEffect* plugin() {
+        check(effect != nullptr, "no plug-in (an earlier case failed)");
+        return effect;
+    }
+    std::string display(VstInt32 index) {
+        char text[64] = {};
+        effect->dispatcher(effect, effGetParamDisplay, index, 0, text, 0.0f);
+        return text;
+    }
+    HWND child() const { return host != nullptr ? host->editorWindow() : nullptr; }
+};
+
+void openEditor(EditorSession& s) {
+    s.host = std::make_unique<HostWindow>();
+    s.effect = s.library->create();
+    AEffect* e = s.plugin();
+    e->dispatcher(e, effOpen, 0, 0, nullptr, 0.0f);
+    e->dispatcher(e, effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    e->dispatcher(e, effMainsChanged, 0, 1, nullptr, 0.0f);
+    ERect* rect = nullptr;
+    e->dispatcher(e, effEditGetRect, 0, 0, &rect, 0.0f);
+    check(rect != nullptr && rect->right - rect->left == kWidth && rect->bottom - rect->top == kHeight, "600 x 284");
+    check(e->dispatcher(e, effEditOpen, 0, 0, s.host->handle(), 0.0f) == 1, "effEditOpen answered 1");
+    HWND child = s.child();
+    check(child != nullptr, "a child window named \"Window\" in the host's window");
+    wchar_t className[64] = {};
+    GetClassNameW(child, className, 64);
+    check(std::wstring(className).rfind(L"Plugin", 0) == 0, "class name starts with Plugin");
+    RECT client{};
+    GetClientRect(child, &client);
+    check(client.right == kWidth && client.bottom == kHeight, "child window is 600 x 284");
+    check((GetClassLongW(child, GCL_STYLE) & CS_DBLCLKS) != 0, "the class takes double clicks");
+}
+
+void idleAndRepaint(EditorSession& s) {
+    AEffect* e = s.plugin();
+    s.host->pump(e, 300);
+    const std::vector<uint32_t> first = capturePixels(s.child(), kWidth, kHeight);
+    check(first.size() == size_t(kWidth) * kHeight, "pixels read back");
+    size_t distinct = 0;
+    for (uint32_t p : first) distinct += p != first[0];
+    check(distinct > size_t(kWidth) * kHeight / 10, "the panel is drawn (not one flat colour)");
+    InvalidateRect(s.child(), nullptr, TRUE);
+    UpdateWindow(s.child());
+    check(GetUpdateRect(s.child(), nullptr, FALSE) == FALSE, "a repaint leaves nothing to paint");
+}
+
+void post(HWND window, UINT message, WPARAM keys, int x, int y, int waitMs, EditorSession& s) {
+    POINT screen{x, y};
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y); // what the system reads agrees with the messages
+    PostMessageW(window, message, keys, MAKELPARAM(x, y));
+    s.host->pump(s.effect, waitMs);
+}
+
+void knobDrag(EditorSession& s) {
+    AEffect* e = s.plugin();
+    HWND child = s.child();
+    check(s.display(1) == "0.00", "Output starts at 0.00, shows " + s.display(1));
+    post(child, WM_MOUSEMOVE, 0, kOutputKnobX, kOutputKnobY, kFrameWait, s);
+    post(child, WM_LBUTTONDOWN, MK_LBUTTON, kOutputKnobX, kOutputKnobY, kFrameWait, s);
+    check(GetCapture() == child, "the press captured the mouse");
+    for (int step = 1; step <= 5; ++step)
+        post(child, WM_MOUSEMOVE, MK_LBUTTON, kOutputKnobX, kOutputKnobY - 4 * step, kFrameWait, s);
+    post(child, WM_LBUTTONUP, 0, kOutputKnobX, kOutputKnobY - 20, kFrameWait, s);
+    check(GetCapture() != child, "the release let the mouse go");
+    s.host->pump(e, 200);
+    check(s.display(1) == "10.00", "a 20-pixel drag up raised Output to 10.00, shows " + s.display(1));
+}
+
+void pixelsMatch(EditorSession& s) {
+    AEffect* e = s.plugin();
+    InvalidateRect(s.child(), nullptr, TRUE);
+    s.host->pump(e, 200);
+    const std::vector<uint32_t> window = capturePixels(s.child(), kWidth, kHeight);
+    check(window.size() == size_t(kWidth) * kHeight, "pixels read back");
+    const PixelComparison result = compareWithOffscreen(e, window, s.pictures.empty() ? "" : s.pictures + "\\panel");
+    note(std::to_string(result.outsideText) + " differing pixels outside text, " + std::to_string(result.insideText) +
+         " in text areas, of " + std::to_string(result.compared));
+    check(result.outsideText == 0, "window and offscreen picture differ outside the text areas");
+}
+
+void closeAndReopen(EditorSession& s) {
+    AEffect* e = s.plugin();
+    e->dispatcher(e, effEditClose, 0, 0, nullptr, 0.0f);
+    s.host->pump(e, 50);
+    check(s.child() == nullptr, "closing removed the child window");
+    check(e->dispatcher(e, effEditOpen, 0, 0, s.host->handle(), 0.0f) == 1, "reopened");
+    s.host->pump(e, 300);
+    check(s.child() != nullptr, "a new child window");
+    check(s.display(1) == "10.00", "Output kept its value");
+    const std::vector<uint32_t> window = capturePixels(s.child(), kWidth, kHeight);
+    const PixelComparison result = compareWithOffscreen(e, window, "");
+    check(result.outsideText == 0, "the reopened window shows the same panel");
+    e->dispatcher(e, effEditClose, 0, 0, nullptr, 0.0f);
+    s.host->pump(e, 50);
+    check(s.child() == nullptr, "closed again");
+}
+
+} // namespace
+
+void addEditorCases(std::vector<Case>& cases, const HostOptions& options) {
+    auto session = std::make_shared<EditorSession>();
+    session->library = std::make_shared<PluginLibrary>(options.dllPath);
+    session->pictures = options.pictureOut;
+    cases.push_back({"editor opens a 600 x 284 child window in the host's window", [session] { openEditor(*session); }});
+    cases.push_back({"editor idles and repaints", [session] { idleAndRepaint(*session); }});
+    cases.push_back({"knob drag with window messages raises Output to 10.00", [session] { knobDrag(*session); }});
+    cases.push_back({"window pixels match the offscreen picture", [session] { pixelsMatch(*session); }});
+    cases.push_back({"editor closes and reopens", [session] { closeAndReopen(*session); }});
+}

@@ -1,0 +1,56 @@
+// The Windows test host: loads the plug-in DLL as a host does and runs the
+// host-side, editor and drag-and-drop scenarios, one line per case.
+//   wintesthost <Gravelo.dll> [audio output file] [picture folder]
+#include "Check.h"
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string notes;
+
+} // namespace
+
+void note(const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; }
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <Gravelo.dll> [audio output] [picture folder]\n", argv[0]);
+        return 2;
+    }
+    HostOptions options{argv[1], argc > 2 ? argv[2] : "", argc > 3 ? argv[3] : ""};
+    // A host's user-interface thread lives in an OLE apartment.
+    OleInitialize(nullptr);
+    std::vector<Case> cases;
+    addHostCases(cases, options);
+    addToolkitCases(cases);
+    addEditorCases(cases, options);
+    addDropCases(cases, options);
+    int passed = 0, failed = 0;
+    for (const Case& c : cases) {
+        notes.clear();
+        std::string failure;
+        try {
+            c.run();
+        } catch (const std::exception& error) {
+            failure = error.what();
+        }
+        const std::string extra = notes.empty() ? "" : " (" + notes + ")";
+        if (failure.empty()) {
+            ++passed;
+            std::printf("PASS %s%s\n", c.name.c_str(), extra.c_str());
+        } else {
+            ++failed;
+            std::printf("FAIL %s: %s%s\n", c.name.c_str(), failure.c_str(), extra.c_str());
+        }
+        std::fflush(stdout);
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    std::fflush(stdout);
+    OleUninitialize();
+    return failed == 0 ? 0 : 1;
+}
