@@ -25,6 +25,9 @@ VstIntPtr quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float
 // Treble all non-zero, so every optional stage runs.
 constexpr double kDefault[10] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
 constexpr double kWorstCase[10] = {0, 12, 0, 3, 6, 4, 3, 5, 8, 2};
+// The worst case split in two, to see what each optional stage costs.
+constexpr double kDriveOnly[10] = {0, 12, 0, 3, 6, 0, 0, 0, 8, 2};
+constexpr double kToneOnly[10] = {0, 12, 0, 3, 0, 4, 3, 5, 8, 2};
 
 struct Instance {
     explicit Instance(const double (&sliders)[10]) : effect(createPlugin(new TVobrixEffect(), &quietHost)) {
@@ -88,6 +91,8 @@ template <class Sample> void processPlugin(benchmark::State& state, const double
 
 void PluginFloatDefault(benchmark::State& s) { processPlugin<float>(s, kDefault); }
 void PluginFloatWorstCase(benchmark::State& s) { processPlugin<float>(s, kWorstCase); }
+void PluginFloatDriveOnly(benchmark::State& s) { processPlugin<float>(s, kDriveOnly); }
+void PluginFloatToneOnly(benchmark::State& s) { processPlugin<float>(s, kToneOnly); }
 void PluginDoubleDefault(benchmark::State& s) { processPlugin<double>(s, kDefault); }
 void PluginDoubleWorstCase(benchmark::State& s) { processPlugin<double>(s, kWorstCase); }
 
@@ -119,6 +124,8 @@ void SampleHookWorstCase(benchmark::State& s) { SampleHook(s, kWorstCase); }
 
 BENCHMARK(PluginFloatDefault);
 BENCHMARK(PluginFloatWorstCase);
+BENCHMARK(PluginFloatDriveOnly);
+BENCHMARK(PluginFloatToneOnly);
 BENCHMARK(PluginDoubleDefault);
 BENCHMARK(PluginDoubleWorstCase);
 BENCHMARK(SampleHookDefault);

@@ -14,6 +14,8 @@ namespace dsp {
 
 using Pair = double __attribute__((vector_size(16)));
 using PairBits = int64_t __attribute__((vector_size(16)));
+using Quad = double __attribute__((vector_size(32)));
+using QuadBits = int64_t __attribute__((vector_size(32)));
 
 inline Pair pairOf(double a, double b) { return Pair{a, b}; }
 

@@ -1,7 +1,7 @@
-// A cascade of biquads run as a wavefront: filter k works on sample n − k
+// A cascade of biquads run as a wavefront: filter k works on sample n − 2k
 // while filter 0 takes sample n, so neighbouring filters of the cascade are
-// independent of each other within one step and run in pairs, two filters in
-// the lanes of one 128-bit vector. Each filter still sees its own samples in
+// independent of each other within one step and run side by side, four
+// filters in the lanes of one 256-bit vector (two 128-bit halves without AVX). Each filter still sees its own samples in
 // order and does exactly the arithmetic of runBiquad (the same operations in
 // the same order), so the output equals that of the plain cascade bit for bit;
 // only the work of different filters is interleaved.
@@ -31,94 +31,101 @@ struct CascadeView {
 
 namespace detail {
 
-// Legend: link[k] is filter k's last output, the next input of filter k + 1.
-// One wavefront step t: every filter whose sample t − k exists takes its
-// input from the link below it (top filter first, so each reads the link of
-// the step before); the sample leaving the top is t − (N − 1).
+// Filter k works kLag samples behind filter k − 1. With a lag of one, each
+// step would wait for the whole multiply-add chain of the step before (the
+// lanes hand their outputs on at once); with two, the chain of one step
+// overlaps the next and the steps run at the pace of each filter's own
+// recurrence.
+constexpr int kLag = 2;
+
+// Legend: ring[k][n % kLag] holds filter k's output for sample n until
+// filter k + 1 takes it kLag steps later. One wavefront step t: every filter
+// whose sample n = t − kLag·k exists takes it from the ring below (top
+// filter first, so the slot is read before the filter below refills it); the
+// sample leaving the top is t − kLag·(N − 1).
 template <int N>
-inline void scalarWavefrontStep(const CascadeView& v, double* link, double* y, int t, int frames) {
+inline void scalarWavefrontStep(const CascadeView& v, double (*ring)[kLag], double* y, int t, int frames) {
     for (int k = N - 1; k >= 0; --k) {
-        const int n = t - k;
+        const int n = t - kLag * k;
         if (n < 0 || n >= frames) continue;
-        link[k] = runBiquad(*v.coeffs[k], *v.states[k], k == 0 ? y[n] : link[k - 1]);
+        ring[k][n % kLag] = runBiquad(*v.coeffs[k], *v.states[k], k == 0 ? y[n] : ring[k - 1][n % kLag]);
     }
-    if (t >= N - 1 && t - (N - 1) < frames) y[t - (N - 1)] = link[N - 1];
+    const int n = t - kLag * (N - 1);
+    if (n >= 0 && n < frames) y[n] = ring[N - 1][n % kLag];
 }
 
-// Steps N − 1 .. frames − 1, where every filter has a sample: filters 2j and
-// 2j + 1 form pair j; an odd last filter runs alone.
+// Steps kLag·(N − 1) .. frames − 1, where every filter has a sample: filters
+// 4g to 4g + 3 share the lanes of quad g. Lanes past the last filter only
+// carry values nobody reads (zero coefficients; their state is never stored).
+// twoBack and oneBack are the outputs of the steps t − 2 and t − 1.
 template <int N>
-inline void pairedWavefront(const CascadeView& v, double* link, double* y, int frames) {
-    static_assert(N >= 2, "a single filter has nothing to pair with");
-    constexpr int P = N / 2;
-    constexpr bool odd = N % 2 != 0;
-    Pair b0[P], b1[P], b2[P], a1[P], a2[P], x1[P], x2[P], y1[P], y2[P], out[P];
-    // Unrolled loops over the pairs let the arrays live in registers.
-#pragma GCC unroll 4
-    for (int j = 0; j < P; ++j) {
-        const BiquadCoeffs &p = *v.coeffs[2 * j], &q = *v.coeffs[2 * j + 1];
-        const BiquadState &ps = *v.states[2 * j], &qs = *v.states[2 * j + 1];
-        b0[j] = Pair{p.b0, q.b0};
-        b1[j] = Pair{p.b1, q.b1};
-        b2[j] = Pair{p.b2, q.b2};
-        a1[j] = Pair{p.a1, q.a1};
-        a2[j] = Pair{p.a2, q.a2};
-        x1[j] = Pair{ps.x1, qs.x1};
-        x2[j] = Pair{ps.x2, qs.x2};
-        y1[j] = Pair{ps.y1, qs.y1};
-        y2[j] = Pair{ps.y2, qs.y2};
-        out[j] = Pair{link[2 * j], link[2 * j + 1]};
+inline void quadWavefront(const CascadeView& v, double (*ring)[kLag], double* y, int frames) {
+    static_assert(N >= 2 && kLag == 2, "one filter has nothing to share lanes with");
+    constexpr int G = (N + 3) / 4;
+    constexpr int first = kLag * (N - 1);
+    Quad b0[G] = {}, b1[G] = {}, b2[G] = {}, a1[G] = {}, a2[G] = {};
+    Quad x1[G] = {}, x2[G] = {}, y1[G] = {}, y2[G] = {}, twoBack[G] = {}, oneBack[G] = {};
+#pragma GCC unroll 8
+    for (int k = 0; k < N; ++k) {
+        const BiquadCoeffs& c = *v.coeffs[k];
+        const BiquadState& s = *v.states[k];
+        const int g = k / 4, lane = k % 4;
+        b0[g][lane] = c.b0;
+        b1[g][lane] = c.b1;
+        b2[g][lane] = c.b2;
+        a1[g][lane] = c.a1;
+        a2[g][lane] = c.a2;
+        x1[g][lane] = s.x1;
+        x2[g][lane] = s.x2;
+        y1[g][lane] = s.y1;
+        y2[g][lane] = s.y2;
+        const int n1 = first - 1 - kLag * k, n2 = n1 - 1;
+        oneBack[g][lane] = n1 >= 0 ? ring[k][n1 % kLag] : 0.0;
+        twoBack[g][lane] = n2 >= 0 ? ring[k][n2 % kLag] : 0.0;
     }
-    BiquadCoeffs lastCoeffs{};
-    BiquadState lastState{};
-    if constexpr (odd) {
-        lastCoeffs = *v.coeffs[N - 1];
-        lastState = *v.states[N - 1];
-    }
-    BiquadRunner last(lastCoeffs, lastState);
-    double lastOut = link[N - 1];
 
-    for (int t = N - 1; t < frames; ++t) {
-        if constexpr (odd) lastOut = last(out[P - 1][1]);
-#pragma GCC unroll 4
-        for (int j = P - 1; j >= 0; --j) {
-            const Pair x = j == 0 ? Pair{y[t], out[0][0]} : Pair{out[j - 1][1], out[j][0]};
-            const Pair r = b0[j] * x + b1[j] * x1[j] + b2[j] * x2[j] - a1[j] * y1[j] - a2[j] * y2[j];
-            x2[j] = x1[j];
-            x1[j] = x;
-            y2[j] = y1[j];
-            y1[j] = r;
-            out[j] = r;
+    for (int t = first; t < frames; ++t) {
+        Quad now[G];
+        // Inputs from the step t − 2: the quad below's top lane (or the new
+        // sample) and this quad's lower three lanes.
+#pragma GCC unroll 2
+        for (int g = 0; g < G; ++g) {
+            const Quad below = g == 0 ? Quad{y[t], y[t], y[t], y[t]} : twoBack[g - 1];
+            const Quad x = __builtin_shuffle(below, twoBack[g], QuadBits{3, 4, 5, 6});
+            now[g] = b0[g] * x + b1[g] * x1[g] + b2[g] * x2[g] - a1[g] * y1[g] - a2[g] * y2[g];
+            x2[g] = x1[g];
+            x1[g] = x;
+            y2[g] = y1[g];
+            y1[g] = now[g];
         }
-        if constexpr (odd)
-            y[t - (N - 1)] = lastOut;
-        else
-            y[t - (N - 1)] = out[P - 1][1];
+#pragma GCC unroll 2
+        for (int g = 0; g < G; ++g) {
+            twoBack[g] = oneBack[g];
+            oneBack[g] = now[g];
+        }
+        y[t - first] = oneBack[(N - 1) / 4][(N - 1) % 4];
     }
 
-#pragma GCC unroll 4
-    for (int j = 0; j < P; ++j) {
-        *v.states[2 * j] = BiquadState{x1[j][0], x2[j][0], y1[j][0], y2[j][0]};
-        *v.states[2 * j + 1] = BiquadState{x1[j][1], x2[j][1], y1[j][1], y2[j][1]};
-        link[2 * j] = out[j][0];
-        link[2 * j + 1] = out[j][1];
-    }
-    if constexpr (odd) {
-        last.store();
-        *v.states[N - 1] = lastState;
-        link[N - 1] = lastOut;
+#pragma GCC unroll 8
+    for (int k = 0; k < N; ++k) {
+        const int g = k / 4, lane = k % 4;
+        *v.states[k] = BiquadState{x1[g][lane], x2[g][lane], y1[g][lane], y2[g][lane]};
+        const int n1 = frames - 1 - kLag * k, n2 = n1 - 1;
+        ring[k][n1 % kLag] = oneBack[g][lane];
+        if (n2 >= 0) ring[k][n2 % kLag] = twoBack[g][lane];
     }
 }
 
 template <int N> inline void runWavefront(const CascadeView& v, double* y, int frames) {
-    double link[N] = {};
+    double ring[N][kLag] = {};
+    constexpr int first = kLag * (N - 1);
     int t = 0;
-    if (frames > N - 1) {
-        for (; t < N - 1; ++t) scalarWavefrontStep<N>(v, link, y, t, frames); // filling
-        pairedWavefront<N>(v, link, y, frames);
+    if (frames > first) {
+        for (; t < first; ++t) scalarWavefrontStep<N>(v, ring, y, t, frames); // filling
+        quadWavefront<N>(v, ring, y, frames);
         t = frames;
     }
-    for (; t < frames + N - 1; ++t) scalarWavefrontStep<N>(v, link, y, t, frames); // draining
+    for (; t < frames + first; ++t) scalarWavefrontStep<N>(v, ring, y, t, frames); // draining
 }
 
 } // namespace detail
