@@ -13,8 +13,7 @@ void CDrawContext::setFont(CFontDesc* desc, double size, int32_t style) {
     if (sameSize && sameStyle)
         next->remember();
     else
-        next = new CFontDesc(desc->getName().c_str(), size <= 0 ? desc->getSize() : size,
-                             style == -1 ? desc->getStyle() : style);
+        next = new CFontDesc(desc, size <= 0 ? desc->getSize() : size, style == -1 ? desc->getStyle() : style);
     // The new font is held before the old one is let go: they may be the
     // same description, with this context holding its last reference.
     if (font != nullptr) font->forget();

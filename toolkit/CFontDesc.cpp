@@ -53,7 +53,15 @@ CFontDesc* sharedFontDescription(int index) {
 CFontDesc::CFontDesc(const char* name, double size, int32_t style)
     : name(name != nullptr ? name : ""), size(size), style(style) {}
 
-CFontDesc::~CFontDesc() { freePlatformFont(); }
+CFontDesc::CFontDesc(CFontDesc* from, double size, int32_t style)
+    : name(from->name), size(size), style(style), source(from->source != nullptr ? from->source : from) {
+    source->remember();
+}
+
+CFontDesc::~CFontDesc() {
+    freePlatformFont();
+    if (source != nullptr) source->forget();
+}
 
 void CFontDesc::setSize(double newSize) {
     if (newSize == size) return;
@@ -68,14 +76,36 @@ void CFontDesc::setStyle(int32_t newStyle) {
 }
 
 platform::Font* CFontDesc::getPlatformFont() {
+    if (source != nullptr) return source->variantFont(size, style);
     if (platformFont == nullptr && !name.empty())
         platformFont = platform::createFont(name.c_str(), size, platformStyle(style));
     return platformFont;
 }
 
+// Resolving a face through the system's font matching costs far more than
+// drawing the text, so each size and style is resolved once and kept.
+platform::Font* CFontDesc::variantFont(double variantSize, int32_t variantStyle) {
+    if (variantSize == size && variantStyle == style) return getPlatformFont();
+    for (const Variant& kept : variants)
+        if (kept.size == variantSize && platformStyle(kept.style) == platformStyle(variantStyle)) return kept.font;
+    if (name.empty()) return nullptr;
+    // A script asking for ever new sizes must not grow this without end;
+    // no caller holds a platform font across a call that can evict one.
+    constexpr size_t kKeptVariants = 16;
+    if (variants.size() == kKeptVariants) {
+        platform::releaseFont(variants.front().font);
+        variants.erase(variants.begin());
+    }
+    platform::Font* font = platform::createFont(name.c_str(), variantSize, platformStyle(variantStyle));
+    if (font != nullptr) variants.push_back({variantSize, variantStyle, font});
+    return font;
+}
+
 void CFontDesc::freePlatformFont() {
     platform::releaseFont(platformFont);
     platformFont = nullptr;
+    for (const Variant& kept : variants) platform::releaseFont(kept.font);
+    variants.clear();
 }
 
 std::string CFontDesc::getResolvedFamily() { return platform::resolvedFamily(getPlatformFont()); }

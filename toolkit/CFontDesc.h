@@ -5,6 +5,7 @@
 #include "CBaseObject.h"
 
 #include <string>
+#include <vector>
 
 namespace VSTGUI {
 
@@ -17,6 +18,11 @@ enum CTxtFace : int32_t { kNormalFace = 0, kBoldFace = 1, kItalicFace = 2, kUnde
 class CFontDesc : public CBaseObject {
 public:
     CFontDesc(const char* name = "", double size = 0.0, int32_t style = 0);
+    // A description of source's name at another size or style. It borrows
+    // its platform font from source (which it holds a reference to), so a
+    // draw context that derives one per text call resolves the face once
+    // per size and style rather than on every call.
+    CFontDesc(CFontDesc* source, double size, int32_t style);
     ~CFontDesc() override;
 
     const std::string& getName() const { return name; }
@@ -30,6 +36,7 @@ public:
     // The platform font of this description, created on first use; null
     // when no face can be found or the size is not positive.
     platform::Font* getPlatformFont();
+    // Drops the platform font and those kept for derived descriptions.
     void freePlatformFont();
     bool hasPlatformFont() const { return platformFont != nullptr; }
     // The family the system's font matching chose for the name ("" when
@@ -37,10 +44,20 @@ public:
     std::string getResolvedFamily();
 
 private:
+    struct Variant {
+        double size;
+        int32_t style;
+        platform::Font* font;
+    };
+    // The platform font for a derived description of this one.
+    platform::Font* variantFont(double variantSize, int32_t variantStyle);
+
     std::string name;
     double size;
     int32_t style;
     platform::Font* platformFont = nullptr;
+    CFontDesc* source = nullptr; // the owner of this description's font
+    std::vector<Variant> variants;
 };
 
 // The process-wide shared descriptions, all plain style: "Arial" at 12, 18,

@@ -113,3 +113,65 @@ TEST(DrawString, UnderlineDrawsBelowTheBaseline) {
     underlined->drawString("HH", {5, 25}, false);
     EXPECT_GT(drawnBox(*underlined).bottom, drawnBox(*plain).bottom);
 }
+
+namespace {
+
+// Draws "Gain 7.5" in the context's current font, smoothed, into a fresh
+// picture of its own.
+void drawSample(COffscreenContext& ctx) {
+    ctx.setFontColor(kWhiteColour);
+    ctx.drawString("Gain 7.5", ViewPoint(4, 30), true);
+}
+
+bool samePixels(COffscreenContext& a, COffscreenContext& b) {
+    for (int y = 0; y < int(a.getHeight()); ++y)
+        for (int x = 0; x < int(a.getWidth()); ++x) {
+            const Colour p = gravelo::test::pixelAt(a, x, y), q = gravelo::test::pixelAt(b, x, y);
+            if (p.red != q.red || p.green != q.green || p.blue != q.blue || p.alpha != q.alpha) return false;
+        }
+    return true;
+}
+
+} // namespace
+
+TEST(DerivedFont, EachSizeAndStyleIsResolvedOnce) {
+    Offscreen ctx(10, 10);
+    CFontDesc face("Arial", 0);
+    ctx->setFont(&face, 17, kBoldFace);
+    const platform::Font* first = ctx->getFont()->getPlatformFont();
+    ctx->setFont(&face, 13, kNormalFace);
+    ctx->setFont(&face, 17, kBoldFace);
+    EXPECT_NE(first, nullptr);
+    EXPECT_EQ(ctx->getFont()->getPlatformFont(), first) << "a second description of the same size and style";
+    ctx->setFont(ctx->getFont(), 17, kItalicFace);
+    EXPECT_NE(ctx->getFont()->getPlatformFont(), first) << "another style is another face";
+    ctx->setFont(kSystemFont);
+}
+
+TEST(DerivedFont, DrawsAndMeasuresAsAFreshDescription) {
+    CFontDesc face("Arial", 0);
+    CFontDesc fresh("Arial", 17, kBoldFace);
+    Offscreen derived(90, 40), plain(90, 40);
+    derived->setFont(&face, 17, kBoldFace);
+    plain->setFont(&fresh);
+    EXPECT_EQ(derived->getStringWidth("Gain 7.5"), plain->getStringWidth("Gain 7.5"));
+    drawSample(*derived);
+    drawSample(*plain);
+    EXPECT_TRUE(samePixels(*derived, *plain));
+    derived->setFont(kSystemFont);
+    plain->setFont(kSystemFont);
+}
+
+TEST(DerivedFont, ManySizesStayUsableAndOutliveAFreedSource) {
+    Offscreen ctx(10, 10);
+    CFontDesc face("Arial", 0);
+    for (int size = 8; size < 40; ++size) {
+        ctx->setFont(&face, size);
+        EXPECT_GT(ctx->getStringWidth("M"), 0) << size;
+    }
+    ctx->setFont(&face, 8);
+    const double small = ctx->getStringWidth("MMMM");
+    face.freePlatformFont(); // as the graphics library's last user leaves
+    EXPECT_EQ(ctx->getStringWidth("MMMM"), small) << "resolved again after the source let its fonts go";
+    ctx->setFont(kSystemFont);
+}
