@@ -19,6 +19,7 @@ target_sources(gravelo_toolkit PRIVATE
 if(GRAVELO_WINDOW_BACKEND STREQUAL "x11")
     pkg_check_modules(CAIRO_XLIB REQUIRED IMPORTED_TARGET cairo-xlib)
     target_sources(gravelo_toolkit PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/platform/x11/ShownPicture.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11Buttons.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11DragAndDrop.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11ErrorTrap.cpp

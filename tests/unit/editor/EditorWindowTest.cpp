@@ -135,6 +135,25 @@ TEST_F(EditorWindow, ThePanelOnScreenMatchesTheOffscreenPanelOfTheSameState) {
     EXPECT_EQ(countDifferences(onScreen, offscreenPicture(plugin)), 0u);
 }
 
+// The panel is redrawn thirty times a second; pixels that did not change
+// are not sent again, but those the server reports lost are.
+TEST_F(EditorWindow, UnchangedPixelsAreNotSentAgainButLostOnesAre) {
+    auto* runtime = new PaintingRuntime(Colour{0, 200, 0, 255});
+    runtime->gfxRate = 30.0; // the timed repaint, as the panel asks for
+    Plugin plugin(runtime);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    idleFor({&plugin}, 150);
+    host.scribble(plugin.window(), 20, 20, 50, 50);
+    const int framesBefore = runtime->frames;
+    idleFor({&plugin}, 150);
+    EXPECT_GT(runtime->frames, framesBefore) << "the panel redrew";
+    EXPECT_EQ(host.pixel(plugin.window(), 30, 30), (Colour{255, 0, 0, 255})) << "the same picture was not sent";
+    host.expose(plugin.window(), 20, 20, 50, 50);
+    idleFor({&plugin}, 150);
+    EXPECT_EQ(countDifferences(host.capture(plugin.window(), 600, 284), offscreenPicture(plugin)), 0u);
+    plugin.dispatch(effEditClose);
+}
+
 TEST_F(EditorWindow, DraggingTheOutputKnobTwentyPixelsUpRaisesItByTen) {
     if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
     Plugin plugin(new TVobrixEffect());

@@ -76,3 +76,19 @@ std::vector<uint32_t> HostWindow::capture(void* window, int width, int height) c
     XDestroyImage(image);
     return pixels;
 }
+
+void HostWindow::scribble(void* window, int x, int y, int width, int height) {
+    const Window target = Window(reinterpret_cast<uintptr_t>(window));
+    GC gc = XCreateGC(connection, target, 0, nullptr);
+    XSetForeground(connection, gc, 0xff0000);
+    XFillRectangle(connection, target, gc, x, y, unsigned(width), unsigned(height));
+    XFreeGC(connection, gc);
+    XSync(connection, False);
+}
+
+void HostWindow::expose(void* window, int x, int y, int width, int height) {
+    // The window has no background, so the clear changes no pixel; it only
+    // sends the Expose.
+    XClearArea(connection, Window(reinterpret_cast<uintptr_t>(window)), x, y, unsigned(width), unsigned(height), True);
+    XSync(connection, False);
+}

@@ -27,6 +27,11 @@ public:
     VSTGUI::Colour pixel(void* window, int x, int y) const;
     // Every pixel of the top-left width x height of window as 0xRRGGBB.
     std::vector<uint32_t> capture(void* window, int width, int height) const;
+    // Paints an opaque red box over what window shows, as another client
+    // could, without telling the window.
+    void scribble(void* window, int x, int y, int width, int height);
+    // Makes the server report the box of window as lost (an Expose).
+    void expose(void* window, int x, int y, int width, int height);
 
 private:
     struct _XDisplay* connection;

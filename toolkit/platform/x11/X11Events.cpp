@@ -37,7 +37,9 @@ void X11Window::dispatch(XEvent& event) {
 }
 
 // Every exposed piece joins one region, painted once when the queue is empty.
+// The server lost those pixels, so they go to it even if nothing changed.
 void X11Window::onExpose(const XExposeEvent& event) {
+    shown.forget({event.x, event.y, event.width, event.height});
     invalidate(ViewRect(event.x, event.y, event.x + event.width, event.y + event.height));
 }
 

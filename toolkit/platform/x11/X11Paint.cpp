@@ -47,6 +47,8 @@ void X11Window::releaseBackBuffer() {
     backBuffer = nullptr;
 }
 
+// Only the pixels that differ from what the server shows are sent: a still
+// panel redrawn thirty times a second then costs no transfer at all.
 void X11Window::present(const ViewRect& rect) {
     if (!isAlive() || backBuffer == nullptr) return;
     ViewRect area = rect;
@@ -55,14 +57,17 @@ void X11Window::present(const ViewRect& rect) {
     const int w = int(area.right + 0.999) - x, h = int(area.bottom + 0.999) - y;
     if (w <= 0 || h <= 0) return;
     cairo_surface_flush(backBuffer);
+    const std::vector<PixelBox> changes = shown.takeChanges(
+        cairo_image_surface_get_data(backBuffer), cairo_image_surface_get_stride(backBuffer), {x, y, w, h});
+    if (changes.empty()) return;
     X11ErrorTrap trap(display);
-    if (!putImage(x, y, w, h)) copyThroughCairo(x, y, w, h);
+    if (!putImages(changes)) copyThroughCairo(changes);
     XFlush(display);
 }
 
 // The usual true-colour visual stores pixels exactly as Cairo's ARGB32
 // does, so the buffer goes to the server as it is, without a copy here.
-bool X11Window::putImage(int x, int y, int w, int h) {
+bool X11Window::putImages(const std::vector<PixelBox>& boxes) {
     if (visual == nullptr || visual->red_mask != 0xff0000 || visual->green_mask != 0xff00 ||
         visual->blue_mask != 0xff || (depth != 24 && depth != 32))
         return false;
@@ -79,18 +84,20 @@ bool X11Window::putImage(int x, int y, int w, int h) {
     const uint32_t probe = 1;
     // Cairo's words are in this machine's byte order.
     image->byte_order = *reinterpret_cast<const unsigned char*>(&probe) == 1 ? LSBFirst : MSBFirst;
-    XPutImage(display, window, gc, image, x, y, x, y, unsigned(w), unsigned(h));
+    for (const PixelBox& box : boxes)
+        XPutImage(display, window, gc, image, box.x, box.y, box.x, box.y, unsigned(box.width),
+                  unsigned(box.height));
     image->data = nullptr; // the pixels belong to the back buffer
     XDestroyImage(image);
     return true;
 }
 
-void X11Window::copyThroughCairo(int x, int y, int w, int h) {
+void X11Window::copyThroughCairo(const std::vector<PixelBox>& boxes) {
     cairo_surface_t* screen = cairo_xlib_surface_create(display, window, visual, width, height);
     cairo_t* cr = cairo_create(screen);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, backBuffer, 0, 0);
-    cairo_rectangle(cr, x, y, w, h);
+    for (const PixelBox& box : boxes) cairo_rectangle(cr, box.x, box.y, box.width, box.height);
     cairo_fill(cr);
     cairo_destroy(cr);
     cairo_surface_flush(screen);

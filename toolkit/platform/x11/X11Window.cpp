@@ -78,6 +78,8 @@ bool X11Window::createWindow(::Window parent, int w, int h) {
     nameWindow();
     gc = XCreateGC(display, window, 0, nullptr);
     damage = XCreateRegion();
+    shown.reset(w, h);
+    screenOrigin(knownOrigin);
     XMapWindow(display, window);
     invalidate(ViewRect(0, 0, w, h));
     return !trap.failed();
@@ -122,6 +124,7 @@ bool X11Window::resize(int w, int h) {
     width = w;
     height = h;
     releaseBackBuffer(); // the next paint makes one of the new size
+    shown.reset(w, h);
     invalidate(ViewRect(0, 0, w, h));
     return true;
 }
@@ -176,11 +179,15 @@ bool X11Window::pointerPosition(ViewPoint& where) {
     return true;
 }
 
+// The draw context subtracts the origin its target reported, the same
+// known one added here, so it gets the pointer in window coordinates even
+// after the host moved its window: no need to ask the server for the
+// origin on every paint.
 bool X11Window::queryScreenPointer(void* self, ViewPoint& position) {
     auto* owner = static_cast<X11Window*>(self);
-    ViewPoint inWindow, origin;
-    if (!owner->pointerPosition(inWindow) || !owner->screenOrigin(origin)) return false;
-    position = ViewPoint(inWindow.x + origin.x, inWindow.y + origin.y);
+    ViewPoint inWindow;
+    if (!owner->pointerPosition(inWindow)) return false;
+    position = ViewPoint(inWindow.x + owner->knownOrigin.x, inWindow.y + owner->knownOrigin.y);
     return true;
 }
 
@@ -219,7 +226,7 @@ DrawTarget X11Window::drawTarget() {
     if (!ensureBackBuffer()) return target;
     target.surface = backBuffer;
     target.window = this;
-    screenOrigin(target.windowOrigin);
+    target.windowOrigin = knownOrigin;
     target.pointerQuery = &X11Window::queryScreenPointer;
     return target;
 }

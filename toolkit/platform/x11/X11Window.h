@@ -3,6 +3,7 @@
 // XInitThreads), painted from a Cairo image back buffer.
 #pragma once
 
+#include "ShownPicture.h"
 #include "X11Buttons.h"
 #include "toolkit/platform/WindowBackend.h"
 
@@ -57,8 +58,8 @@ private:
     void paintDamage();
     bool ensureBackBuffer();
     void releaseBackBuffer();
-    bool putImage(int x, int y, int width, int height);
-    void copyThroughCairo(int x, int y, int width, int height);
+    bool putImages(const std::vector<PixelBox>& boxes);
+    void copyThroughCairo(const std::vector<PixelBox>& boxes);
 
     Display* display;
     WindowListener& listener;
@@ -70,6 +71,10 @@ private:
     GC gc = nullptr;
     Region damage = nullptr;
     cairo_surface_t* backBuffer = nullptr;
+    ShownPicture shown; // what the server holds, so unchanged pixels stay here
+    // The window's screen position when it opened: what draw targets report
+    // and the pointer query adds, so that a paint costs no round trip.
+    ViewPoint knownOrigin;
     Cursor cursor = None;
     DoubleClickDetector clicks;
     CButtonState heldExtraButtons = 0;
