@@ -19,3 +19,6 @@ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELO_SANITIZE=th
 cmake --build build-tsan -j2 --target "${threaded_tests[@]}"
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure \
     -R "^($(IFS='|'; echo "${threaded_tests[*]}"))\$")
+
+# The Windows DLLs under Wine.
+bash scripts/test-windows.sh
