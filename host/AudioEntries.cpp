@@ -5,6 +5,7 @@
 #include "runtime/TVobrix.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace audioEntries {
 
@@ -39,19 +40,54 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 fra
 // runtime has no block form.
 constexpr VstInt32 kPieceFrames = 128;
 
+// Host samples to the runtime's doubles and back, one channel at a time
+// (source and destination never overlap: one side is the stack piece), four
+// samples per step so the compiler can convert them in vector registers. Each
+// value is converted exactly as static_cast converts it alone.
+using Float4 = float __attribute__((vector_size(16)));
+using Double4 = double __attribute__((vector_size(32)));
+
+template <class Sample> void widen(const Sample* __restrict in, double* __restrict out, VstInt32 n) {
+    if constexpr (sizeof(Sample) == sizeof(double)) {
+        std::copy(in, in + n, out);
+    } else {
+        VstInt32 j = 0;
+        for (; j + 4 <= n; j += 4) {
+            Float4 f;
+            std::memcpy(&f, in + j, sizeof f);
+            const Double4 d = __builtin_convertvector(f, Double4);
+            std::memcpy(out + j, &d, sizeof d);
+        }
+        for (; j < n; ++j) out[j] = static_cast<double>(in[j]);
+    }
+}
+
+template <class Sample> void narrow(const double* __restrict in, Sample* __restrict out, VstInt32 n) {
+    if constexpr (sizeof(Sample) == sizeof(double)) {
+        std::copy(in, in + n, out);
+    } else {
+        VstInt32 j = 0;
+        for (; j + 4 <= n; j += 4) {
+            Double4 d;
+            std::memcpy(&d, in + j, sizeof d);
+            const Float4 f = __builtin_convertvector(d, Float4);
+            std::memcpy(out + j, &f, sizeof f);
+        }
+        for (; j < n; ++j) out[j] = static_cast<Sample>(in[j]);
+    }
+}
+
 template <class Sample>
 bool runBlockForm(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 frames) {
     double left[kPieceFrames], right[kPieceFrames];
     double* const channels[2] = {left, right};
     for (VstInt32 done = 0; done < frames; done += kPieceFrames) {
         const VstInt32 n = std::min(kPieceFrames, frames - done);
-        std::copy(inputs[0] + done, inputs[0] + done + n, left);
-        std::copy(inputs[1] + done, inputs[1] + done + n, right);
+        widen(inputs[0] + done, left, n);
+        widen(inputs[1] + done, right, n);
         if (!runtime.processBlock(channels, 2, n)) return false;
-        for (VstInt32 j = 0; j < n; ++j) {
-            outputs[0][done + j] = static_cast<Sample>(left[j]);
-            outputs[1][done + j] = static_cast<Sample>(right[j]);
-        }
+        narrow(left, outputs[0] + done, n);
+        narrow(right, outputs[1] + done, n);
     }
     return true;
 }

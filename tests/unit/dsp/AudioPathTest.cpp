@@ -131,6 +131,37 @@ TEST(AudioPath, BlockFormEqualsSampleHook) {
     }
 }
 
+// Single precision through the block form's converting pieces, with host
+// blocks that are not multiples of the four-sample conversion steps: each
+// output is the sample hook's result for the widened input, narrowed.
+TEST(AudioPath, SinglePrecisionBlocksEqualTheSampleHookForAnyLength) {
+    const auto source = testSignal(3000);
+    std::vector<double> x(source.size());
+    for (size_t i = 0; i < x.size(); ++i) x[i] = static_cast<double>(static_cast<float>(source[i]));
+    const std::vector<double> right(x.size(), 0.25);
+
+    for (size_t block : {1u, 3u, 5u, 130u, 1001u}) {
+        Plugin p, q;
+        p.start();
+        setWorstCase(p);
+        q.start();
+        setWorstCase(q);
+        std::vector<float> rightOut;
+        const auto out = render<float>(p, x, right, block, &rightOut);
+        TVobrixEffect& fx = q.runtime();
+        for (size_t start = 0; start < x.size(); start += block) {
+            fx.doBlock();
+            for (size_t i = start; i < std::min(start + block, x.size()); ++i) {
+                fx.samples[0] = x[i];
+                fx.samples[1] = right[i];
+                fx.doSample();
+                ASSERT_EQ(static_cast<float>(fx.samples[0]), out[i]) << "block " << block << " frame " << i;
+                ASSERT_EQ(static_cast<float>(fx.samples[1]), rightOut[i]) << "block " << block << " frame " << i;
+            }
+        }
+    }
+}
+
 TEST(AudioPath, ZeroAnd64FrameBlocks) {
     Plugin p;
     p.start();
