@@ -19,40 +19,38 @@
 #define AMPCHAIN_WIDE_PATH 0
 #endif
 
+// 256-bit vectors by value (see BandLanes.h); all inlined into the copies.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace {
 
 inline double finiteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
 
 // Legend: s band-split input → four bands u (× inputGain = w) → levelers →
 // y band sum; the limiter threshold is measured on y here, before the tone.
-// Lanes: (F5, F6) and (F8, C2) read s; (F7, F9) finish bands 2 and 3;
-// levelers (1, 2) and (3, 4).
+// Lanes: (F5, F6, F8, C2) all read s; (F7, F9) finish bands 2 and 3; the
+// four levelers side by side.
 void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* s,
                    double* y, double* threshold, int frames) {
-    const dsp::Pair inputGain = {c.controls.inputGain, c.controls.inputGain};
-    const double c20ms = c.smoothing.c20ms, floor = c.controls.levelerFloor;
+    const double g = c.controls.inputGain;
+    const dsp::Quad inputGain = {g, g, g, g};
     const dsp::BandSplitFilters& f = c.bands;
     dsp::BandSplitState& fs = st.bands;
-    dsp::BiquadPairRunner f5f6(f.band1, fs.band1, f.band2[0], fs.band2[0]);
-    dsp::BiquadPairRunner f8c2(f.band3[0], fs.band3[0], f.band4, fs.band4);
+    dsp::BiquadQuadRunner readS({&f.band1, &f.band2[0], &f.band3[0], &f.band4},
+                                {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
     dsp::BiquadPairRunner f7f9(f.band2[1], fs.band2[1], f.band3[1], fs.band3[1]);
-    dsp::LevelerPairRunner l12(c.levelers[0], st.levelers[0], c.levelers[1], st.levelers[1], c20ms, floor);
-    dsp::LevelerPairRunner l34(c.levelers[2], st.levelers[2], c.levelers[3], st.levelers[3], c20ms, floor);
+    dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms, c.controls.levelerFloor);
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
     for (int i = 0; i < frames; ++i) {
-        const dsp::Pair x = {s[i], s[i]};
-        const dsp::Pair u1t2 = f5f6(x), t3u4 = f8c2(x);
-        const dsp::Pair u2u3 = f7f9(dsp::Pair{u1t2[1], t3u4[0]});
-        const dsp::Pair o12 = l12(dsp::Pair{u1t2[0], u2u3[0]} * inputGain);
-        const dsp::Pair o34 = l34(dsp::Pair{u2u3[1], t3u4[1]} * inputGain);
-        y[i] = o34[1] + (o34[0] + (o12[1] + o12[0]));
+        const dsp::Quad u1t2t3u4 = readS(dsp::Quad{s[i], s[i], s[i], s[i]});
+        const dsp::Pair u2u3 = f7f9(dsp::Pair{u1t2t3u4[1], u1t2t3u4[2]});
+        const dsp::Quad o = levelers(dsp::Quad{u1t2t3u4[0], u2u3[0], u2u3[1], u1t2t3u4[3]} * inputGain);
+        y[i] = o[3] + (o[2] + (o[1] + o[0]));
         threshold[i] = limiter.threshold(y[i], c.smoothing.c1Hz);
     }
-    f5f6.store();
-    f8c2.store();
+    readS.store();
     f7f9.store();
-    l12.store();
-    l34.store();
+    levelers.store();
     limiter.store();
 }
 

@@ -10,6 +10,12 @@
 #include "BandLanes.h"
 #include "Biquad.h"
 
+// 256-bit vectors passed by value: GCC notes that their calling convention
+// differs with and without AVX. These functions are all inlined into the
+// block form's copies, never called across that boundary.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace dsp {
 
 constexpr int kMaxCascade = 8;
@@ -91,7 +97,7 @@ inline void quadWavefront(const CascadeView& v, double (*ring)[kLag], double* y,
 #pragma GCC unroll 2
         for (int g = 0; g < G; ++g) {
             const Quad below = g == 0 ? Quad{y[t], y[t], y[t], y[t]} : twoBack[g - 1];
-            const Quad x = __builtin_shuffle(below, twoBack[g], QuadBits{3, 4, 5, 6});
+            const Quad x = __builtin_shufflevector(below, twoBack[g], 3, 4, 5, 6);
             now[g] = b0[g] * x + b1[g] * x1[g] + b2[g] * x2[g] - a1[g] * y1[g] - a2[g] * y2[g];
             x2[g] = x1[g];
             x1[g] = x;
@@ -146,3 +152,5 @@ inline void runCascadeLanes(const CascadeView& v, double* y, int frames) {
 }
 
 } // namespace dsp
+
+#pragma GCC diagnostic pop
