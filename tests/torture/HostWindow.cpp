@@ -3,11 +3,17 @@
 #include "CaseRunner.h"
 
 #include <X11/extensions/XTest.h>
+#include <unistd.h>
 
 namespace torture {
 
 HostWindow::HostWindow() {
-    display = XOpenDisplay(nullptr);
+    // A busy virtual server may refuse a connection for a moment when many
+    // arrive at once; a host would simply try again.
+    for (int attempt = 0; attempt < 40 && display == nullptr; ++attempt) {
+        display = XOpenDisplay(nullptr);
+        if (display == nullptr) usleep(50000);
+    }
     check(display != nullptr, "cannot open the X display");
     XSetWindowAttributes attributes{};
     attributes.override_redirect = True; // stays at (0, 0) whatever manages windows
