@@ -20,5 +20,9 @@ cmake --build build-tsan -j2 --target "${threaded_tests[@]}"
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure \
     -R "^($(IFS='|'; echo "${threaded_tests[*]}"))\$")
 
+# The fuzz targets once over their committed corpora (clang, libFuzzer,
+# address + undefined behaviour).
+bash scripts/fuzz.sh --corpus-only
+
 # The Windows DLLs under Wine.
 bash scripts/test-windows.sh
