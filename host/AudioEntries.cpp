@@ -6,10 +6,20 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace audioEntries {
 
 namespace {
+
+// A double beyond float range would reach a single-precision host as an
+// infinity; the loudest float is as far as an output may go.
+constexpr double kLoudestFloat = std::numeric_limits<float>::max();
+
+template <class Sample> Sample toHostSample(double x) {
+    if constexpr (sizeof(Sample) == sizeof(double)) return x;
+    else return static_cast<Sample>(x > kLoudestFloat ? kLoudestFloat : x < -kLoudestFloat ? -kLoudestFloat : x);
+}
 
 // Every input sample of a frame is read before any output sample of it is
 // written, so hosts may process in place.
@@ -21,15 +31,15 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 fra
             slots[0] = static_cast<double>(inputs[0][j]);
             slots[1] = static_cast<double>(inputs[1][j]);
             runtime.doSample();
-            outputs[0][j] = static_cast<Sample>(slots[0]);
-            outputs[1][j] = static_cast<Sample>(slots[1]);
+            outputs[0][j] = toHostSample<Sample>(slots[0]);
+            outputs[1][j] = toHostSample<Sample>(slots[1]);
         }
         return;
     }
     for (VstInt32 j = 0; j < frames; ++j) {
         for (VstInt32 k = channels - 1; k >= 0; --k) slots[static_cast<size_t>(k)] = static_cast<double>(inputs[k][j]);
         runtime.doSample();
-        for (VstInt32 k = channels - 1; k >= 0; --k) outputs[k][j] = static_cast<Sample>(slots[static_cast<size_t>(k)]);
+        for (VstInt32 k = channels - 1; k >= 0; --k) outputs[k][j] = toHostSample<Sample>(slots[static_cast<size_t>(k)]);
     }
 }
 
@@ -66,14 +76,17 @@ template <class Sample> void narrow(const double* __restrict in, Sample* __restr
     if constexpr (sizeof(Sample) == sizeof(double)) {
         std::copy(in, in + n, out);
     } else {
+        const Double4 loudest = {kLoudestFloat, kLoudestFloat, kLoudestFloat, kLoudestFloat};
         VstInt32 j = 0;
         for (; j + 4 <= n; j += 4) {
             Double4 d;
             std::memcpy(&d, in + j, sizeof d);
+            d = d > loudest ? loudest : d;
+            d = d < -loudest ? -loudest : d;
             const Float4 f = __builtin_convertvector(d, Float4);
             std::memcpy(out + j, &f, sizeof f);
         }
-        for (; j < n; ++j) out[j] = static_cast<Sample>(in[j]);
+        for (; j < n; ++j) out[j] = toHostSample<Sample>(in[j]);
     }
 }
 

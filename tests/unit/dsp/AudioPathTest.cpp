@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 using dsptest::Plugin;
 using dsptest::testSignal;
@@ -289,4 +290,23 @@ TEST(MidiRing, SysexOnlyListLeavesTheRingUnchanged) {
     // The effect itself never reads the ring: queued events stay queued.
     VstInt32 delta, status, d1, d2;
     EXPECT_FALSE(p.shell()->readMidiEvent(delta, status, d1, d2));
+}
+
+// A chunk may carry any finite slider value; an output level of 900 dB
+// drives the chain far beyond what a float holds.
+TEST(AudioPath, SinglePrecisionOutputStaysFiniteBeyondFloatRange) {
+    dsptest::Plugin plugin;
+    plugin.start();
+    float chunk[65] = {-1000.0f};
+    chunk[2] = 900.0f;
+    chunk[8] = 8.0f;
+    plugin.dispatch(effSetChunk, 0, sizeof chunk, chunk);
+    std::vector<float> inLeft(300), inRight(300, 0.0f), outLeft(300), outRight(300);
+    for (size_t i = 0; i < inLeft.size(); ++i) inLeft[i] = static_cast<float>(0.5 * std::sin(0.05 * i));
+    plugin.process(inLeft, inRight, outLeft, outRight);
+    for (size_t i = 0; i < outLeft.size(); ++i) {
+        ASSERT_TRUE(std::isfinite(outLeft[i])) << i;
+        ASSERT_TRUE(std::isfinite(outRight[i])) << i;
+    }
+    EXPECT_EQ(std::fabs(outLeft[100]), std::numeric_limits<float>::max());
 }
