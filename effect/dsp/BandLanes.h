@@ -1,8 +1,8 @@
-// Two filters or two levelers side by side in the lanes of one 128-bit
-// vector. Each lane does exactly the scalar arithmetic of runBiquad and
-// runBandLeveler (the same operations in the same order), so results equal
-// the scalar forms bit for bit; the pairs only halve the instructions of the
-// band split, whose four bands are independent of each other.
+// Filters and levelers side by side in the lanes of one vector. Each lane
+// does exactly the scalar arithmetic of runBiquad and runBandLeveler (the
+// same operations in the same order), so results equal the scalar forms bit
+// for bit; the lanes only cut the instructions of the band split, whose four
+// bands are independent of each other.
 #pragma once
 
 #include "BandLeveler.h"
@@ -19,19 +19,16 @@
 namespace dsp {
 
 using Pair = double __attribute__((vector_size(16)));
-using PairBits = int64_t __attribute__((vector_size(16)));
 using Quad = double __attribute__((vector_size(32)));
 using QuadBits = int64_t __attribute__((vector_size(32)));
 
 inline Pair pairOf(double a, double b) { return Pair{a, b}; }
 
-inline Pair absolute(Pair x) { return (Pair)((PairBits)x & PairBits{INT64_MAX, INT64_MAX}); }
 inline Quad absolute(Quad x) {
     return (Quad)((QuadBits)x & QuadBits{INT64_MAX, INT64_MAX, INT64_MAX, INT64_MAX});
 }
 
 // std::max, lane by lane: (a < b) ? b : a.
-inline Pair larger(Pair a, Pair b) { return a < b ? b : a; }
 inline Quad larger(Quad a, Quad b) { return a < b ? b : a; }
 
 template <class V> constexpr int kLanesOf = static_cast<int>(sizeof(V) / sizeof(double));
@@ -59,35 +56,6 @@ public:
 private:
     Pair b0, b1, b2, a1, a2, x1, x2, y1, y2;
     BiquadState &first, &second;
-};
-
-class LevelerPairRunner {
-public:
-    LevelerPairRunner(const BandLevelerCoeffs& p, BandLevelerState& ps, const BandLevelerCoeffs& q,
-                      BandLevelerState& qs, double c20ms, double floor)
-        : attack{p.attack, q.attack}, release{p.release, q.release}, k{p.k, q.k}, e1{ps.e1, qs.e1},
-          e2{ps.e2, qs.e2}, e3{ps.e3, qs.e3}, gain{ps.gain, qs.gain}, c20{c20ms, c20ms},
-          floor{floor, floor}, first(ps), second(qs) {}
-
-    // Legend as in runBandLeveler.
-    Pair operator()(Pair w) {
-        const Pair v = absolute(w) * k;
-        const Pair towards = v > e1 ? attack : release;
-        e1 = v + towards * (e1 - v);
-        e2 = larger(e1, e1 + c20 * (e2 - e1));
-        e3 = larger(e2, e2 + c20 * (e3 - e2));
-        gain = 1.0 / (e3 + floor);
-        return w * gain;
-    }
-
-    void store() const {
-        first = BandLevelerState{e1[0], e2[0], e3[0], gain[0]};
-        second = BandLevelerState{e1[1], e2[1], e3[1], gain[1]};
-    }
-
-private:
-    Pair attack, release, k, e1, e2, e3, gain, c20, floor;
-    BandLevelerState &first, &second;
 };
 
 // Four filters in the lanes of one 256-bit vector (two 128-bit halves
