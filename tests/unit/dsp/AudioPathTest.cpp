@@ -253,13 +253,14 @@ TEST(MidiRing, ThousandAndOneEventsWrapTheWriteIndexToOne) {
     std::vector<char> storage(sizeof(VstEvents) + sizeof(VstEvent*) * 1001);
     auto* list = reinterpret_cast<VstEvents*>(storage.data());
     list->numEvents = 1001;
+    VstEvent** entries = list->events; // the record declares only two entries
     for (size_t i = 0; i < events.size(); ++i) {
         events[i].type = kVstMidiType;
         events[i].byteSize = sizeof(VstMidiEvent);
         events[i].deltaFrames = static_cast<VstInt32>(i % 256);
         events[i].midiData[0] = static_cast<char>(0x90);
         events[i].midiData[1] = static_cast<char>(i % 128);
-        list->events[i] = reinterpret_cast<VstEvent*>(&events[i]);
+        entries[i] = reinterpret_cast<VstEvent*>(&events[i]);
     }
     EXPECT_EQ(p.dispatch(effProcessEvents, 0, 0, list), 1);
     EXPECT_EQ(p.shell()->midiWriteIndex, 1);
@@ -277,12 +278,14 @@ TEST(MidiRing, SysexOnlyListLeavesTheRingUnchanged) {
     std::vector<char> storage(sizeof(VstEvents) + sizeof(VstEvent*) * 3);
     auto* list = reinterpret_cast<VstEvents*>(storage.data());
     list->numEvents = 3;
+    // Written through the decayed pointer: the record declares only two entries.
+    VstEvent** entries = list->events;
     for (int i = 0; i < 3; ++i) {
         sysex[i].type = kVstSysExType;
         sysex[i].byteSize = sizeof(VstMidiSysexEvent);
         sysex[i].dumpBytes = 4;
         sysex[i].sysexDump = dump;
-        list->events[i] = reinterpret_cast<VstEvent*>(&sysex[i]);
+        entries[i] = reinterpret_cast<VstEvent*>(&sysex[i]);
     }
     EXPECT_EQ(p.dispatch(effProcessEvents, 0, 0, list), 1);
     EXPECT_EQ(p.shell()->midiWriteIndex, 0);
