@@ -8,7 +8,7 @@
 class AudioEffect;
 
 class AEffEditor {
-public:
+  public:
     explicit AEffEditor(AudioEffect* effect) : effect(effect) {}
     virtual ~AEffEditor() = default;
 
@@ -26,7 +26,7 @@ public:
     virtual bool onWheel(float /*distance*/) { return false; }
     virtual bool setKnobMode(VstInt32 /*mode*/) { return false; }
 
-protected:
+  protected:
     AudioEffect* effect;
     void* systemWindow = nullptr;
 };

@@ -15,11 +15,14 @@ uint32_t steadyTicks() {
     return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void threadSleep(uint32_t milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+void threadSleep(uint32_t milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
 } // namespace
 
-AEffGUIEditor::AEffGUIEditor(AudioEffect* owner) : AEffEditor(owner), ticks(&steadyTicks), sleep(&threadSleep) {
+AEffGUIEditor::AEffGUIEditor(AudioEffect* owner)
+    : AEffEditor(owner), ticks(&steadyTicks), sleep(&threadSleep) {
     if (owner != nullptr) owner->setEditor(this);
     nextIdleTime = ticks();
     // Each editor holds the window system's drag-and-drop set-up (the OLE
@@ -27,7 +30,9 @@ AEffGUIEditor::AEffGUIEditor(AudioEffect* owner) : AEffEditor(owner), ticks(&ste
     VSTGUI::platform::enterDragAndDrop();
 }
 
-AEffGUIEditor::~AEffGUIEditor() { VSTGUI::platform::leaveDragAndDrop(); }
+AEffGUIEditor::~AEffGUIEditor() {
+    VSTGUI::platform::leaveDragAndDrop();
+}
 
 void AEffGUIEditor::setClock(TickSource tickSource, Sleep sleeper) {
     ticks = tickSource;
@@ -45,9 +50,13 @@ void AEffGUIEditor::idle() {
     if (!inIdle && frame != nullptr) frame->idle();
 }
 
-bool AEffGUIEditor::onKeyDown(KeyCode& key) { return frame != nullptr && frame->onKeyDown(key) > 0; }
+bool AEffGUIEditor::onKeyDown(KeyCode& key) {
+    return frame != nullptr && frame->onKeyDown(key) > 0;
+}
 
-bool AEffGUIEditor::onKeyUp(KeyCode& key) { return frame != nullptr && frame->onKeyUp(key) > 0; }
+bool AEffGUIEditor::onKeyUp(KeyCode& key) {
+    return frame != nullptr && frame->onKeyUp(key) > 0;
+}
 
 bool AEffGUIEditor::onWheel(float distance) {
     if (frame == nullptr) return false;
@@ -61,7 +70,9 @@ bool AEffGUIEditor::setKnobMode(VstInt32 mode) {
     return true;
 }
 
-int32_t AEffGUIEditor::getKnobMode() const { return knobMode; }
+int32_t AEffGUIEditor::getKnobMode() const {
+    return knobMode;
+}
 
 void AEffGUIEditor::draw(ERect* area) {
     if (frame == nullptr) return;

@@ -13,7 +13,7 @@ class CFrame;
 }
 
 class AEffGUIEditor : public AEffEditor, public VSTGUI::VSTGUIEditorInterface {
-public:
+  public:
     // Millisecond ticks and a sleep, replaceable so that tests control time.
     using TickSource = uint32_t (*)();
     using Sleep = void (*)(uint32_t milliseconds);
@@ -45,7 +45,7 @@ public:
     VSTGUI::CFrame* getFrame() const { return frame; }
     void setClock(TickSource ticks, Sleep sleep);
 
-protected:
+  protected:
     VSTGUI::CFrame* frame = nullptr;
     ERect rect{};
     uint32_t nextIdleTime = 0;

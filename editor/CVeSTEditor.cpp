@@ -13,7 +13,9 @@ CVeSTEditor::CVeSTEditor(CVeST* owner, VstInt32 w, VstInt32 h)
 
 // A host that deletes the plug-in with the editor still open gets the
 // window and its connection closed here rather than leaked.
-CVeSTEditor::~CVeSTEditor() { close(); }
+CVeSTEditor::~CVeSTEditor() {
+    close();
+}
 
 bool CVeSTEditor::open(void* parent) {
     if (frame != nullptr) close();
@@ -37,7 +39,8 @@ void CVeSTEditor::close() {
 }
 
 void CVeSTEditor::idle() {
-    if (view != nullptr && frame != nullptr && shell != nullptr && shell->callbacks.onEditorIdle != nullptr)
+    if (view != nullptr && frame != nullptr && shell != nullptr &&
+        shell->callbacks.onEditorIdle != nullptr)
         shell->callbacks.onEditorIdle(shell);
     AEffGUIEditor::idle();
 }

@@ -8,7 +8,7 @@ class CVeST;
 class CVeSTView;
 
 class CVeSTEditor : public AEffGUIEditor {
-public:
+  public:
     CVeSTEditor(CVeST* shell, VstInt32 width, VstInt32 height);
     ~CVeSTEditor() override;
 
@@ -26,7 +26,7 @@ public:
     VstInt32 getHeight() const { return height; }
     CVeSTView* getView() const { return view; }
 
-private:
+  private:
     CVeST* shell;
     CVeSTView* view = nullptr; // owned by the frame
     VstInt32 width;

@@ -4,7 +4,8 @@
 
 using namespace VSTGUI;
 
-CVeSTView::CVeSTView(const ViewRect& rect, CVeST* owner) : CView(rect), shell(owner), boundsCopy(rect) {}
+CVeSTView::CVeSTView(const ViewRect& rect, CVeST* owner)
+    : CView(rect), shell(owner), boundsCopy(rect) {}
 
 // The runtime's drawing services act only while drawContext is set, so it
 // is lent for exactly the length of the effect's graphics hook.

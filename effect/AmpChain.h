@@ -28,7 +28,7 @@ struct HostValues {
 };
 
 class AmpChain {
-public:
+  public:
     // Longest run the block form processes in one go; longer blocks are
     // processed in pieces of this size.
     static constexpr int kChunkFrames = 128;
@@ -78,14 +78,14 @@ public:
 
     HostValues host;
 
-private:
+  private:
     void runChunk(const dsp::ChainCoefficients& c, const double* in, double* out, int frames);
 
     dsp::Published<dsp::ChainCoefficients> published;
     dsp::ChainState running;
     dsp::NoiseSource noiseSource;
-    double noise = 0.0;       // offset added to every input sample of the block
-    double splitInput = 0.0;  // audio thread's own copy of the band-split input
+    double noise = 0.0;      // offset added to every input sample of the block
+    double splitInput = 0.0; // audio thread's own copy of the band-split input
     bool wideChunks = false;
 
     SharedValue displayed[dsp::kBandCount];

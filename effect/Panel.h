@@ -31,7 +31,7 @@ struct KnobLayout {
 };
 
 class Panel {
-public:
+  public:
     static constexpr int kKnobCount = 9;
     static const std::array<KnobLayout, kKnobCount> kKnobs;
 
@@ -54,7 +54,7 @@ public:
     const KnobState& knob(int index) const { return knobs[static_cast<size_t>(index)]; }
     double ledLevel() const { return level; }
 
-private:
+  private:
     void snapshotMouse(TVobrix& runtime);
     void latchPressPoint();
     bool pressInside(const KnobLayout& layout) const;

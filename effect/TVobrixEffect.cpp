@@ -12,10 +12,10 @@ struct SliderDefinition {
 };
 
 constexpr SliderDefinition kSliders[TVobrixEffect::kSliderCount] = {
-    {1, "Quorvel", 0.0, 0.0, 40.0, 1.0},   {2, "Output", 0.0, -20.0, 20.0, 0.5},
-    {3, "Presence", 0.0, 0.0, 10.0, 0.1},  {4, "Dirt", 0.0, 0.0, 10.0, 0.1},
-    {5, "Bass", 0.0, -6.0, 6.0, 0.1},      {6, "Middle", 0.0, -6.0, 6.0, 0.1},
-    {7, "Treble", 0.0, -6.0, 6.0, 0.1},    {8, "Depth", 8.0, 0.1, 10.0, 0.1},
+    {1, "Quorvel", 0.0, 0.0, 40.0, 1.0},  {2, "Output", 0.0, -20.0, 20.0, 0.5},
+    {3, "Presence", 0.0, 0.0, 10.0, 0.1}, {4, "Dirt", 0.0, 0.0, 10.0, 0.1},
+    {5, "Bass", 0.0, -6.0, 6.0, 0.1},     {6, "Middle", 0.0, -6.0, 6.0, 0.1},
+    {7, "Treble", 0.0, -6.0, 6.0, 0.1},   {8, "Depth", 8.0, 0.1, 10.0, 0.1},
     {9, "LFcut", 0.0, 0.0, 10.0, 0.1},
 };
 
@@ -45,7 +45,8 @@ TVobrixEffect::TVobrixEffect() {
     uniqueId = kUniqueId;
     channelCount = 2;
     for (const SliderDefinition& s : kSliders)
-        addSlider(s.number, nullptr, s.defaultValue, s.minimum, s.maximum, s.step, "", "", "", s.name);
+        addSlider(s.number, nullptr, s.defaultValue, s.minimum, s.maximum, s.step, "", "", "",
+                  s.name);
 }
 
 void TVobrixEffect::doOpen() {
@@ -57,7 +58,8 @@ void TVobrixEffect::doOpen() {
     panel.takeSliderValues(*this);
     for (int32_t index = 0; index < static_cast<int32_t>(std::size(kImageFiles)); ++index)
         fileNameTable[index] = kImageFiles[index];
-    for (const auto& entry : kTexts) setString(entry.number, entry.text);
+    for (const auto& entry : kTexts)
+        setString(entry.number, entry.text);
 }
 
 void TVobrixEffect::doSerialize() {
@@ -68,7 +70,8 @@ void TVobrixEffect::doSerialize() {
         const int32_t before = stream.position;
         streamValue(stream, value);
         // A non-finite value in a chunk never becomes a slider value.
-        if (stream.mode == FileStream::Reading && stream.position != before && std::isfinite(value)) slot = value;
+        if (stream.mode == FileStream::Reading && stream.position != before && std::isfinite(value))
+            slot = value;
     }
 }
 

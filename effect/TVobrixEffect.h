@@ -7,7 +7,7 @@
 #include "runtime/TVobrix.h"
 
 class TVobrixEffect : public TVobrix {
-public:
+  public:
     TVobrixEffect();
     ~TVobrixEffect() override = default;
 

@@ -8,7 +8,9 @@
 namespace {
 
 // Host values that are NaN or infinite are kept as 0.
-double finiteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
+double finiteOrZero(double x) {
+    return std::isfinite(x) ? x : 0.0;
+}
 
 constexpr double kRedrawRate = 30.0; // panel frames per second
 

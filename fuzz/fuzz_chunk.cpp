@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     plugin.processAndCheck(frames, 0.5f);
 
     std::vector<uint8_t> saved = currentChunk(plugin, preset);
-    if (plugin.dispatch(effSetChunk, preset ? 1 : 0, kChunkBytes, saved.data()) != kChunkBytes) std::abort();
+    if (plugin.dispatch(effSetChunk, preset ? 1 : 0, kChunkBytes, saved.data()) != kChunkBytes)
+        std::abort();
     if (currentChunk(plugin, preset) != saved) std::abort();
     return 0;
 }

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t valueCount = data[0] % 8;
     size_t offset = 1;
     std::vector<double> values;
-    for (size_t i = 0; i < valueCount && offset + sizeof(double) <= size; ++i, offset += sizeof(double)) {
+    for (size_t i = 0; i < valueCount && offset + sizeof(double) <= size;
+         ++i, offset += sizeof(double)) {
         double value;
         std::memcpy(&value, data + offset, sizeof value);
         values.push_back(value);

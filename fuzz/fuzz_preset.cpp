@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     const std::vector<uint8_t> written = presetfile::writePreset(parsed.preset);
     const presetfile::ParseResult again = presetfile::parsePreset(written);
-    if (!again.ok || again.preset.kind != parsed.preset.kind || again.preset.chunk != parsed.preset.chunk ||
+    if (!again.ok || again.preset.kind != parsed.preset.kind ||
+        again.preset.chunk != parsed.preset.chunk ||
         again.preset.pluginId != parsed.preset.pluginId)
         std::abort();
     return 0;

@@ -8,7 +8,7 @@
 class AEffEditor;
 
 class AudioEffect {
-public:
+  public:
     AudioEffect(audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams);
     virtual ~AudioEffect();
 
@@ -18,7 +18,8 @@ public:
     void setEditor(AEffEditor* newEditor);
 
     // Either thread; the opcode decides (see the dispatcher table).
-    virtual VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt);
+    virtual VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                                 float opt);
 
     virtual void open() {}
     virtual void close() {}
@@ -32,14 +33,17 @@ public:
     virtual void getParameterDisplay(VstInt32 /*index*/, char* text);
     virtual void getParameterName(VstInt32 /*index*/, char* text);
     virtual VstInt32 getChunk(void** /*data*/, bool /*isPreset*/) { return 0; }
-    virtual VstInt32 setChunk(void* /*data*/, VstInt32 /*byteSize*/, bool /*isPreset*/) { return 0; }
+    virtual VstInt32 setChunk(void* /*data*/, VstInt32 /*byteSize*/, bool /*isPreset*/) {
+        return 0;
+    }
     virtual void setSampleRate(float rate) { sampleRate = rate; }
     virtual void setBlockSize(VstInt32 size) { blockSize = size; }
 
     // Audio thread.
     virtual void process(float** /*inputs*/, float** /*outputs*/, VstInt32 /*frames*/) {}
     virtual void processReplacing(float** /*inputs*/, float** /*outputs*/, VstInt32 /*frames*/) {}
-    virtual void processDoubleReplacing(double** /*inputs*/, double** /*outputs*/, VstInt32 /*frames*/) {}
+    virtual void processDoubleReplacing(double** /*inputs*/, double** /*outputs*/,
+                                        VstInt32 /*frames*/) {}
 
     // Host or editor thread.
     virtual void setParameter(VstInt32 /*index*/, float /*value*/) {}
@@ -48,7 +52,8 @@ public:
 
     float getSampleRate() const { return sampleRate; }
     VstInt32 getBlockSize() const { return blockSize; }
-    VstIntPtr callHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f);
+    VstIntPtr callHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0.0f);
 
     void setNumInputs(VstInt32 count) { cEffect.numInputs = count; }
     void setNumOutputs(VstInt32 count) { cEffect.numOutputs = count; }
@@ -60,7 +65,7 @@ public:
     void isSynth(bool state) { setFlag(effFlagsIsSynth, state); }
     bool hasFlag(VstInt32 flag) const { return (cEffect.flags & flag) != 0; }
 
-protected:
+  protected:
     void setFlag(VstInt32 flag, bool state);
 
     audioMasterCallback audioMaster;

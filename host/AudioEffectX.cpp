@@ -9,8 +9,10 @@ namespace {
 VstIntPtr editorKey(AEffEditor* editor, bool down, VstInt32 index, VstIntPtr value, float opt) {
     if (editor == nullptr) return 0;
     // Modifiers arrive as a float; a NaN or out-of-range value means none.
-    const int modifiers = std::isfinite(opt) && std::fabs(opt) < 2147483647.0f ? static_cast<int>(opt) : 0;
-    KeyCode key{index, static_cast<unsigned char>(value & 0xff), static_cast<unsigned char>(modifiers & 0xff)};
+    const int modifiers =
+        std::isfinite(opt) && std::fabs(opt) < 2147483647.0f ? static_cast<int>(opt) : 0;
+    KeyCode key{index, static_cast<unsigned char>(value & 0xff),
+                static_cast<unsigned char>(modifiers & 0xff)};
     return down ? editor->onKeyDown(key) : editor->onKeyUp(key);
 }
 
@@ -21,32 +23,51 @@ void AudioEffectX::resume() {
     if (hasFlag(effFlagsIsSynth) || canDo(receiveMidi) == 1) callHost(audioMasterWantMidi, 0, 1);
 }
 
-VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
+VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                                   float opt) {
     if (opcode < effProcessEvents || opcode > effGetNumMidiOutputChannels)
         return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
     char* text = static_cast<char*>(ptr);
     switch (opcode) {
-    case effProcessEvents: return ptr != nullptr ? processEvents(static_cast<VstEvents*>(ptr)) : 0;
-    case effCanBeAutomated: return canParameterBeAutomated(index) ? 1 : 0;
+    case effProcessEvents:
+        return ptr != nullptr ? processEvents(static_cast<VstEvents*>(ptr)) : 0;
+    case effCanBeAutomated:
+        return canParameterBeAutomated(index) ? 1 : 0;
     case effGetProgramNameIndexed:
-        return text != nullptr && getProgramNameIndexed(static_cast<VstInt32>(value), index, text) ? 1 : 0;
-    case effGetPlugCategory: return hasFlag(effFlagsIsSynth) ? 2 : 0;
-    case effGetEffectName: return text != nullptr && getEffectName(text) ? 1 : 0;
-    case effGetVendorString: return text != nullptr && getVendorString(text) ? 1 : 0;
-    case effGetProductString: return text != nullptr && getProductString(text) ? 1 : 0;
-    case effGetVendorVersion: return getVendorVersion();
-    case effCanDo: return text != nullptr ? canDo(text) : 0;
-    case effGetTailSize: return getGetTailSize();
-    case effGetVstVersion: return getVstVersion();
-    case effEditKeyDown: return editorKey(editor, true, index, value, opt);
-    case effEditKeyUp: return editorKey(editor, false, index, value, opt);
-    case effSetEditKnobMode: return editor != nullptr ? editor->setKnobMode(static_cast<VstInt32>(value)) : 0;
-    case effGetCurrentMidiProgram: return getCurrentMidiProgram();
+        return text != nullptr && getProgramNameIndexed(static_cast<VstInt32>(value), index, text)
+                   ? 1
+                   : 0;
+    case effGetPlugCategory:
+        return hasFlag(effFlagsIsSynth) ? 2 : 0;
+    case effGetEffectName:
+        return text != nullptr && getEffectName(text) ? 1 : 0;
+    case effGetVendorString:
+        return text != nullptr && getVendorString(text) ? 1 : 0;
+    case effGetProductString:
+        return text != nullptr && getProductString(text) ? 1 : 0;
+    case effGetVendorVersion:
+        return getVendorVersion();
+    case effCanDo:
+        return text != nullptr ? canDo(text) : 0;
+    case effGetTailSize:
+        return getGetTailSize();
+    case effGetVstVersion:
+        return getVstVersion();
+    case effEditKeyDown:
+        return editorKey(editor, true, index, value, opt);
+    case effEditKeyUp:
+        return editorKey(editor, false, index, value, opt);
+    case effSetEditKnobMode:
+        return editor != nullptr ? editor->setKnobMode(static_cast<VstInt32>(value)) : 0;
+    case effGetCurrentMidiProgram:
+        return getCurrentMidiProgram();
     case effGetSpeakerArrangement:
         if (value != 0) *reinterpret_cast<void**>(value) = nullptr;
         if (ptr != nullptr) *static_cast<void**>(ptr) = nullptr;
         return 0;
-    case effSetTotalSampleToProcess: return value;
-    default: return 0;
+    case effSetTotalSampleToProcess:
+        return value;
+    default:
+        return 0;
     }
 }

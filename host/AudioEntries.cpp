@@ -17,14 +17,19 @@ namespace {
 constexpr double kLoudestFloat = std::numeric_limits<float>::max();
 
 template <class Sample> Sample toHostSample(double x) {
-    if constexpr (sizeof(Sample) == sizeof(double)) return x;
-    else return static_cast<Sample>(x > kLoudestFloat ? kLoudestFloat : x < -kLoudestFloat ? -kLoudestFloat : x);
+    if constexpr (sizeof(Sample) == sizeof(double))
+        return x;
+    else
+        return static_cast<Sample>(x > kLoudestFloat    ? kLoudestFloat
+                                   : x < -kLoudestFloat ? -kLoudestFloat
+                                                        : x);
 }
 
 // Every input sample of a frame is read before any output sample of it is
 // written, so hosts may process in place.
 template <class Sample>
-void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 frames, VstInt32 channels) {
+void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 frames,
+               VstInt32 channels) {
     auto& slots = runtime.samples;
     if (channels == 2) {
         for (VstInt32 j = 0; j < frames; ++j) {
@@ -37,9 +42,11 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 fra
         return;
     }
     for (VstInt32 j = 0; j < frames; ++j) {
-        for (VstInt32 k = channels - 1; k >= 0; --k) slots[static_cast<size_t>(k)] = static_cast<double>(inputs[k][j]);
+        for (VstInt32 k = channels - 1; k >= 0; --k)
+            slots[static_cast<size_t>(k)] = static_cast<double>(inputs[k][j]);
         runtime.doSample();
-        for (VstInt32 k = channels - 1; k >= 0; --k) outputs[k][j] = toHostSample<Sample>(slots[static_cast<size_t>(k)]);
+        for (VstInt32 k = channels - 1; k >= 0; --k)
+            outputs[k][j] = toHostSample<Sample>(slots[static_cast<size_t>(k)]);
     }
 }
 
@@ -57,7 +64,8 @@ constexpr VstInt32 kPieceFrames = 128;
 using Float4 = float __attribute__((vector_size(16)));
 using Double4 = double __attribute__((vector_size(32)));
 
-template <class Sample> void widen(const Sample* __restrict in, double* __restrict out, VstInt32 n) {
+template <class Sample>
+void widen(const Sample* __restrict in, double* __restrict out, VstInt32 n) {
     if constexpr (sizeof(Sample) == sizeof(double)) {
         std::copy(in, in + n, out);
     } else {
@@ -68,11 +76,13 @@ template <class Sample> void widen(const Sample* __restrict in, double* __restri
             const Double4 d = __builtin_convertvector(f, Double4);
             std::memcpy(out + j, &d, sizeof d);
         }
-        for (; j < n; ++j) out[j] = static_cast<double>(in[j]);
+        for (; j < n; ++j)
+            out[j] = static_cast<double>(in[j]);
     }
 }
 
-template <class Sample> void narrow(const double* __restrict in, Sample* __restrict out, VstInt32 n) {
+template <class Sample>
+void narrow(const double* __restrict in, Sample* __restrict out, VstInt32 n) {
     if constexpr (sizeof(Sample) == sizeof(double)) {
         std::copy(in, in + n, out);
     } else {
@@ -86,7 +96,8 @@ template <class Sample> void narrow(const double* __restrict in, Sample* __restr
             const Float4 f = __builtin_convertvector(d, Float4);
             std::memcpy(out + j, &f, sizeof f);
         }
-        for (; j < n; ++j) out[j] = toHostSample<Sample>(in[j]);
+        for (; j < n; ++j)
+            out[j] = toHostSample<Sample>(in[j]);
     }
 }
 
@@ -105,7 +116,8 @@ bool runBlockForm(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 
     return true;
 }
 
-template <class Sample> void process(CVeST* shell, Sample** inputs, Sample** outputs, VstInt32 frames) {
+template <class Sample>
+void process(CVeST* shell, Sample** inputs, Sample** outputs, VstInt32 frames) {
     TVobrix* runtime = shell != nullptr ? shell->runtime : nullptr;
     if (runtime == nullptr) return;
     // More channels than the runtime has sample slots cannot be carried.

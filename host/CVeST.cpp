@@ -4,9 +4,10 @@
 
 #include <cstring>
 
-CVeST* CVeST::create(TVobrix* runtime, const VeSTCallbacks& callbacks, audioMasterCallback audioMaster,
-                     VstInt32 numPrograms, VstInt32 numParams) {
-    if (audioMaster == nullptr || audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
+CVeST* CVeST::create(TVobrix* runtime, const VeSTCallbacks& callbacks,
+                     audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams) {
+    if (audioMaster == nullptr ||
+        audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
         return nullptr;
     return new CVeST(runtime, callbacks, audioMaster, numPrograms, numParams);
 }
@@ -47,7 +48,8 @@ void CVeST::resume() {
 }
 
 void CVeST::processReplacing(float** inputs, float** outputs, VstInt32 frames) {
-    if (callbacks.processReplacing != nullptr) callbacks.processReplacing(this, inputs, outputs, frames);
+    if (callbacks.processReplacing != nullptr)
+        callbacks.processReplacing(this, inputs, outputs, frames);
 }
 
 void CVeST::processDoubleReplacing(double** inputs, double** outputs, VstInt32 frames) {
@@ -56,11 +58,14 @@ void CVeST::processDoubleReplacing(double** inputs, double** outputs, VstInt32 f
 }
 
 void CVeST::setParameter(VstInt32 index, float value) {
-    if (callbacks.setParameter != nullptr) callbacks.setParameter(this, index, static_cast<double>(value));
+    if (callbacks.setParameter != nullptr)
+        callbacks.setParameter(this, index, static_cast<double>(value));
 }
 
 float CVeST::getParameter(VstInt32 index) {
-    return callbacks.getParameter != nullptr ? static_cast<float>(callbacks.getParameter(this, index)) : 0.0f;
+    return callbacks.getParameter != nullptr
+               ? static_cast<float>(callbacks.getParameter(this, index))
+               : 0.0f;
 }
 
 void CVeST::setProgramName(char* name) {

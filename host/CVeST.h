@@ -14,12 +14,12 @@ class CFontDesc;
 } // namespace VSTGUI
 
 class CVeST : public AudioEffectX {
-public:
+  public:
     static constexpr size_t kMidiRingSize = 1000;
 
     // Creates the shell, or nothing when the host answers 0 to the version query.
-    static CVeST* create(TVobrix* runtime, const VeSTCallbacks& callbacks, audioMasterCallback audioMaster,
-                         VstInt32 numPrograms, VstInt32 numParams);
+    static CVeST* create(TVobrix* runtime, const VeSTCallbacks& callbacks,
+                         audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams);
 
     ~CVeST() override;
 
@@ -57,7 +57,7 @@ public:
     std::vector<VstMidiEvent> midiRing;
     VeSTCallbacks callbacks;
 
-private:
+  private:
     CVeST(TVobrix* runtime, const VeSTCallbacks& callbacks, audioMasterCallback audioMaster,
           VstInt32 numPrograms, VstInt32 numParams);
 };

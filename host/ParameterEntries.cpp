@@ -20,7 +20,8 @@ constexpr size_t kParameterTextCapacity = 24;
 // host should never have sent.
 SliderInfo* sliderRecord(CVeST* shell, VstInt32 index) {
     TVobrix* runtime = shell != nullptr ? shell->runtime : nullptr;
-    if (runtime == nullptr || index < 0 || static_cast<size_t>(index) >= runtime->sliderInfos.size())
+    if (runtime == nullptr || index < 0 ||
+        static_cast<size_t>(index) >= runtime->sliderInfos.size())
         return nullptr;
     return &runtime->sliderInfos[static_cast<size_t>(index)];
 }
@@ -32,14 +33,16 @@ double snapToStep(double value, double step) {
     return std::floor((value + step / 2.0) / step) * step;
 }
 
-std::string displayText(double value, double minimum, double maximum, const std::vector<std::string>& labels) {
+std::string displayText(double value, double minimum, double maximum,
+                        const std::vector<std::string>& labels) {
     if (labels.empty()) {
         char text[64];
         std::snprintf(text, sizeof text, "%.2f", value);
         return text;
     }
     const double count = static_cast<double>(labels.size());
-    const double position = maximum != minimum ? (value - minimum) * (count - 1.0) / (maximum - minimum) : 0.0;
+    const double position =
+        maximum != minimum ? (value - minimum) * (count - 1.0) / (maximum - minimum) : 0.0;
     double k = std::trunc(position);
     if (!(k >= 0.0)) k = 0.0; // also a NaN
     if (k > count - 1.0) k = count - 1.0;
@@ -56,7 +59,8 @@ double getParameter(CVeST* shell, VstInt32 index) {
 void setParameter(CVeST* shell, VstInt32 index, double x) {
     SliderInfo* info = sliderRecord(shell, index);
     if (info == nullptr || !std::isfinite(x)) return;
-    const double snapped = snapToStep(info->minimum + (info->maximum - info->minimum) * x, info->step);
+    const double snapped =
+        snapToStep(info->minimum + (info->maximum - info->minimum) * x, info->step);
     // The state chunk keeps sliders as floats: a value beyond float range could
     // be set but never saved.
     if (!(std::fabs(snapped) <= std::numeric_limits<float>::max())) return;

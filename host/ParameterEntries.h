@@ -19,6 +19,7 @@ void getParameterDisplay(CVeST* shell, VstInt32 index, char* text);
 // Snaps to the multiples of `step` counted from 0; half-way goes up.
 double snapToStep(double value, double step);
 // The display text of a slider value: "%.2f", or the enumeration label it falls on.
-std::string displayText(double value, double minimum, double maximum, const std::vector<std::string>& labels);
+std::string displayText(double value, double minimum, double maximum,
+                        const std::vector<std::string>& labels);
 
 } // namespace parameterEntries

@@ -10,7 +10,9 @@
 
 namespace {
 
-TVobrix* runtimeOf(CVeST* shell) { return shell != nullptr ? shell->runtime : nullptr; }
+TVobrix* runtimeOf(CVeST* shell) {
+    return shell != nullptr ? shell->runtime : nullptr;
+}
 
 void raiseRedrawRate(TVobrix& runtime) {
     const double rate = runtime.gfxRate;
@@ -117,7 +119,9 @@ void setProgramName(CVeST* shell, const char* text) {
     if (runtime != nullptr && text != nullptr) runtime->programName = text;
 }
 
-VstInt32 getProgramNameIndexed(CVeST*, VstInt32, VstInt32, char*) { return 0; }
+VstInt32 getProgramNameIndexed(CVeST*, VstInt32, VstInt32, char*) {
+    return 0;
+}
 
 VstInt32 getChunk(CVeST* shell, void** data, bool isPreset) {
     TVobrix* runtime = runtimeOf(shell);

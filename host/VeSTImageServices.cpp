@@ -29,16 +29,21 @@ VstInt32 adoptIfLoaded(VeSTImage& handle, CBitmap* bitmap) {
 }
 
 template <class Draw>
-VstInt32 drawBitmap(VeSTImage* handle, CVeST* shell, double left, double top, double right, double bottom,
-                    double sourceX, double sourceY, Draw&& draw) {
-    if (handle == nullptr || handle->bitmap == nullptr || shell == nullptr || shell->drawContext == nullptr) return 0;
-    draw(*handle->bitmap, shell->drawContext, ViewRect(left, top, right, bottom), ViewPoint(sourceX, sourceY));
+VstInt32 drawBitmap(VeSTImage* handle, CVeST* shell, double left, double top, double right,
+                    double bottom, double sourceX, double sourceY, Draw&& draw) {
+    if (handle == nullptr || handle->bitmap == nullptr || shell == nullptr ||
+        shell->drawContext == nullptr)
+        return 0;
+    draw(*handle->bitmap, shell->drawContext, ViewRect(left, top, right, bottom),
+         ViewPoint(sourceX, sourceY));
     return 1;
 }
 
 } // namespace
 
-VeSTImage* VeSTNewImage() { return new VeSTImage(); }
+VeSTImage* VeSTNewImage() {
+    return new VeSTImage();
+}
 
 VstInt32 VeSTReleaseImage(VeSTImage* handle) {
     if (handle == nullptr) return 0;
@@ -66,15 +71,19 @@ VstInt32 VeSTLoadImageFile(VeSTImage* handle, const char* path) {
 }
 
 double VeSTGetImageWidth(VeSTImage* handle) {
-    return handle != nullptr && handle->bitmap != nullptr ? static_cast<double>(static_cast<VstInt32>(handle->bitmap->getWidth())) : 0.0;
+    return handle != nullptr && handle->bitmap != nullptr
+               ? static_cast<double>(static_cast<VstInt32>(handle->bitmap->getWidth()))
+               : 0.0;
 }
 
 double VeSTGetImageHeight(VeSTImage* handle) {
-    return handle != nullptr && handle->bitmap != nullptr ? static_cast<double>(static_cast<VstInt32>(handle->bitmap->getHeight())) : 0.0;
+    return handle != nullptr && handle->bitmap != nullptr
+               ? static_cast<double>(static_cast<VstInt32>(handle->bitmap->getHeight()))
+               : 0.0;
 }
 
-VstInt32 VeSTGetImageTransparentColor(VeSTImage* handle, VstInt32* red, VstInt32* green, VstInt32* blue,
-                                      VstInt32* alpha) {
+VstInt32 VeSTGetImageTransparentColor(VeSTImage* handle, VstInt32* red, VstInt32* green,
+                                      VstInt32* blue, VstInt32* alpha) {
     if (handle == nullptr || handle->bitmap == nullptr) return 0;
     const VSTGUI::Colour c = handle->bitmap->getTransparentColor();
     if (red != nullptr) *red = c.red;
@@ -84,7 +93,8 @@ VstInt32 VeSTGetImageTransparentColor(VeSTImage* handle, VstInt32* red, VstInt32
     return 1;
 }
 
-VstInt32 VeSTSetImageTransparentColor(VeSTImage* handle, VstInt32 red, VstInt32 green, VstInt32 blue, VstInt32 alpha) {
+VstInt32 VeSTSetImageTransparentColor(VeSTImage* handle, VstInt32 red, VstInt32 green,
+                                      VstInt32 blue, VstInt32 alpha) {
     if (handle == nullptr || handle->bitmap == nullptr) return 0;
     handle->bitmap->setTransparentColor({static_cast<uint8_t>(red), static_cast<uint8_t>(green),
                                          static_cast<uint8_t>(blue), static_cast<uint8_t>(alpha)});
@@ -101,20 +111,24 @@ VstInt32 VeSTSetImageNoAlpha(VeSTImage* handle, VstInt32 flag) {
     return 1;
 }
 
-VstInt32 VeSTDrawImage(VeSTImage* handle, CVeST* shell, double left, double top, double right, double bottom,
-                       double sourceX, double sourceY) {
-    return drawBitmap(handle, shell, left, top, right, bottom, sourceX, sourceY,
-                      [](CBitmap& b, auto* c, const ViewRect& r, const ViewPoint& p) { b.draw(c, r, p); });
+VstInt32 VeSTDrawImage(VeSTImage* handle, CVeST* shell, double left, double top, double right,
+                       double bottom, double sourceX, double sourceY) {
+    return drawBitmap(
+        handle, shell, left, top, right, bottom, sourceX, sourceY,
+        [](CBitmap& b, auto* c, const ViewRect& r, const ViewPoint& p) { b.draw(c, r, p); });
 }
 
-VstInt32 VeSTDrawImageTransparent(VeSTImage* handle, CVeST* shell, double left, double top, double right,
-                                  double bottom, double sourceX, double sourceY) {
+VstInt32 VeSTDrawImageTransparent(VeSTImage* handle, CVeST* shell, double left, double top,
+                                  double right, double bottom, double sourceX, double sourceY) {
     return drawBitmap(handle, shell, left, top, right, bottom, sourceX, sourceY,
-                      [](CBitmap& b, auto* c, const ViewRect& r, const ViewPoint& p) { b.drawTransparent(c, r, p); });
+                      [](CBitmap& b, auto* c, const ViewRect& r, const ViewPoint& p) {
+                          b.drawTransparent(c, r, p);
+                      });
 }
 
-VstInt32 VeSTDrawImageAlphaBlend(VeSTImage* handle, CVeST* shell, double left, double top, double right,
-                                 double bottom, double sourceX, double sourceY, unsigned char alpha) {
+VstInt32 VeSTDrawImageAlphaBlend(VeSTImage* handle, CVeST* shell, double left, double top,
+                                 double right, double bottom, double sourceX, double sourceY,
+                                 unsigned char alpha) {
     return drawBitmap(handle, shell, left, top, right, bottom, sourceX, sourceY,
                       [alpha](CBitmap& b, auto* c, const ViewRect& r, const ViewPoint& p) {
                           b.drawAlphaBlend(c, r, p, alpha);

@@ -15,10 +15,18 @@ VstIntPtr forwardToHost(CVeST* shell, VstInt32 opcode, void* ptr = nullptr) {
 
 } // namespace
 
-AEffect* VeSTGetAEffect(CVeST* shell) { return shell != nullptr ? shell->getAeffect() : nullptr; }
-TVobrix* VeSTGetRuntime(CVeST* shell) { return shell != nullptr ? shell->runtime : nullptr; }
-VstInt32 VeSTGetNumInputs(CVeST* shell) { return shell != nullptr ? shell->getAeffect()->numInputs : 0; }
-VstInt32 VeSTGetNumOutputs(CVeST* shell) { return shell != nullptr ? shell->getAeffect()->numOutputs : 0; }
+AEffect* VeSTGetAEffect(CVeST* shell) {
+    return shell != nullptr ? shell->getAeffect() : nullptr;
+}
+TVobrix* VeSTGetRuntime(CVeST* shell) {
+    return shell != nullptr ? shell->runtime : nullptr;
+}
+VstInt32 VeSTGetNumInputs(CVeST* shell) {
+    return shell != nullptr ? shell->getAeffect()->numInputs : 0;
+}
+VstInt32 VeSTGetNumOutputs(CVeST* shell) {
+    return shell != nullptr ? shell->getAeffect()->numOutputs : 0;
+}
 
 VstInt32 VeSTSetNumInputs(CVeST* shell, VstInt32 count) {
     if (shell == nullptr) return 0;
@@ -38,8 +46,12 @@ VstInt32 VeSTSetUniqueID(CVeST* shell, VstInt32 id) {
     return 1;
 }
 
-double VeSTGetSampleRate(CVeST* shell) { return shell != nullptr ? shell->getSampleRate() : 0.0; }
-VstInt32 VeSTGetBlockSize(CVeST* shell) { return shell != nullptr ? shell->getBlockSize() : 0; }
+double VeSTGetSampleRate(CVeST* shell) {
+    return shell != nullptr ? shell->getSampleRate() : 0.0;
+}
+VstInt32 VeSTGetBlockSize(CVeST* shell) {
+    return shell != nullptr ? shell->getBlockSize() : 0;
+}
 
 double VeSTGetTempo(CVeST* shell) {
     const VstTimeInfo* info = shell != nullptr ? timeInfo(shell, kVstTempoValid) : nullptr;
@@ -66,8 +78,10 @@ double VeSTGetBarStartPos(CVeST* shell) {
     return info != nullptr ? info->barStartPos : 0.0;
 }
 
-VstInt32 VeSTGetTempoAndTimeSig(CVeST* shell, double* tempo, double* numerator, double* denominator) {
-    const VstTimeInfo* info = shell != nullptr ? timeInfo(shell, kVstTempoValid | kVstTimeSigValid) : nullptr;
+VstInt32 VeSTGetTempoAndTimeSig(CVeST* shell, double* tempo, double* numerator,
+                                double* denominator) {
+    const VstTimeInfo* info =
+        shell != nullptr ? timeInfo(shell, kVstTempoValid | kVstTimeSigValid) : nullptr;
     if (info == nullptr) return 0;
     if (tempo != nullptr) *tempo = info->tempo;
     if (numerator != nullptr) *numerator = info->timeSigNumerator;
@@ -103,7 +117,8 @@ VstInt32 VeSTSetParameterAutomated(CVeST* shell, VstInt32 index, double value) {
     return 1;
 }
 
-VstInt32 VeSTSendMidiEvent(CVeST* shell, VstInt32 deltaFrames, VstInt32 status, VstInt32 data1, VstInt32 data2) {
+VstInt32 VeSTSendMidiEvent(CVeST* shell, VstInt32 deltaFrames, VstInt32 status, VstInt32 data1,
+                           VstInt32 data2) {
     if (shell == nullptr) return 0;
     VstMidiEvent event{};
     event.type = kVstMidiType;
@@ -132,7 +147,8 @@ VstInt32 VeSTSendSysExEvent(CVeST* shell, VstInt32 deltaFrames, void* data, VstI
     return shell->callHost(audioMasterProcessEvents, 0, 0, &list) == 1 ? 1 : 0;
 }
 
-VstInt32 VeSTReadMidiEvent(CVeST* shell, VstInt32* delta, VstInt32* status, VstInt32* data1, VstInt32* data2) {
+VstInt32 VeSTReadMidiEvent(CVeST* shell, VstInt32* delta, VstInt32* status, VstInt32* data1,
+                           VstInt32* data2) {
     if (shell == nullptr) return 0;
     VstInt32 d = 0, s = 0, a = 0, b = 0;
     const bool got = shell->readMidiEvent(d, s, a, b);
@@ -155,14 +171,24 @@ VstInt32 VeSTProgramsAreChunks(CVeST* shell, VstInt32 flag) {
     return 1;
 }
 
-VstIntPtr VeSTGetMasterVersion(CVeST* shell) { return forwardToHost(shell, audioMasterVersion); }
-VstIntPtr VeSTGetCurrentUniqueId(CVeST* shell) { return forwardToHost(shell, audioMasterCurrentId); }
-VstIntPtr VeSTMasterIdle(CVeST* shell) { return forwardToHost(shell, audioMasterIdle); }
+VstIntPtr VeSTGetMasterVersion(CVeST* shell) {
+    return forwardToHost(shell, audioMasterVersion);
+}
+VstIntPtr VeSTGetCurrentUniqueId(CVeST* shell) {
+    return forwardToHost(shell, audioMasterCurrentId);
+}
+VstIntPtr VeSTMasterIdle(CVeST* shell) {
+    return forwardToHost(shell, audioMasterIdle);
+}
 VstIntPtr VeSTGetHostVendorString(CVeST* shell, char* text) {
     return forwardToHost(shell, audioMasterGetVendorString, text);
 }
 VstIntPtr VeSTGetHostProductString(CVeST* shell, char* text) {
     return forwardToHost(shell, audioMasterGetProductString, text);
 }
-VstIntPtr VeSTGetHostVendorVersion(CVeST* shell) { return forwardToHost(shell, audioMasterGetVendorVersion); }
-VstIntPtr VeSTGetHostLanguage(CVeST* shell) { return forwardToHost(shell, audioMasterGetLanguage); }
+VstIntPtr VeSTGetHostVendorVersion(CVeST* shell) {
+    return forwardToHost(shell, audioMasterGetVendorVersion);
+}
+VstIntPtr VeSTGetHostLanguage(CVeST* shell) {
+    return forwardToHost(shell, audioMasterGetLanguage);
+}

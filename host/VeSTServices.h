@@ -24,16 +24,19 @@ VstInt32 VeSTIsPlaying(CVeST* shell);
 VstInt32 VeSTIsRecording(CVeST* shell);
 double VeSTGetPpqPos(CVeST* shell);
 double VeSTGetBarStartPos(CVeST* shell);
-VstInt32 VeSTGetTempoAndTimeSig(CVeST* shell, double* tempo, double* numerator, double* denominator);
+VstInt32 VeSTGetTempoAndTimeSig(CVeST* shell, double* tempo, double* numerator,
+                                double* denominator);
 
 VstInt32 VeSTUpdateDisplay(CVeST* shell);
 VstInt32 VeSTRepaintEditor(CVeST* shell);
 VstInt32 VeSTSetInitialDelay(CVeST* shell, VstInt32 samples);
 VstInt32 VeSTSetSynth(CVeST* shell, VstInt32 flag);
 VstInt32 VeSTSetParameterAutomated(CVeST* shell, VstInt32 index, double value);
-VstInt32 VeSTSendMidiEvent(CVeST* shell, VstInt32 deltaFrames, VstInt32 status, VstInt32 data1, VstInt32 data2);
+VstInt32 VeSTSendMidiEvent(CVeST* shell, VstInt32 deltaFrames, VstInt32 status, VstInt32 data1,
+                           VstInt32 data2);
 VstInt32 VeSTSendSysExEvent(CVeST* shell, VstInt32 deltaFrames, void* data, VstInt32 byteCount);
-VstInt32 VeSTReadMidiEvent(CVeST* shell, VstInt32* delta, VstInt32* status, VstInt32* data1, VstInt32* data2);
+VstInt32 VeSTReadMidiEvent(CVeST* shell, VstInt32* delta, VstInt32* status, VstInt32* data1,
+                           VstInt32* data2);
 VstInt32 VeSTCreateEditor(CVeST* shell, VstInt32 width, VstInt32 height);
 VstInt32 VeSTProgramsAreChunks(CVeST* shell, VstInt32 flag);
 
@@ -44,4 +47,3 @@ VstIntPtr VeSTGetHostVendorString(CVeST* shell, char* text);
 VstIntPtr VeSTGetHostProductString(CVeST* shell, char* text);
 VstIntPtr VeSTGetHostVendorVersion(CVeST* shell);
 VstIntPtr VeSTGetHostLanguage(CVeST* shell);
-

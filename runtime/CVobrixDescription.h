@@ -8,7 +8,7 @@
 #include <vector>
 
 class CVobrixDescription : public CVobrixSamples {
-public:
+  public:
     std::vector<SliderInfo> sliderInfos;
     std::string effectName;
     std::string productString;

@@ -21,7 +21,8 @@ CVobrixFiles::CVobrixFiles()
       logPath(runtime_platform::defaultLogPath()) {}
 
 CVobrixFiles::~CVobrixFiles() {
-    for (FileStream& stream : streams) closeFile(stream);
+    for (FileStream& stream : streams)
+        closeFile(stream);
 }
 
 FileStream* CVobrixFiles::streamAt(double number) {
@@ -49,7 +50,8 @@ void CVobrixFiles::closeFile(FileStream& stream) {
     if (stream.mode == FileStream::Writing && !stream.name.empty()) {
         const std::string path = resolvePath(stream.name);
         if (FILE* file = std::fopen(path.c_str(), "wb")) {
-            for (float value : stream.buffer) std::fputc(vobrix::toIndex(value) & 0xff, file);
+            for (float value : stream.buffer)
+                std::fputc(vobrix::toIndex(value) & 0xff, file);
             std::fclose(file);
         }
     }

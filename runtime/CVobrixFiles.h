@@ -9,7 +9,7 @@
 #include <vector>
 
 class CVobrixFiles : public CVobrixStrings {
-public:
+  public:
     CVobrixFiles();
     ~CVobrixFiles() override;
 

@@ -13,7 +13,7 @@ struct FontSlot {
 };
 
 class CVobrixFonts : public CVobrixFiles {
-public:
+  public:
     std::map<int32_t, FontSlot> fontSlots;
     double textHeight = 0.0;
     double currentFontIndex = 0.0;

@@ -18,15 +18,18 @@ constexpr int32_t kMaxDecimals = 100;
 } // namespace
 
 CVobrixGraphics::~CVobrixGraphics() {
-    for (auto& [index, slot] : imageSlots) VeSTReleaseImage(slot.handle);
+    for (auto& [index, slot] : imageSlots)
+        VeSTReleaseImage(slot.handle);
     imageSlots.clear();
 }
 
-int32_t CVobrixGraphics::colourByte(double component) { return std::clamp(toIndex(component * 255.0), 0, 255); }
+int32_t CVobrixGraphics::colourByte(double component) {
+    return std::clamp(toIndex(component * 255.0), 0, 255);
+}
 
 void CVobrixGraphics::drawLineTo(double x, double y, double antialias) {
-    VeSTSetFrameColor(shell, colourByte(colour.red), colourByte(colour.green), colourByte(colour.blue),
-                      colourByte(colour.alpha));
+    VeSTSetFrameColor(shell, colourByte(colour.red), colourByte(colour.green),
+                      colourByte(colour.blue), colourByte(colour.alpha));
     VeSTSetDrawMode(shell, antialias < 0.5 ? 0 : 3);
     VeSTMoveTo(shell, penX, penY);
     penX = x;
@@ -38,15 +41,15 @@ void CVobrixGraphics::rectTo(double x, double y) {
     const double x0 = penX, y0 = penY;
     penX = x;
     penY = y;
-    VeSTSetFillColor(shell, colourByte(colour.red), colourByte(colour.green), colourByte(colour.blue),
-                     colourByte(colour.alpha));
+    VeSTSetFillColor(shell, colourByte(colour.red), colourByte(colour.green),
+                     colourByte(colour.blue), colourByte(colour.alpha));
     VeSTSetDrawMode(shell, 0);
     VeSTDrawRect(shell, std::floor(x0), std::floor(y0), std::floor(x), std::floor(y), 1);
 }
 
 void CVobrixGraphics::setTextColour(double antialias) {
-    VeSTSetFontColor(shell, colourByte(colour.red), colourByte(colour.green), colourByte(colour.blue),
-                     colourByte(colour.alpha));
+    VeSTSetFontColor(shell, colourByte(colour.red), colourByte(colour.green),
+                     colourByte(colour.blue), colourByte(colour.alpha));
     VeSTSetDrawMode(shell, antialias < 0.5 ? 0 : 3);
 }
 
@@ -54,9 +57,11 @@ void CVobrixGraphics::drawText(const std::string& text) {
     size_t start = 0;
     while (true) {
         const size_t end = text.find('\n', start);
-        const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        const std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         const double width = VeSTGetStringWidth(shell, line.c_str());
-        VeSTDrawStringInRect(shell, line.c_str(), penX, penY, penX + width, penY + textHeight + 2.0, 0, 0);
+        VeSTDrawStringInRect(shell, line.c_str(), penX, penY, penX + width, penY + textHeight + 2.0,
+                             0, 0);
         if (end == std::string::npos) {
             penX += width;
             return;
@@ -80,11 +85,13 @@ void CVobrixGraphics::drawNumber(double value, double decimals) {
 
 void CVobrixGraphics::blitRegion(double imageIndex, double address) {
     double cell[6];
-    for (int k = 0; k < 6; ++k) cell[k] = mem(toIndex(address + k));
+    for (int k = 0; k < 6; ++k)
+        cell[k] = mem(toIndex(address + k));
     const double sourceX = cell[0], sourceY = cell[1], width = cell[2], height = cell[3];
     const double left = cell[4], top = cell[5];
     ImageSlot& slot = image(toIndex(imageIndex));
-    if (VeSTDrawImage(slot.handle, shell, left, top, left + width, top + height, sourceX, sourceY) == 0)
+    if (VeSTDrawImage(slot.handle, shell, left, top, left + width, top + height, sourceX,
+                      sourceY) == 0)
         drawErrorBox(left, top, left + width, top + height);
 }
 
@@ -122,7 +129,8 @@ bool CVobrixGraphics::loadSlotImage(ImageSlot& slot, int32_t index) {
     return false;
 }
 
-void CVobrixGraphics::selectFont(double index, const std::string& face, double size, int32_t flags) {
+void CVobrixGraphics::selectFont(double index, const std::string& face, double size,
+                                 int32_t flags) {
     FontSlot& slot = fontSlots[toIndex(index)];
     slot = FontSlot{face, size, flags};
     currentFontIndex = index;

@@ -28,7 +28,7 @@ struct DrawColour {
 };
 
 class CVobrixGraphics : public CVobrixFonts {
-public:
+  public:
     ~CVobrixGraphics() override;
 
     // A colour component as the byte the draw context takes.
@@ -55,7 +55,7 @@ public:
     // Frames per second of the timed repaint; the effect sets it, mouse events raise it.
     SharedValue gfxRate{0.0};
 
-private:
+  private:
     void drawErrorBox(double left, double top, double right, double bottom);
     bool loadSlotImage(ImageSlot& slot, int32_t index);
 };

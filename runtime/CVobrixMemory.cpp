@@ -8,9 +8,13 @@ MemoryPage& CVobrixMemory::pageFor(int32_t address) {
     return page;
 }
 
-double& CVobrixMemory::mem(int32_t address) { return pageFor(address)[offsetOf(address)]; }
+double& CVobrixMemory::mem(int32_t address) {
+    return pageFor(address)[offsetOf(address)];
+}
 
-double& CVobrixMemory::memAt(double address) { return mem(vobrix::toIndex(address)); }
+double& CVobrixMemory::memAt(double address) {
+    return mem(vobrix::toIndex(address));
+}
 
 double* CVobrixMemory::pageStorageAt(int32_t address) {
     return pageFor(address).data() + offsetOf(address);

@@ -10,7 +10,7 @@
 using MemoryPage = std::vector<double>;
 
 class CVobrixMemory {
-public:
+  public:
     static constexpr int32_t kPageBits = 16;
     static constexpr int32_t kPageSize = 1 << kPageBits;
 
@@ -25,7 +25,7 @@ public:
     static int32_t pageOf(int32_t address) { return address >> kPageBits; }
     static int32_t offsetOf(int32_t address) { return address & (kPageSize - 1); }
 
-private:
+  private:
     MemoryPage& pageFor(int32_t address);
 
     std::map<int32_t, MemoryPage> pages;

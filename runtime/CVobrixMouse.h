@@ -5,7 +5,7 @@
 #include "SharedValue.h"
 
 class CVobrixMouse : public CVobrixGraphics {
-public:
+  public:
     // Bits: 1 left, 2 right, 4 Control, 8 Shift, 16 Alt, 64 middle.
     SharedValue mouseButtons{0.0};
     SharedValue mouseX{0.0};

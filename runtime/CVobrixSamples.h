@@ -6,7 +6,7 @@
 #include <array>
 
 class CVobrixSamples : public CVobrixSliders {
-public:
+  public:
     static constexpr int kSampleSlotCount = 64;
 
     // Block hook: audio thread, once per processing call before its frames.

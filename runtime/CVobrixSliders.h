@@ -7,7 +7,7 @@
 #include <array>
 
 class CVobrixSliders : public CVobrixVeST {
-public:
+  public:
     static constexpr int kSliderCount = 128;
 
     virtual ~CVobrixSliders() = default;

@@ -11,7 +11,7 @@ namespace {
 
 // Appends a formatted conversion to the result, never past its fixed size.
 class FormatBuffer {
-public:
+  public:
     void append(const char* text, size_t length) {
         const size_t room = CVobrixStrings::kFormatResultSize - 1 - result.size();
         result.append(text, length < room ? length : room);
@@ -20,13 +20,17 @@ public:
     std::string result;
 };
 
-bool isFloatConversion(char c) { return c == 'e' || c == 'f' || c == 'g' || c == 'E' || c == 'G'; }
+bool isFloatConversion(char c) {
+    return c == 'e' || c == 'f' || c == 'g' || c == 'E' || c == 'G';
+}
 
 bool isIntegerConversion(char c) {
     return c == 'd' || c == 'i' || c == 'o' || c == 'u' || c == 'x' || c == 'X' || c == 'c';
 }
 
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // The flags, digits and points of a conversion, without the stray bytes.
 // strchr also finds the terminator, so a NUL byte is refused first: it would
@@ -55,7 +59,8 @@ std::string sanitisedConversion(const std::string& conversion, char letter) {
             continue;
         }
         size_t end = i;
-        while (end < kept.size() && isDigit(kept[end])) ++end;
+        while (end < kept.size() && isDigit(kept[end]))
+            ++end;
         const std::string digits = kept.substr(i, end - i);
         printfConversion += digits.size() > 3 || std::stoi(digits) > 300 ? "300" : digits;
         i = end;
@@ -82,7 +87,8 @@ void CVobrixStrings::clearStrings() {
     stringCount = 0.0;
 }
 
-double CVobrixStrings::formatValues(double destination, double format, std::span<const double> values) {
+double CVobrixStrings::formatValues(double destination, double format,
+                                    std::span<const double> values) {
     const std::string pattern = stringAt(format);
     FormatBuffer out;
     size_t nextValue = 0;
@@ -96,7 +102,8 @@ double CVobrixStrings::formatValues(double destination, double format, std::span
             continue;
         }
         size_t end = i + 1;
-        while (end < pattern.size() && !std::isalpha(static_cast<unsigned char>(pattern[end]))) ++end;
+        while (end < pattern.size() && !std::isalpha(static_cast<unsigned char>(pattern[end])))
+            ++end;
         if (end >= pattern.size()) break; // the format ends inside a conversion
         const std::string conversion = pattern.substr(i, end - i + 1);
         const char letter = pattern[end];
@@ -108,13 +115,15 @@ double CVobrixStrings::formatValues(double destination, double format, std::span
             written = std::snprintf(piece, sizeof piece, printfConversion.c_str(), takeValue());
         } else if (isIntegerConversion(letter)) {
             const std::string printfConversion = sanitisedConversion(conversion, letter);
-            written = std::snprintf(piece, sizeof piece, printfConversion.c_str(), static_cast<int>(vobrix::toIndex(takeValue())));
+            written = std::snprintf(piece, sizeof piece, printfConversion.c_str(),
+                                    static_cast<int>(vobrix::toIndex(takeValue())));
         } else if (letter == 's') {
             const std::string printfConversion = sanitisedConversion(conversion, letter);
             const std::string text = stringAt(takeValue());
             written = std::snprintf(piece, sizeof piece, printfConversion.c_str(), text.c_str());
         }
-        if (written > 0) out.append(piece, std::min(static_cast<size_t>(written), sizeof piece - 1));
+        if (written > 0)
+            out.append(piece, std::min(static_cast<size_t>(written), sizeof piece - 1));
     }
     stringAt(destination) = out.result;
     return destination;

@@ -10,7 +10,7 @@
 #include <string>
 
 class CVobrixStrings : public CVobrixDescription {
-public:
+  public:
     static constexpr size_t kFormatResultSize = 512;     // result holds at most 511 bytes
     static constexpr size_t kFormatConversionSize = 256; // one conversion's text, at most 255
 
@@ -19,9 +19,11 @@ public:
     int32_t setString(int32_t number, const std::string& text);
 
     // Formats values into slot `destination` by the format text in slot `format`.
-    template <class... Values> double formatString(double destination, double format, Values... values) {
+    template <class... Values>
+    double formatString(double destination, double format, Values... values) {
         const double list[] = {0.0, static_cast<double>(values)...};
-        return formatValues(destination, format, std::span<const double>(list + 1, sizeof...(values)));
+        return formatValues(destination, format,
+                            std::span<const double>(list + 1, sizeof...(values)));
     }
     double formatValues(double destination, double format, std::span<const double> values);
 

@@ -6,6 +6,6 @@
 class CVeST;
 
 class CVobrixVeST : public CVobrixMemory {
-public:
+  public:
     CVeST* shell = nullptr;
 };

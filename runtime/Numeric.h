@@ -20,8 +20,12 @@ inline int32_t toIndex(double x) {
     return static_cast<int32_t>(nudged);
 }
 
-inline bool nearlyEqual(double a, double b) { return std::fabs(a - b) < kEqualTolerance; }
+inline bool nearlyEqual(double a, double b) {
+    return std::fabs(a - b) < kEqualTolerance;
+}
 
-inline bool isZero(double a) { return std::fabs(a) < kEqualTolerance; }
+inline bool isZero(double a) {
+    return std::fabs(a) < kEqualTolerance;
+}
 
 } // namespace vobrix

@@ -6,7 +6,7 @@
 #include <atomic>
 
 class SharedValue {
-public:
+  public:
     SharedValue(double initial = 0.0) : value(initial) {}
     SharedValue(const SharedValue& other) : value(other.load()) {}
     SharedValue& operator=(const SharedValue& other) {
@@ -22,6 +22,6 @@ public:
     double load() const { return value.load(std::memory_order_relaxed); }
     void store(double v) { value.store(v, std::memory_order_relaxed); }
 
-private:
+  private:
     std::atomic<double> value;
 };

@@ -18,7 +18,9 @@ void TVobrix::openRuntimeState() {
     lastRepaint = 0;
 }
 
-void TVobrix::doOpen() { openRuntimeState(); }
+void TVobrix::doOpen() {
+    openRuntimeState();
+}
 
 void TVobrix::doResume() {
     doInit();
@@ -58,7 +60,8 @@ int32_t TVobrix::setState(const void* data, int32_t byteCount, bool /*isPreset*/
     FileStream& stream = stateStream();
     closeFile(stream);
     stream.mode = FileStream::Reading;
-    const size_t count = data != nullptr && byteCount > 0 ? static_cast<size_t>(byteCount) / sizeof(float) : 0;
+    const size_t count =
+        data != nullptr && byteCount > 0 ? static_cast<size_t>(byteCount) / sizeof(float) : 0;
     stream.buffer.resize(count);
     if (count > 0) std::memcpy(stream.buffer.data(), data, count * sizeof(float));
     if (stream.buffer.empty()) return byteCount;
@@ -96,7 +99,8 @@ void TVobrix::addSlider(int32_t number, double* boundVariable, double defaultVal
 void TVobrix::completeSliderRecord(SliderInfo& info) {
     info.scanned = true;
     if (info.folder.empty()) return;
-    for (std::string& fileName : listFolder(info.folder)) info.labels.push_back(std::move(fileName));
+    for (std::string& fileName : listFolder(info.folder))
+        info.labels.push_back(std::move(fileName));
     if (info.labels.empty()) info.labels.push_back("(No Data Files)");
     info.minimum = 0.0;
     info.maximum = static_cast<double>(info.labels.size()) - 1.0;

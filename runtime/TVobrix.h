@@ -9,7 +9,7 @@
 #include <string>
 
 class TVobrix : public CVobrixMouse {
-public:
+  public:
     TVobrix();
     ~TVobrix() override = default;
 
@@ -54,7 +54,7 @@ public:
     // Milliseconds of the process clock; tests substitute their own.
     int32_t (*processClock)() = nullptr;
 
-private:
+  private:
     void completeSliderRecord(SliderInfo& info);
     void openRuntimeState();
 };

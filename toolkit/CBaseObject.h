@@ -11,7 +11,7 @@ constexpr CMessageResult kMessageUnknown = 0;
 constexpr CMessageResult kMessageNotified = 1;
 
 class CBaseObject {
-public:
+  public:
     CBaseObject() = default;
     CBaseObject(const CBaseObject&) = delete;
     CBaseObject& operator=(const CBaseObject&) = delete;
@@ -21,11 +21,13 @@ public:
         if (--nbReference == 0) delete this;
     }
     virtual void remember() { ++nbReference; }
-    virtual CMessageResult notify(CBaseObject* /*sender*/, const char* /*message*/) { return kMessageUnknown; }
+    virtual CMessageResult notify(CBaseObject* /*sender*/, const char* /*message*/) {
+        return kMessageUnknown;
+    }
 
     int32_t getNbReference() const { return nbReference; }
 
-private:
+  private:
     int32_t nbReference = 1;
 };
 

@@ -7,9 +7,13 @@
 
 namespace VSTGUI {
 
-CBitmap::CBitmap() { GraphicsGlobals::enter(); }
+CBitmap::CBitmap() {
+    GraphicsGlobals::enter();
+}
 
-CBitmap::CBitmap(const CResourceDescription& desc) : CBitmap() { loadFromResource(desc); }
+CBitmap::CBitmap(const CResourceDescription& desc) : CBitmap() {
+    loadFromResource(desc);
+}
 
 CBitmap::CBitmap(CFrame* /*frame*/, double width, double height) : CBitmap() {
     adopt(platform::createImage(int(width), int(height)));
@@ -52,21 +56,27 @@ void CBitmap::draw(CDrawContext* context, const ViewRect& dest, const ViewPoint&
     drawAlphaBlend(context, dest, srcOffset, 255);
 }
 
-void CBitmap::drawTransparent(CDrawContext* context, const ViewRect& dest, const ViewPoint& srcOffset) {
+void CBitmap::drawTransparent(CDrawContext* context, const ViewRect& dest,
+                              const ViewPoint& srcOffset) {
     drawAlphaBlend(context, dest, srcOffset, 255);
 }
 
-void CBitmap::drawAlphaBlend(CDrawContext* context, const ViewRect& dest, const ViewPoint& srcOffset,
-                             uint8_t alpha) {
+void CBitmap::drawAlphaBlend(CDrawContext* context, const ViewRect& dest,
+                             const ViewPoint& srcOffset, uint8_t alpha) {
     if (image == nullptr || context == nullptr || context->getPlatformCanvas() == nullptr) return;
     // Every coordinate truncates toward zero on its way to pixels.
     const ViewPoint& offset = context->getOffset();
-    platform::drawImage(context->getPlatformCanvas(), image, int(srcOffset.x), int(srcOffset.y), int(dest.width()),
-                        int(dest.height()), int(dest.left + offset.x), int(dest.top + offset.y), alpha);
+    platform::drawImage(context->getPlatformCanvas(), image, int(srcOffset.x), int(srcOffset.y),
+                        int(dest.width()), int(dest.height()), int(dest.left + offset.x),
+                        int(dest.top + offset.y), alpha);
 }
 
-Colour CBitmap::getPixel(int x, int y) const { return platform::imagePixel(image, x, y); }
+Colour CBitmap::getPixel(int x, int y) const {
+    return platform::imagePixel(image, x, y);
+}
 
-bool CBitmap::writePng(const char* path) const { return platform::writePng(image, path); }
+bool CBitmap::writePng(const char* path) const {
+    return platform::writePng(image, path);
+}
 
 } // namespace VSTGUI

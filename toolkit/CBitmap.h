@@ -23,12 +23,12 @@ struct CResourceDescription {
     CResourceDescription(const char* name) : type(kStringType), name(name) {}
 
     Kind type = kUnknownType;
-    uint16_t id = 0;             // kIntegerType
-    const char* name = nullptr;  // kStringType; not owned
+    uint16_t id = 0;            // kIntegerType
+    const char* name = nullptr; // kStringType; not owned
 };
 
 class CBitmap : public CBaseObject {
-public:
+  public:
     // An embedded resource; width and height stay 0 when it cannot be found
     // or decoded (the bitmap then counts as not loaded).
     explicit CBitmap(const CResourceDescription& desc);
@@ -42,10 +42,11 @@ public:
     // offset). draw and drawTransparent draw fully opaque; the transparent
     // colour does not change drawing, the PNG's own alpha does.
     virtual void draw(CDrawContext* context, const ViewRect& dest, const ViewPoint& srcOffset = {});
-    virtual void drawTransparent(CDrawContext* context, const ViewRect& dest, const ViewPoint& srcOffset = {});
+    virtual void drawTransparent(CDrawContext* context, const ViewRect& dest,
+                                 const ViewPoint& srcOffset = {});
     // alpha 255 draws the image as it is; lower values scale its opacity.
-    virtual void drawAlphaBlend(CDrawContext* context, const ViewRect& dest, const ViewPoint& srcOffset,
-                                uint8_t alpha);
+    virtual void drawAlphaBlend(CDrawContext* context, const ViewRect& dest,
+                                const ViewPoint& srcOffset, uint8_t alpha);
     virtual void dispose();
     virtual bool loadFromResource(const CResourceDescription& desc);
     virtual void release() { dispose(); }
@@ -70,7 +71,7 @@ public:
 
     platform::Image* getPlatformImage() const { return image; }
 
-private:
+  private:
     void adopt(platform::Image* decoded);
 
     CResourceDescription resourceDesc;

@@ -10,7 +10,7 @@
 namespace VSTGUI {
 
 class CDragContainer : public CBaseObject {
-public:
+  public:
     enum ItemType : int32_t { kFile = 0, kText = 1, kUnicodeText = 2, kUnknown = -1, kError = -2 };
 
     // Back to the first item, which is returned as next() would.

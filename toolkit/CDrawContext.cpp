@@ -9,13 +9,20 @@
 namespace VSTGUI {
 namespace {
 
-bool fills(int32_t style) { return style == kDrawFilled || style == kDrawFilledAndStroked; }
-bool strokes(int32_t style) { return style == kDrawStroked || style == kDrawFilledAndStroked; }
+bool fills(int32_t style) {
+    return style == kDrawFilled || style == kDrawFilledAndStroked;
+}
+bool strokes(int32_t style) {
+    return style == kDrawStroked || style == kDrawFilledAndStroked;
+}
 
-platform::Paint fillPaint(Colour colour) { return {colour, true, 1.0, false}; }
+platform::Paint fillPaint(Colour colour) {
+    return {colour, true, 1.0, false};
+}
 
 platform::Paint penOf(const CDrawContext& context) {
-    return {context.getFrameColor(), false, context.getLineWidth(), context.getLineStyle() == kLineOnOffDash};
+    return {context.getFrameColor(), false, context.getLineWidth(),
+            context.getLineStyle() == kLineOnOffDash};
 }
 
 // Polygons up to this size need no heap buffer.
@@ -24,12 +31,8 @@ constexpr int32_t kStackPolygonPoints = 30;
 } // namespace
 
 CDrawContext::CDrawContext(CFrame* frame, const DrawTarget& target)
-    : windowOrigin(target.windowOrigin),
-      window(target.window),
-      pointerQuery(target.pointerQuery),
-      frame(frame),
-      clipRect(target.bounds),
-      defaultClip(target.bounds),
+    : windowOrigin(target.windowOrigin), window(target.window), pointerQuery(target.pointerQuery),
+      frame(frame), clipRect(target.bounds), defaultClip(target.bounds),
       canvas(platform::createCanvasForNativeSurface(target.surface)) {
     applyDefaults();
 }
@@ -87,7 +90,9 @@ ViewRect& CDrawContext::getClipRect(ViewRect& rect) const {
     return rect;
 }
 
-void CDrawContext::resetClipRect() { applyDeviceClip(defaultClip); }
+void CDrawContext::resetClipRect() {
+    applyDeviceClip(defaultClip);
+}
 
 void CDrawContext::getMouseLocation(ViewPoint& point) const {
     ViewPoint screen;
@@ -97,12 +102,15 @@ void CDrawContext::getMouseLocation(ViewPoint& point) const {
 
 // ---- lines and points -------------------------------------------------------
 
-void CDrawContext::moveTo(const ViewPoint& p) { penPosition = {p.x + offset.x, p.y + offset.y}; }
+void CDrawContext::moveTo(const ViewPoint& p) {
+    penPosition = {p.x + offset.x, p.y + offset.y};
+}
 
 void CDrawContext::lineTo(const ViewPoint& p) {
     const ViewPoint to{p.x + offset.x, p.y + offset.y};
     if (canvas != nullptr) {
-        platform::drawLine(canvas, penOf(*this), {std::trunc(penPosition.x), std::trunc(penPosition.y)},
+        platform::drawLine(canvas, penOf(*this),
+                           {std::trunc(penPosition.x), std::trunc(penPosition.y)},
                            {std::trunc(to.x), std::trunc(to.y)});
     }
     penPosition = to;
@@ -119,7 +127,9 @@ void CDrawContext::drawPoint(const ViewPoint& p, Colour colour) {
     setLineWidth(savedWidth);
 }
 
-Colour CDrawContext::getPoint(const ViewPoint&) const { return kBlackColour; }
+Colour CDrawContext::getPoint(const ViewPoint&) const {
+    return kBlackColour;
+}
 
 // ---- shapes -----------------------------------------------------------------
 
@@ -135,8 +145,10 @@ ViewRect CDrawContext::toDevice(const ViewRect& rect) const {
 void CDrawContext::drawRect(const ViewRect& rect, int32_t style) {
     if (canvas == nullptr) return;
     const ViewRect r = toDevice(rect);
-    if (fills(style)) platform::paintRect(canvas, fillPaint(fillColour), r.left, r.top, r.width(), r.height());
-    if (strokes(style)) platform::paintRect(canvas, penOf(*this), r.left, r.top, r.width() - 1, r.height() - 1);
+    if (fills(style))
+        platform::paintRect(canvas, fillPaint(fillColour), r.left, r.top, r.width(), r.height());
+    if (strokes(style))
+        platform::paintRect(canvas, penOf(*this), r.left, r.top, r.width() - 1, r.height() - 1);
 }
 
 void CDrawContext::drawEllipse(const ViewRect& rect, int32_t style) {
@@ -145,19 +157,21 @@ void CDrawContext::drawEllipse(const ViewRect& rect, int32_t style) {
     const double x = std::trunc(r.left), y = std::trunc(r.top);
     const double w = std::trunc(r.width()) - 1, h = std::trunc(r.height()) - 1;
     if (fills(style)) platform::paintEllipse(canvas, fillPaint(fillColour), x, y, w, h);
-    if (strokes(style))
-        platform::paintEllipse(canvas, penOf(*this), x, y, w, h);
+    if (strokes(style)) platform::paintEllipse(canvas, penOf(*this), x, y, w, h);
 }
 
-void CDrawContext::drawArc(const ViewRect& rect, double startAngle, double endAngle, int32_t style) {
+void CDrawContext::drawArc(const ViewRect& rect, double startAngle, double endAngle,
+                           int32_t style) {
     if (canvas == nullptr) return;
     const ViewRect r = toDevice(rect);
-    const double sweep = std::fabs((startAngle > endAngle ? endAngle + 360.0 : endAngle) - startAngle);
+    const double sweep =
+        std::fabs((startAngle > endAngle ? endAngle + 360.0 : endAngle) - startAngle);
     if (fills(style))
-        platform::paintArc(canvas, fillPaint(fillColour), r.left, r.top, r.width(), r.height(), startAngle, sweep);
+        platform::paintArc(canvas, fillPaint(fillColour), r.left, r.top, r.width(), r.height(),
+                           startAngle, sweep);
     if (strokes(style))
-        platform::paintArc(canvas, penOf(*this), r.left, r.top,
-                           r.width(), r.height(), startAngle, sweep);
+        platform::paintArc(canvas, penOf(*this), r.left, r.top, r.width(), r.height(), startAngle,
+                           sweep);
 }
 
 void CDrawContext::drawPolygon(const ViewPoint* points, int32_t count, int32_t style, bool closed) {
@@ -171,10 +185,9 @@ void CDrawContext::drawPolygon(const ViewPoint* points, int32_t count, int32_t s
     }
     for (int32_t i = 0; i < count; ++i)
         device[i] = {float(points[i].x + offset.x), float(points[i].y + offset.y)};
-    if (fills(style)) platform::paintPolygon(canvas, fillPaint(fillColour), device, size_t(count), true);
-    if (strokes(style))
-        platform::paintPolygon(canvas, penOf(*this), device,
-                               size_t(count), closed);
+    if (fills(style))
+        platform::paintPolygon(canvas, fillPaint(fillColour), device, size_t(count), true);
+    if (strokes(style)) platform::paintPolygon(canvas, penOf(*this), device, size_t(count), closed);
 }
 
 } // namespace VSTGUI

@@ -43,7 +43,7 @@ struct DrawTarget {
 };
 
 class CDrawContext : public CBaseObject {
-public:
+  public:
     // A context on a window (or any surface of the graphics library).
     // UI thread only, like every operation here.
     CDrawContext(CFrame* frame, const DrawTarget& target);
@@ -59,9 +59,11 @@ public:
     void drawRect(const ViewRect& rect, int32_t style = kDrawStroked);
     void drawEllipse(const ViewRect& rect, int32_t style = kDrawStroked);
     // Angles in degrees; an end below the start wraps through 360.
-    void drawArc(const ViewRect& rect, double startAngle, double endAngle, int32_t style = kDrawStroked);
+    void drawArc(const ViewRect& rect, double startAngle, double endAngle,
+                 int32_t style = kDrawStroked);
     // closed false with style 0 draws an open polyline.
-    void drawPolygon(const ViewPoint* points, int32_t count, int32_t style = kDrawStroked, bool closed = true);
+    void drawPolygon(const ViewPoint* points, int32_t count, int32_t style = kDrawStroked,
+                     bool closed = true);
     void drawPoint(const ViewPoint& p, Colour colour);
     // There is no pixel read-back: always opaque black.
     Colour getPoint(const ViewPoint& p) const;
@@ -109,11 +111,11 @@ public:
     // For the toolkit's bitmaps: the backend canvas, null without a target.
     platform::Canvas* getPlatformCanvas() const { return canvas; }
 
-protected:
+  protected:
     // For offscreen contexts: draws into canvas, which the context owns.
     CDrawContext(CFrame* frame, platform::Canvas* canvas, const ViewRect& bounds);
 
-private:
+  private:
     void applyDefaults();
     void applyDeviceClip(const ViewRect& deviceRect);
     // The device rectangle of rect with ordered corners.

@@ -13,7 +13,8 @@ void CDrawContext::setFont(CFontDesc* desc, double size, int32_t style) {
     if (sameSize && sameStyle)
         next->remember();
     else
-        next = new CFontDesc(desc, size <= 0 ? desc->getSize() : size, style == -1 ? desc->getStyle() : style);
+        next = new CFontDesc(desc, size <= 0 ? desc->getSize() : size,
+                             style == -1 ? desc->getStyle() : style);
     // The new font is held before the old one is let go: they may be the
     // same description, with this context holding its last reference.
     if (font != nullptr) font->forget();
@@ -33,10 +34,12 @@ void CDrawContext::drawString(const char* text, const ViewPoint& p, bool antiali
     if (face == nullptr) return;
     // The text's line box ends just below p, so its baseline sits near p.
     const double height = platform::lineHeight(canvas, face);
-    platform::drawText(canvas, face, text, offset.x + p.x, offset.y + p.y + 1 - height, fontColour, antialias);
+    platform::drawText(canvas, face, text, offset.x + p.x, offset.y + p.y + 1 - height, fontColour,
+                       antialias);
 }
 
-void CDrawContext::drawStringInRect(const char* text, const ViewRect& rect, int32_t align, bool antialias) {
+void CDrawContext::drawStringInRect(const char* text, const ViewRect& rect, int32_t align,
+                                    bool antialias) {
     if (text == nullptr || font == nullptr) return;
     const double y = rect.bottom - (rect.height() / 2 - font->getSize() / 2 + 1);
     double x = rect.left;
@@ -52,7 +55,8 @@ void CDrawContext::drawStringInRect(const char* text, const ViewRect& rect, int3
     applyDeviceClip(savedClip);
 }
 
-void CDrawContext::drawStringInRect(const char* text, const ViewRect& rect, bool /*opaque*/, int32_t align) {
+void CDrawContext::drawStringInRect(const char* text, const ViewRect& rect, bool /*opaque*/,
+                                    int32_t align) {
     drawStringInRect(text, rect, align, true);
 }
 

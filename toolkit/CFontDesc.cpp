@@ -16,7 +16,7 @@ platform::FontStyle platformStyle(int32_t style) {
 // A shared description lives in static storage; an unbalanced forget from a
 // user must not delete it.
 class SharedFontDesc : public CFontDesc {
-public:
+  public:
     using CFontDesc::CFontDesc;
     void forget() override {
         if (getNbReference() > 1) CFontDesc::forget();
@@ -44,9 +44,9 @@ CFontDesc* const kNormalFontVerySmall = &normalFontVerySmall;
 CFontDesc* const kSymbolFont = &symbolFont;
 
 CFontDesc* sharedFontDescription(int index) {
-    static CFontDesc* const all[kSharedFontCount] = {kSystemFont,       kNormalFontVeryBig, kNormalFontBig,
-                                                     kNormalFont,       kNormalFontSmall,   kNormalFontSmaller,
-                                                     kNormalFontVerySmall, kSymbolFont};
+    static CFontDesc* const all[kSharedFontCount] = {
+        kSystemFont,      kNormalFontVeryBig, kNormalFontBig,       kNormalFont,
+        kNormalFontSmall, kNormalFontSmaller, kNormalFontVerySmall, kSymbolFont};
     return index >= 0 && index < kSharedFontCount ? all[index] : nullptr;
 }
 
@@ -54,7 +54,8 @@ CFontDesc::CFontDesc(const char* name, double size, int32_t style)
     : name(name != nullptr ? name : ""), size(size), style(style) {}
 
 CFontDesc::CFontDesc(CFontDesc* from, double size, int32_t style)
-    : name(from->name), size(size), style(style), source(from->source != nullptr ? from->source : from) {
+    : name(from->name), size(size), style(style),
+      source(from->source != nullptr ? from->source : from) {
     source->remember();
 }
 
@@ -87,7 +88,8 @@ platform::Font* CFontDesc::getPlatformFont() {
 platform::Font* CFontDesc::variantFont(double variantSize, int32_t variantStyle) {
     if (variantSize == size && variantStyle == style) return getPlatformFont();
     for (const Variant& kept : variants)
-        if (kept.size == variantSize && platformStyle(kept.style) == platformStyle(variantStyle)) return kept.font;
+        if (kept.size == variantSize && platformStyle(kept.style) == platformStyle(variantStyle))
+            return kept.font;
     if (name.empty()) return nullptr;
     // A script asking for ever new sizes must not grow this without end;
     // no caller holds a platform font across a call that can evict one.
@@ -96,7 +98,8 @@ platform::Font* CFontDesc::variantFont(double variantSize, int32_t variantStyle)
         platform::releaseFont(variants.front().font);
         variants.erase(variants.begin());
     }
-    platform::Font* font = platform::createFont(name.c_str(), variantSize, platformStyle(variantStyle));
+    platform::Font* font =
+        platform::createFont(name.c_str(), variantSize, platformStyle(variantStyle));
     if (font != nullptr) variants.push_back({variantSize, variantStyle, font});
     return font;
 }
@@ -104,10 +107,13 @@ platform::Font* CFontDesc::variantFont(double variantSize, int32_t variantStyle)
 void CFontDesc::freePlatformFont() {
     platform::releaseFont(platformFont);
     platformFont = nullptr;
-    for (const Variant& kept : variants) platform::releaseFont(kept.font);
+    for (const Variant& kept : variants)
+        platform::releaseFont(kept.font);
     variants.clear();
 }
 
-std::string CFontDesc::getResolvedFamily() { return platform::resolvedFamily(getPlatformFont()); }
+std::string CFontDesc::getResolvedFamily() {
+    return platform::resolvedFamily(getPlatformFont());
+}
 
 } // namespace VSTGUI

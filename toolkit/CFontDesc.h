@@ -16,7 +16,7 @@ struct Font;
 enum CTxtFace : int32_t { kNormalFace = 0, kBoldFace = 1, kItalicFace = 2, kUnderlineFace = 4 };
 
 class CFontDesc : public CBaseObject {
-public:
+  public:
     CFontDesc(const char* name = "", double size = 0.0, int32_t style = 0);
     // A description of source's name at another size or style. It borrows
     // its platform font from source (which it holds a reference to), so a
@@ -43,7 +43,7 @@ public:
     // there is no platform font).
     std::string getResolvedFamily();
 
-private:
+  private:
     struct Variant {
         double size;
         int32_t style;

@@ -60,7 +60,9 @@ CDrawContext* CFrame::createDrawContext() {
     return new CDrawContext(this, nothing);
 }
 
-void CFrame::draw(CDrawContext* context) { drawRect(context, size); }
+void CFrame::draw(CDrawContext* context) {
+    drawRect(context, size);
+}
 
 void CFrame::drawRect(CDrawContext* context, const ViewRect& updateRect) {
     firstDraw = false;
@@ -71,7 +73,8 @@ void CFrame::drawRect(CDrawContext* context, const ViewRect& updateRect) {
     target->getClipRect(savedClip);
     ViewRect clip = updateRect;
     target->setClipRect(clip.intersect(savedClip));
-    if (updateRect.width() > 0 && updateRect.height() > 0) CViewContainer::drawRect(target, updateRect);
+    if (updateRect.width() > 0 && updateRect.height() > 0)
+        CViewContainer::drawRect(target, updateRect);
     target->setClipRect(savedClip);
     target->forget();
     // What went into the back buffer reaches the screen in one copy, so a
@@ -93,7 +96,9 @@ void CFrame::invalidate(const ViewRect& rect) {
         if (rectsMeet(child->getViewSize(), rect)) child->setDirty(true);
 }
 
-void CFrame::setViewSize(const ViewRect& rect, bool invalidateIt) { CViewContainer::setViewSize(rect, invalidateIt); }
+void CFrame::setViewSize(const ViewRect& rect, bool invalidateIt) {
+    CViewContainer::setViewSize(rect, invalidateIt);
+}
 
 // ---- idle and time -----------------------------------------------------------
 
@@ -120,7 +125,9 @@ uint32_t CFrame::getTicks() const {
     return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-int32_t CFrame::getKnobMode() const { return editor != nullptr ? editor->getKnobMode() : 0; }
+int32_t CFrame::getKnobMode() const {
+    return editor != nullptr ? editor->getKnobMode() : 0;
+}
 
 void CFrame::beginEdit(int32_t index) {
     if (editor != nullptr) editor->beginEdit(index);
@@ -141,7 +148,9 @@ bool CFrame::getPosition(int32_t& x, int32_t& y) const {
     return true;
 }
 
-bool CFrame::getSize(ViewRect& rect) const { return open && hasWindow() && window->getParentRect(rect); }
+bool CFrame::getSize(ViewRect& rect) const {
+    return open && hasWindow() && window->getParentRect(rect);
+}
 
 // The window system here has no frame border to walk up through, so only
 // the frame's own window changes size; the host sizes its own window.
@@ -158,7 +167,9 @@ bool CFrame::getCurrentMouseLocation(ViewPoint& where) const {
     return hasWindow() && window->pointerPosition(where);
 }
 
-CButtonState CFrame::getCurrentMouseButtons() const { return hasWindow() ? window->currentButtons() : 0; }
+CButtonState CFrame::getCurrentMouseButtons() const {
+    return hasWindow() ? window->currentButtons() : 0;
+}
 
 void CFrame::setCursor(int32_t type) {
     if (hasWindow()) window->setCursor(type);
@@ -174,17 +185,24 @@ bool CFrame::setDropActive(bool active) {
 
 // ---- what the window reports -------------------------------------------------
 
-void CFrame::windowPaint(const ViewRect& damaged) { drawRect(nullptr, damaged); }
+void CFrame::windowPaint(const ViewRect& damaged) {
+    drawRect(nullptr, damaged);
+}
 
 CMouseEventResult CFrame::windowMouseDown(ViewPoint where, CButtonState buttons) {
     return onMouseDown(where, buttons);
 }
 
-void CFrame::windowMouseUp(ViewPoint where, CButtonState buttons) { onMouseUp(where, buttons); }
+void CFrame::windowMouseUp(ViewPoint where, CButtonState buttons) {
+    onMouseUp(where, buttons);
+}
 
-void CFrame::windowMouseMoved(ViewPoint where, CButtonState buttons) { onMouseMoved(where, buttons); }
+void CFrame::windowMouseMoved(ViewPoint where, CButtonState buttons) {
+    onMouseMoved(where, buttons);
+}
 
-void CFrame::windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance, CButtonState buttons) {
+void CFrame::windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance,
+                         CButtonState buttons) {
     onWheel(where, axis, distance, buttons);
 }
 
@@ -202,13 +220,21 @@ ViewPoint CFrame::pointerInFrame() const {
     return where;
 }
 
-void CFrame::windowDragEnter(CDragContainer* drag) { onDragEnter(drag, pointerInFrame()); }
+void CFrame::windowDragEnter(CDragContainer* drag) {
+    onDragEnter(drag, pointerInFrame());
+}
 
-void CFrame::windowDragMove(CDragContainer* drag) { onDragMove(drag, pointerInFrame()); }
+void CFrame::windowDragMove(CDragContainer* drag) {
+    onDragMove(drag, pointerInFrame());
+}
 
-void CFrame::windowDragLeave(CDragContainer* drag) { onDragLeave(drag, pointerInFrame()); }
+void CFrame::windowDragLeave(CDragContainer* drag) {
+    onDragLeave(drag, pointerInFrame());
+}
 
-bool CFrame::windowDrop(CDragContainer* drag) { return onDrop(drag, pointerInFrame()); }
+bool CFrame::windowDrop(CDragContainer* drag) {
+    return onDrop(drag, pointerInFrame());
+}
 
 void CFrame::windowDestroyed() {
     open = false;

@@ -17,18 +17,18 @@ class VSTGUIEditorInterface;
 
 // Told of the pointer entering and leaving views; optional.
 class IMouseObserver {
-public:
+  public:
     virtual void onMouseEntered(CView* view, CFrame* frame) = 0;
     virtual void onMouseExited(CView* view, CFrame* frame) = 0;
     virtual void onMouseDown(CFrame* frame, const ViewPoint& where) = 0;
     virtual void onMouseMoved(CFrame* frame, const ViewPoint& where) = 0;
 
-protected:
+  protected:
     ~IMouseObserver() = default;
 };
 
 class CFrame : public CViewContainer, private platform::WindowListener {
-public:
+  public:
     // parent: the host's native window; null makes a frame without window.
     CFrame(const ViewRect& size, void* parent, VSTGUIEditorInterface* editor);
     ~CFrame() override;
@@ -48,7 +48,8 @@ public:
     CMouseEventResult onMouseUp(ViewPoint& where, const CButtonState& buttons) override;
     CMouseEventResult onMouseMoved(ViewPoint& where, const CButtonState& buttons) override;
     CMouseEventResult onMouseExited(ViewPoint& where, const CButtonState& buttons) override;
-    bool onWheel(const ViewPoint& where, const float& distance, const CButtonState& buttons) override;
+    bool onWheel(const ViewPoint& where, const float& distance,
+                 const CButtonState& buttons) override;
     bool onWheel(const ViewPoint& where, const CMouseWheelAxis& axis, const float& distance,
                  const CButtonState& buttons) override;
     int32_t onKeyDown(KeyCode& key) override;
@@ -100,13 +101,14 @@ public:
     void* getSystemWindow() const { return systemWindow; }
     void* getNativeWindow() const { return hasWindow() ? window->nativeHandle() : nullptr; }
 
-private:
+  private:
     // ---- platform::WindowListener
     void windowPaint(const ViewRect& damaged) override;
     CMouseEventResult windowMouseDown(ViewPoint where, CButtonState buttons) override;
     void windowMouseUp(ViewPoint where, CButtonState buttons) override;
     void windowMouseMoved(ViewPoint where, CButtonState buttons) override;
-    void windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance, CButtonState buttons) override;
+    void windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance,
+                     CButtonState buttons) override;
     void windowMouseLeft() override;
     void windowDestroyed() override;
     void windowDragEnter(CDragContainer* drag) override;

@@ -166,8 +166,8 @@ bool CFrame::advanceNextFocusView(CView* view, bool reverse) {
     CView* start = view != nullptr ? view : focusView;
     if (start != nullptr && !isChild(start)) {
         CView* from = start;
-        for (CViewContainer* container = start->getParentView(); container != nullptr && container != this;
-             container = container->getParentView()) {
+        for (CViewContainer* container = start->getParentView();
+             container != nullptr && container != this; container = container->getParentView()) {
             if (container->advanceNextFocusView(from, reverse)) return true;
             from = container;
         }
@@ -179,8 +179,8 @@ bool CFrame::advanceNextFocusView(CView* view, bool reverse) {
 }
 
 void CFrame::notifyFocusContainers(CView* view, const char* message) {
-    for (CViewContainer* container = view->getParentView(); container != nullptr && container != this;
-         container = container->getParentView())
+    for (CViewContainer* container = view->getParentView();
+         container != nullptr && container != this; container = container->getParentView())
         container->notify(view, message);
 }
 

@@ -8,7 +8,7 @@
 namespace VSTGUI {
 
 class COffscreenContext : public CDrawContext {
-public:
+  public:
     // Negative sizes are taken by their magnitude. The background colour is
     // recorded, not painted: the bitmap starts fully transparent.
     COffscreenContext(CFrame* frame, double width, double height, Colour background = kBlackColour);
@@ -20,9 +20,10 @@ public:
     double getHeight() const { return height; }
     Colour getBackgroundColour() const { return background; }
 
-private:
+  private:
     // The bitmap is made before the base class, whose canvas targets it.
-    COffscreenContext(CFrame* frame, CBitmap* bitmap, double width, double height, Colour background);
+    COffscreenContext(CFrame* frame, CBitmap* bitmap, double width, double height,
+                      Colour background);
 
     CBitmap* bitmap;
     double width;

@@ -45,15 +45,29 @@ void CView::setVisible(bool state) {
     setDirty(true);
 }
 
-CMouseEventResult CView::onMouseDown(ViewPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseUp(ViewPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseMoved(ViewPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseEntered(ViewPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
-CMouseEventResult CView::onMouseExited(ViewPoint&, const CButtonState&) { return kMouseEventNotImplemented; }
+CMouseEventResult CView::onMouseDown(ViewPoint&, const CButtonState&) {
+    return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseUp(ViewPoint&, const CButtonState&) {
+    return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseMoved(ViewPoint&, const CButtonState&) {
+    return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseEntered(ViewPoint&, const CButtonState&) {
+    return kMouseEventNotImplemented;
+}
+CMouseEventResult CView::onMouseExited(ViewPoint&, const CButtonState&) {
+    return kMouseEventNotImplemented;
+}
 
-bool CView::hitTest(const ViewPoint& where, const CButtonState&) { return pointInside(mouseableArea, where); }
+bool CView::hitTest(const ViewPoint& where, const CButtonState&) {
+    return pointInside(mouseableArea, where);
+}
 
-bool CView::onWheel(const ViewPoint&, const float&, const CButtonState&) { return false; }
+bool CView::onWheel(const ViewPoint&, const float&, const CButtonState&) {
+    return false;
+}
 
 // The one-axis form counts a wheel turned away from the user as positive,
 // which on the horizontal axis points the other way round.
@@ -63,13 +77,19 @@ bool CView::onWheel(const ViewPoint& where, const CMouseWheelAxis& axis, const f
     return onWheel(where, oneAxis, buttons);
 }
 
-bool CView::onDrop(CDragContainer*, const ViewPoint&) { return false; }
+bool CView::onDrop(CDragContainer*, const ViewPoint&) {
+    return false;
+}
 void CView::onDragEnter(CDragContainer*, const ViewPoint&) {}
 void CView::onDragLeave(CDragContainer*, const ViewPoint&) {}
 void CView::onDragMove(CDragContainer*, const ViewPoint&) {}
 
-int32_t CView::onKeyDown(KeyCode&) { return -1; }
-int32_t CView::onKeyUp(KeyCode&) { return -1; }
+int32_t CView::onKeyDown(KeyCode&) {
+    return -1;
+}
+int32_t CView::onKeyUp(KeyCode&) {
+    return -1;
+}
 
 void CView::setViewSize(const ViewRect& rect, bool invalidate) {
     size = rect;
@@ -120,7 +140,9 @@ VSTGUIEditorInterface* CView::getEditor() const {
     return parentFrame != nullptr ? parentFrame->getEditor() : nullptr;
 }
 
-bool CView::isTypeOf(const char* name) const { return name != nullptr && std::strcmp(name, "CView") == 0; }
+bool CView::isTypeOf(const char* name) const {
+    return name != nullptr && std::strcmp(name, "CView") == 0;
+}
 
 void CView::copyFieldsTo(CView& target) const {
     target.size = size;

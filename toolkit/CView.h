@@ -30,7 +30,7 @@ inline bool rectsMeet(const ViewRect& a, const ViewRect& b) {
 }
 
 class CView : public CBaseObject {
-public:
+  public:
     explicit CView(const ViewRect& size);
     ~CView() override;
 
@@ -50,7 +50,8 @@ public:
     virtual CMouseEventResult onMouseEntered(ViewPoint& where, const CButtonState& buttons);
     virtual CMouseEventResult onMouseExited(ViewPoint& where, const CButtonState& buttons);
     virtual bool hitTest(const ViewPoint& where, const CButtonState& buttons = -1);
-    virtual bool onWheel(const ViewPoint& where, const float& distance, const CButtonState& buttons);
+    virtual bool onWheel(const ViewPoint& where, const float& distance,
+                         const CButtonState& buttons);
     virtual bool onWheel(const ViewPoint& where, const CMouseWheelAxis& axis, const float& distance,
                          const CButtonState& buttons);
     virtual void setMouseEnabled(bool enable) { mouseEnabled = enable; }
@@ -97,7 +98,8 @@ public:
     virtual bool isTypeOf(const char* name) const;
     virtual CView* copy() const;
     // Legacy press handling for views that answer 0 to onMouseDown.
-    virtual void mouse(CDrawContext* /*context*/, ViewPoint& /*where*/, CButtonState /*buttons*/ = -1) {}
+    virtual void mouse(CDrawContext* /*context*/, ViewPoint& /*where*/,
+                       CButtonState /*buttons*/ = -1) {}
     // The pointer position in this view's parent coordinates.
     virtual void getMouseLocation(CDrawContext* context, ViewPoint& point);
 
@@ -106,14 +108,18 @@ public:
     CViewContainer* getParentView() const { return parentView; }
     CFrame* getFrame() const { return parentFrame; }
 
-    bool setAttribute(int32_t key, int32_t size, const void* data) { return attributes.set(key, size, data); }
+    bool setAttribute(int32_t key, int32_t size, const void* data) {
+        return attributes.set(key, size, data);
+    }
     bool getAttribute(int32_t key, int32_t bufferSize, void* buffer, int32_t& outSize) const {
         return attributes.get(key, bufferSize, buffer, outSize);
     }
-    bool getAttributeSize(int32_t key, int32_t& outSize) const { return attributes.getSize(key, outSize); }
+    bool getAttributeSize(int32_t key, int32_t& outSize) const {
+        return attributes.getSize(key, outSize);
+    }
     bool removeAttribute(int32_t key) { return attributes.remove(key); }
 
-protected:
+  protected:
     // Copies every field but the parent links and attachment into a new
     // view, so copy of subclasses can reuse it.
     void copyFieldsTo(CView& target) const;

@@ -33,7 +33,9 @@ ViewPoint CViewContainer::toLocal(const ViewPoint& where) const {
 
 // ---- children ----------------------------------------------------------------
 
-bool CViewContainer::addView(CView* view) { return addView(view, nullptr); }
+bool CViewContainer::addView(CView* view) {
+    return addView(view, nullptr);
+}
 
 bool CViewContainer::addView(CView* view, const ViewRect& area, bool enabled) {
     if (view == nullptr || view->isAttached()) return false;
@@ -58,7 +60,8 @@ bool CViewContainer::addView(CView* view, CView* before) {
 
 bool CViewContainer::removeView(CView* view, bool withForget) {
     auto it = children.begin();
-    while (it != children.end() && *it != view) ++it;
+    while (it != children.end() && *it != view)
+        ++it;
     if (it == children.end()) return false;
     view->invalid();
     if (parentFrame != nullptr) parentFrame->onViewRemoved(view);
@@ -74,11 +77,14 @@ bool CViewContainer::removeView(CView* view, bool withForget) {
 
 bool CViewContainer::removeAll(bool withForget) {
     mouseDownView = nullptr;
-    while (!children.empty()) removeView(children.front(), withForget);
+    while (!children.empty())
+        removeView(children.front(), withForget);
     return true;
 }
 
-bool CViewContainer::isChild(CView* view) const { return isChild(view, false); }
+bool CViewContainer::isChild(CView* view) const {
+    return isChild(view, false);
+}
 
 bool CViewContainer::isChild(CView* view, bool deep) const {
     for (CView* child : children) {
@@ -101,7 +107,8 @@ CView* CViewContainer::getView(int32_t index) const {
 
 bool CViewContainer::attached(CView* parent) {
     if (!CView::attached(parent)) return false;
-    for (CView* child : children) child->attached(this);
+    for (CView* child : children)
+        child->attached(this);
     return true;
 }
 
@@ -210,7 +217,8 @@ void CViewContainer::mouse(CDrawContext* context, ViewPoint& where, CButtonState
 bool CViewContainer::hitTestSubViews(const ViewPoint& where, const CButtonState& buttons) {
     const ViewPoint local = toLocal(where);
     return findFromTop([&](CView* child) {
-               return child->isVisible() && child->getMouseEnabled() && child->hitTest(local, buttons);
+               return child->isVisible() && child->getMouseEnabled() &&
+                      child->hitTest(local, buttons);
            }) != nullptr;
 }
 
@@ -220,19 +228,21 @@ bool CViewContainer::hitTest(const ViewPoint& where, const CButtonState& buttons
     return CView::hitTest(where, buttons);
 }
 
-bool CViewContainer::onWheel(const ViewPoint& where, const float& distance, const CButtonState& buttons) {
-    const ViewPoint local = toLocal(where);
-    return findFromTop([&](CView* child) {
-               return child->isVisible() && child->getMouseEnabled() && child->hitTest(local, buttons) &&
-                      child->onWheel(local, distance, buttons);
-           }) != nullptr;
-}
-
-bool CViewContainer::onWheel(const ViewPoint& where, const CMouseWheelAxis& axis, const float& distance,
+bool CViewContainer::onWheel(const ViewPoint& where, const float& distance,
                              const CButtonState& buttons) {
     const ViewPoint local = toLocal(where);
     return findFromTop([&](CView* child) {
-               return child->isVisible() && child->getMouseEnabled() && child->hitTest(local, buttons) &&
+               return child->isVisible() && child->getMouseEnabled() &&
+                      child->hitTest(local, buttons) && child->onWheel(local, distance, buttons);
+           }) != nullptr;
+}
+
+bool CViewContainer::onWheel(const ViewPoint& where, const CMouseWheelAxis& axis,
+                             const float& distance, const CButtonState& buttons) {
+    const ViewPoint local = toLocal(where);
+    return findFromTop([&](CView* child) {
+               return child->isVisible() && child->getMouseEnabled() &&
+                      child->hitTest(local, buttons) &&
                       child->onWheel(local, axis, distance, buttons);
            }) != nullptr;
 }
@@ -261,9 +271,11 @@ void CViewContainer::onDragMove(CDragContainer* drag, const ViewPoint& where) {
 CView* CViewContainer::getViewAt(const ViewPoint& where, bool deep) const {
     if (!attachedFlag || !visible) return nullptr;
     const ViewPoint local = toLocal(where);
-    CView* hit = findFromTop(
-        [&](CView* child) { return child->isVisible() && pointInside(child->getMouseableArea(), local); });
-    if (hit != nullptr && deep && hit->notify(nullptr, kMsgCheckIfViewContainer) == kMessageNotified)
+    CView* hit = findFromTop([&](CView* child) {
+        return child->isVisible() && pointInside(child->getMouseableArea(), local);
+    });
+    if (hit != nullptr && deep &&
+        hit->notify(nullptr, kMsgCheckIfViewContainer) == kMessageNotified)
         return static_cast<CViewContainer*>(hit)->getViewAt(local, true);
     return hit;
 }
@@ -271,7 +283,8 @@ CView* CViewContainer::getViewAt(const ViewPoint& where, bool deep) const {
 CViewContainer* CViewContainer::getContainerAt(const ViewPoint& where, bool deep) const {
     const ViewPoint local = toLocal(where);
     CView* hit = findFromTop([&](CView* child) {
-        return child->isVisible() && child->notify(nullptr, kMsgCheckIfViewContainer) == kMessageNotified &&
+        return child->isVisible() &&
+               child->notify(nullptr, kMsgCheckIfViewContainer) == kMessageNotified &&
                pointInside(child->getViewSize(), local);
     });
     auto* self = const_cast<CViewContainer*>(this);
@@ -295,7 +308,8 @@ bool CViewContainer::isVisibleIn(const CView& view, const ViewRect& rect) const 
 // ---- focus -------------------------------------------------------------------
 
 void CViewContainer::looseFocus() {
-    for (CView* child : children) child->looseFocus();
+    for (CView* child : children)
+        child->looseFocus();
 }
 
 void CViewContainer::takeFocus() {}

@@ -14,7 +14,7 @@ namespace VSTGUI {
 class COffscreenContext;
 
 class CViewContainer : public CView {
-public:
+  public:
     CViewContainer(const ViewRect& size, CFrame* frame, CBitmap* background = nullptr);
     ~CViewContainer() override;
 
@@ -32,7 +32,8 @@ public:
     CMouseEventResult onMouseUp(ViewPoint& where, const CButtonState& buttons) override;
     CMouseEventResult onMouseMoved(ViewPoint& where, const CButtonState& buttons) override;
     bool hitTest(const ViewPoint& where, const CButtonState& buttons = -1) override;
-    bool onWheel(const ViewPoint& where, const float& distance, const CButtonState& buttons) override;
+    bool onWheel(const ViewPoint& where, const float& distance,
+                 const CButtonState& buttons) override;
     bool onWheel(const ViewPoint& where, const CMouseWheelAxis& axis, const float& distance,
                  const CButtonState& buttons) override;
     bool onDrop(CDragContainer* drag, const ViewPoint& where) override;
@@ -82,7 +83,7 @@ public:
 
     CView* getMouseDownView() const { return mouseDownView; }
 
-protected:
+  protected:
     // Where converted from the parent's coordinates into this container's.
     ViewPoint toLocal(const ViewPoint& where) const;
     // Children from the top of the drawing order (last added) down.

@@ -8,7 +8,9 @@
 
 namespace VSTGUI {
 
-void CViewContainer::draw(CDrawContext* context) { drawRect(context, size); }
+void CViewContainer::draw(CDrawContext* context) {
+    drawRect(context, size);
+}
 
 // rect is in the parent's coordinates; the children are drawn in this
 // container's own, with the context's offset shifted by its origin.
@@ -51,7 +53,8 @@ void CViewContainer::drawChildren(CDrawContext* context, const ViewRect& local) 
 // The children go into the container's own bitmap first, which is then
 // copied into the context in one piece.
 void CViewContainer::drawThroughOffscreen(CDrawContext* context, const ViewRect& local) {
-    if (offscreen == nullptr) offscreen = new COffscreenContext(parentFrame, size.width(), size.height());
+    if (offscreen == nullptr)
+        offscreen = new COffscreenContext(parentFrame, size.width(), size.height());
     offscreen->setOffset(ViewPoint());
     offscreen->resetClipRect();
     drawChildren(offscreen, local);

@@ -16,7 +16,8 @@ struct Colour {
         return uint32_t(red) | uint32_t(green) << 8 | uint32_t(blue) << 16 | uint32_t(alpha) << 24;
     }
     static constexpr Colour fromPacked(uint32_t v) {
-        return {uint8_t(v & 0xff), uint8_t((v >> 8) & 0xff), uint8_t((v >> 16) & 0xff), uint8_t(v >> 24)};
+        return {uint8_t(v & 0xff), uint8_t((v >> 8) & 0xff), uint8_t((v >> 16) & 0xff),
+                uint8_t(v >> 24)};
     }
 
     constexpr bool operator==(const Colour&) const = default;

@@ -23,12 +23,15 @@ void GraphicsGlobals::enter() {
 
 void GraphicsGlobals::leave() {
     if (instance == nullptr || --instance->references > 0) return;
-    for (int i = 0; i < kSharedFontCount; ++i) sharedFontDescription(i)->freePlatformFont();
+    for (int i = 0; i < kSharedFontCount; ++i)
+        sharedFontDescription(i)->freePlatformFont();
     delete instance;
     instance = nullptr;
     platform::shutdown();
 }
 
-int32_t GraphicsGlobals::referenceCount() { return instance != nullptr ? instance->references : 0; }
+int32_t GraphicsGlobals::referenceCount() {
+    return instance != nullptr ? instance->references : 0;
+}
 
 } // namespace VSTGUI

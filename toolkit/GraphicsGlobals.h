@@ -7,7 +7,7 @@
 namespace VSTGUI {
 
 class GraphicsGlobals {
-public:
+  public:
     // The first entry starts the library; later ones add a reference.
     static void enter();
     // The last leave drops the shared font descriptions' platform fonts, so
@@ -16,7 +16,7 @@ public:
     // 0 while nobody uses the library.
     static int32_t referenceCount();
 
-private:
+  private:
     GraphicsGlobals() = default;
     int32_t references = 1;
 };

@@ -6,7 +6,8 @@ namespace VSTGUI {
 
 ResourceData findResource(int32_t id) {
     for (size_t i = 0; i < kEmbeddedResourceCount; ++i)
-        if (kEmbeddedResources[i].id == id) return {kEmbeddedResources[i].data, kEmbeddedResources[i].size};
+        if (kEmbeddedResources[i].id == id)
+            return {kEmbeddedResources[i].data, kEmbeddedResources[i].size};
     return {};
 }
 

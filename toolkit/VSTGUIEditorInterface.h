@@ -8,7 +8,7 @@
 namespace VSTGUI {
 
 class VSTGUIEditorInterface {
-public:
+  public:
     virtual void pumpIdle() = 0;
     virtual int32_t getKnobMode() const = 0;
     virtual bool beginEdit(int32_t index) = 0;

@@ -31,7 +31,8 @@ bool ViewAttributes::get(int32_t key, int32_t bufferSize, void* buffer, int32_t&
     const Record* record = find(key);
     if (record == nullptr || bufferSize < record->size) return false;
     outSize = record->size;
-    if (record->size > 0 && buffer != nullptr) std::memcpy(buffer, record->data.get(), size_t(record->size));
+    if (record->size > 0 && buffer != nullptr)
+        std::memcpy(buffer, record->data.get(), size_t(record->size));
     return true;
 }
 

@@ -8,7 +8,7 @@
 namespace VSTGUI {
 
 class ViewAttributes {
-public:
+  public:
     // Replaces the block of key (growing it when the new data is larger) or
     // adds a record for a new key.
     bool set(int32_t key, int32_t size, const void* data);
@@ -18,7 +18,7 @@ public:
     bool getSize(int32_t key, int32_t& outSize) const;
     bool remove(int32_t key);
 
-private:
+  private:
     struct Record {
         int32_t key;
         int32_t size;

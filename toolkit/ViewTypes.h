@@ -50,7 +50,9 @@ struct ViewRect {
     ViewRect& offset(const ViewPoint& by) { return offset(by.x, by.y); }
 
     // Left edge and top edge inside, right and bottom edges outside.
-    bool contains(const ViewPoint& p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(const ViewPoint& p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
 
     // Orders the corners so that left <= right and top <= bottom.
     ViewRect& normalise() {

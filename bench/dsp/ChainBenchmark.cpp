@@ -30,7 +30,8 @@ constexpr double kDriveOnly[10] = {0, 12, 0, 3, 6, 0, 0, 0, 8, 2};
 constexpr double kToneOnly[10] = {0, 12, 0, 3, 0, 4, 3, 5, 8, 2};
 
 struct Instance {
-    explicit Instance(const double (&sliders)[10]) : effect(createPlugin(new TVobrixEffect(), &quietHost)) {
+    explicit Instance(const double (&sliders)[10])
+        : effect(createPlugin(new TVobrixEffect(), &quietHost)) {
         dispatch(effOpen);
         dispatch(effSetSampleRate, 0, 0, nullptr, kRate);
         dispatch(effSetBlockSize, 0, kBlock);
@@ -38,11 +39,14 @@ struct Instance {
         auto& fx = runtime();
         for (int n = 1; n <= 9; ++n) {
             const SliderInfo& info = fx.sliderInfos[static_cast<size_t>(n - 1)];
-            effect->setParameter(effect, n - 1, static_cast<float>((sliders[n] - info.minimum) / (info.maximum - info.minimum)));
+            effect->setParameter(
+                effect, n - 1,
+                static_cast<float>((sliders[n] - info.minimum) / (info.maximum - info.minimum)));
         }
     }
     ~Instance() { dispatch(effClose); }
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0) {
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0) {
         return effect->dispatcher(effect, opcode, index, value, ptr, opt);
     }
     TVobrixEffect& runtime() const {
@@ -54,8 +58,8 @@ struct Instance {
 // CPU time per frame, shown with an SI prefix: "31.2n" reads 31.2 ns per frame.
 void reportPerFrame(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kBlock);
-    state.counters["time/frame"] = benchmark::Counter(kBlock, benchmark::Counter::kIsIterationInvariantRate |
-                                                                  benchmark::Counter::kInvert);
+    state.counters["time/frame"] = benchmark::Counter(
+        kBlock, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // A bass note with overtones at a playing level, long enough to cycle.
@@ -63,8 +67,8 @@ template <class Sample> std::vector<Sample> bassNote(int frames) {
     std::vector<Sample> x(static_cast<size_t>(frames));
     for (int i = 0; i < frames; ++i) {
         const double w = 2 * std::numbers::pi * 55.0 * i / kRate;
-        x[static_cast<size_t>(i)] = static_cast<Sample>(0.4 * std::exp(-std::fmod(i / kRate, 0.5) * 4) *
-                                                        (std::sin(w) + 0.3 * std::sin(3 * w)));
+        x[static_cast<size_t>(i)] = static_cast<Sample>(
+            0.4 * std::exp(-std::fmod(i / kRate, 0.5) * 4) * (std::sin(w) + 0.3 * std::sin(3 * w)));
     }
     return x;
 }
@@ -89,12 +93,24 @@ template <class Sample> void processPlugin(benchmark::State& state, const double
     reportPerFrame(state);
 }
 
-void PluginFloatDefault(benchmark::State& s) { processPlugin<float>(s, kDefault); }
-void PluginFloatWorstCase(benchmark::State& s) { processPlugin<float>(s, kWorstCase); }
-void PluginFloatDriveOnly(benchmark::State& s) { processPlugin<float>(s, kDriveOnly); }
-void PluginFloatToneOnly(benchmark::State& s) { processPlugin<float>(s, kToneOnly); }
-void PluginDoubleDefault(benchmark::State& s) { processPlugin<double>(s, kDefault); }
-void PluginDoubleWorstCase(benchmark::State& s) { processPlugin<double>(s, kWorstCase); }
+void PluginFloatDefault(benchmark::State& s) {
+    processPlugin<float>(s, kDefault);
+}
+void PluginFloatWorstCase(benchmark::State& s) {
+    processPlugin<float>(s, kWorstCase);
+}
+void PluginFloatDriveOnly(benchmark::State& s) {
+    processPlugin<float>(s, kDriveOnly);
+}
+void PluginFloatToneOnly(benchmark::State& s) {
+    processPlugin<float>(s, kToneOnly);
+}
+void PluginDoubleDefault(benchmark::State& s) {
+    processPlugin<double>(s, kDefault);
+}
+void PluginDoubleWorstCase(benchmark::State& s) {
+    processPlugin<double>(s, kWorstCase);
+}
 
 // The reference form: doBlock, then doSample per frame through the slots,
 // as the shell's per-frame loop runs it.
@@ -117,8 +133,12 @@ void SampleHook(benchmark::State& state, const double (&sliders)[10]) {
     reportPerFrame(state);
 }
 
-void SampleHookDefault(benchmark::State& s) { SampleHook(s, kDefault); }
-void SampleHookWorstCase(benchmark::State& s) { SampleHook(s, kWorstCase); }
+void SampleHookDefault(benchmark::State& s) {
+    SampleHook(s, kDefault);
+}
+void SampleHookWorstCase(benchmark::State& s) {
+    SampleHook(s, kWorstCase);
+}
 
 } // namespace
 

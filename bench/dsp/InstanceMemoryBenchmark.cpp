@@ -48,10 +48,12 @@ void InstanceMemory(benchmark::State& state) {
         std::vector<AEffect*> instances;
         instances.reserve(kInstances);
         const double before = residentKiB();
-        for (int i = 0; i < kInstances; ++i) instances.push_back(startInstance());
+        for (int i = 0; i < kInstances; ++i)
+            instances.push_back(startInstance());
         perInstance = (residentKiB() - before) / kInstances;
         state.PauseTiming();
-        for (AEffect* e : instances) e->dispatcher(e, effClose, 0, 0, nullptr, 0);
+        for (AEffect* e : instances)
+            e->dispatcher(e, effClose, 0, 0, nullptr, 0);
         state.ResumeTiming();
     }
     first->dispatcher(first, effClose, 0, 0, nullptr, 0);

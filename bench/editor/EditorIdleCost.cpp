@@ -50,7 +50,8 @@ int main() {
         std::fprintf(stderr, "no X display: run under xvfb-run -a\n");
         return 1;
     }
-    const Window parent = XCreateSimpleWindow(host, DefaultRootWindow(host), 0, 0, 600, 284, 0, 0, 0);
+    const Window parent =
+        XCreateSimpleWindow(host, DefaultRootWindow(host), 0, 0, 600, 284, 0, 0, 0);
     XMapWindow(host, parent);
     XSync(host, False);
 
@@ -75,12 +76,15 @@ int main() {
     const auto wallBefore = std::chrono::steady_clock::now();
     idleFor(effect, span);
     const double cpu = cpuSeconds() - cpuBefore;
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
 
-    std::printf("open idle editor, 30 fps, %.1f s: CPU %.3f s = %.2f %% of one core (goal <= 2 %%)\n", wall, cpu,
-                100.0 * cpu / wall);
-    std::printf("resident memory: closed %.0f KiB, open %.0f KiB, added %.0f KiB (goal <= 2048 KiB)\n", closedKiB,
-                openKiB, openKiB - closedKiB);
+    std::printf(
+        "open idle editor, 30 fps, %.1f s: CPU %.3f s = %.2f %% of one core (goal <= 2 %%)\n", wall,
+        cpu, 100.0 * cpu / wall);
+    std::printf(
+        "resident memory: closed %.0f KiB, open %.0f KiB, added %.0f KiB (goal <= 2048 KiB)\n",
+        closedKiB, openKiB, openKiB - closedKiB);
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
     effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
     XDestroyWindow(host, parent);

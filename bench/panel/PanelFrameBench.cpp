@@ -7,7 +7,8 @@
 static void PanelFrame(benchmark::State& state) {
     PanelPicture picture;
     picture.drawFrame(); // images load on the first frame
-    for (auto _ : state) picture.drawFrame();
+    for (auto _ : state)
+        picture.drawFrame();
 }
 BENCHMARK(PanelFrame)->Unit(benchmark::kMicrosecond);
 

@@ -8,7 +8,9 @@ namespace {
 
 // A NaN or infinite input sample carries no signal, and letting it into the
 // filters would poison every state it reaches; it counts as silence.
-inline double finiteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
+inline double finiteOrZero(double x) {
+    return std::isfinite(x) ? x : 0.0;
+}
 
 constexpr double kSignalPresent = 0.001; // band-split level above which the meters follow the gains
 constexpr double kNoiseScale = 1e-10;    // full-scale noise offset
@@ -22,7 +24,8 @@ void AmpChain::open() {
     noise = 0.0;
     splitInput = 0.0;
     useWideInstructions(true);
-    for (SharedValue& gain : displayed) gain = 0.0;
+    for (SharedValue& gain : displayed)
+        gain = 0.0;
     splitInputShown = 0.0;
     clip.store(0.0, std::memory_order_relaxed);
 }

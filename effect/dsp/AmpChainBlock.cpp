@@ -12,7 +12,7 @@
 
 // The AVX copy needs GCC's target attribute on x86 with SSE2 arithmetic (the
 // baseline copy must round exactly as the AVX one: no x87 registers).
-#if defined(__GNUC__) && !defined(__clang__) && (defined(__x86_64__) || defined(__i386__)) && \
+#if defined(__GNUC__) && !defined(__clang__) && (defined(__x86_64__) || defined(__i386__)) &&      \
     defined(__SSE2_MATH__)
 #define AMPCHAIN_WIDE_PATH 1
 #else
@@ -24,14 +24,16 @@
 
 namespace {
 
-inline double finiteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
+inline double finiteOrZero(double x) {
+    return std::isfinite(x) ? x : 0.0;
+}
 
 // Legend: s band-split input → four bands u (× inputGain = w) → levelers →
 // y band sum; the limiter threshold is measured on y here, before the tone.
 // Lanes: (F5, F6, F8, C2) all read s; (F7, F9) finish bands 2 and 3; the
 // four levelers side by side.
-void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* s,
-                   double* y, double* threshold, int frames) {
+void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* s, double* y,
+                   double* threshold, int frames) {
     const double g = c.controls.inputGain;
     const dsp::Quad inputGain = {g, g, g, g};
     const dsp::BandSplitFilters& f = c.bands;
@@ -39,12 +41,14 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     dsp::BiquadQuadRunner readS({&f.band1, &f.band2[0], &f.band3[0], &f.band4},
                                 {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
     dsp::BiquadPairRunner f7f9(f.band2[1], fs.band2[1], f.band3[1], fs.band3[1]);
-    dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms, c.controls.levelerFloor);
+    dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
+                                    c.controls.levelerFloor);
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
     for (int i = 0; i < frames; ++i) {
         const dsp::Quad u1t2t3u4 = readS(dsp::Quad{s[i], s[i], s[i], s[i]});
         const dsp::Pair u2u3 = f7f9(dsp::Pair{u1t2t3u4[1], u1t2t3u4[2]});
-        const dsp::Quad o = levelers(dsp::Quad{u1t2t3u4[0], u2u3[0], u2u3[1], u1t2t3u4[3]} * inputGain);
+        const dsp::Quad o =
+            levelers(dsp::Quad{u1t2t3u4[0], u2u3[0], u2u3[1], u1t2t3u4[3]} * inputGain);
         y[i] = o[3] + (o[2] + (o[1] + o[0]));
         threshold[i] = limiter.threshold(y[i], c.smoothing.c1Hz);
     }
@@ -68,12 +72,13 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
 
 // One chunk through the whole chain; answers whether the limiter clipped.
 [[gnu::always_inline]] inline bool chunkSteps(const dsp::ChainCoefficients& c, dsp::ChainState& st,
-                                              double noise, const double* in, double* out, int frames,
-                                              double& splitInput) {
+                                              double noise, const double* in, double* out,
+                                              int frames, double& splitInput) {
     double s[AmpChain::kChunkFrames], y[AmpChain::kChunkFrames], threshold[AmpChain::kChunkFrames];
 
     dsp::BiquadRunner lowCut(c.lowCut, st.lowCut);
-    for (int i = 0; i < frames; ++i) s[i] = lowCut(finiteOrZero(in[i]) + noise);
+    for (int i = 0; i < frames; ++i)
+        s[i] = lowCut(finiteOrZero(in[i]) + noise);
     lowCut.store();
 
     const double dirt = c.controls.dirtAmount;
@@ -93,15 +98,17 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
 // round differently, so both copies give identical results. Everything is
 // inlined into each copy (flatten), so the AVX code never leaks into the
 // baseline path.
-[[gnu::flatten]] bool chunkBaseline(const dsp::ChainCoefficients& c, dsp::ChainState& st, double noise,
-                                    const double* in, double* out, int frames, double& splitInput) {
+[[gnu::flatten]] bool chunkBaseline(const dsp::ChainCoefficients& c, dsp::ChainState& st,
+                                    double noise, const double* in, double* out, int frames,
+                                    double& splitInput) {
     return chunkSteps(c, st, noise, in, out, frames, splitInput);
 }
 
 #if AMPCHAIN_WIDE_PATH
-[[gnu::flatten, gnu::target("avx")]] bool chunkWide(const dsp::ChainCoefficients& c, dsp::ChainState& st,
-                                                    double noise, const double* in, double* out,
-                                                    int frames, double& splitInput) {
+[[gnu::flatten, gnu::target("avx")]] bool chunkWide(const dsp::ChainCoefficients& c,
+                                                    dsp::ChainState& st, double noise,
+                                                    const double* in, double* out, int frames,
+                                                    double& splitInput) {
     return chunkSteps(c, st, noise, in, out, frames, splitInput);
 }
 #endif
@@ -117,7 +124,9 @@ bool AmpChain::wideInstructionsAvailable() {
 #endif
 }
 
-void AmpChain::useWideInstructions(bool wide) { wideChunks = wide && wideInstructionsAvailable(); }
+void AmpChain::useWideInstructions(bool wide) {
+    wideChunks = wide && wideInstructionsAvailable();
+}
 
 void AmpChain::runChunk(const dsp::ChainCoefficients& c, const double* in, double* out,
                         int frames) {

@@ -22,22 +22,27 @@ using Pair = double __attribute__((vector_size(16)));
 using Quad = double __attribute__((vector_size(32)));
 using QuadBits = int64_t __attribute__((vector_size(32)));
 
-inline Pair pairOf(double a, double b) { return Pair{a, b}; }
+inline Pair pairOf(double a, double b) {
+    return Pair{a, b};
+}
 
 inline Quad absolute(Quad x) {
     return (Quad)((QuadBits)x & QuadBits{INT64_MAX, INT64_MAX, INT64_MAX, INT64_MAX});
 }
 
 // std::max, lane by lane: (a < b) ? b : a.
-inline Quad larger(Quad a, Quad b) { return a < b ? b : a; }
+inline Quad larger(Quad a, Quad b) {
+    return a < b ? b : a;
+}
 
 template <class V> constexpr int kLanesOf = static_cast<int>(sizeof(V) / sizeof(double));
 
 class BiquadPairRunner {
-public:
+  public:
     BiquadPairRunner(const BiquadCoeffs& p, BiquadState& ps, const BiquadCoeffs& q, BiquadState& qs)
         : b0{p.b0, q.b0}, b1{p.b1, q.b1}, b2{p.b2, q.b2}, a1{p.a1, q.a1}, a2{p.a2, q.a2},
-          x1{ps.x1, qs.x1}, x2{ps.x2, qs.x2}, y1{ps.y1, qs.y1}, y2{ps.y2, qs.y2}, first(ps), second(qs) {}
+          x1{ps.x1, qs.x1}, x2{ps.x2, qs.x2}, y1{ps.y1, qs.y1}, y2{ps.y2, qs.y2}, first(ps),
+          second(qs) {}
 
     Pair operator()(Pair x) {
         const Pair y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
@@ -53,7 +58,7 @@ public:
         second = BiquadState{x1[1], x2[1], y1[1], y2[1]};
     }
 
-private:
+  private:
     Pair b0, b1, b2, a1, a2, x1, x2, y1, y2;
     BiquadState &first, &second;
 };
@@ -61,8 +66,9 @@ private:
 // Four filters in the lanes of one 256-bit vector (two 128-bit halves
 // without AVX), each lane runBiquad's arithmetic.
 class BiquadQuadRunner {
-public:
-    BiquadQuadRunner(const BiquadCoeffs* const (&c)[4], BiquadState* const (&s)[4]) : home{s[0], s[1], s[2], s[3]} {
+  public:
+    BiquadQuadRunner(const BiquadCoeffs* const (&c)[4], BiquadState* const (&s)[4])
+        : home{s[0], s[1], s[2], s[3]} {
         for (int i = 0; i < 4; ++i) {
             b0[i] = c[i]->b0;
             b1[i] = c[i]->b1;
@@ -86,18 +92,20 @@ public:
     }
 
     void store() const {
-        for (int i = 0; i < 4; ++i) *home[i] = BiquadState{x1[i], x2[i], y1[i], y2[i]};
+        for (int i = 0; i < 4; ++i)
+            *home[i] = BiquadState{x1[i], x2[i], y1[i], y2[i]};
     }
 
-private:
+  private:
     Quad b0, b1, b2, a1, a2, x1, x2, y1, y2;
     BiquadState* home[4];
 };
 
 // The four band levelers side by side; legend as in runBandLeveler.
 class LevelerQuadRunner {
-public:
-    LevelerQuadRunner(const BandLevelerCoeffs (&c)[4], BandLevelerState (&s)[4], double c20ms, double floor)
+  public:
+    LevelerQuadRunner(const BandLevelerCoeffs (&c)[4], BandLevelerState (&s)[4], double c20ms,
+                      double floor)
         : c20{c20ms, c20ms, c20ms, c20ms}, floor{floor, floor, floor, floor}, home(s) {
         for (int i = 0; i < 4; ++i) {
             attack[i] = c[i].attack;
@@ -121,10 +129,11 @@ public:
     }
 
     void store() const {
-        for (int i = 0; i < 4; ++i) home[i] = BandLevelerState{e1[i], e2[i], e3[i], gain[i]};
+        for (int i = 0; i < 4; ++i)
+            home[i] = BandLevelerState{e1[i], e2[i], e3[i], gain[i]};
     }
 
-private:
+  private:
     Quad attack, release, k, e1, e2, e3, gain, c20, floor;
     BandLevelerState (&home)[4];
 };

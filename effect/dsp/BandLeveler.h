@@ -31,13 +31,13 @@ inline double runBandLeveler(const BandLevelerCoeffs& c, BandLevelerState& s, do
 
 // One leveler with its coefficients and state in locals for a block loop.
 class BandLevelerRunner {
-public:
+  public:
     BandLevelerRunner(const BandLevelerCoeffs& c, BandLevelerState& s, double c20ms, double floor)
         : coeffs(c), state(s), c20ms(c20ms), floor(floor), home(s) {}
     double operator()(double w) { return runBandLeveler(coeffs, state, w, c20ms, floor); }
     void store() const { home = state; }
 
-private:
+  private:
     BandLevelerCoeffs coeffs;
     BandLevelerState state;
     double c20ms, floor;

@@ -32,7 +32,7 @@ inline Bands runBandSplit(const BandSplitFilters& f, BandSplitState& st, double 
 
 // The six filters with their state in registers for a block loop.
 class BandSplitRunner {
-public:
+  public:
     BandSplitRunner(const BandSplitFilters& f, BandSplitState& st)
         : f5(f.band1, st.band1), f6(f.band2[0], st.band2[0]), f7(f.band2[1], st.band2[1]),
           f8(f.band3[0], st.band3[0]), f9(f.band3[1], st.band3[1]), c2(f.band4, st.band4) {}
@@ -48,7 +48,7 @@ public:
         c2.store();
     }
 
-private:
+  private:
     BiquadRunner f5, f6, f7, f8, f9, c2;
 };
 

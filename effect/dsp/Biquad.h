@@ -29,7 +29,8 @@ struct BiquadState {
 
 // Type is a number 1..8 (clamped, matched within the runtime's tolerance);
 // Q is clamped to [0.01, 10] and frequency to [0.1, sampleRate / 2].
-BiquadCoeffs designBiquad(double frequency, double q, double gainDb, double type, double sampleRate);
+BiquadCoeffs designBiquad(double frequency, double q, double gainDb, double type,
+                          double sampleRate);
 
 inline BiquadCoeffs designBiquad(double frequency, double q, double gainDb, BiquadType type,
                                  double sampleRate) {
@@ -50,10 +51,10 @@ inline double runBiquad(const BiquadCoeffs& c, BiquadState& s, double x) {
 // A biquad with its state copied into locals, so a loop running one or more
 // of them keeps the state in registers; store() writes it back.
 class BiquadRunner {
-public:
+  public:
     BiquadRunner(const BiquadCoeffs& c, BiquadState& s)
-        : b0(c.b0), b1(c.b1), b2(c.b2), a1(c.a1), a2(c.a2), x1(s.x1), x2(s.x2), y1(s.y1),
-          y2(s.y2), home(s) {}
+        : b0(c.b0), b1(c.b1), b2(c.b2), a1(c.a1), a2(c.a2), x1(s.x1), x2(s.x2), y1(s.y1), y2(s.y2),
+          home(s) {}
 
     double operator()(double x) {
         const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
@@ -66,7 +67,7 @@ public:
 
     void store() const { home = BiquadState{x1, x2, y1, y2}; }
 
-private:
+  private:
     double b0, b1, b2, a1, a2;
     double x1, x2, y1, y2;
     BiquadState& home;
@@ -76,7 +77,8 @@ private:
 inline void runBiquadBlock(const BiquadCoeffs& c, BiquadState& s, const double* in, double* out,
                            int frames) {
     BiquadRunner f(c, s);
-    for (int i = 0; i < frames; ++i) out[i] = f(in[i]);
+    for (int i = 0; i < frames; ++i)
+        out[i] = f(in[i]);
     f.store();
 }
 

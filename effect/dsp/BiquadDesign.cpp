@@ -40,11 +40,14 @@ Raw rawCoefficients(int type, double A, double r, double sn, double cs, double a
 
 // Designs pass whole type numbers; anything between two of them takes the
 // nearer one rather than an arbitrary form.
-int typeNumber(double clampedType) { return static_cast<int>(std::lround(clampedType)); }
+int typeNumber(double clampedType) {
+    return static_cast<int>(std::lround(clampedType));
+}
 
 } // namespace
 
-BiquadCoeffs designBiquad(double frequency, double q, double gainDb, double type, double sampleRate) {
+BiquadCoeffs designBiquad(double frequency, double q, double gainDb, double type,
+                          double sampleRate) {
     type = std::min(std::max(type, 1.0), 8.0);
     q = std::min(std::max(q, 0.01), 10.0);
     frequency = std::min(std::max(frequency, 0.1), sampleRate / 2);

@@ -1,10 +1,10 @@
 // A cascade of biquads run as a wavefront: filter k works on sample n − 2k
 // while filter 0 takes sample n, so neighbouring filters of the cascade are
 // independent of each other within one step and run side by side, four
-// filters in the lanes of one 256-bit vector (two 128-bit halves without AVX). Each filter still sees its own samples in
-// order and does exactly the arithmetic of runBiquad (the same operations in
-// the same order), so the output equals that of the plain cascade bit for bit;
-// only the work of different filters is interleaved.
+// filters in the lanes of one 256-bit vector (two 128-bit halves without AVX). Each filter still
+// sees its own samples in order and does exactly the arithmetic of runBiquad (the same operations
+// in the same order), so the output equals that of the plain cascade bit for bit; only the work of
+// different filters is interleaved.
 #pragma once
 
 #include "BandLanes.h"
@@ -50,11 +50,13 @@ constexpr int kLag = 2;
 // filter first, so the slot is read before the filter below refills it); the
 // sample leaving the top is t − kLag·(N − 1).
 template <int N>
-inline void scalarWavefrontStep(const CascadeView& v, double (*ring)[kLag], double* y, int t, int frames) {
+inline void scalarWavefrontStep(const CascadeView& v, double (*ring)[kLag], double* y, int t,
+                                int frames) {
     for (int k = N - 1; k >= 0; --k) {
         const int n = t - kLag * k;
         if (n < 0 || n >= frames) continue;
-        ring[k][n % kLag] = runBiquad(*v.coeffs[k], *v.states[k], k == 0 ? y[n] : ring[k - 1][n % kLag]);
+        ring[k][n % kLag] =
+            runBiquad(*v.coeffs[k], *v.states[k], k == 0 ? y[n] : ring[k - 1][n % kLag]);
     }
     const int n = t - kLag * (N - 1);
     if (n >= 0 && n < frames) y[n] = ring[N - 1][n % kLag];
@@ -127,11 +129,13 @@ template <int N> inline void runWavefront(const CascadeView& v, double* y, int f
     constexpr int first = kLag * (N - 1);
     int t = 0;
     if (frames > first) {
-        for (; t < first; ++t) scalarWavefrontStep<N>(v, ring, y, t, frames); // filling
+        for (; t < first; ++t)
+            scalarWavefrontStep<N>(v, ring, y, t, frames); // filling
         quadWavefront<N>(v, ring, y, frames);
         t = frames;
     }
-    for (; t < frames + first; ++t) scalarWavefrontStep<N>(v, ring, y, t, frames); // draining
+    for (; t < frames + first; ++t)
+        scalarWavefrontStep<N>(v, ring, y, t, frames); // draining
 }
 
 } // namespace detail
@@ -139,15 +143,32 @@ template <int N> inline void runWavefront(const CascadeView& v, double* y, int f
 // The cascade over a block, in place.
 inline void runCascadeLanes(const CascadeView& v, double* y, int frames) {
     switch (v.count) {
-    case 1: runBiquadBlock(*v.coeffs[0], *v.states[0], y, y, frames); break;
-    case 2: detail::runWavefront<2>(v, y, frames); break;
-    case 3: detail::runWavefront<3>(v, y, frames); break;
-    case 4: detail::runWavefront<4>(v, y, frames); break;
-    case 5: detail::runWavefront<5>(v, y, frames); break;
-    case 6: detail::runWavefront<6>(v, y, frames); break;
-    case 7: detail::runWavefront<7>(v, y, frames); break;
-    case 8: detail::runWavefront<8>(v, y, frames); break;
-    default: break;
+    case 1:
+        runBiquadBlock(*v.coeffs[0], *v.states[0], y, y, frames);
+        break;
+    case 2:
+        detail::runWavefront<2>(v, y, frames);
+        break;
+    case 3:
+        detail::runWavefront<3>(v, y, frames);
+        break;
+    case 4:
+        detail::runWavefront<4>(v, y, frames);
+        break;
+    case 5:
+        detail::runWavefront<5>(v, y, frames);
+        break;
+    case 6:
+        detail::runWavefront<6>(v, y, frames);
+        break;
+    case 7:
+        detail::runWavefront<7>(v, y, frames);
+        break;
+    case 8:
+        detail::runWavefront<8>(v, y, frames);
+        break;
+    default:
+        break;
     }
 }
 

@@ -49,7 +49,8 @@ void ChainCoefficients::designControls(const ControlValues& c) {
     tone.trebleDown[1] = designBiquad(2700, 2, 4 * t, T::Peaking, sr);
 
     const double release = c.releaseScale;
-    const double times[kBandCount][2] = {{30, 60 * release}, {10, 60 * release}, {5, 40 * release}, {0, 60 * release}};
+    const double times[kBandCount][2] = {
+        {30, 60 * release}, {10, 60 * release}, {5, 40 * release}, {0, 60 * release}};
     const double k[kBandCount] = {3, 2, 4, 3};
     for (int band = 0; band < kBandCount; ++band) {
         levelers[band].attack = timeCoefficient(times[band][0], sr);

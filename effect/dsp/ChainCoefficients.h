@@ -18,14 +18,14 @@ struct ChainCoefficients {
     // Fixed by the sample rate (doInit).
     double sampleRate = 0.0;
     Smoothing smoothing;
-    DriveFilters drive;      // F1 to F4
-    BandSplitFilters bands;  // F5 to F9, and C2 below
+    DriveFilters drive;     // F1 to F4
+    BandSplitFilters bands; // F5 to F9, and C2 below
     bool fixedDesigned = false;
 
     // From the sliders (control update).
     ControlValues controls;
-    BiquadCoeffs lowCut;     // C1
-    ToneFilters tone;        // C3 to C14
+    BiquadCoeffs lowCut; // C1
+    ToneFilters tone;    // C3 to C14
     BandLevelerCoeffs levelers[kBandCount];
     bool controlsDesigned = false;
     bool controlsGiven = false; // an update has supplied `controls`

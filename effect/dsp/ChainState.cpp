@@ -14,7 +14,8 @@ bool ChainState::allFinite() const {
     std::array<double, sizeof(ChainState) / sizeof(double)> values;
     std::memcpy(values.data(), this, sizeof values);
     double sum = 0.0;
-    for (double v : values) sum += v * 0.0; // NaN exactly for a NaN or infinite v
+    for (double v : values)
+        sum += v * 0.0; // NaN exactly for a NaN or infinite v
     return sum == 0.0;
 }
 

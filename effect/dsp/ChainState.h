@@ -13,8 +13,8 @@
 namespace dsp {
 
 struct ChainState {
-    BiquadState lowCut;  // C1
-    DriveState drive;    // F1 to F4, ms1
+    BiquadState lowCut;   // C1
+    DriveState drive;     // F1 to F4, ms1
     BandSplitState bands; // F5 to F9, C2
     BandLevelerState levelers[kBandCount];
     ToneStates tone;

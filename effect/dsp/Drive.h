@@ -35,7 +35,8 @@ inline double runDrive(const DriveFilters& f, DriveState& st, double s, double c
                        double amount) {
     const double h = runBiquad(f.sideChain, st.sideChain, s);
     double d = shapeDrive(h, st.ms1, c1Hz, amount);
-    for (int i = 0; i < 3; ++i) d = runBiquad(f.tone[i], st.tone[i], d);
+    for (int i = 0; i < 3; ++i)
+        d = runBiquad(f.tone[i], st.tone[i], d);
     return d;
 }
 
@@ -46,14 +47,16 @@ inline void runDriveBlock(const DriveFilters& f, DriveState& st, double* s, doub
                           int frames, double c1Hz, double amount) {
     BiquadRunner side(f.sideChain, st.sideChain);
     double ms1 = st.ms1;
-    for (int i = 0; i < frames; ++i) scratch[i] = shapeDrive(side(s[i]), ms1, c1Hz, amount);
+    for (int i = 0; i < frames; ++i)
+        scratch[i] = shapeDrive(side(s[i]), ms1, c1Hz, amount);
     side.store();
     st.ms1 = ms1;
 
     CascadeView tone;
     tone.add(f.tone, st.tone, 3);
     runCascadeLanes(tone, scratch, frames);
-    for (int i = 0; i < frames; ++i) s[i] = s[i] + scratch[i];
+    for (int i = 0; i < frames; ++i)
+        s[i] = s[i] + scratch[i];
 }
 
 } // namespace dsp

@@ -9,7 +9,7 @@
 namespace dsp {
 
 class NoiseSource {
-public:
+  public:
     static constexpr int kMaximum = 32767;
     static constexpr uint32_t kSeed = 1;
 
@@ -22,7 +22,7 @@ public:
 
     void reset() { state = kSeed; }
 
-private:
+  private:
     uint32_t state = kSeed;
 };
 

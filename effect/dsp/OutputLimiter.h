@@ -11,7 +11,7 @@
 namespace dsp {
 
 struct OutputLimiterState {
-    double ms2 = 0.0;                 // mean square of the band sum
+    double ms2 = 0.0;                    // mean square of the band sum
     double g1 = 0.0, g2 = 0.0, g3 = 0.0; // gain-reduction envelopes
 };
 
@@ -39,7 +39,7 @@ inline double runLimiter(OutputLimiterState& s, const Smoothing& sm, double y, d
 
 // The limiter's envelopes in locals for a block loop.
 class LimiterRunner {
-public:
+  public:
     LimiterRunner(OutputLimiterState& s, const Smoothing& sm) : state(s), sm(sm), home(s) {}
     double threshold(double y, double c1Hz) { return limiterThreshold(state, y, c1Hz); }
     double operator()(double y, double threshold, bool& clipped) {
@@ -47,7 +47,7 @@ public:
     }
     void store() const { home = state; }
 
-private:
+  private:
     OutputLimiterState state;
     Smoothing sm;
     OutputLimiterState& home;

@@ -13,7 +13,7 @@
 namespace dsp {
 
 template <class T> class Published {
-public:
+  public:
     // Writer side (any thread but the reader's). `edit` changes the writers'
     // master copy; the result is published whole.
     template <class Edit> void update(Edit&& edit) {
@@ -46,7 +46,7 @@ public:
         back = 2;
     }
 
-private:
+  private:
     static constexpr uint32_t kFresh = 4;
     static constexpr uint32_t kIndexMask = 3;
 

@@ -53,7 +53,8 @@ struct ToneSelection {
 
 inline double runTone(const ToneSelection& tone, double y) {
     for (const ToneCascade& section : tone.sections)
-        for (int i = 0; i < section.count; ++i) y = runBiquad(section.coeffs[i], section.states[i], y);
+        for (int i = 0; i < section.count; ++i)
+            y = runBiquad(section.coeffs[i], section.states[i], y);
     return y;
 }
 
@@ -61,7 +62,8 @@ inline double runTone(const ToneSelection& tone, double y) {
 // over a block they are one cascade of up to eight filters.
 inline void runToneBlock(const ToneSelection& tone, double* y, int frames) {
     CascadeView cascade;
-    for (const ToneCascade& section : tone.sections) cascade.add(section.coeffs, section.states, section.count);
+    for (const ToneCascade& section : tone.sections)
+        cascade.add(section.coeffs, section.states, section.count);
     runCascadeLanes(cascade, y, frames);
 }
 

@@ -27,10 +27,11 @@ void setColour(TVobrix& runtime, double red, double green, double blue, double a
 
 // Memory cells 0 to 5 describe the blit: source x, y, width, height, then
 // destination x, y; cells 6 and 7 repeat the size.
-void blit(TVobrix& runtime, double image, double sourceX, double sourceY, double width, double height, double x,
-          double y) {
+void blit(TVobrix& runtime, double image, double sourceX, double sourceY, double width,
+          double height, double x, double y) {
     const double cells[8] = {sourceX, sourceY, width, height, x, y, width, height};
-    for (int k = 0; k < 8; ++k) runtime.mem(k) = cells[k];
+    for (int k = 0; k < 8; ++k)
+        runtime.mem(k) = cells[k];
     runtime.blitRegion(image, 0.0);
 }
 
@@ -40,7 +41,9 @@ double labelFormat(double sens) {
     return 10003.0;
 }
 
-bool hasControl(double buttons) { return (vobrix::toIndex(buttons) & static_cast<int>(kControlBit)) != 0; }
+bool hasControl(double buttons) {
+    return (vobrix::toIndex(buttons) & static_cast<int>(kControlBit)) != 0;
+}
 
 } // namespace
 
@@ -57,7 +60,8 @@ const std::array<KnobLayout, Panel::kKnobCount> Panel::kKnobs = {{
 }};
 
 void Panel::takeSliderValues(TVobrix& runtime) {
-    for (size_t i = 0; i < kKnobs.size(); ++i) knobs[i].value = runtime.sliderValues[kKnobs[i].slider];
+    for (size_t i = 0; i < kKnobs.size(); ++i)
+        knobs[i].value = runtime.sliderValues[kKnobs[i].slider];
 }
 
 void Panel::snapshotMouse(TVobrix& runtime) {
@@ -88,11 +92,13 @@ void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
     latchPressPoint();
 
     const ImageSlot& background = runtime.image(kBackgroundImage);
-    blit(runtime, kBackgroundImage, 0, 0, background.width, background.height, runtime.penX, runtime.penY);
+    blit(runtime, kBackgroundImage, 0, 0, background.width, background.height, runtime.penX,
+         runtime.penY);
 
     for (size_t i = 0; i < kKnobs.size(); ++i)
         runtime.sliderValues[kKnobs[i].slider] = knobWidget(runtime, kKnobs[i], knobs[i]);
-    for (int band = 0; band < 4; ++band) levelMeter(runtime, amp.displayedGain(band), kMeters[band].x, kMeters[band].y);
+    for (int band = 0; band < 4; ++band)
+        levelMeter(runtime, amp.displayedGain(band), kMeters[band].x, kMeters[band].y);
     limitLed(runtime, amp.takeClipFlag());
 }
 
@@ -130,7 +136,8 @@ double Panel::knobWidget(TVobrix& runtime, const KnobLayout& k, KnobState& knob)
     knob.value = value;
 
     const double lastFrame = (k.frames - 1) * k.size;
-    knob.frameOffset = std::min(std::floor((value - k.minimum) * (k.frames / knob.steps) / k.sens) * k.size, lastFrame);
+    knob.frameOffset = std::min(
+        std::floor((value - k.minimum) * (k.frames / knob.steps) / k.sens) * k.size, lastFrame);
     setColour(runtime, 0.8, 0.8, 0.8, 1);
     blit(runtime, k.image, 0, knob.frameOffset, k.size, k.size, k.x, k.y);
 

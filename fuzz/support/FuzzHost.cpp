@@ -40,13 +40,15 @@ Instance::~Instance() {
     dispatch(effClose);
 }
 
-VstIntPtr Instance::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
+VstIntPtr Instance::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                             float opt) {
     return plugin->dispatcher(plugin, opcode, index, value, ptr, opt);
 }
 
 void Instance::processAndCheck(int frames, float inputLevel) {
     std::vector<float> in(frames), outL(frames), outR(frames);
-    for (int i = 0; i < frames; ++i) in[i] = inputLevel * std::sin(0.05f * float(i));
+    for (int i = 0; i < frames; ++i)
+        in[i] = inputLevel * std::sin(0.05f * float(i));
     std::vector<float> in2 = in;
     float* inputs[] = {in.data(), in2.data()};
     float* outputs[] = {outL.data(), outR.data()};
@@ -57,8 +59,8 @@ void Instance::processAndCheck(int frames, float inputLevel) {
     if (!controlsInRange()) everOutOfRange = true;
     if (everOutOfRange) return;
     for (int i = 0; i < frames; ++i) {
-        if (!std::isfinite(outL[i]) || !std::isfinite(outR[i]) || std::fabs(outL[i]) > kOutputBound ||
-            std::fabs(outR[i]) > kOutputBound) {
+        if (!std::isfinite(outL[i]) || !std::isfinite(outR[i]) ||
+            std::fabs(outL[i]) > kOutputBound || std::fabs(outR[i]) > kOutputBound) {
             std::fprintf(stderr, "output out of bounds at frame %d: %g %g\n", i, outL[i], outR[i]);
             std::abort();
         }
@@ -75,7 +77,8 @@ bool Instance::controlsInRange() const {
 
 int32_t ByteSource::int32() {
     uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value |= uint32_t{byte()} << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        value |= uint32_t{byte()} << (8 * i);
     return static_cast<int32_t>(value);
 }
 

@@ -11,7 +11,7 @@
 namespace fuzzhost {
 
 class Instance {
-public:
+  public:
     // Created, opened, given a sample rate and block size, and resumed.
     explicit Instance(float sampleRate = 48000.0f, VstInt32 blockSize = 64);
     ~Instance();
@@ -19,22 +19,22 @@ public:
     Instance& operator=(const Instance&) = delete;
 
     AEffect* effect() const { return plugin; }
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
-                       float opt = 0.0f);
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0.0f);
     // One block of `frames` through processReplacing; while every control
     // is inside its range, traps (aborts) when an output is not finite or
     // leaves the range the amplifier can reach.
     void processAndCheck(int frames, float inputLevel);
     bool controlsInRange() const;
 
-private:
+  private:
     AEffect* plugin = nullptr;
     bool everOutOfRange = false;
 };
 
 // Reads fuzzer bytes front to back; past the end every read gives zero.
 class ByteSource {
-public:
+  public:
     ByteSource(const uint8_t* data, size_t size) : data(data), size(size) {}
     uint8_t byte() { return position < size ? data[position++] : 0; }
     int32_t int32();
@@ -43,7 +43,7 @@ public:
     const uint8_t* current() const { return data + position; }
     void skip(size_t count) { position += count < remaining() ? count : remaining(); }
 
-private:
+  private:
     const uint8_t* data;
     size_t size;
     size_t position = 0;

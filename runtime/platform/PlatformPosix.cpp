@@ -13,7 +13,8 @@ const auto libraryStart = std::chrono::steady_clock::now();
 
 std::string moduleFilePath() {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<const void*>(&moduleFilePath), &info) == 0 || info.dli_fname == nullptr)
+    if (dladdr(reinterpret_cast<const void*>(&moduleFilePath), &info) == 0 ||
+        info.dli_fname == nullptr)
         return {};
     return info.dli_fname;
 }
@@ -24,7 +25,9 @@ std::string nativePath(const std::string& name) {
     return path;
 }
 
-std::string defaultLogPath() { return "/dorv.log.txt"; }
+std::string defaultLogPath() {
+    return "/dorv.log.txt";
+}
 
 void beep() {} // no beeper on this platform
 
@@ -35,7 +38,8 @@ bool isRegularFile(const std::string& path) {
 
 int32_t processClockMs() {
     const auto elapsed = std::chrono::steady_clock::now() - libraryStart;
-    return static_cast<int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+    return static_cast<int32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
 } // namespace runtime_platform

@@ -4,8 +4,8 @@
 
 #include <array>
 #include <cmath>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <numbers>
 #include <vector>
 

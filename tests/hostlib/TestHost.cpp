@@ -20,7 +20,9 @@ std::unique_ptr<PluginLibrary> PluginLibrary::load(const std::string& path, std:
     return std::unique_ptr<PluginLibrary>(new PluginLibrary(handle, path));
 }
 
-PluginLibrary::~PluginLibrary() { dlclose(handle); }
+PluginLibrary::~PluginLibrary() {
+    dlclose(handle);
+}
 
 EntryFunction PluginLibrary::entry(const char* name) const {
     return reinterpret_cast<EntryFunction>(dlsym(handle, name));
@@ -40,32 +42,41 @@ bool Host::create(EntryFunction entry) {
     return plugin != nullptr;
 }
 
-VstIntPtr Host::callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
-    Host* host = effect != nullptr && effect->user != nullptr ? static_cast<Host*>(effect->user) : constructingHost;
+VstIntPtr Host::callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                         void* ptr, float opt) {
+    Host* host = effect != nullptr && effect->user != nullptr ? static_cast<Host*>(effect->user)
+                                                              : constructingHost;
     return host != nullptr ? host->answer(effect, opcode, index, value, ptr, opt) : 0;
 }
 
-VstIntPtr Host::answer(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
+VstIntPtr Host::answer(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                       float opt) {
     const HostCall call{effect, opcode, index, value, opt};
     calls.push_back(call);
     if (onCall) onCall(call);
     switch (opcode) {
-    case audioMasterVersion: return versionAnswer;
-    case audioMasterGetTime: return timeInfo ? reinterpret_cast<VstIntPtr>(&*timeInfo) : 0;
+    case audioMasterVersion:
+        return versionAnswer;
+    case audioMasterGetTime:
+        return timeInfo ? reinterpret_cast<VstIntPtr>(&*timeInfo) : 0;
     case audioMasterGetVendorString:
         if (ptr != nullptr) std::strcpy(static_cast<char*>(ptr), "Gravelo test host");
         return 1;
     case audioMasterGetProductString:
         if (ptr != nullptr) std::strcpy(static_cast<char*>(ptr), "testhost");
         return 1;
-    case audioMasterGetVendorVersion: return 1;
-    case audioMasterProcessEvents: return 1;
-    default: return 0;
+    case audioMasterGetVendorVersion:
+        return 1;
+    case audioMasterProcessEvents:
+        return 1;
+    default:
+        return 0;
     }
 }
 
 size_t Host::countCalls(VstInt32 opcode) const {
-    return static_cast<size_t>(std::count_if(calls.begin(), calls.end(), [&](const HostCall& c) { return c.opcode == opcode; }));
+    return static_cast<size_t>(std::count_if(
+        calls.begin(), calls.end(), [&](const HostCall& c) { return c.opcode == opcode; }));
 }
 
 VstIntPtr Host::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
@@ -100,26 +111,32 @@ std::vector<uint8_t> Host::getChunk(bool preset) {
 }
 
 VstIntPtr Host::setChunk(const void* data, size_t size, bool preset) {
-    return dispatch(effSetChunk, preset ? 1 : 0, static_cast<VstIntPtr>(size), const_cast<void*>(data));
+    return dispatch(effSetChunk, preset ? 1 : 0, static_cast<VstIntPtr>(size),
+                    const_cast<void*>(data));
 }
 
 namespace {
 template <class Sample>
-void processWith(AEffect* plugin, std::vector<std::vector<Sample>>& inputs, std::vector<std::vector<Sample>>& outputs,
+void processWith(AEffect* plugin, std::vector<std::vector<Sample>>& inputs,
+                 std::vector<std::vector<Sample>>& outputs,
                  void (*process)(AEffect*, Sample**, Sample**, VstInt32)) {
     std::vector<Sample*> in, out;
-    for (auto& channel : inputs) in.push_back(channel.data());
-    for (auto& channel : outputs) out.push_back(channel.data());
+    for (auto& channel : inputs)
+        in.push_back(channel.data());
+    for (auto& channel : outputs)
+        out.push_back(channel.data());
     const size_t frames = inputs.empty() ? 0 : inputs[0].size();
     process(plugin, in.data(), out.data(), static_cast<VstInt32>(frames));
 }
 } // namespace
 
-void Host::processFloat(std::vector<std::vector<float>>& inputs, std::vector<std::vector<float>>& outputs) {
+void Host::processFloat(std::vector<std::vector<float>>& inputs,
+                        std::vector<std::vector<float>>& outputs) {
     processWith(plugin, inputs, outputs, plugin->processReplacing);
 }
 
-void Host::processDouble(std::vector<std::vector<double>>& inputs, std::vector<std::vector<double>>& outputs) {
+void Host::processDouble(std::vector<std::vector<double>>& inputs,
+                         std::vector<std::vector<double>>& outputs) {
     processWith(plugin, inputs, outputs, plugin->processDoubleReplacing);
 }
 

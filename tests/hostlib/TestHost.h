@@ -26,15 +26,16 @@ using EntryFunction = AEffect* (*)(audioMasterCallback);
 
 // A loaded plug-in library; unloaded when destroyed.
 class PluginLibrary {
-public:
-    static std::unique_ptr<PluginLibrary> load(const std::string& path, std::string* error = nullptr);
+  public:
+    static std::unique_ptr<PluginLibrary> load(const std::string& path,
+                                               std::string* error = nullptr);
     ~PluginLibrary();
 
     // The named entry ("VSTPluginMain", "main" or "MAIN"), or null.
     EntryFunction entry(const char* name = "VSTPluginMain") const;
     const std::string& path() const { return libraryPath; }
 
-private:
+  private:
     PluginLibrary(void* handle, std::string path) : handle(handle), libraryPath(std::move(path)) {}
     void* handle;
     std::string libraryPath;
@@ -42,7 +43,7 @@ private:
 
 // The host side of one plug-in instance.
 class Host {
-public:
+  public:
     Host();
     ~Host();
     Host(const Host&) = delete;
@@ -52,7 +53,8 @@ public:
     bool create(EntryFunction entry);
     AEffect* effect() const { return plugin; }
 
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f);
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0.0f);
     std::string text(VstInt32 opcode, VstInt32 index = 0);
     // effOpen, sample rate, block size and resume, as a host starts a plug-in.
     void start(float sampleRate = 48000.0f, VstInt32 blockSize = 256);
@@ -66,8 +68,10 @@ public:
     std::vector<uint8_t> getChunk(bool preset = false);
     VstIntPtr setChunk(const void* data, size_t size, bool preset = false);
 
-    void processFloat(std::vector<std::vector<float>>& inputs, std::vector<std::vector<float>>& outputs);
-    void processDouble(std::vector<std::vector<double>>& inputs, std::vector<std::vector<double>>& outputs);
+    void processFloat(std::vector<std::vector<float>>& inputs,
+                      std::vector<std::vector<float>>& outputs);
+    void processDouble(std::vector<std::vector<double>>& inputs,
+                       std::vector<std::vector<double>>& outputs);
 
     // What the host answers.
     VstIntPtr versionAnswer = 2400;
@@ -78,10 +82,11 @@ public:
     // Hook for tests that watch calls as they arrive.
     std::function<void(const HostCall&)> onCall;
 
-private:
-    static VstIntPtr VSTCALLBACK callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
-                                          void* ptr, float opt);
-    VstIntPtr answer(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt);
+  private:
+    static VstIntPtr VSTCALLBACK callback(AEffect* effect, VstInt32 opcode, VstInt32 index,
+                                          VstIntPtr value, void* ptr, float opt);
+    VstIntPtr answer(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                     float opt);
 
     AEffect* plugin = nullptr;
 };

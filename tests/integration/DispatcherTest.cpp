@@ -12,18 +12,22 @@ TEST_F(Dispatcher, FixedAnswers) {
     EXPECT_EQ(host.dispatch(effGetPlugCategory), 0);
     EXPECT_EQ(host.dispatch(effGetCurrentMidiProgram), -1);
     EXPECT_EQ(host.dispatch(effGetProgram), 0);
-    for (int index : {0, 8, 100, -1}) EXPECT_EQ(host.dispatch(effCanBeAutomated, index), 1);
+    for (int index : {0, 8, 100, -1})
+        EXPECT_EQ(host.dispatch(effCanBeAutomated, index), 1);
     EXPECT_EQ(host.dispatch(effSetTotalSampleToProcess, 0, 4096), 4096);
     EXPECT_EQ(host.dispatch(effOpen), 0);
     EXPECT_EQ(host.dispatch(effMainsChanged, 0, 1), 0);
 }
 
 TEST_F(Dispatcher, CanDoClaimsOnlyMidiInput) {
-    auto canDo = [&](const char* text) { return host.dispatch(effCanDo, 0, 0, const_cast<char*>(text)); };
+    auto canDo = [&](const char* text) {
+        return host.dispatch(effCanDo, 0, 0, const_cast<char*>(text));
+    };
     EXPECT_EQ(canDo("receiveVstMidiEvent"), 1);
     EXPECT_EQ(canDo("ReceiveVstMidiEvent"), -1);
     EXPECT_EQ(canDo("receiveVstMidiEvents"), -1);
-    for (const char* other : {"bypass", "sendVstMidiEvent", "offline", "midiProgramNames", "receiveVstTimeInfo", ""})
+    for (const char* other :
+         {"bypass", "sendVstMidiEvent", "offline", "midiProgramNames", "receiveVstTimeInfo", ""})
         EXPECT_EQ(canDo(other), -1) << other;
 }
 
@@ -57,7 +61,9 @@ TEST_F(Dispatcher, SpeakerArrangementPointersAreCleared) {
     int dummy = 0;
     void* input = &dummy;
     void* output = &dummy;
-    EXPECT_EQ(host.dispatch(effGetSpeakerArrangement, 0, reinterpret_cast<VstIntPtr>(&input), &output), 0);
+    EXPECT_EQ(
+        host.dispatch(effGetSpeakerArrangement, 0, reinterpret_cast<VstIntPtr>(&input), &output),
+        0);
     EXPECT_EQ(input, nullptr);
     EXPECT_EQ(output, nullptr);
 }
@@ -74,21 +80,25 @@ TEST_F(Dispatcher, ResumeAsksForMidiEveryTime) {
         }
 }
 
-TEST_F(Dispatcher, BypassIsRefused) { EXPECT_EQ(host.dispatch(effSetBypass, 0, 1), 0); }
+TEST_F(Dispatcher, BypassIsRefused) {
+    EXPECT_EQ(host.dispatch(effSetBypass, 0, 1), 0);
+}
 
 TEST_F(Dispatcher, UnknownOpcodesAnswerZero) {
-    for (VstInt32 opcode : {9, 16, 17, 18, 20, 21, 27, 28, 30, 31, 32, 33, 34, 36, 37, 41, 42, 43, 46, 50, 53, 54, 55,
-                            56, 57, 62, 64, 65, 66, 67, 68, 70, 71, 72, 74, 75, 76, 77, 78, 79, 80, 1000, -1}) {
+    for (VstInt32 opcode :
+         {9,  16, 17, 18, 20, 21, 27, 28, 30, 31, 32, 33, 34, 36, 37, 41, 42, 43, 46, 50,   53, 54,
+          55, 56, 57, 62, 64, 65, 66, 67, 68, 70, 71, 72, 74, 75, 76, 77, 78, 79, 80, 1000, -1}) {
         char buffer[256] = {};
         EXPECT_EQ(host.dispatch(opcode, 0, 0, buffer), 0) << opcode;
     }
 }
 
 TEST_F(Dispatcher, NullPointersAreTolerated) {
-    for (VstInt32 opcode : {effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay, effGetParamName,
-                            effEditGetRect, effGetChunk, effProcessEvents, effGetProgramNameIndexed,
-                            effGetEffectName, effGetVendorString, effGetProductString, effCanDo,
-                            effGetSpeakerArrangement})
+    for (VstInt32 opcode :
+         {effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay,
+          effGetParamName, effEditGetRect, effGetChunk, effProcessEvents, effGetProgramNameIndexed,
+          effGetEffectName, effGetVendorString, effGetProductString, effCanDo,
+          effGetSpeakerArrangement})
         host.dispatch(opcode, 0, 0, nullptr);
     EXPECT_EQ(host.dispatch(effSetChunk, 0, 260, nullptr), 260);
     EXPECT_EQ(host.text(effGetEffectName), "Gravelo I");

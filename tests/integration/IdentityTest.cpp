@@ -72,7 +72,9 @@ TEST_F(Identity, HostRefusingTheVersionQueryGetsNothing) {
     EXPECT_EQ(refusing.calls.size(), 1u) << "nothing but the version query reaches the host";
 }
 
-TEST_F(Identity, CloseAnswersOne) { EXPECT_EQ(host.close(), 1); }
+TEST_F(Identity, CloseAnswersOne) {
+    EXPECT_EQ(host.close(), 1);
+}
 
 TEST_F(Identity, ManyInstancesComeAndGo) {
     std::vector<std::unique_ptr<testhost::Host>> alive;
@@ -81,7 +83,8 @@ TEST_F(Identity, ManyInstancesComeAndGo) {
         ASSERT_TRUE(alive.back()->create(library->entry("VSTPluginMain")));
         alive.back()->start();
     }
-    for (auto& instance : alive) EXPECT_EQ(instance->close(), 1);
+    for (auto& instance : alive)
+        EXPECT_EQ(instance->close(), 1);
 }
 
 } // namespace

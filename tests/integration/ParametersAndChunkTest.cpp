@@ -9,7 +9,8 @@ namespace {
 
 using Parameters = PluginFixture;
 
-const char* const kNames[9] = {"Quorvel", "Output", "Presence", "Dirt", "Bass", "Middle", "Treble", "Depth", "LFcut"};
+const char* const kNames[9] = {"Quorvel", "Output", "Presence", "Dirt", "Bass",
+                               "Middle",  "Treble", "Depth",    "LFcut"};
 
 std::vector<float> floatsOf(const std::vector<uint8_t>& bytes) {
     std::vector<float> values(bytes.size() / 4);
@@ -58,7 +59,8 @@ TEST_F(Parameters, ValuesOutsideZeroToOneAreNotClamped) {
 
 TEST_F(Parameters, NonFiniteValuesAreRefused) {
     host.setParameter(2, 0.3f);
-    for (float bad : {std::nanf(""), std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()}) {
+    for (float bad : {std::nanf(""), std::numeric_limits<float>::infinity(),
+                      -std::numeric_limits<float>::infinity()}) {
         host.setParameter(2, bad);
         EXPECT_EQ(host.parameterDisplay(2), "3.00");
     }
@@ -67,7 +69,8 @@ TEST_F(Parameters, NonFiniteValuesAreRefused) {
     host.setParameter(2, 1e6f); // far outside the range, but saveable: stored as given
     EXPECT_EQ(host.parameterDisplay(2), "10000000.00");
     const std::vector<uint8_t> saved = host.getChunk();
-    for (float v : floatsOf(saved)) EXPECT_TRUE(std::isfinite(v));
+    for (float v : floatsOf(saved))
+        EXPECT_TRUE(std::isfinite(v));
     host.setChunk(saved.data(), saved.size());
     EXPECT_EQ(host.getChunk(), saved);
 }
@@ -80,7 +83,8 @@ TEST_F(Parameters, FreshChunkHoldsTheDefaults) {
     EXPECT_EQ(chunk[2], 0x7A);
     EXPECT_EQ(chunk[3], 0xC4);
     const std::vector<float> values = floatsOf(chunk);
-    for (size_t n = 1; n <= 64; ++n) EXPECT_EQ(values[n], n == 8 ? 8.0f : 0.0f) << "slider " << n;
+    for (size_t n = 1; n <= 64; ++n)
+        EXPECT_EQ(values[n], n == 8 ? 8.0f : 0.0f) << "slider " << n;
     EXPECT_EQ(host.getChunk(true), chunk) << "bank and program chunks are the same";
 }
 
@@ -143,12 +147,14 @@ TEST_F(Parameters, RandomChunksOfEveryLengthLeaveASaveableState) {
     for (size_t length = 0; length <= 300; ++length) {
         for (bool validMarker : {false, true}) {
             std::vector<uint8_t> chunk(length);
-            for (uint8_t& b : chunk) b = static_cast<uint8_t>(byte(random));
+            for (uint8_t& b : chunk)
+                b = static_cast<uint8_t>(byte(random));
             if (validMarker && length >= 4) std::memcpy(chunk.data(), "\x00\x00\x7A\xC4", 4);
             EXPECT_EQ(host.setChunk(chunk.data(), chunk.size()), static_cast<VstIntPtr>(length));
             const std::vector<uint8_t> saved = host.getChunk();
             ASSERT_EQ(saved.size(), 260u);
-            for (float v : floatsOf(saved)) ASSERT_TRUE(std::isfinite(v));
+            for (float v : floatsOf(saved))
+                ASSERT_TRUE(std::isfinite(v));
             host.setChunk(saved.data(), saved.size());
             ASSERT_EQ(host.getChunk(), saved);
         }

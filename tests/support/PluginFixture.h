@@ -9,7 +9,7 @@
 #include <memory>
 
 class PluginFixture : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         std::string error;
         library = testhost::PluginLibrary::load(testhost::builtPluginPath(), &error);

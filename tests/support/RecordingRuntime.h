@@ -7,16 +7,18 @@
 #include <vector>
 
 class RecordingRuntime : public TVobrix {
-public:
+  public:
     void doSlider() override { hooks.push_back("slider"); }
     void doInit() override { hooks.push_back("init"); }
     void doBlock() override { hooks.push_back("block"); }
     void doSample() override {
         ++sampleCount;
-        for (double& slot : samples) slot *= gain;
+        for (double& slot : samples)
+            slot *= gain;
     }
     void doSerialize() override {
-        for (double& value : serialized) streamValue(stateStream(), value);
+        for (double& value : serialized)
+            streamValue(stateStream(), value);
     }
 
     std::vector<std::string> hooks;

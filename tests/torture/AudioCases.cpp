@@ -17,11 +17,16 @@ namespace {
 
 // Every control at the end of its range that drives hardest.
 void worstCase(testhost::Host& host) {
-    for (int i = 0; i < host.effect()->numParams; ++i) host.setParameter(i, 1.0f);
+    for (int i = 0; i < host.effect()->numParams; ++i)
+        host.setParameter(i, 1.0f);
 }
 
-double square(long frame) { return (frame / 50) % 2 ? 1.0 : -1.0; }
-double dc(long) { return 1.0; }
+double square(long frame) {
+    return (frame / 50) % 2 ? 1.0 : -1.0;
+}
+double dc(long) {
+    return 1.0;
+}
 
 void blockSizes() {
     PluginRig rig;
@@ -29,11 +34,13 @@ void blockSizes() {
     for (bool dbl : {false, true})
         for (int frames : {0, 1, 7, 65536, 7, 1, 0}) {
             auto host = rig.started(48000.0f, frames);
-            peak = std::max(peak, processBlocks(*host, sine, 3, frames, dbl, std::to_string(frames) + " frames"));
+            peak = std::max(peak, processBlocks(*host, sine, 3, frames, dbl,
+                                                std::to_string(frames) + " frames"));
         }
     // Hosts send blocks larger than the size they announced.
     auto liar = rig.started(48000.0f, 64);
-    peak = std::max(peak, processBlocks(*liar, sine, 2, 65536, false, "65536 frames after announcing 64"));
+    peak = std::max(
+        peak, processBlocks(*liar, sine, 2, 65536, false, "65536 frames after announcing 64"));
     note(formatPeak(peak));
 }
 
@@ -48,7 +55,8 @@ void badSamples(double bad, const std::string& what) {
             const Signal signal = [bad](long f) { return f >= 1000 && f < 1300 ? bad : sine(f); };
             processBlocks(*host, signal, 4, 512, dbl, what);
             const double after = processBlocks(*host, sine, 20, 512, dbl, what + ", then audio");
-            check(after > 1e-3, what + ": silence after the bad samples (" + formatPeak(after) + ")");
+            check(after > 1e-3,
+                  what + ": silence after the bad samples (" + formatPeak(after) + ")");
         }
 }
 
@@ -60,17 +68,23 @@ void hugeSamples(double huge, const std::string& what) {
         auto host = rig.started();
         std::vector<double> out;
         const size_t frames = 2048;
-        std::vector<std::vector<double>> in(2, std::vector<double>(frames)), o(2, std::vector<double>(frames));
-        for (size_t i = 0; i < frames; ++i) in[0][i] = in[1][i] = i >= 1000 && i < 1100 ? huge : sine(long(i));
+        std::vector<std::vector<double>> in(2, std::vector<double>(frames)),
+            o(2, std::vector<double>(frames));
+        for (size_t i = 0; i < frames; ++i)
+            in[0][i] = in[1][i] = i >= 1000 && i < 1100 ? huge : sine(long(i));
         if (dbl) {
             host->processDouble(in, o);
         } else {
-            std::vector<std::vector<float>> fin(2, std::vector<float>(frames)), fo(2, std::vector<float>(frames));
-            for (size_t i = 0; i < frames; ++i) fin[0][i] = fin[1][i] = static_cast<float>(in[0][i]);
+            std::vector<std::vector<float>> fin(2, std::vector<float>(frames)),
+                fo(2, std::vector<float>(frames));
+            for (size_t i = 0; i < frames; ++i)
+                fin[0][i] = fin[1][i] = static_cast<float>(in[0][i]);
             host->processFloat(fin, fo);
-            for (size_t i = 0; i < frames; ++i) o[0][i] = fo[0][i];
+            for (size_t i = 0; i < frames; ++i)
+                o[0][i] = fo[0][i];
         }
-        for (size_t i = 0; i < frames; ++i) check(std::isfinite(o[0][i]), what + ": output not finite at " + std::to_string(i));
+        for (size_t i = 0; i < frames; ++i)
+            check(std::isfinite(o[0][i]), what + ": output not finite at " + std::to_string(i));
         const double after = processBlocks(*host, sine, 200, 480, dbl, what + ", then audio");
         check(after > 1e-3, what + ": silence after the huge samples");
     }
@@ -88,8 +102,8 @@ void fullScale(const Signal& signal, const std::string& what) {
     note(formatPeak(peak));
 }
 
-constexpr float kRates[] = {8000.0f, 11025.0f, 22050.0f, 44100.0f, 48000.0f, 88200.0f,
-                            96000.0f, 192000.0f, 384000.0f, 768000.0f, 0.0f, 44100.0f};
+constexpr float kRates[] = {8000.0f,  11025.0f,  22050.0f,  44100.0f,  48000.0f, 88200.0f,
+                            96000.0f, 192000.0f, 384000.0f, 768000.0f, 0.0f,     44100.0f};
 
 void sampleRates(bool resumeEach) {
     PluginRig rig;
@@ -107,8 +121,8 @@ void sampleRates(bool resumeEach) {
 
 void hostileRates() {
     PluginRig rig;
-    for (float rate : {-48000.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                       1.0f, 1e30f}) {
+    for (float rate : {-48000.0f, std::numeric_limits<float>::quiet_NaN(),
+                       std::numeric_limits<float>::infinity(), 1.0f, 1e30f}) {
         auto host = rig.started(rate, 256);
         processBlocks(*host, sine, 8, 256, false, "rate " + std::to_string(rate));
     }
@@ -151,28 +165,42 @@ void parameterStorm() {
     // Audio goes on until the storm has really blown, however the threads are scheduled.
     const auto start = std::chrono::steady_clock::now();
     long b = 0;
-    for (; b < 400 || (changes.load() < 200000 && std::chrono::steady_clock::now() - start < std::chrono::seconds(5));
+    for (; b < 400 || (changes.load() < 200000 &&
+                       std::chrono::steady_clock::now() - start < std::chrono::seconds(5));
          ++b)
         processChecked(*host, sine, b * 128L, 128, b % 2, "during the storm");
     stop = true;
     storm.join();
     host->calls.clear();
     check(changes.load() > 0, "the storm thread never ran");
-    note(std::to_string(changes.load()) + " parameter changes during " + std::to_string(b) + " blocks");
+    note(std::to_string(changes.load()) + " parameter changes during " + std::to_string(b) +
+         " blocks");
 }
 
 } // namespace
 
 void addAudioCases(std::vector<Case>& cases) {
     cases.push_back({"blocks of 0, 1, 7 and 65536 frames", blockSizes});
-    cases.push_back({"NaN samples", [] { badSamples(std::numeric_limits<double>::quiet_NaN(), "NaN"); }});
-    cases.push_back({"infinite samples", [] { badSamples(INFINITY, "+inf"); badSamples(-INFINITY, "-inf"); }});
-    cases.push_back({"denormal samples", [] { badSamples(1e-310, "denormal"); badSamples(1e-40, "float denormal"); }});
-    cases.push_back({"huge finite samples", [] { hugeSamples(1e300, "1e300"); hugeSamples(3e38, "3e38"); }});
+    cases.push_back(
+        {"NaN samples", [] { badSamples(std::numeric_limits<double>::quiet_NaN(), "NaN"); }});
+    cases.push_back({"infinite samples", [] {
+                         badSamples(INFINITY, "+inf");
+                         badSamples(-INFINITY, "-inf");
+                     }});
+    cases.push_back({"denormal samples", [] {
+                         badSamples(1e-310, "denormal");
+                         badSamples(1e-40, "float denormal");
+                     }});
+    cases.push_back({"huge finite samples", [] {
+                         hugeSamples(1e300, "1e300");
+                         hugeSamples(3e38, "3e38");
+                     }});
     cases.push_back({"full-scale square wave", [] { fullScale(square, "square"); }});
     cases.push_back({"full-scale DC", [] { fullScale(dc, "DC"); }});
-    cases.push_back({"sample rates 8 kHz to 768 kHz and 0, with resumes", [] { sampleRates(true); }});
-    cases.push_back({"sample rates 8 kHz to 768 kHz and 0, without resumes", [] { sampleRates(false); }});
+    cases.push_back(
+        {"sample rates 8 kHz to 768 kHz and 0, with resumes", [] { sampleRates(true); }});
+    cases.push_back(
+        {"sample rates 8 kHz to 768 kHz and 0, without resumes", [] { sampleRates(false); }});
     cases.push_back({"negative, NaN, infinite, 1 Hz and huge sample rates", hostileRates});
     cases.push_back({"processing before open and before resume", beforeResume});
     cases.push_back({"setParameter storm from a second thread during audio", parameterStorm});

@@ -25,8 +25,10 @@ std::string readAll(int fd) {
     std::string text;
     char buffer[512];
     ssize_t n;
-    while ((n = read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<size_t>(n));
-    while (!text.empty() && text.back() == '\n') text.pop_back();
+    while ((n = read(fd, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<size_t>(n));
+    while (!text.empty() && text.back() == '\n')
+        text.pop_back();
     for (char& c : text)
         if (c == '\n') c = ';';
     return text;
@@ -51,7 +53,9 @@ void check(bool condition, const std::string& why) {
     if (!condition) fail(why);
 }
 
-void note(const std::string& text) { report(text); }
+void note(const std::string& text) {
+    report(text);
+}
 
 bool CaseRunner::run(const Case& c) {
     int fds[2];
@@ -78,8 +82,8 @@ bool CaseRunner::run(const Case& c) {
         std::printf("ok    %s%s%s\n", c.name.c_str(), text.empty() ? "" : ": ", text.c_str());
     } else {
         ++failed;
-        std::printf("FAIL  %s: %s%s%s\n", c.name.c_str(), describeStatus(status).c_str(), text.empty() ? "" : "; ",
-                    text.c_str());
+        std::printf("FAIL  %s: %s%s%s\n", c.name.c_str(), describeStatus(status).c_str(),
+                    text.empty() ? "" : "; ", text.c_str());
     }
     std::fflush(stdout);
     return ok;

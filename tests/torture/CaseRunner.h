@@ -21,14 +21,14 @@ void check(bool condition, const std::string& why);
 void note(const std::string& text);
 
 class CaseRunner {
-public:
+  public:
     explicit CaseRunner(int secondsPerCase) : secondsPerCase(secondsPerCase) {}
     // Prints one line per case; answers whether it passed.
     bool run(const Case& c);
     int passed = 0;
     int failed = 0;
 
-private:
+  private:
     int secondsPerCase;
 };
 

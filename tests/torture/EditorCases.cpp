@@ -31,11 +31,13 @@ void editorSequence(const std::string& steps) {
             if (answer != 0) open = everOpened = true;
             // A plug-in that says it has an editor must open it in a live window.
             const bool hasEditor = host->effect()->flags & effFlagsHasEditor;
-            check(answer != 0 || !hasEditor || !parent.alive(), "effEditOpen answered 0 for a live parent");
+            check(answer != 0 || !hasEditor || !parent.alive(),
+                  "effEditOpen answered 0 for a live parent");
             break;
         }
         case 'i':
-            for (int k = 0; k < 5; ++k) host->dispatch(effEditIdle);
+            for (int k = 0; k < 5; ++k)
+                host->dispatch(effEditIdle);
             processChecked(*host, sine, 0, 64, false, "audio with the editor");
             break;
         case 'c':
@@ -52,9 +54,10 @@ void editorSequence(const std::string& steps) {
         }
         if (parent.alive()) {
             const int expected = open ? 1 : 0;
-            check(parent.children() == expected, std::string("after '") + step + "' the parent holds " +
-                                                      std::to_string(parent.children()) + " windows, not " +
-                                                      std::to_string(expected));
+            check(parent.children() == expected, std::string("after '") + step +
+                                                     "' the parent holds " +
+                                                     std::to_string(parent.children()) +
+                                                     " windows, not " + std::to_string(expected));
         }
     }
     if (!everOpened) note("effEditOpen answered 0: no editor window to drive");
@@ -91,7 +94,8 @@ void editorDrag() {
     XSync(parent.connection(), False);
     idleFrames(*host, 2);
     for (int step = 1; step <= 8; ++step) {
-        XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY - 4 * step, CurrentTime);
+        XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY - 4 * step,
+                             CurrentTime);
         XSync(parent.connection(), False);
         idleFrames(*host, 1);
     }
@@ -101,8 +105,9 @@ void editorDrag() {
     const float after = host->getParameter(1);
     host->dispatch(effEditClose);
     // Up raises the value by 0.5 dB a pixel: 32 pixels from 0 dB give +16 dB.
-    check(after > before && after <= 1.0f, "a 32-pixel drag up on the Output knob took the parameter from " +
-                                               std::to_string(before) + " to " + std::to_string(after));
+    check(after > before && after <= 1.0f,
+          "a 32-pixel drag up on the Output knob took the parameter from " +
+              std::to_string(before) + " to " + std::to_string(after));
     note("Output moved from " + std::to_string(before) + " to " + std::to_string(after));
 }
 
@@ -114,14 +119,16 @@ void severalEditors() {
     for (int i = 0; i < 4; ++i) {
         hosts.push_back(rig.started());
         windows.push_back(std::make_unique<HostWindow>());
-        check(hosts[i]->dispatch(effEditOpen, 0, 0, windows[i]->handle()) != 0, "effEditOpen answered 0");
+        check(hosts[i]->dispatch(effEditOpen, 0, 0, windows[i]->handle()) != 0,
+              "effEditOpen answered 0");
     }
     for (int round = 0; round < 5; ++round)
         for (auto& host : hosts) {
             host->dispatch(effEditIdle);
             processChecked(*host, sine, round * 64L, 64, false, "audio with four editors");
         }
-    for (int i = 0; i < 4; ++i) check(windows[i]->children() == 1, "a parent lost its editor window");
+    for (int i = 0; i < 4; ++i)
+        check(windows[i]->children() == 1, "a parent lost its editor window");
     // Closed in the opposite order, the last one by effClose with its editor open.
     for (int i = 3; i >= 1; --i) {
         hosts[i]->dispatch(effEditClose);
@@ -138,7 +145,8 @@ void editorRect() {
     ERect* rect = nullptr;
     host->dispatch(effEditGetRect, 0, 0, &rect);
     check(rect != nullptr, "effEditGetRect gave no rectangle");
-    check(rect->right - rect->left == 600 && rect->bottom - rect->top == 284, "the editor is not 600 x 284");
+    check(rect->right - rect->left == 600 && rect->bottom - rect->top == 284,
+          "the editor is not 600 x 284");
 }
 
 } // namespace
@@ -147,12 +155,13 @@ void addEditorCases(std::vector<Case>& cases) {
     cases.push_back({"editor rectangle", editorRect});
     cases.push_back({"mouse drag on the Output knob through the X server", editorDrag});
     cases.push_back({"four editors open at once, closed in the opposite order", severalEditors});
-    const char* sequences[] = {"oic", "oci", "ioc", "ico", "coi", "cio", "ooiicc", "oicoic", "ococ",
-                               "oidic", "odic", "doic", "oix", "ox", "oicx"};
+    const char* sequences[] = {"oic",  "oci",   "ioc",  "ico",  "coi", "cio", "ooiicc", "oicoic",
+                               "ococ", "oidic", "odic", "doic", "oix", "ox",  "oicx"};
     for (const char* s : sequences) {
         const std::string steps = s;
-        cases.push_back({"editor steps " + steps + " (o open, i idle, c close, d parent destroyed, x effClose)",
-                         [steps] { editorSequence(steps); }});
+        cases.push_back(
+            {"editor steps " + steps + " (o open, i idle, c close, d parent destroyed, x effClose)",
+             [steps] { editorSequence(steps); }});
     }
 }
 

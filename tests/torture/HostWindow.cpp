@@ -17,8 +17,8 @@ HostWindow::HostWindow() {
     check(display != nullptr, "cannot open the X display");
     XSetWindowAttributes attributes{};
     attributes.override_redirect = True; // stays at (0, 0) whatever manages windows
-    window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, 640, 320, 0, CopyFromParent, InputOutput,
-                           CopyFromParent, CWOverrideRedirect, &attributes);
+    window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, 640, 320, 0, CopyFromParent,
+                           InputOutput, CopyFromParent, CWOverrideRedirect, &attributes);
     XMapRaised(display, window);
     XSync(display, False);
 }
@@ -48,7 +48,8 @@ void HostWindow::drag(int x, int y, int dy, int steps) {
     const int screen = DefaultScreen(display);
     XTestFakeMotionEvent(display, screen, x, y, CurrentTime);
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
-    for (int i = 1; i <= steps; ++i) XTestFakeMotionEvent(display, screen, x, y + dy * i / steps, CurrentTime);
+    for (int i = 1; i <= steps; ++i)
+        XTestFakeMotionEvent(display, screen, x, y + dy * i / steps, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XSync(display, False);
 }

@@ -8,7 +8,7 @@
 namespace torture {
 
 class HostWindow {
-public:
+  public:
     HostWindow(); // fails the case when there is no display
     ~HostWindow();
     HostWindow(const HostWindow&) = delete;
@@ -24,7 +24,7 @@ public:
     void drag(int x, int y, int dy, int steps);
     Display* connection() const { return display; }
 
-private:
+  private:
     Display* display = nullptr;
     Window window = 0;
     bool destroyed = false;

@@ -39,15 +39,19 @@ void thousandInstances() {
 void twoHundredAlive() {
     PluginRig rig;
     std::vector<std::unique_ptr<testhost::Host>> hosts;
-    for (int i = 0; i < 200; ++i) hosts.push_back(rig.started());
+    for (int i = 0; i < 200; ++i)
+        hosts.push_back(rig.started());
     for (int round = 0; round < 3; ++round)
         for (size_t i = 0; i < hosts.size(); ++i) {
-            hosts[i]->setParameter(static_cast<VstInt32>(i % 9), static_cast<float>(i % 11) / 10.0f);
-            processChecked(*hosts[i], sine, round * 128L, 128, i % 2, "instance " + std::to_string(i));
+            hosts[i]->setParameter(static_cast<VstInt32>(i % 9),
+                                   static_cast<float>(i % 11) / 10.0f);
+            processChecked(*hosts[i], sine, round * 128L, 128, i % 2,
+                           "instance " + std::to_string(i));
         }
     // Each instance keeps its own state: instance i's chunk holds its setting.
     for (size_t i = 0; i < hosts.size(); ++i)
-        check(hosts[i]->getChunk().size() == 260, "instance " + std::to_string(i) + " lost its state");
+        check(hosts[i]->getChunk().size() == 260,
+              "instance " + std::to_string(i) + " lost its state");
     // Destroyed in a shuffled order rather than the order of creation.
     std::mt19937 random(3);
     std::shuffle(hosts.begin(), hosts.end(), random);
@@ -71,7 +75,8 @@ void refusedHost() {
     for (const char* entry : {"VSTPluginMain", "main", "MAIN"}) {
         testhost::Host refusing;
         refusing.versionAnswer = 0; // a host that does not answer the version query
-        check(!refusing.create(library->entry(entry)), std::string(entry) + " accepted a host without a version");
+        check(!refusing.create(library->entry(entry)),
+              std::string(entry) + " accepted a host without a version");
         testhost::Host normal;
         check(normal.create(library->entry(entry)), std::string(entry) + " refused a normal host");
     }

@@ -8,7 +8,9 @@
 
 namespace torture {
 
-double sine(long frame) { return 0.5 * std::sin(0.031 * static_cast<double>(frame)); }
+double sine(long frame) {
+    return 0.5 * std::sin(0.031 * static_cast<double>(frame));
+}
 
 PluginRig::PluginRig() {
     std::string error;
@@ -35,8 +37,10 @@ namespace {
 template <class Sample>
 double runBlock(AEffect* e, const Signal& signal, long start, int frames, const std::string& what) {
     const size_t n = static_cast<size_t>(frames);
-    std::vector<std::vector<Sample>> in(2, std::vector<Sample>(n)), out(2, std::vector<Sample>(n, Sample(NAN)));
-    for (size_t i = 0; i < n; ++i) in[0][i] = in[1][i] = static_cast<Sample>(signal(start + static_cast<long>(i)));
+    std::vector<std::vector<Sample>> in(2, std::vector<Sample>(n)),
+        out(2, std::vector<Sample>(n, Sample(NAN)));
+    for (size_t i = 0; i < n; ++i)
+        in[0][i] = in[1][i] = static_cast<Sample>(signal(start + static_cast<long>(i)));
     std::vector<Sample*> inPtr{in[0].data(), in[1].data()}, outPtr{out[0].data(), out[1].data()};
     if constexpr (sizeof(Sample) == sizeof(float))
         e->processReplacing(e, inPtr.data(), outPtr.data(), frames);
@@ -47,8 +51,8 @@ double runBlock(AEffect* e, const Signal& signal, long start, int frames, const 
         for (size_t i = 0; i < n; ++i) {
             const double y = static_cast<double>(out[ch][i]);
             if (!std::isfinite(y) || std::fabs(y) > kOutputBound)
-                fail(what + ": output " + std::to_string(y) + " at channel " + std::to_string(ch) + " frame " +
-                     std::to_string(start + static_cast<long>(i)));
+                fail(what + ": output " + std::to_string(y) + " at channel " + std::to_string(ch) +
+                     " frame " + std::to_string(start + static_cast<long>(i)));
             peak = std::max(peak, std::fabs(y));
         }
     return peak;
@@ -56,22 +60,23 @@ double runBlock(AEffect* e, const Signal& signal, long start, int frames, const 
 
 } // namespace
 
-double processChecked(AEffect* effect, const Signal& signal, long start, int frames, bool doublePrecision,
-                      const std::string& what) {
+double processChecked(AEffect* effect, const Signal& signal, long start, int frames,
+                      bool doublePrecision, const std::string& what) {
     return doublePrecision ? runBlock<double>(effect, signal, start, frames, what)
                            : runBlock<float>(effect, signal, start, frames, what);
 }
 
-double processChecked(testhost::Host& host, const Signal& signal, long start, int frames, bool doublePrecision,
-                      const std::string& what) {
+double processChecked(testhost::Host& host, const Signal& signal, long start, int frames,
+                      bool doublePrecision, const std::string& what) {
     return processChecked(host.effect(), signal, start, frames, doublePrecision, what);
 }
 
-double processBlocks(testhost::Host& host, const Signal& signal, int blocks, int frames, bool doublePrecision,
-                     const std::string& what) {
+double processBlocks(testhost::Host& host, const Signal& signal, int blocks, int frames,
+                     bool doublePrecision, const std::string& what) {
     double peak = 0.0;
     for (int b = 0; b < blocks; ++b)
-        peak = std::max(peak, processChecked(host, signal, static_cast<long>(b) * frames, frames, doublePrecision, what));
+        peak = std::max(peak, processChecked(host, signal, static_cast<long>(b) * frames, frames,
+                                             doublePrecision, what));
     // The host records every callback; a long run must not keep them all.
     host.calls.clear();
     return peak;

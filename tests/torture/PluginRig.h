@@ -20,7 +20,7 @@ using Signal = std::function<double(long frame)>;
 double sine(long frame);
 
 class PluginRig {
-public:
+  public:
     PluginRig(); // loads the library; fails the case when it cannot
     // A new instance, created only (not opened, not resumed).
     std::unique_ptr<testhost::Host> create();
@@ -28,7 +28,7 @@ public:
     std::unique_ptr<testhost::Host> started(float sampleRate = 48000.0f, int blockSize = 512);
     testhost::EntryFunction entry() const { return library->entry("VSTPluginMain"); }
 
-private:
+  private:
     std::unique_ptr<testhost::PluginLibrary> library;
 };
 
@@ -36,14 +36,14 @@ private:
 // starting at frame `start` of `signal` on both inputs; fails the case when
 // an output frame is not finite or exceeds kOutputBound, or was not written.
 // Answers the output peak.
-double processChecked(AEffect* effect, const Signal& signal, long start, int frames, bool doublePrecision,
-                      const std::string& what);
-double processChecked(testhost::Host& host, const Signal& signal, long start, int frames, bool doublePrecision,
-                      const std::string& what);
+double processChecked(AEffect* effect, const Signal& signal, long start, int frames,
+                      bool doublePrecision, const std::string& what);
+double processChecked(testhost::Host& host, const Signal& signal, long start, int frames,
+                      bool doublePrecision, const std::string& what);
 
 // Several blocks in a row; answers the peak over all of them.
-double processBlocks(testhost::Host& host, const Signal& signal, int blocks, int frames, bool doublePrecision,
-                     const std::string& what);
+double processBlocks(testhost::Host& host, const Signal& signal, int blocks, int frames,
+                     bool doublePrecision, const std::string& what);
 
 std::string formatPeak(double peak);
 

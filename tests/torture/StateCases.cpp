@@ -17,7 +17,8 @@ constexpr float kMarker = -1000.0f;
 
 std::vector<uint8_t> randomChunk(std::mt19937& random) {
     std::vector<uint8_t> bytes(random() % 600);
-    for (auto& b : bytes) b = static_cast<uint8_t>(random());
+    for (auto& b : bytes)
+        b = static_cast<uint8_t>(random());
     // Half of them pass the marker check, so that garbage reaches the sliders.
     if (bytes.size() >= 4 && random() % 2) std::memcpy(bytes.data(), &kMarker, 4);
     return bytes;
@@ -34,9 +35,12 @@ void randomChunks() {
     for (int i = 0; i < 3000; ++i) {
         const auto bytes = randomChunk(random);
         const bool preset = random() % 2;
-        const VstIntPtr answer = host->setChunk(bytes.empty() ? nullptr : bytes.data(), bytes.size(), preset);
-        check(answer == static_cast<VstIntPtr>(bytes.size()), "setChunk answered " + std::to_string(answer));
-        std::vector<std::vector<float>> in(2, std::vector<float>(32, 0.1f)), out(2, std::vector<float>(32));
+        const VstIntPtr answer =
+            host->setChunk(bytes.empty() ? nullptr : bytes.data(), bytes.size(), preset);
+        check(answer == static_cast<VstIntPtr>(bytes.size()),
+              "setChunk answered " + std::to_string(answer));
+        std::vector<std::vector<float>> in(2, std::vector<float>(32, 0.1f)),
+            out(2, std::vector<float>(32));
         host->processFloat(in, out); // anything but a crash is allowed for garbage
         check(host->getChunk(preset).size() == 260, "getChunk after garbage is not 260 bytes");
     }
@@ -45,7 +49,8 @@ void randomChunks() {
     // Filter states hold whatever the garbage left; a suspend and resume starts clean.
     host->dispatch(effMainsChanged, 0, 0);
     host->dispatch(effMainsChanged, 0, 1);
-    const double peak = processBlocks(*host, sine, 100, 480, false, "after restoring the good chunk");
+    const double peak =
+        processBlocks(*host, sine, 100, 480, false, "after restoring the good chunk");
     check(peak > 1e-3, "silence after restoring the good chunk");
     check(host->getChunk() == good, "the restored state differs from the saved one");
 }
@@ -53,10 +58,12 @@ void randomChunks() {
 void nullBuffers() {
     PluginRig rig;
     auto host = rig.started();
-    for (VstInt32 op : {effGetProgramName, effSetProgramName, effGetParamLabel, effGetParamDisplay, effGetParamName,
-                        effGetEffectName, effGetVendorString, effGetProductString, effCanDo, effGetChunk,
-                        effProcessEvents, effEditGetRect, effGetProgramNameIndexed, effGetSpeakerArrangement})
-        for (VstInt32 index : {-1, 0, 8, 9, 1 << 30}) host->dispatch(op, index, 0, nullptr);
+    for (VstInt32 op : {effGetProgramName, effSetProgramName, effGetParamLabel, effGetParamDisplay,
+                        effGetParamName, effGetEffectName, effGetVendorString, effGetProductString,
+                        effCanDo, effGetChunk, effProcessEvents, effEditGetRect,
+                        effGetProgramNameIndexed, effGetSpeakerArrangement})
+        for (VstInt32 index : {-1, 0, 8, 9, 1 << 30})
+            host->dispatch(op, index, 0, nullptr);
     host->dispatch(effSetChunk, 0, 260, nullptr);
     host->dispatch(effSetChunk, 1, -5, nullptr);
     for (VstInt32 op = -3; op < 140; ++op) {
@@ -106,10 +113,13 @@ void eventFloods() {
     for (size_t i = 0; i < count; ++i) {
         midi[i].type = kVstMidiType;
         midi[i].byteSize = sizeof(VstMidiEvent);
-        midi[i].deltaFrames = static_cast<VstInt32>(i) - 100; // some negative, most beyond the block
+        midi[i].deltaFrames =
+            static_cast<VstInt32>(i) - 100; // some negative, most beyond the block
         midi[i].midiData[0] = static_cast<char>(0x80 + i % 0x80);
         other[i].type = static_cast<VstInt32>(i % 9);
-        slots[i] = i % 3 == 0 ? reinterpret_cast<VstEvent*>(&midi[i]) : i % 3 == 1 ? &other[i] : nullptr;
+        slots[i] = i % 3 == 0   ? reinterpret_cast<VstEvent*>(&midi[i])
+                   : i % 3 == 1 ? &other[i]
+                                : nullptr;
     }
     for (int round = 0; round < 20; ++round) {
         list->numEvents = round % 5 == 4 ? -3 : static_cast<VstInt32>(count);

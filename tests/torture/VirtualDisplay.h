@@ -8,14 +8,14 @@
 namespace torture {
 
 class VirtualDisplay {
-public:
+  public:
     VirtualDisplay(); // starts Xvfb; name() is empty when that failed
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
     const std::string& name() const { return displayName; }
 
-private:
+  private:
     pid_t server = -1;
     std::string displayName;
 };

@@ -22,8 +22,10 @@ int main(int argc, char** argv) {
     bool editor = true;
     const char* filter = "";
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--no-editor") == 0) editor = false;
-        else filter = argv[i];
+        if (std::strcmp(argv[i], "--no-editor") == 0)
+            editor = false;
+        else
+            filter = argv[i];
     }
     std::vector<torture::Case> cases;
     torture::addAudioCases(cases);
@@ -34,7 +36,8 @@ int main(int argc, char** argv) {
     if (editor) {
         display = std::make_unique<torture::VirtualDisplay>();
         if (display->name().empty()) {
-            cases.push_back({"virtual X server for the editor cases", [] { torture::fail("Xvfb did not start"); }});
+            cases.push_back({"virtual X server for the editor cases",
+                             [] { torture::fail("Xvfb did not start"); }});
         } else {
             setenv("DISPLAY", display->name().c_str(), 1);
             torture::addEditorCases(cases);

@@ -14,8 +14,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -69,17 +69,22 @@ VstIntPtr VSTCALLBACK soakHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, v
         return t;
     }();
     switch (opcode) {
-    case audioMasterVersion: return 2400;
-    case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&time);
-    case audioMasterGetSampleRate: return static_cast<VstIntPtr>(kSampleRate);
-    case audioMasterGetBlockSize: return kBlock;
-    default: return 0;
+    case audioMasterVersion:
+        return 2400;
+    case audioMasterGetTime:
+        return reinterpret_cast<VstIntPtr>(&time);
+    case audioMasterGetSampleRate:
+        return static_cast<VstIntPtr>(kSampleRate);
+    case audioMasterGetBlockSize:
+        return kBlock;
+    default:
+        return 0;
     }
 }
 
 // One instance on the soak's host, started as a host starts it.
 class Instance {
-public:
+  public:
     explicit Instance(testhost::EntryFunction entry) : effect(entry(soakHost)) {
         torture::check(effect != nullptr, "the entry answered null");
         dispatch(effOpen);
@@ -91,7 +96,8 @@ public:
         dispatch(effMainsChanged, 0, 0);
         dispatch(effClose);
     }
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0) {
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0) {
         return effect->dispatcher(effect, opcode, index, value, ptr, opt);
     }
     std::vector<uint8_t> chunk() {
@@ -112,7 +118,8 @@ void audioThread(Instance& host, std::atomic<bool>& stop, Figures& figures) {
     const auto period = std::chrono::duration<double>(kBlock / kSampleRate / kSpeed);
     auto next = Clock::now();
     for (long b = 0; !stop.load(); ++b) {
-        const double peak = torture::processChecked(host.effect, bassLine, b * kBlock, kBlock, b % 10 == 0, "soak audio");
+        const double peak = torture::processChecked(host.effect, bassLine, b * kBlock, kBlock,
+                                                    b % 10 == 0, "soak audio");
         figures.peak = std::max(figures.peak, peak);
         figures.blocks.fetch_add(1);
         next += std::chrono::duration_cast<Clock::duration>(period);
@@ -126,15 +133,17 @@ std::vector<std::vector<uint8_t>> makePresets(torture::PluginRig& rig, std::mt19
     Instance scratch(rig.entry());
     std::uniform_real_distribution<float> position(0.0f, 1.0f);
     for (int p = 0; p < 8; ++p) {
-        for (int i = 0; i < 9; ++i) scratch.effect->setParameter(scratch.effect, i, position(random));
+        for (int i = 0; i < 9; ++i)
+            scratch.effect->setParameter(scratch.effect, i, position(random));
         presets.push_back(scratch.chunk());
     }
     return presets;
 }
 
 class Session {
-public:
-    Session(torture::PluginRig& rig, Instance& host) : host(host), random(1), presets(makePresets(rig, random)) {}
+  public:
+    Session(torture::PluginRig& rig, Instance& host)
+        : host(host), random(1), presets(makePresets(rig, random)) {}
 
     void openEditor() { editorOpen = host.dispatch(effEditOpen, 0, 0, window.handle()) != 0; }
     void closeEditor() {
@@ -156,10 +165,11 @@ public:
     bool editorOpen = false;
     long drags = 0, loads = 0, changes = 0;
 
-private:
+  private:
     void automate() {
         std::uniform_real_distribution<float> position(0.0f, 1.0f);
-        host.effect->setParameter(host.effect, static_cast<VstInt32>(random() % 9), position(random));
+        host.effect->setParameter(host.effect, static_cast<VstInt32>(random() % 9),
+                                  position(random));
         ++changes;
     }
     void drag() {
@@ -169,7 +179,8 @@ private:
     }
     void loadPreset() {
         const auto& preset = presets[random() % presets.size()];
-        host.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(preset.size()), const_cast<uint8_t*>(preset.data()));
+        host.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(preset.size()),
+                      const_cast<uint8_t*>(preset.data()));
         ++loads;
     }
 
@@ -200,15 +211,17 @@ void soak(int seconds, bool rssCheck) {
     audio.join();
     session.closeEditor();
     const long endKb = statusKb("VmRSS:");
-    std::printf("soak: %d s, %ld blocks (%.1f min of audio), %ld automation changes, %ld drags, %ld chunk loads, "
+    std::printf("soak: %d s, %ld blocks (%.1f min of audio), %ld automation changes, %ld drags, "
+                "%ld chunk loads, "
                 "editor %s, output %s\n",
-                seconds, figures.blocks.load(), figures.blocks.load() * kBlock / kSampleRate / 60.0, session.changes,
-                session.drags, session.loads, session.editorOpen || session.drags > 0 ? "open" : "unavailable",
+                seconds, figures.blocks.load(), figures.blocks.load() * kBlock / kSampleRate / 60.0,
+                session.changes, session.drags, session.loads,
+                session.editorOpen || session.drags > 0 ? "open" : "unavailable",
                 torture::formatPeak(figures.peak).c_str());
-    std::printf("soak: resident memory %ld MB after warm-up, %ld MB at the end, peak %ld MB\n", startKb / 1024,
-                endKb / 1024, statusKb("VmHWM:") / 1024);
-    torture::check(!rssCheck || endKb - startKb <= kAllowedGrowthKb, "resident memory grew by " +
-                                                            std::to_string((endKb - startKb) / 1024) + " MB");
+    std::printf("soak: resident memory %ld MB after warm-up, %ld MB at the end, peak %ld MB\n",
+                startKb / 1024, endKb / 1024, statusKb("VmHWM:") / 1024);
+    torture::check(!rssCheck || endKb - startKb <= kAllowedGrowthKb,
+                   "resident memory grew by " + std::to_string((endKb - startKb) / 1024) + " MB");
 }
 
 } // namespace
@@ -223,7 +236,8 @@ int main(int argc, char** argv) {
     }
     setenv("DISPLAY", display.name().c_str(), 1);
     torture::CaseRunner runner(seconds + 120);
-    runner.run({"soak of " + std::to_string(seconds) + " s", [seconds, rssCheck] { soak(seconds, rssCheck); }});
+    runner.run({"soak of " + std::to_string(seconds) + " s",
+                [seconds, rssCheck] { soak(seconds, rssCheck); }});
     std::printf("%d passed, %d failed\n", runner.passed, runner.failed);
     return runner.failed == 0 ? 0 : 1;
 }

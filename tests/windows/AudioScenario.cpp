@@ -9,16 +9,19 @@ namespace audio_scenario {
 namespace {
 
 // Host values of the controls the scenario changes (index, value).
-constexpr std::pair<int, float> kSettings[] = {{0, 0.75f}, {1, 0.6f}, {2, 0.4f}, {3, 0.7f}, {4, 0.55f}, {6, 0.65f}};
+constexpr std::pair<int, float> kSettings[] = {{0, 0.75f}, {1, 0.6f},  {2, 0.4f},
+                                               {3, 0.7f},  {4, 0.55f}, {6, 0.65f}};
 
 template <typename Sample, typename Process>
 std::vector<Sample> render(const std::vector<float>& input, Process process) {
-    std::vector<Sample> left(kBlockSize), right(kBlockSize), outLeft(kBlockSize), outRight(kBlockSize);
+    std::vector<Sample> left(kBlockSize), right(kBlockSize), outLeft(kBlockSize),
+        outRight(kBlockSize);
     std::vector<Sample> result;
     result.reserve(input.size());
     for (size_t start = 0; start < input.size(); start += kBlockSize) {
         const size_t frames = std::min<size_t>(kBlockSize, input.size() - start);
-        for (size_t i = 0; i < frames; ++i) left[i] = right[i] = Sample(input[start + i]);
+        for (size_t i = 0; i < frames; ++i)
+            left[i] = right[i] = Sample(input[start + i]);
         Sample* inputs[] = {left.data(), right.data()};
         Sample* outputs[] = {outLeft.data(), outRight.data()};
         process(inputs, outputs, VstInt32(frames));
@@ -49,7 +52,8 @@ void prepare(AEffect* effect) {
     effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
     effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, kSampleRate);
     effect->dispatcher(effect, effSetBlockSize, 0, kBlockSize, nullptr, 0.0f);
-    for (const auto& [index, value] : kSettings) effect->setParameter(effect, index, value);
+    for (const auto& [index, value] : kSettings)
+        effect->setParameter(effect, index, value);
     effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
 }
 
@@ -67,7 +71,8 @@ std::vector<double> renderDouble(AEffect* effect, const std::vector<float>& inpu
 
 bool writeFloats(const std::string& path, const std::vector<float>& samples) {
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(samples.data()), std::streamsize(samples.size() * sizeof(float)));
+    file.write(reinterpret_cast<const char*>(samples.data()),
+               std::streamsize(samples.size() * sizeof(float)));
     return bool(file);
 }
 
@@ -77,7 +82,8 @@ bool readFloats(const std::string& path, std::vector<float>& samples) {
     const auto bytes = size_t(file.tellg());
     samples.resize(bytes / sizeof(float));
     file.seekg(0);
-    file.read(reinterpret_cast<char*>(samples.data()), std::streamsize(samples.size() * sizeof(float)));
+    file.read(reinterpret_cast<char*>(samples.data()),
+              std::streamsize(samples.size() * sizeof(float)));
     return bool(file);
 }
 

@@ -25,7 +25,7 @@ void note(const std::string& text);
 
 struct HostOptions {
     std::string dllPath;
-    std::string audioOut;  // where the float render of the fixed input goes
+    std::string audioOut;   // where the float render of the fixed input goes
     std::string pictureOut; // folder for the captured and offscreen pictures
 };
 

@@ -48,8 +48,11 @@ void openEditor(EditorSession& s) {
     e->dispatcher(e, effMainsChanged, 0, 1, nullptr, 0.0f);
     ERect* rect = nullptr;
     e->dispatcher(e, effEditGetRect, 0, 0, &rect, 0.0f);
-    check(rect != nullptr && rect->right - rect->left == kWidth && rect->bottom - rect->top == kHeight, "600 x 284");
-    check(e->dispatcher(e, effEditOpen, 0, 0, s.host->handle(), 0.0f) == 1, "effEditOpen answered 1");
+    check(rect != nullptr && rect->right - rect->left == kWidth &&
+              rect->bottom - rect->top == kHeight,
+          "600 x 284");
+    check(e->dispatcher(e, effEditOpen, 0, 0, s.host->handle(), 0.0f) == 1,
+          "effEditOpen answered 1");
     HWND child = s.child();
     check(child != nullptr, "a child window named \"Window\" in the host's window");
     wchar_t className[64] = {};
@@ -67,7 +70,8 @@ void idleAndRepaint(EditorSession& s) {
     const std::vector<uint32_t> first = capturePixels(s.child(), kWidth, kHeight);
     check(first.size() == size_t(kWidth) * kHeight, "pixels read back");
     size_t distinct = 0;
-    for (uint32_t p : first) distinct += p != first[0];
+    for (uint32_t p : first)
+        distinct += p != first[0];
     check(distinct > size_t(kWidth) * kHeight / 10, "the panel is drawn (not one flat colour)");
     InvalidateRect(s.child(), nullptr, TRUE);
     UpdateWindow(s.child());
@@ -94,7 +98,8 @@ void knobDrag(EditorSession& s) {
     post(child, WM_LBUTTONUP, 0, kOutputKnobX, kOutputKnobY - 20, kFrameWait, s);
     check(GetCapture() != child, "the release let the mouse go");
     s.host->pump(e, 200);
-    check(s.display(1) == "10.00", "a 20-pixel drag up raised Output to 10.00, shows " + s.display(1));
+    check(s.display(1) == "10.00",
+          "a 20-pixel drag up raised Output to 10.00, shows " + s.display(1));
 }
 
 void pixelsMatch(EditorSession& s) {
@@ -103,9 +108,11 @@ void pixelsMatch(EditorSession& s) {
     s.host->pump(e, 200);
     const std::vector<uint32_t> window = capturePixels(s.child(), kWidth, kHeight);
     check(window.size() == size_t(kWidth) * kHeight, "pixels read back");
-    const PixelComparison result = compareWithOffscreen(e, window, s.pictures.empty() ? "" : s.pictures + "\\panel");
-    note(std::to_string(result.outsideText) + " differing pixels outside text, " + std::to_string(result.insideText) +
-         " in text areas, of " + std::to_string(result.compared));
+    const PixelComparison result =
+        compareWithOffscreen(e, window, s.pictures.empty() ? "" : s.pictures + "\\panel");
+    note(std::to_string(result.outsideText) + " differing pixels outside text, " +
+         std::to_string(result.insideText) + " in text areas, of " +
+         std::to_string(result.compared));
     check(result.outsideText == 0, "window and offscreen picture differ outside the text areas");
 }
 
@@ -132,9 +139,12 @@ void addEditorCases(std::vector<Case>& cases, const HostOptions& options) {
     auto session = std::make_shared<EditorSession>();
     session->library = std::make_shared<PluginLibrary>(options.dllPath);
     session->pictures = options.pictureOut;
-    cases.push_back({"editor opens a 600 x 284 child window in the host's window", [session] { openEditor(*session); }});
+    cases.push_back({"editor opens a 600 x 284 child window in the host's window",
+                     [session] { openEditor(*session); }});
     cases.push_back({"editor idles and repaints", [session] { idleAndRepaint(*session); }});
-    cases.push_back({"knob drag with window messages raises Output to 10.00", [session] { knobDrag(*session); }});
-    cases.push_back({"window pixels match the offscreen picture", [session] { pixelsMatch(*session); }});
+    cases.push_back({"knob drag with window messages raises Output to 10.00",
+                     [session] { knobDrag(*session); }});
+    cases.push_back(
+        {"window pixels match the offscreen picture", [session] { pixelsMatch(*session); }});
     cases.push_back({"editor closes and reopens", [session] { closeAndReopen(*session); }});
 }

@@ -41,7 +41,8 @@ void identity(const PluginLibrary& library) {
 void dispatcherAnswers(const PluginLibrary& library) {
     Instance plugin(library);
     AEffect* e = plugin.effect;
-    check(text(e, effGetEffectName) == "Gravelo I", "effect name '" + text(e, effGetEffectName) + "'");
+    check(text(e, effGetEffectName) == "Gravelo I",
+          "effect name '" + text(e, effGetEffectName) + "'");
     check(text(e, effGetProductString) == "Gravelo", "product");
     check(text(e, effGetVendorString) == "Morvane", "vendor");
     check(e->dispatcher(e, effGetVendorVersion, 0, 0, nullptr, 0.0f) == 1000, "vendor version");
@@ -54,10 +55,12 @@ void parameters(const PluginLibrary& library) {
     Instance plugin(library);
     AEffect* e = plugin.effect;
     e->dispatcher(e, effOpen, 0, 0, nullptr, 0.0f);
-    for (VstInt32 i = 0; i < e->numParams; ++i) check(!text(e, effGetParamName, i).empty(), "a name for each");
+    for (VstInt32 i = 0; i < e->numParams; ++i)
+        check(!text(e, effGetParamName, i).empty(), "a name for each");
     e->setParameter(e, 1, 0.75f); // Output: -20 .. 20 dB
     check(std::fabs(e->getParameter(e, 1) - 0.75f) < 1e-6f, "Output reads back");
-    check(text(e, effGetParamDisplay, 1) == "10.00", "Output shows '" + text(e, effGetParamDisplay, 1) + "'");
+    check(text(e, effGetParamDisplay, 1) == "10.00",
+          "Output shows '" + text(e, effGetParamDisplay, 1) + "'");
 }
 
 void chunkRoundTrip(const PluginLibrary& library) {
@@ -66,7 +69,8 @@ void chunkRoundTrip(const PluginLibrary& library) {
     AEffect* b = second.effect;
     a->dispatcher(a, effOpen, 0, 0, nullptr, 0.0f);
     b->dispatcher(b, effOpen, 0, 0, nullptr, 0.0f);
-    for (VstInt32 i = 0; i < a->numParams; ++i) a->setParameter(a, i, 0.1f * float(i % 7) + 0.05f);
+    for (VstInt32 i = 0; i < a->numParams; ++i)
+        a->setParameter(a, i, 0.1f * float(i % 7) + 0.05f);
     void* data = nullptr;
     const VstIntPtr size = a->dispatcher(a, effGetChunk, 0, 0, &data, 0.0f);
     check(size == 260 && data != nullptr, "chunk of 260 bytes, got " + std::to_string(size));
@@ -75,7 +79,8 @@ void chunkRoundTrip(const PluginLibrary& library) {
     check(marker == -1000.0f, "chunk starts with the marker");
     check(b->dispatcher(b, effSetChunk, 0, size, data, 0.0f) == size, "chunk accepted");
     for (VstInt32 i = 0; i < a->numParams; ++i)
-        check(text(a, effGetParamDisplay, i) == text(b, effGetParamDisplay, i), "parameter " + std::to_string(i));
+        check(text(a, effGetParamDisplay, i) == text(b, effGetParamDisplay, i),
+              "parameter " + std::to_string(i));
 }
 
 void audioBothPrecisions(const PluginLibrary& library, const std::string& outPath) {
@@ -93,8 +98,10 @@ void audioBothPrecisions(const PluginLibrary& library, const std::string& outPat
         worst = std::max(worst, std::fabs(double(floats[i]) - doubles[i]));
     }
     check(peak > 0.01, "output is not silent");
-    check(worst <= 1e-5 * std::max(1.0, peak), "single and double precision agree, worst " + std::to_string(worst));
-    check(outPath.empty() || audio_scenario::writeFloats(outPath, floats), "render written to " + outPath);
+    check(worst <= 1e-5 * std::max(1.0, peak),
+          "single and double precision agree, worst " + std::to_string(worst));
+    check(outPath.empty() || audio_scenario::writeFloats(outPath, floats),
+          "render written to " + outPath);
     note("peak " + std::to_string(peak) + ", float/double worst " + std::to_string(worst));
 }
 
@@ -105,13 +112,13 @@ void addHostCases(std::vector<Case>& cases, const HostOptions& options) {
     cases.push_back({"library loads and exports its three entries", [library] {
                          check(library->loaded(), "LoadLibrary failed");
                          for (const char* name : {"VSTPluginMain", "main", "MAIN"})
-                             check(library->entry(name) != nullptr, std::string("no export ") + name);
+                             check(library->entry(name) != nullptr,
+                                   std::string("no export ") + name);
                      }});
     cases.push_back({"identity through each entry", [library] { identity(*library); }});
     cases.push_back({"dispatcher answers", [library] { dispatcherAnswers(*library); }});
     cases.push_back({"parameters", [library] { parameters(*library); }});
     cases.push_back({"chunk round trip", [library] { chunkRoundTrip(*library); }});
-    cases.push_back({"audio through both precisions", [library, options] {
-                         audioBothPrecisions(*library, options.audioOut);
-                     }});
+    cases.push_back({"audio through both precisions",
+                     [library, options] { audioBothPrecisions(*library, options.audioOut); }});
 }

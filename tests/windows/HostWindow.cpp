@@ -26,8 +26,9 @@ HostWindow::HostWindow() {
     registerHostClass();
     // A plain popup at the screen's corner: client and screen coordinates
     // then differ by nothing the window manager could change.
-    window = CreateWindowExW(0, kClassName, L"Gravelo test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 640,
-                             320, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window = CreateWindowExW(0, kClassName, L"Gravelo test host",
+                             WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 640, 320, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
     pump(nullptr, 50);
 }
 
@@ -36,7 +37,9 @@ HostWindow::~HostWindow() {
     pump(nullptr, 20);
 }
 
-HWND HostWindow::editorWindow() const { return FindWindowExW(window, nullptr, nullptr, L"Window"); }
+HWND HostWindow::editorWindow() const {
+    return FindWindowExW(window, nullptr, nullptr, L"Window");
+}
 
 void HostWindow::pump(AEffect* effect, int ms) const {
     const DWORD end = GetTickCount() + DWORD(ms);
@@ -71,7 +74,8 @@ std::vector<uint32_t> capturePixels(HWND window, int width, int height) {
             GdiFlush();
             const auto* words = static_cast<const uint32_t*>(bits);
             pixels.assign(words, words + size_t(width) * size_t(height));
-            for (uint32_t& p : pixels) p &= 0xffffffu;
+            for (uint32_t& p : pixels)
+                p &= 0xffffffu;
         }
         SelectObject(memory, old);
         DeleteObject(bitmap);

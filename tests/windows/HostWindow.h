@@ -11,7 +11,7 @@
 #include <vector>
 
 class HostWindow {
-public:
+  public:
     HostWindow();
     ~HostWindow();
     HostWindow(const HostWindow&) = delete;
@@ -24,7 +24,7 @@ public:
     // every 10 ms as hosts do.
     void pump(AEffect* effect, int ms) const;
 
-private:
+  private:
     HWND window = nullptr;
 };
 

@@ -12,15 +12,17 @@ namespace {
 struct Box {
     int x, y, size;
 };
-constexpr Box kKnobBoxes[] = {{40, 50, 80},  {480, 50, 80},  {50, 180, 60},  {490, 180, 60}, {200, 180, 60},
-                              {270, 180, 60}, {340, 180, 60}, {435, 120, 40}, {130, 120, 40}};
+constexpr Box kKnobBoxes[] = {{40, 50, 80},   {480, 50, 80},  {50, 180, 60},
+                              {490, 180, 60}, {200, 180, 60}, {270, 180, 60},
+                              {340, 180, 60}, {435, 120, 40}, {130, 120, 40}};
 
 // A difference below this per channel is rounding, not a different picture.
 constexpr int kChannelTolerance = 8;
 
 bool differs(uint32_t a, uint32_t b) {
     for (int shift = 0; shift < 24; shift += 8)
-        if (std::abs(int((a >> shift) & 0xff) - int((b >> shift) & 0xff)) > kChannelTolerance) return true;
+        if (std::abs(int((a >> shift) & 0xff) - int((b >> shift) & 0xff)) > kChannelTolerance)
+            return true;
     return false;
 }
 
@@ -28,11 +30,14 @@ bool differs(uint32_t a, uint32_t b) {
 
 bool inTextArea(int x, int y) {
     for (const Box& k : kKnobBoxes)
-        if (x >= k.x - 25 && x < k.x + k.size + 25 && y >= k.y + k.size - 12 && y < k.y + k.size + 24) return true;
+        if (x >= k.x - 25 && x < k.x + k.size + 25 && y >= k.y + k.size - 12 &&
+            y < k.y + k.size + 24)
+            return true;
     return y >= 240 && x < 330; // the build label
 }
 
-PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t>& window, const std::string& saveAs) {
+PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t>& window,
+                                     const std::string& saveAs) {
     PanelPicture picture;
     void* chunk = nullptr;
     const VstIntPtr size = effect->dispatcher(effect, effGetChunk, 0, 0, &chunk, 0.0f);
@@ -68,7 +73,8 @@ bool writePpm(const std::string& path, const std::vector<uint32_t>& pixels, int 
     if (file == nullptr) return false;
     std::fprintf(file, "P6\n%d %d\n255\n", width, height);
     for (size_t i = 0; i < size_t(width) * size_t(height); ++i) {
-        const unsigned char rgb[3] = {uint8_t(pixels[i] >> 16), uint8_t(pixels[i] >> 8), uint8_t(pixels[i])};
+        const unsigned char rgb[3] = {uint8_t(pixels[i] >> 16), uint8_t(pixels[i] >> 8),
+                                      uint8_t(pixels[i])};
         std::fwrite(rgb, 1, 3, file);
     }
     return std::fclose(file) == 0;

@@ -15,6 +15,7 @@ struct PixelComparison {
 };
 
 // Draws the panel offscreen with effect's state (its chunk) and compares.
-PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t>& window, const std::string& saveAs);
+PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t>& window,
+                                     const std::string& saveAs);
 bool inTextArea(int x, int y);
 bool writePpm(const std::string& path, const std::vector<uint32_t>& pixels, int width, int height);

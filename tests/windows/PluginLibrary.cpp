@@ -6,22 +6,35 @@ using Entry = AEffect*(VSTCALLBACK*)(audioMasterCallback);
 
 int automations = 0;
 
-VstIntPtr VSTCALLBACK hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) {
+VstIntPtr VSTCALLBACK hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr,
+                                   float) {
     switch (opcode) {
-    case audioMasterVersion: return 2400;
+    case audioMasterVersion:
+        return 2400;
     case audioMasterAutomate:
     case audioMasterBeginEdit:
-    case audioMasterEndEdit: ++automations; return 1;
-    case audioMasterGetVendorString: lstrcpynA(static_cast<char*>(ptr), "Gravelo tests", 64); return 1;
-    case audioMasterGetProductString: lstrcpynA(static_cast<char*>(ptr), "wintesthost", 64); return 1;
-    default: return 0;
+    case audioMasterEndEdit:
+        ++automations;
+        return 1;
+    case audioMasterGetVendorString:
+        lstrcpynA(static_cast<char*>(ptr), "Gravelo tests", 64);
+        return 1;
+    case audioMasterGetProductString:
+        lstrcpynA(static_cast<char*>(ptr), "wintesthost", 64);
+        return 1;
+    default:
+        return 0;
     }
 }
 
 } // namespace
 
-int automationMessages() { return automations; }
-void resetAutomationMessages() { automations = 0; }
+int automationMessages() {
+    return automations;
+}
+void resetAutomationMessages() {
+    automations = 0;
+}
 
 PluginLibrary::PluginLibrary(const std::string& path) : module(LoadLibraryA(path.c_str())) {}
 

@@ -9,7 +9,7 @@
 #include <string>
 
 class PluginLibrary {
-public:
+  public:
     explicit PluginLibrary(const std::string& path);
     ~PluginLibrary();
     PluginLibrary(const PluginLibrary&) = delete;
@@ -22,7 +22,7 @@ public:
     AEffect* create(const char* entryName = "VSTPluginMain") const;
     static void destroy(AEffect* effect);
 
-private:
+  private:
     HMODULE module = nullptr;
 };
 

@@ -13,7 +13,8 @@ TestDataObject* TestDataObject::withText(const std::wstring& text) {
 // DROPFILES, then the wide paths each with its terminator, then one more.
 TestDataObject* TestDataObject::withFiles(const std::vector<std::wstring>& paths) {
     std::wstring list;
-    for (const std::wstring& path : paths) list += path + L'\0';
+    for (const std::wstring& path : paths)
+        list += path + L'\0';
     list += L'\0';
     std::vector<uint8_t> bytes(sizeof(DROPFILES) + list.size() * sizeof(wchar_t), 0);
     DROPFILES header{};

@@ -2,14 +2,14 @@
 // drop list, in global memory. Counts the requests for its data.
 #pragma once
 
-#include <windows.h>
 #include <objidl.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
 class TestDataObject final : public IDataObject {
-public:
+  public:
     static TestDataObject* withText(const std::wstring& text);
     static TestDataObject* withFiles(const std::vector<std::wstring>& paths);
 
@@ -26,13 +26,16 @@ public:
         return OLE_E_ADVISENOTSUPPORTED;
     }
     HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
 
     int dataRequests() const { return requests; }
     LONG referenceCount() const { return references; }
 
-private:
-    TestDataObject(CLIPFORMAT format, std::vector<uint8_t> bytes) : format(format), bytes(std::move(bytes)) {}
+  private:
+    TestDataObject(CLIPFORMAT format, std::vector<uint8_t> bytes)
+        : format(format), bytes(std::move(bytes)) {}
     ~TestDataObject() = default;
 
     CLIPFORMAT format;

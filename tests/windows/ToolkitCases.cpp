@@ -32,24 +32,32 @@ void textItems() {
     TestDataObject* data = TestDataObject::withText(L"Gr\u00fc\u00dfe");
     auto* drag = new WinDragContainer(data);
     int32_t type = 99;
-    check(drag->getCount() == 1 && drag->getType(0) == VSTGUI::CDragContainer::kText, "one text item");
-    check(nextItem(*drag, type) == "Gr\xc3\xbc\xc3\x9f" "e" && type == VSTGUI::CDragContainer::kUnicodeText,
+    check(drag->getCount() == 1 && drag->getType(0) == VSTGUI::CDragContainer::kText,
+          "one text item");
+    check(nextItem(*drag, type) == "Gr\xc3\xbc\xc3\x9f"
+                                   "e" &&
+              type == VSTGUI::CDragContainer::kUnicodeText,
           "the text in UTF-8, type 2");
-    check(nextItem(*drag, type) == "(null)" && type == VSTGUI::CDragContainer::kUnknown, "then nothing");
+    check(nextItem(*drag, type) == "(null)" && type == VSTGUI::CDragContainer::kUnknown,
+          "then nothing");
     drag->forget();
     check(data->referenceCount() == 1, "the container let the data go");
     data->Release();
 }
 
 void fileItems() {
-    TestDataObject* data = TestDataObject::withFiles({L"C:\\riffs\\one.wav", L"C:\\riffs\\take.lnk.txt"});
+    TestDataObject* data =
+        TestDataObject::withFiles({L"C:\\riffs\\one.wav", L"C:\\riffs\\take.lnk.txt"});
     auto* drag = new WinDragContainer(data);
     int32_t type = 99;
-    check(drag->getCount() == 2 && drag->getType(0) == VSTGUI::CDragContainer::kFile, "two file items");
+    check(drag->getCount() == 2 && drag->getType(0) == VSTGUI::CDragContainer::kFile,
+          "two file items");
     check(nextItem(*drag, type) == "C:\\riffs\\one.wav" && type == 0, "first file");
-    check(nextItem(*drag, type) == "C:\\riffs\\take.lnk.txt" && type == 0, "a name with .lnk inside is no shortcut");
+    check(nextItem(*drag, type) == "C:\\riffs\\take.lnk.txt" && type == 0,
+          "a name with .lnk inside is no shortcut");
     check(nextItem(*drag, type) == "(null)" && type == -1, "then null with type -1");
-    check(std::string(static_cast<const char*>(drag->rewind())) == "C:\\riffs\\one.wav", "rewind starts again");
+    check(std::string(static_cast<const char*>(drag->rewind())) == "C:\\riffs\\one.wav",
+          "rewind starts again");
     drag->forget();
     data->Release();
 }
@@ -61,9 +69,10 @@ bool makeShortcut(const std::wstring& link, const std::wstring& target) {
                                 reinterpret_cast<void**>(&shell))))
         return false;
     IPersistFile* file = nullptr;
-    bool saved = SUCCEEDED(shell->SetPath(target.c_str())) &&
-                 SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-                 SUCCEEDED(file->Save(link.c_str(), TRUE));
+    bool saved =
+        SUCCEEDED(shell->SetPath(target.c_str())) &&
+        SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Save(link.c_str(), TRUE));
     if (file != nullptr) file->Release();
     shell->Release();
     return saved;
@@ -82,7 +91,8 @@ void shortcutItems() {
     GetShortPathNameW(target.c_str(), shortPath, 2048);
     char expected[4096] = {}, longForm[4096] = {};
     WideCharToMultiByte(CP_UTF8, 0, shortPath, -1, expected, sizeof expected, nullptr, nullptr);
-    WideCharToMultiByte(CP_UTF8, 0, target.c_str(), -1, longForm, sizeof longForm, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, target.c_str(), -1, longForm, sizeof longForm, nullptr,
+                        nullptr);
     TestDataObject* data = TestDataObject::withFiles({link});
     auto* drag = new WinDragContainer(data);
     int32_t type = 99;
@@ -103,29 +113,39 @@ void streamReads() {
     auto* stream = new ResourceStream(bytes, 10);
     char buffer[16] = {};
     ULONG read = 0;
-    check(stream->Read(buffer, 4, &read) == S_OK && read == 4 && std::string(buffer, 4) == "0123", "a plain read");
-    check(stream->Read(buffer, 10, &read) == S_FALSE && read == 6 && std::string(buffer, 6) == "456789",
+    check(stream->Read(buffer, 4, &read) == S_OK && read == 4 && std::string(buffer, 4) == "0123",
+          "a plain read");
+    check(stream->Read(buffer, 10, &read) == S_FALSE && read == 6 &&
+              std::string(buffer, 6) == "456789",
           "a read past the end hands over the rest and answers S_FALSE");
     check(stream->Read(buffer, 1, &read) == S_FALSE && read == 0, "at the end nothing more");
     check(stream->Revert() == S_OK && stream->position() == 0, "revert goes back to the start");
     LARGE_INTEGER move{};
     ULARGE_INTEGER where{};
     move.QuadPart = 10;
-    check(stream->Seek(move, STREAM_SEEK_SET, &where) == S_FALSE, "a seek to exactly the size fails");
+    check(stream->Seek(move, STREAM_SEEK_SET, &where) == S_FALSE,
+          "a seek to exactly the size fails");
     move.QuadPart = 9;
-    check(stream->Seek(move, STREAM_SEEK_SET, &where) == S_OK && where.QuadPart == 9, "seek from the start");
+    check(stream->Seek(move, STREAM_SEEK_SET, &where) == S_OK && where.QuadPart == 9,
+          "seek from the start");
     move.QuadPart = -10;
     check(stream->Seek(move, STREAM_SEEK_CUR, &where) == S_FALSE, "no seek before the start");
     move.QuadPart = -4;
-    check(stream->Seek(move, STREAM_SEEK_CUR, &where) == S_OK && where.QuadPart == 5, "seek from the position");
+    check(stream->Seek(move, STREAM_SEEK_CUR, &where) == S_OK && where.QuadPart == 5,
+          "seek from the position");
     check(stream->Seek(move, STREAM_SEEK_END, &where) == S_FALSE, "no seek from the end");
-    check(stream->Seek(move, 7, &where) == STG_E_INVALIDFUNCTION, "an unknown origin is an invalid function");
+    check(stream->Seek(move, 7, &where) == STG_E_INVALIDFUNCTION,
+          "an unknown origin is an invalid function");
     STATSTG stat{};
-    check(stream->Stat(&stat, STATFLAG_NONAME) == S_OK && stat.cbSize.QuadPart == 10 && stat.type == 0, "stat");
+    check(stream->Stat(&stat, STATFLAG_NONAME) == S_OK && stat.cbSize.QuadPart == 10 &&
+              stat.type == 0,
+          "stat");
     void* other = nullptr;
-    check(stream->QueryInterface(IID_ISequentialStream, &other) == S_OK && other == stream, "sequential stream");
+    check(stream->QueryInterface(IID_ISequentialStream, &other) == S_OK && other == stream,
+          "sequential stream");
     stream->Release();
-    check(stream->QueryInterface(IID_IDropTarget, &other) == E_NOINTERFACE && other == nullptr, "no other interface");
+    check(stream->QueryInterface(IID_IDropTarget, &other) == E_NOINTERFACE && other == nullptr,
+          "no other interface");
     check(stream->Write(bytes, 1, nullptr) == E_NOTIMPL, "read-only");
     stream->Release();
 }
@@ -137,7 +157,8 @@ void resourceImages() {
     check(led->getWidth() > 0 && led->getHeight() > 0, "resource 2 decoded through the stream");
     auto* missing = new VSTGUI::CBitmap(VSTGUI::CResourceDescription(7));
     check(missing->getWidth() == 0 && missing->getHeight() == 0, "no resource 7: size 0");
-    note("resource 2 is " + std::to_string(int(led->getWidth())) + " x " + std::to_string(int(led->getHeight())));
+    note("resource 2 is " + std::to_string(int(led->getWidth())) + " x " +
+         std::to_string(int(led->getHeight())));
     missing->forget();
     led->forget();
     check(VSTGUI::GraphicsGlobals::referenceCount() == 0, "the last bitmap shut the library down");

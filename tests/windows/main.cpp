@@ -3,8 +3,8 @@
 //   wintesthost <Gravelo.dll> [audio output file] [picture folder]
 #include "Check.h"
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -15,7 +15,9 @@ std::string notes;
 
 } // namespace
 
-void note(const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; }
+void note(const std::string& text) {
+    notes += (notes.empty() ? "" : "; ") + text;
+}
 
 int main(int argc, char** argv) {
     if (argc < 2) {

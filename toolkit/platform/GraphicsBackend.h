@@ -75,24 +75,26 @@ struct Point {
 // exactly its start pixel.
 void drawLine(Canvas* canvas, const Paint& pen, Point from, Point to);
 void paintRect(Canvas* canvas, const Paint& paint, double x, double y, double width, double height);
-void paintEllipse(Canvas* canvas, const Paint& paint, double x, double y, double width, double height);
+void paintEllipse(Canvas* canvas, const Paint& paint, double x, double y, double width,
+                  double height);
 // Angles in degrees, clockwise on screen from the positive x axis; a fill
 // closes the arc with its chord.
 void paintArc(Canvas* canvas, const Paint& paint, double x, double y, double width, double height,
               double startAngle, double sweepAngle);
-void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_t count, bool closed);
+void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_t count,
+                  bool closed);
 
 // Text is UTF-8. top is the top of the line box; the baseline lies one
 // ascent below it.
 double textWidth(Canvas* canvas, const Font* font, const char* text);
 double lineHeight(Canvas* canvas, const Font* font);
-void drawText(Canvas* canvas, const Font* font, const char* text, double x, double top, Colour colour,
-              bool antialias);
+void drawText(Canvas* canvas, const Font* font, const char* text, double x, double top,
+              Colour colour, bool antialias);
 
 // Copies the source area (srcX, srcY, width, height) of image to (dstX,
 // dstY) without scaling, blended over the target with the image's own alpha
 // scaled by alpha / 255.
-void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height, int dstX, int dstY,
-               uint8_t alpha);
+void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
+               int dstX, int dstY, uint8_t alpha);
 
 } // namespace VSTGUI::platform

@@ -26,7 +26,7 @@ void leaveDragAndDrop();
 
 // What a native window reports to its owner while it drains its events.
 class WindowListener {
-public:
+  public:
     // The damaged area, in window coordinates, must be drawn now into the
     // window's drawing target; the window shows it afterwards.
     virtual void windowPaint(const ViewRect& damaged) = 0;
@@ -36,7 +36,8 @@ public:
     virtual void windowMouseUp(ViewPoint where, CButtonState buttons) = 0;
     virtual void windowMouseMoved(ViewPoint where, CButtonState buttons) = 0;
     // distance in notches; buttons carries modifier bits only.
-    virtual void windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance, CButtonState buttons) = 0;
+    virtual void windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance,
+                             CButtonState buttons) = 0;
     virtual void windowMouseLeft() = 0;
     // The window is gone (usually because the host destroyed its parent);
     // every later operation on it does nothing.
@@ -49,7 +50,7 @@ public:
     virtual void windowDragLeave(CDragContainer* drag) = 0;
     virtual bool windowDrop(CDragContainer* drag) = 0;
 
-protected:
+  protected:
     ~WindowListener() = default;
 };
 
@@ -67,11 +68,12 @@ enum CursorType : int32_t {
 };
 
 class NativeWindow {
-public:
+  public:
     // A visible child window of width x height at (0, 0) inside parent (the
     // host's native window handle). Null when there is no window system to
     // talk to or the parent is not a window.
-    static std::unique_ptr<NativeWindow> create(void* parent, int width, int height, WindowListener& listener);
+    static std::unique_ptr<NativeWindow> create(void* parent, int width, int height,
+                                                WindowListener& listener);
     virtual ~NativeWindow() = default;
 
     // Reads every pending event without waiting, hands each to the

@@ -16,7 +16,8 @@ constexpr double kPluckSoftness = 0.55;
 constexpr double kPickupHighPass = 0.999;
 } // namespace
 
-BassString::BassString(double sampleRate, uint32_t seed) : rate(sampleRate), noiseState(seed), line(kLineLength, 0.0) {}
+BassString::BassString(double sampleRate, uint32_t seed)
+    : rate(sampleRate), noiseState(seed), line(kLineLength, 0.0) {}
 
 double BassString::nextNoise() {
     noiseState = noiseState * 1664525u + 1013904223u;
@@ -35,10 +36,13 @@ void BassString::pluck(double frequency, double velocity) {
     }
 }
 
-void BassString::mute() { loss = kMutedLoss; }
+void BassString::mute() {
+    loss = kMutedLoss;
+}
 
 double BassString::readDelayed() const {
-    const double position = static_cast<double>(writePosition) + static_cast<double>(kLineLength) - period;
+    const double position =
+        static_cast<double>(writePosition) + static_cast<double>(kLineLength) - period;
     const auto whole = static_cast<size_t>(position);
     const double fraction = position - static_cast<double>(whole);
     const double a = line[whole % kLineLength], b = line[(whole + 1) % kLineLength];

@@ -11,7 +11,7 @@
 namespace demo {
 
 class BassString {
-public:
+  public:
     BassString(double sampleRate, uint32_t seed);
 
     // Starts a note; `velocity` 0..1.
@@ -21,7 +21,7 @@ public:
     // Adds the next `count` samples to `out`.
     void render(float* out, int64_t count);
 
-private:
+  private:
     double nextNoise();
     double readDelayed() const;
 
@@ -29,9 +29,9 @@ private:
     uint32_t noiseState;
     std::vector<double> line;
     size_t writePosition = 0;
-    double period = 0.0;     // in samples, fractional
-    double loss = 0.0;       // per-period energy kept
-    double previous = 0.0;   // last value read, for the average
+    double period = 0.0;   // in samples, fractional
+    double loss = 0.0;     // per-period energy kept
+    double previous = 0.0; // last value read, for the average
     double pickupState = 0.0;
 };
 

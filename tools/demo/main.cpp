@@ -17,7 +17,8 @@ constexpr float kPeak = 0.5f;
 
 int usage() {
     std::fputs("usage: gravelo-make-demo [--length SECONDS] OUTPUT.wav\n"
-               "Writes a DI bass riff (about 14 s; repeated to fill a longer --length), mono, 48 kHz, 24-bit WAV.\n",
+               "Writes a DI bass riff (about 14 s; repeated to fill a longer --length), mono, 48 "
+               "kHz, 24-bit WAV.\n",
                stderr);
     return 2;
 }
@@ -29,7 +30,8 @@ bool write(const std::string& path, const std::vector<float>& samples) {
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_24;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (file == nullptr) {
-        std::fprintf(stderr, "gravelo-make-demo: cannot write '%s': %s\n", path.c_str(), sf_strerror(nullptr));
+        std::fprintf(stderr, "gravelo-make-demo: cannot write '%s': %s\n", path.c_str(),
+                     sf_strerror(nullptr));
         return false;
     }
     const auto frames = static_cast<sf_count_t>(samples.size());

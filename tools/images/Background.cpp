@@ -1,8 +1,8 @@
 #include "Background.h"
 
 #include "MeterWindow.h"
-#include "PanelLayout.h"
 #include "Paint.h"
+#include "PanelLayout.h"
 
 #include <cmath>
 #include <numbers>
@@ -25,7 +25,8 @@ void paintTolex(cairo_t* cr, cairo_surface_t* surface) {
 }
 
 void paintTrim(cairo_t* cr) {
-    cairo_surface_t* metal = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kPanelWidth, int(kTrimHeight));
+    cairo_surface_t* metal =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kPanelWidth, int(kTrimHeight));
     cairo_t* mc = cairo_create(metal);
     cairo_pattern_t* sheen = cairo_pattern_create_linear(0, 0, 0, kTrimHeight);
     cairo_pattern_add_color_stop_rgb(sheen, 0, 0.80, 0.80, 0.79);
@@ -136,7 +137,8 @@ void paintFootnote(cairo_t* cr) {
 } // namespace
 
 cairo_surface_t* makeBackground() {
-    cairo_surface_t* drawing = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kPanelWidth, kPanelHeight);
+    cairo_surface_t* drawing =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kPanelWidth, kPanelHeight);
     cairo_t* cr = cairo_create(drawing);
     paintTolex(cr, drawing);
     paintTrim(cr);
@@ -156,7 +158,8 @@ cairo_surface_t* makeBackground() {
     cairo_destroy(cr);
 
     // Flatten onto an opaque surface: the background carries no alpha.
-    cairo_surface_t* opaque = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPanelWidth, kPanelHeight);
+    cairo_surface_t* opaque =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPanelWidth, kPanelHeight);
     cairo_t* oc = cairo_create(opaque);
     cairo_set_source_surface(oc, drawing, 0, 0);
     cairo_paint(oc);

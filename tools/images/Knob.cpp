@@ -14,8 +14,8 @@ struct Geometry {
 
 // Soft shadow under the knob, offset down-right as if lit from the top left.
 void paintShadow(cairo_t* cr, const Geometry& g) {
-    cairo_pattern_t* shadow =
-        cairo_pattern_create_radial(g.cx + 1.5, g.cy + 2.5, g.body * 0.8, g.cx + 1.5, g.cy + 2.5, g.body * 1.12);
+    cairo_pattern_t* shadow = cairo_pattern_create_radial(g.cx + 1.5, g.cy + 2.5, g.body * 0.8,
+                                                          g.cx + 1.5, g.cy + 2.5, g.body * 1.12);
     cairo_pattern_add_color_stop_rgba(shadow, 0, 0, 0, 0, 0.7);
     cairo_pattern_add_color_stop_rgba(shadow, 1, 0, 0, 0, 0);
     cairo_set_source(cr, shadow);
@@ -26,7 +26,8 @@ void paintShadow(cairo_t* cr, const Geometry& g) {
 
 // The outer ring with grip ridges that turn with the pointer.
 void paintSkirt(cairo_t* cr, const Geometry& g, const KnobLook& look, double angle) {
-    cairo_pattern_t* body = cairo_pattern_create_linear(g.cx - g.body, g.cy - g.body, g.cx + g.body, g.cy + g.body);
+    cairo_pattern_t* body =
+        cairo_pattern_create_linear(g.cx - g.body, g.cy - g.body, g.cx + g.body, g.cy + g.body);
     const Rgb light = mix(look.skirt, rgb(255, 255, 255), 0.25);
     const Rgb dark = mix(look.skirt, rgb(0, 0, 0), 0.55);
     cairo_pattern_add_color_stop_rgb(body, 0, light.r, light.g, light.b);
@@ -56,7 +57,8 @@ void paintSkirt(cairo_t* cr, const Geometry& g, const KnobLook& look, double ang
 
 // The cap: a spun-metal face whose rings stay still while the knob turns.
 void paintCap(cairo_t* cr, const Geometry& g, const KnobLook& look) {
-    cairo_pattern_t* face = cairo_pattern_create_linear(g.cx - g.cap, g.cy - g.cap, g.cx + g.cap, g.cy + g.cap);
+    cairo_pattern_t* face =
+        cairo_pattern_create_linear(g.cx - g.cap, g.cy - g.cap, g.cx + g.cap, g.cy + g.cap);
     cairo_pattern_add_color_stop_rgb(face, 0, look.capLight.r, look.capLight.g, look.capLight.b);
     cairo_pattern_add_color_stop_rgb(face, 1, look.capDark.r, look.capDark.g, look.capDark.b);
     cairo_set_source(cr, face);
@@ -104,7 +106,9 @@ void paintPointer(cairo_t* cr, const Geometry& g, double angle) {
 
 } // namespace
 
-Rgb pointerColour() { return rgb(255, 150, 40); }
+Rgb pointerColour() {
+    return rgb(255, 150, 40);
+}
 
 cairo_surface_t* makeKnobStrip(int size, int frames, const KnobLook& look) {
     cairo_surface_t* strip = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size * frames);

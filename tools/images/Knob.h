@@ -7,10 +7,10 @@
 namespace gravelo::images {
 
 struct KnobLook {
-    Rgb capLight;  // top-left of the cap
-    Rgb capDark;   // bottom-right of the cap
-    Rgb skirt;     // the ridged outer ring
-    double capRatio;  // cap radius over body radius
+    Rgb capLight;    // top-left of the cap
+    Rgb capDark;     // bottom-right of the cap
+    Rgb skirt;       // the ridged outer ring
+    double capRatio; // cap radius over body radius
 };
 
 // The pointer's colour, shared by every knob so it reads the same across

@@ -9,7 +9,8 @@ namespace gravelo::images {
 cairo_surface_t* makeLedStrip() {
     constexpr int kSize = 6;
     constexpr int kFrames = 10;
-    cairo_surface_t* strip = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSize, kSize * kFrames);
+    cairo_surface_t* strip =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSize, kSize * kFrames);
     cairo_t* cr = cairo_create(strip);
     const Rgb unlit = rgb(88, 84, 84);
     const Rgb lit = rgb(255, 28, 18);

@@ -1,7 +1,7 @@
 #include "MeterWindow.h"
 
-#include "PanelLayout.h"
 #include "Paint.h"
+#include "PanelLayout.h"
 
 #include <cmath>
 #include <cstdio>
@@ -63,11 +63,13 @@ double meterScaleX(double decibels) {
 
 void paintMeterWindow(cairo_t* cr) {
     paintGlass(cr);
-    centredText(cr, "FOUR-BAND LEVELER", (kLeft + kRight) / 2, kTop + 17, 10, true, rgb(235, 165, 60));
+    centredText(cr, "FOUR-BAND LEVELER", (kLeft + kRight) / 2, kTop + 17, 10, true,
+                rgb(235, 165, 60));
     setColour(cr, rgb(235, 165, 60), 0.35);
     cairo_rectangle(cr, kLeft + 20, kTop + 23, kRight - kLeft - 40, 1);
     cairo_fill(cr);
-    centredText(cr, "gain per band, dB", (kLeft + kRight) / 2, kTop + 35, 7.5, false, rgb(150, 140, 120));
+    centredText(cr, "gain per band, dB", (kLeft + kRight) / 2, kTop + 35, 7.5, false,
+                rgb(150, 140, 120));
     paintTracks(cr);
     paintScale(cr);
 }

@@ -7,9 +7,13 @@
 
 namespace gravelo::images {
 
-void setColour(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+void setColour(cairo_t* cr, Rgb c, double alpha) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
-Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+Rgb mix(Rgb a, Rgb b, double t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
     const double pi = std::numbers::pi;
@@ -21,8 +25,8 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double rad
     cairo_close_path(cr);
 }
 
-void centredText(cairo_t* cr, const char* text, double cx, double baseline, double size, bool bold, Rgb colour,
-                 double alpha) {
+void centredText(cairo_t* cr, const char* text, double cx, double baseline, double size, bool bold,
+                 Rgb colour, double alpha) {
     cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, size);
@@ -34,7 +38,8 @@ void centredText(cairo_t* cr, const char* text, double cx, double baseline, doub
     cairo_new_path(cr);
 }
 
-void engravedText(cairo_t* cr, const char* text, double cx, double baseline, double size, Rgb colour) {
+void engravedText(cairo_t* cr, const char* text, double cx, double baseline, double size,
+                  Rgb colour) {
     centredText(cr, text, cx, baseline + 1, size, true, rgb(0, 0, 0), 0.8);
     centredText(cr, text, cx, baseline, size, true, colour);
 }

@@ -11,7 +11,9 @@ struct Rgb {
     double r, g, b;
 };
 
-inline Rgb rgb(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
+inline Rgb rgb(int r, int g, int b) {
+    return {r / 255.0, g / 255.0, b / 255.0};
+}
 void setColour(cairo_t* cr, Rgb c, double alpha = 1.0);
 Rgb mix(Rgb a, Rgb b, double t);
 
@@ -19,10 +21,11 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double rad
 
 // Text centred on cx with its baseline at y, in "Liberation Sans" (the
 // face Arial resolves to here).
-void centredText(cairo_t* cr, const char* text, double cx, double baseline, double size, bool bold, Rgb colour,
-                 double alpha = 1.0);
+void centredText(cairo_t* cr, const char* text, double cx, double baseline, double size, bool bold,
+                 Rgb colour, double alpha = 1.0);
 // As centredText, with a one-pixel dark shadow below, as if engraved.
-void engravedText(cairo_t* cr, const char* text, double cx, double baseline, double size, Rgb colour);
+void engravedText(cairo_t* cr, const char* text, double cx, double baseline, double size,
+                  Rgb colour);
 
 // Adds deterministic per-pixel brightness noise of the given strength
 // (0..1) to the surface, for tolex and brushed-metal grain. Horizontal

@@ -10,9 +10,9 @@ struct KnobPlace {
 };
 
 inline constexpr KnobPlace kKnobs[] = {
-    {"Quorvel", 40, 50, 80},   {"Output", 480, 50, 80}, {"Presence", 50, 180, 60},
-    {"Dirt", 490, 180, 60},    {"Bass", 200, 180, 60},  {"Middle", 270, 180, 60},
-    {"Treble", 340, 180, 60},  {"Depth", 435, 120, 40}, {"LFcut", 130, 120, 40},
+    {"Quorvel", 40, 50, 80},  {"Output", 480, 50, 80}, {"Presence", 50, 180, 60},
+    {"Dirt", 490, 180, 60},   {"Bass", 200, 180, 60},  {"Middle", 270, 180, 60},
+    {"Treble", 340, 180, 60}, {"Depth", 435, 120, 40}, {"LFcut", 130, 120, 40},
 };
 
 // Four meters, 200 pixels wide and 11 apart, 0 dB at x + 100.

@@ -37,9 +37,15 @@ void PanelPicture::drawFrame() {
     owner->drawContext = nullptr;
 }
 
-void PanelPicture::mouseDown(double x, double y, int32_t buttons) { owner->callbacks.onMouseDown(owner, x, y, buttons); }
-void PanelPicture::mouseMoved(double x, double y, int32_t buttons) { owner->callbacks.onMouseMoved(owner, x, y, buttons); }
-void PanelPicture::mouseUp(double x, double y, int32_t buttons) { owner->callbacks.onMouseUp(owner, x, y, buttons); }
+void PanelPicture::mouseDown(double x, double y, int32_t buttons) {
+    owner->callbacks.onMouseDown(owner, x, y, buttons);
+}
+void PanelPicture::mouseMoved(double x, double y, int32_t buttons) {
+    owner->callbacks.onMouseMoved(owner, x, y, buttons);
+}
+void PanelPicture::mouseUp(double x, double y, int32_t buttons) {
+    owner->callbacks.onMouseUp(owner, x, y, buttons);
+}
 
 void PanelPicture::process(const std::vector<float>& input) {
     constexpr size_t kBlock = 256;
@@ -54,4 +60,6 @@ void PanelPicture::process(const std::vector<float>& input) {
     }
 }
 
-bool PanelPicture::writePng(const std::string& path) const { return offscreen->getBitmap()->writePng(path.c_str()); }
+bool PanelPicture::writePng(const std::string& path) const {
+    return offscreen->getBitmap()->writePng(path.c_str());
+}

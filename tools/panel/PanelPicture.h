@@ -16,7 +16,7 @@ class COffscreenContext;
 }
 
 class PanelPicture {
-public:
+  public:
     static constexpr int kWidth = 600;
     static constexpr int kHeight = 284;
 
@@ -42,7 +42,7 @@ public:
     AEffect& record() { return *plugin; }
     VSTGUI::COffscreenContext& context() { return *offscreen; }
 
-private:
+  private:
     AEffect* plugin = nullptr;
     CVeST* owner = nullptr;
     TVobrixEffect* runtime = nullptr;

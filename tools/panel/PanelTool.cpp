@@ -28,8 +28,9 @@ std::vector<float> testSignal(double seconds, double sampleRate) {
     for (size_t i = 0; i < samples.size(); ++i) {
         const double t = static_cast<double>(i) / sampleRate;
         const double phase = std::fmod(t, 0.5);
-        samples[i] = static_cast<float>(0.6 * std::exp(-4.0 * phase) * std::sin(2 * M_PI * 41.2 * t) +
-                                        0.2 * std::exp(-9.0 * phase) * std::sin(2 * M_PI * 123.6 * t));
+        samples[i] =
+            static_cast<float>(0.6 * std::exp(-4.0 * phase) * std::sin(2 * M_PI * 41.2 * t) +
+                               0.2 * std::exp(-9.0 * phase) * std::sin(2 * M_PI * 123.6 * t));
     }
     return samples;
 }
@@ -39,7 +40,8 @@ int fail(const std::string& message) {
     return 1;
 }
 
-bool loadState(PanelPicture& picture, const std::string& option, const std::string& path, std::string& error) {
+bool loadState(PanelPicture& picture, const std::string& option, const std::string& path,
+               std::string& error) {
     std::vector<uint8_t> bytes;
     if (!readFile(path, bytes)) return error = "cannot read " + path, false;
     if (option == "--preset") {
@@ -47,7 +49,8 @@ bool loadState(PanelPicture& picture, const std::string& option, const std::stri
         if (!parsed.ok) return error = path + ": " + parsed.error, false;
         if (parsed.preset.pluginId != static_cast<int32_t>(TVobrixEffect::kUniqueId))
             return error = path + " is a preset for another plug-in", false;
-        if (parsed.preset.kind != presetfile::PresetKind::ProgramChunk) return error = path + ": not a chunk preset", false;
+        if (parsed.preset.kind != presetfile::PresetKind::ProgramChunk)
+            return error = path + ": not a chunk preset", false;
         bytes = parsed.preset.chunk;
     }
     AEffect& e = picture.record();
@@ -60,7 +63,8 @@ bool loadState(PanelPicture& picture, const std::string& option, const std::stri
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args.back().rfind("--", 0) == 0)
-        return fail("usage: gravelo-panel [--chunk FILE] [--preset FILE.fxp] [--audio SECONDS] OUT.png");
+        return fail(
+            "usage: gravelo-panel [--chunk FILE] [--preset FILE.fxp] [--audio SECONDS] OUT.png");
     PanelPicture picture;
     double seconds = 2.0;
     for (size_t i = 0; i + 1 < args.size(); i += 2) {

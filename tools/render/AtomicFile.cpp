@@ -19,7 +19,9 @@ std::string folderOf(const std::string& path) {
     return parent.empty() ? std::string(".") : parent.string();
 }
 
-std::string systemError() { return std::strerror(errno); }
+std::string systemError() {
+    return std::strerror(errno);
+}
 
 } // namespace
 
@@ -28,9 +30,11 @@ AtomicFile::AtomicFile(std::string targetPath) : target(std::move(targetPath)) {
     std::error_code ignored;
     if (path.filename().empty() || std::filesystem::is_directory(path, ignored))
         throw RenderError("output '" + target + "' names a folder, not a file");
-    temporary = (path.parent_path() / ("." + path.filename().string() + ".partial-XXXXXX")).string();
+    temporary =
+        (path.parent_path() / ("." + path.filename().string() + ".partial-XXXXXX")).string();
     fd = mkstemp(temporary.data());
-    if (fd < 0) throw RenderError("cannot write to folder '" + folderOf(target) + "': " + systemError());
+    if (fd < 0)
+        throw RenderError("cannot write to folder '" + folderOf(target) + "': " + systemError());
     // mkstemp creates 0600; give the finished file the usual permissions.
     const mode_t mask = umask(0);
     umask(mask);
@@ -57,7 +61,8 @@ void AtomicFile::commit() {
     if (fd >= 0) {
         const int closing = fd;
         fd = -1;
-        if (fsync(closing) != 0 || close(closing) != 0) throw RenderError("cannot write '" + target + "': " + systemError());
+        if (fsync(closing) != 0 || close(closing) != 0)
+            throw RenderError("cannot write '" + target + "': " + systemError());
     }
     if (std::rename(temporary.c_str(), target.c_str()) != 0)
         throw RenderError("cannot create '" + target + "': " + systemError());
@@ -72,11 +77,13 @@ void writeFileAtomically(const std::string& path, const std::vector<uint8_t>& by
 
 std::vector<uint8_t> readWholeFile(const std::string& path, const std::string& what) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) throw RenderError("cannot read " + what + " '" + path + "': " + systemError());
+    if (file == nullptr)
+        throw RenderError("cannot read " + what + " '" + path + "': " + systemError());
     std::vector<uint8_t> bytes;
     uint8_t buffer[65536];
     size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + n);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) throw RenderError("cannot read " + what + " '" + path + "': read error");

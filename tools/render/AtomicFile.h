@@ -11,7 +11,7 @@
 namespace render {
 
 class AtomicFile {
-public:
+  public:
     // Creates the temporary file; throws RenderError when the folder cannot
     // be written.
     explicit AtomicFile(std::string target);
@@ -29,7 +29,7 @@ public:
     // Flushes, closes and renames over the target.
     void commit();
 
-private:
+  private:
     std::string target;
     std::string temporary;
     int fd = -1;

@@ -21,7 +21,7 @@ int outputFormatFor(const std::string& path, SampleFormat samples);
 const char* supportedOutputExtensions();
 
 class SoundFileReader {
-public:
+  public:
     // Throws RenderError when the file is missing, unreadable or not audio.
     explicit SoundFileReader(const std::string& path);
     ~SoundFileReader();
@@ -36,7 +36,7 @@ public:
     int64_t read(float* interleaved, int64_t frames);
     int64_t read(double* interleaved, int64_t frames);
 
-private:
+  private:
     int64_t checked(sf_count_t got);
     std::string path;
     SF_INFO info{};
@@ -44,7 +44,7 @@ private:
 };
 
 class SoundFileWriter {
-public:
+  public:
     // Writes through the open descriptor `fd`, which stays the caller's;
     // `name` is for messages.
     SoundFileWriter(int fd, const std::string& name, int format, int sampleRate, int channels);
@@ -57,7 +57,7 @@ public:
     // Finishes the headers and closes; throws RenderError on failure.
     void close();
 
-private:
+  private:
     void checked(sf_count_t wrote, int64_t frames);
     std::string name;
     SNDFILE* file = nullptr;

@@ -6,7 +6,9 @@ namespace render {
 
 namespace {
 volatile std::sig_atomic_t requested = 0;
-void onSignal(int) { requested = 1; }
+void onSignal(int) {
+    requested = 1;
+}
 } // namespace
 
 void catchInterruptions() {
@@ -15,6 +17,8 @@ void catchInterruptions() {
     std::signal(SIGHUP, onSignal);
 }
 
-bool interruptionRequested() { return requested != 0; }
+bool interruptionRequested() {
+    return requested != 0;
+}
 
 } // namespace render

@@ -18,15 +18,16 @@ int parseInteger(const std::string& option, const std::string& text, int low, in
     errno = 0;
     const long value = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || errno != 0 || value < low || value > high)
-        throw UsageError(option + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
-                         ", not '" + text + "'");
+        throw UsageError(option + " takes a whole number from " + std::to_string(low) + " to " +
+                         std::to_string(high) + ", not '" + text + "'");
     return static_cast<int>(value);
 }
 
 double parseSeconds(const std::string& option, const std::string& text) {
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0 || value > kMaxTailSeconds)
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0 ||
+        value > kMaxTailSeconds)
         throw UsageError(option + " takes seconds from 0 to 3600, not '" + text + "'");
     return value;
 }
@@ -42,7 +43,9 @@ SampleFormat parseBits(const std::string& text) {
 ParameterSetting parseSetting(const std::string& text) {
     const size_t equals = text.find('=');
     if (equals == std::string::npos || equals == 0 || equals + 1 == text.size())
-        throw UsageError("--set takes NAME=VALUE (or INDEX=VALUE, or VALUEn for a host value 0..1), not '" + text + "'");
+        throw UsageError(
+            "--set takes NAME=VALUE (or INDEX=VALUE, or VALUEn for a host value 0..1), not '" +
+            text + "'");
     ParameterSetting setting{text.substr(0, equals), text.substr(equals + 1), false};
     // "0.5n" is a host value; a display text such as "On" is not.
     const std::string number = setting.value.substr(0, setting.value.size() - 1);
@@ -50,7 +53,8 @@ ParameterSetting parseSetting(const std::string& text) {
     const double value = std::strtod(number.c_str(), &end);
     if (setting.value.back() != 'n' || number.empty() || *end != '\0') return setting;
     if (!(value >= 0.0 && value <= 1.0))
-        throw UsageError("a host value in --set is a number from 0 to 1 followed by 'n', not '" + text + "'");
+        throw UsageError("a host value in --set is a number from 0 to 1 followed by 'n', not '" +
+                         text + "'");
     setting.hostValue = true;
     setting.value = number;
     return setting;
@@ -58,17 +62,18 @@ ParameterSetting parseSetting(const std::string& text) {
 
 // Splits "--name=value" and "--name value".
 class ArgumentCursor {
-public:
+  public:
     ArgumentCursor(int argc, const char* const* argv) : args(argv + 1, argv + argc) {}
     bool done() const { return position >= args.size(); }
     std::string next() { return args[position++]; }
-    std::string valueFor(const std::string& option, const std::string& inlineValue, bool hasInline) {
+    std::string valueFor(const std::string& option, const std::string& inlineValue,
+                         bool hasInline) {
         if (hasInline) return inlineValue;
         if (done()) throw UsageError(option + " needs a value");
         return next();
     }
 
-private:
+  private:
     std::vector<std::string> args;
     size_t position = 0;
 };
@@ -78,8 +83,12 @@ using ValueHandler = std::function<void(Options&, const std::string&)>;
 const std::map<std::string, ValueHandler>& valueOptions() {
     static const std::map<std::string, ValueHandler> handlers = {
         {"--plugin", [](Options& o, const std::string& v) { o.plugin = v; }},
-        {"--block", [](Options& o, const std::string& v) { o.blockSize = parseInteger("--block", v, 1, kMaxBlock); }},
-        {"--tail", [](Options& o, const std::string& v) { o.tailSeconds = parseSeconds("--tail", v); }},
+        {"--block",
+         [](Options& o, const std::string& v) {
+             o.blockSize = parseInteger("--block", v, 1, kMaxBlock);
+         }},
+        {"--tail",
+         [](Options& o, const std::string& v) { o.tailSeconds = parseSeconds("--tail", v); }},
         {"--bits", [](Options& o, const std::string& v) { o.samples = parseBits(v); }},
         {"--set", [](Options& o, const std::string& v) { o.settings.push_back(parseSetting(v)); }},
         {"--load-preset", [](Options& o, const std::string& v) { o.loadPreset = v; }},
@@ -92,24 +101,33 @@ const std::map<std::string, ValueHandler>& valueOptions() {
 }
 
 bool applyFlag(Options& options, const std::string& name) {
-    if (name == "--double") options.doublePrecision = true;
-    else if (name == "--list") options.list = true;
-    else if (name == "--quiet" || name == "-q") options.quiet = true;
-    else if (name == "--time") options.timing = true;
-    else if (name == "--help" || name == "-h") options.help = true;
-    else return false;
+    if (name == "--double")
+        options.doublePrecision = true;
+    else if (name == "--list")
+        options.list = true;
+    else if (name == "--quiet" || name == "-q")
+        options.quiet = true;
+    else if (name == "--time")
+        options.timing = true;
+    else if (name == "--help" || name == "-h")
+        options.help = true;
+    else
+        return false;
     return true;
 }
 
 void checkComplete(Options& options, const std::vector<std::string>& positional, bool bitsGiven) {
     if (positional.size() > 2) throw UsageError("too many file names: '" + positional[2] + "'");
-    if (positional.size() == 1) throw UsageError("missing output file after '" + positional[0] + "'");
+    if (positional.size() == 1)
+        throw UsageError("missing output file after '" + positional[0] + "'");
     if (positional.size() == 2) {
         options.input = positional[0];
         options.output = positional[1];
     }
-    const bool anything = options.renders() || options.list || !options.savePreset.empty() || !options.saveChunk.empty();
-    if (!anything) throw UsageError("nothing to do: give INPUT OUTPUT, --list, --save-preset or --save-chunk");
+    const bool anything = options.renders() || options.list || !options.savePreset.empty() ||
+                          !options.saveChunk.empty();
+    if (!anything)
+        throw UsageError("nothing to do: give INPUT OUTPUT, --list, --save-preset or --save-chunk");
     if (options.doublePrecision && !bitsGiven) options.samples = SampleFormat::Double;
 }
 
@@ -134,9 +152,11 @@ Options parseOptions(int argc, const char* const* argv) {
         if (applyFlag(options, argument)) continue;
         const size_t equals = argument.find('=');
         std::string name = argument.substr(0, equals);
-        std::string inlineValue = equals == std::string::npos ? std::string() : argument.substr(equals + 1);
+        std::string inlineValue =
+            equals == std::string::npos ? std::string() : argument.substr(equals + 1);
         const auto handler = valueOptions().find(name);
-        if (handler == valueOptions().end()) throw UsageError("unknown option '" + argument + "' (see --help)");
+        if (handler == valueOptions().end())
+            throw UsageError("unknown option '" + argument + "' (see --help)");
         handler->second(options, cursor.valueFor(name, inlineValue, equals != std::string::npos));
         bitsGiven = bitsGiven || name == "--bits";
     }

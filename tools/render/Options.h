@@ -44,7 +44,7 @@ Options parseOptions(int argc, const char* const* argv);
 const char* usageText();
 
 class UsageError : public std::runtime_error {
-public:
+  public:
     explicit UsageError(const std::string& message) : std::runtime_error(message) {}
 };
 

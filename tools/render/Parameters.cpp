@@ -12,7 +12,8 @@ namespace render {
 namespace {
 
 bool sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
                return std::tolower(x) == std::tolower(y);
            });
 }
@@ -26,7 +27,8 @@ std::optional<int> asIndex(const std::string& text) {
 
 std::string namesOf(PluginHost& host) {
     std::string names;
-    for (int i = 0; i < host.parameterCount(); ++i) names += (i > 0 ? ", " : "") + host.parameterName(i);
+    for (int i = 0; i < host.parameterCount(); ++i)
+        names += (i > 0 ? ", " : "") + host.parameterName(i);
     return names.empty() ? "none" : names;
 }
 
@@ -37,23 +39,28 @@ int findParameter(PluginHost& host, const std::string& nameOrIndex) {
         if (sameName(host.parameterName(i), nameOrIndex)) return i;
     if (const auto index = asIndex(nameOrIndex)) {
         if (*index < host.parameterCount()) return *index;
-        throw RenderError("no parameter " + nameOrIndex + ": the plug-in has " + std::to_string(host.parameterCount()) +
-                          " parameters (0 to " + std::to_string(host.parameterCount() - 1) + ")");
+        throw RenderError("no parameter " + nameOrIndex + ": the plug-in has " +
+                          std::to_string(host.parameterCount()) + " parameters (0 to " +
+                          std::to_string(host.parameterCount() - 1) + ")");
     }
-    throw RenderError("unknown parameter '" + nameOrIndex + "' (parameters: " + namesOf(host) + ")");
+    throw RenderError("unknown parameter '" + nameOrIndex + "' (parameters: " + namesOf(host) +
+                      ")");
 }
 
 void applySetting(PluginHost& host, const ParameterSetting& setting) {
     const int index = findParameter(host, setting.parameter);
-    if (setting.hostValue) host.setParameter(index, std::strtof(setting.value.c_str(), nullptr));
-    else setByDisplay(host, index, setting.value);
+    if (setting.hostValue)
+        host.setParameter(index, std::strtof(setting.value.c_str(), nullptr));
+    else
+        setByDisplay(host, index, setting.value);
 }
 
 void listParameters(PluginHost& host, std::FILE* out) {
     for (int i = 0; i < host.parameterCount(); ++i) {
         const std::string label = host.parameterLabel(i);
-        std::fprintf(out, "%3d  %-16s %.6f  %s%s%s\n", i, host.parameterName(i).c_str(), static_cast<double>(host.parameter(i)),
-                     host.parameterDisplay(i).c_str(), label.empty() ? "" : " ", label.c_str());
+        std::fprintf(out, "%3d  %-16s %.6f  %s%s%s\n", i, host.parameterName(i).c_str(),
+                     static_cast<double>(host.parameter(i)), host.parameterDisplay(i).c_str(),
+                     label.empty() ? "" : " ", label.c_str());
     }
 }
 

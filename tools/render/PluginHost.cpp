@@ -35,11 +35,14 @@ SharedLibrary::SharedLibrary(const std::string& path) {
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (handle == nullptr) {
         const char* why = dlerror();
-        throw RenderError("cannot load plug-in '" + path + "': " + (why != nullptr ? why : "unknown error"));
+        throw RenderError("cannot load plug-in '" + path +
+                          "': " + (why != nullptr ? why : "unknown error"));
     }
 }
 
-SharedLibrary::~SharedLibrary() { dlclose(handle); }
+SharedLibrary::~SharedLibrary() {
+    dlclose(handle);
+}
 
 void* SharedLibrary::ownSymbol(const char* name) const {
     void* symbol = dlsym(handle, name);
@@ -53,7 +56,8 @@ void* SharedLibrary::ownSymbol(const char* name) const {
     return symbolInfo.dli_fbase == libraryInfo.dli_fbase ? symbol : nullptr;
 }
 
-PluginHost::PluginHost(const std::string& path) : libraryPath(path), library(std::make_unique<SharedLibrary>(path)) {
+PluginHost::PluginHost(const std::string& path)
+    : libraryPath(path), library(std::make_unique<SharedLibrary>(path)) {
     create();
 }
 
@@ -68,13 +72,17 @@ void PluginHost::create() {
     void* entry = library->ownSymbol("VSTPluginMain");
     if (entry == nullptr) entry = library->ownSymbol("main");
     if (entry == nullptr)
-        throw RenderError("'" + libraryPath + "' is not a VST 2.x plug-in: it has no VSTPluginMain or main entry");
+        throw RenderError("'" + libraryPath +
+                          "' is not a VST 2.x plug-in: it has no VSTPluginMain or main entry");
     constructing = this;
     AEffect* created = reinterpret_cast<EntryFunction>(entry)(&PluginHost::callback);
     constructing = nullptr;
-    if (created == nullptr) throw RenderError("plug-in '" + libraryPath + "' gave no effect instance");
+    if (created == nullptr)
+        throw RenderError("plug-in '" + libraryPath + "' gave no effect instance");
     if (created->magic != kEffectMagic)
-        throw RenderError("'" + libraryPath + "' is not a VST 2.x plug-in: its effect record has the wrong magic number");
+        throw RenderError(
+            "'" + libraryPath +
+            "' is not a VST 2.x plug-in: its effect record has the wrong magic number");
     plugin = created;
     plugin->user = this;
     if (plugin->processReplacing == nullptr && plugin->process == nullptr) {
@@ -86,33 +94,50 @@ void PluginHost::create() {
         dispatch(effClose);
         plugin = nullptr;
         throw RenderError("plug-in '" + libraryPath + "' is not an audio effect (it has " +
-                          std::to_string(created->numInputs) + " inputs and " + std::to_string(created->numOutputs) +
-                          " outputs" + ((created->flags & effFlagsIsSynth) != 0 ? ", an instrument" : "") + ")");
+                          std::to_string(created->numInputs) + " inputs and " +
+                          std::to_string(created->numOutputs) + " outputs" +
+                          ((created->flags & effFlagsIsSynth) != 0 ? ", an instrument" : "") + ")");
     }
 }
 
-VstIntPtr PluginHost::callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
-    PluginHost* host = effect != nullptr && effect->user != nullptr ? static_cast<PluginHost*>(effect->user) : constructing;
+VstIntPtr PluginHost::callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                               void* ptr, float opt) {
+    PluginHost* host = effect != nullptr && effect->user != nullptr
+                           ? static_cast<PluginHost*>(effect->user)
+                           : constructing;
     if (host == nullptr) return opcode == audioMasterVersion ? kVstVersion : 0;
     return host->answer(opcode, index, value, ptr, opt);
 }
 
 VstIntPtr PluginHost::answer(VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) {
     switch (opcode) {
-    case audioMasterVersion: return kVstVersion;
-    case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&time);
-    case audioMasterGetSampleRate: return static_cast<VstIntPtr>(rate);
-    case audioMasterGetBlockSize: return maxBlock;
-    case audioMasterGetVendorString: copyText(ptr, "Gravelo", kVstMaxVendorStrLen); return 1;
-    case audioMasterGetProductString: copyText(ptr, "gravelo-render", kVstMaxProductStrLen); return 1;
-    case audioMasterGetVendorVersion: return 1000;
-    case audioMasterGetLanguage: return 1; // English
-    case audioMasterWantMidi: return 1;
-    default: return 0;
+    case audioMasterVersion:
+        return kVstVersion;
+    case audioMasterGetTime:
+        return reinterpret_cast<VstIntPtr>(&time);
+    case audioMasterGetSampleRate:
+        return static_cast<VstIntPtr>(rate);
+    case audioMasterGetBlockSize:
+        return maxBlock;
+    case audioMasterGetVendorString:
+        copyText(ptr, "Gravelo", kVstMaxVendorStrLen);
+        return 1;
+    case audioMasterGetProductString:
+        copyText(ptr, "gravelo-render", kVstMaxProductStrLen);
+        return 1;
+    case audioMasterGetVendorVersion:
+        return 1000;
+    case audioMasterGetLanguage:
+        return 1; // English
+    case audioMasterWantMidi:
+        return 1;
+    default:
+        return 0;
     }
 }
 
-VstIntPtr PluginHost::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt) {
+VstIntPtr PluginHost::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                               float opt) {
     return plugin->dispatcher(plugin, opcode, index, value, ptr, opt);
 }
 
@@ -132,12 +157,14 @@ void PluginHost::open(double sampleRate, int blockSize, bool doublePrecision) {
     time.tempo = kTempo;
     time.timeSigNumerator = 4;
     time.timeSigDenominator = 4;
-    time.flags = kVstTransportPlaying | kVstTempoValid | kVstTimeSigValid | kVstPpqPosValid | kVstBarsValid;
+    time.flags =
+        kVstTransportPlaying | kVstTempoValid | kVstTimeSigValid | kVstPpqPosValid | kVstBarsValid;
     dispatch(effOpen);
     opened = true;
     dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
     dispatch(effSetBlockSize, 0, blockSize);
-    dispatch(effSetProcessPrecision, 0, doublePrecision ? kProcessPrecision64 : kProcessPrecision32);
+    dispatch(effSetProcessPrecision, 0,
+             doublePrecision ? kProcessPrecision64 : kProcessPrecision32);
 }
 
 void PluginHost::resume() {
@@ -170,7 +197,8 @@ void PluginHost::process(float** inputs, float** outputs, int frames) {
         plugin->processReplacing(plugin, inputs, outputs, frames);
     } else {
         // The old accumulating call adds into what the outputs hold.
-        for (int channel = 0; channel < plugin->numOutputs; ++channel) std::fill_n(outputs[channel], frames, 0.0f);
+        for (int channel = 0; channel < plugin->numOutputs; ++channel)
+            std::fill_n(outputs[channel], frames, 0.0f);
         plugin->process(plugin, inputs, outputs, frames);
     }
     advanceTime(frames);

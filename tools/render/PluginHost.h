@@ -13,7 +13,7 @@ namespace render {
 
 // dlopen handle; unloaded last, after the instance is closed.
 class SharedLibrary {
-public:
+  public:
     explicit SharedLibrary(const std::string& path);
     ~SharedLibrary();
     SharedLibrary(const SharedLibrary&) = delete;
@@ -21,12 +21,12 @@ public:
     // The named function when the library itself defines it.
     void* ownSymbol(const char* name) const;
 
-private:
+  private:
     void* handle = nullptr;
 };
 
 class PluginHost {
-public:
+  public:
     // Loads and creates the instance; throws RenderError when the library
     // does not load or does not give a usable effect.
     explicit PluginHost(const std::string& path);
@@ -45,11 +45,13 @@ public:
     int inputs() const { return plugin->numInputs; }
     int outputs() const { return plugin->numOutputs; }
     bool canProcessDouble() const {
-        return (plugin->flags & effFlagsCanDoubleReplacing) != 0 && plugin->processDoubleReplacing != nullptr;
+        return (plugin->flags & effFlagsCanDoubleReplacing) != 0 &&
+               plugin->processDoubleReplacing != nullptr;
     }
     bool usesChunks() const { return (plugin->flags & effFlagsProgramChunks) != 0; }
 
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f);
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0.0f);
     std::string text(VstInt32 opcode, VstInt32 index = 0);
 
     int parameterCount() const { return plugin->numParams; }
@@ -67,9 +69,9 @@ public:
     void process(float** inputs, float** outputs, int frames);
     void process(double** inputs, double** outputs, int frames);
 
-private:
-    static VstIntPtr VSTCALLBACK callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                                          float opt);
+  private:
+    static VstIntPtr VSTCALLBACK callback(AEffect* effect, VstInt32 opcode, VstInt32 index,
+                                          VstIntPtr value, void* ptr, float opt);
     VstIntPtr answer(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt);
     void create();
     void advanceTime(int frames);

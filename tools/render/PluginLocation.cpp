@@ -37,9 +37,11 @@ std::vector<std::filesystem::path> candidates() {
 std::string defaultPluginPath() {
     for (const auto& place : candidates()) {
         std::error_code error;
-        if (std::filesystem::is_regular_file(place, error)) return place.lexically_normal().string();
+        if (std::filesystem::is_regular_file(place, error))
+            return place.lexically_normal().string();
     }
-    throw RenderError(std::string("cannot find ") + kPluginFile + " beside the tool or in ~/.vst; name it with --plugin PATH");
+    throw RenderError(std::string("cannot find ") + kPluginFile +
+                      " beside the tool or in ~/.vst; name it with --plugin PATH");
 }
 
 } // namespace render

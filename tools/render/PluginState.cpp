@@ -13,17 +13,19 @@ using presetfile::PresetKind;
 
 void requireChunks(PluginHost& host, const std::string& path) {
     if (!host.usesChunks())
-        throw RenderError("bad preset '" + path + "': it holds a state chunk, and plug-in '" + host.path() +
-                          "' keeps its state in parameters only");
+        throw RenderError("bad preset '" + path + "': it holds a state chunk, and plug-in '" +
+                          host.path() + "' keeps its state in parameters only");
 }
 
 void applyPreset(PluginHost& host, const Preset& preset, const std::string& path) {
     switch (preset.kind) {
     case PresetKind::ParameterList:
         if (preset.parameters.size() > static_cast<size_t>(host.parameterCount()))
-            throw RenderError("bad preset '" + path + "': it has " + std::to_string(preset.parameters.size()) +
+            throw RenderError("bad preset '" + path + "': it has " +
+                              std::to_string(preset.parameters.size()) +
                               " parameters, the plug-in " + std::to_string(host.parameterCount()));
-        for (size_t i = 0; i < preset.parameters.size(); ++i) host.setParameter(static_cast<int>(i), preset.parameters[i]);
+        for (size_t i = 0; i < preset.parameters.size(); ++i)
+            host.setParameter(static_cast<int>(i), preset.parameters[i]);
         break;
     case PresetKind::ProgramChunk:
         requireChunks(host, path);
@@ -48,8 +50,9 @@ void loadPresetFile(PluginHost& host, const std::string& path) {
     if (!parsed.ok) throw RenderError("bad preset '" + path + "': " + parsed.error);
     const int32_t id = host.effect().uniqueID;
     if (parsed.preset.pluginId != id)
-        throw RenderError("preset '" + path + "' was made for plug-in " + presetfile::describeId(parsed.preset.pluginId) +
-                          ", not for this one (" + presetfile::describeId(id) + ")");
+        throw RenderError("preset '" + path + "' was made for plug-in " +
+                          presetfile::describeId(parsed.preset.pluginId) + ", not for this one (" +
+                          presetfile::describeId(id) + ")");
     applyPreset(host, parsed.preset, path);
 }
 
@@ -62,25 +65,30 @@ void savePresetFile(PluginHost& host, const std::string& path, const std::string
     if (host.usesChunks()) {
         preset.kind = PresetKind::ProgramChunk;
         preset.chunk = host.chunk(true);
-        if (preset.chunk.empty()) throw RenderError("plug-in '" + host.path() + "' gave no state chunk to save");
+        if (preset.chunk.empty())
+            throw RenderError("plug-in '" + host.path() + "' gave no state chunk to save");
     } else {
         preset.kind = PresetKind::ParameterList;
-        for (int i = 0; i < host.parameterCount(); ++i) preset.parameters.push_back(host.parameter(i));
+        for (int i = 0; i < host.parameterCount(); ++i)
+            preset.parameters.push_back(host.parameter(i));
     }
     writeFileAtomically(path, presetfile::writePreset(preset));
 }
 
 void loadChunkFile(PluginHost& host, const std::string& path) {
-    if (!host.usesChunks()) throw RenderError("plug-in '" + host.path() + "' does not take state chunks");
+    if (!host.usesChunks())
+        throw RenderError("plug-in '" + host.path() + "' does not take state chunks");
     const std::vector<uint8_t> bytes = readWholeFile(path, "chunk");
     if (bytes.empty()) throw RenderError("bad chunk '" + path + "': the file is empty");
     host.setChunk(bytes, false);
 }
 
 void saveChunkFile(PluginHost& host, const std::string& path) {
-    if (!host.usesChunks()) throw RenderError("plug-in '" + host.path() + "' does not give state chunks");
+    if (!host.usesChunks())
+        throw RenderError("plug-in '" + host.path() + "' does not give state chunks");
     const std::vector<uint8_t> bytes = host.chunk(false);
-    if (bytes.empty()) throw RenderError("plug-in '" + host.path() + "' gave no state chunk to save");
+    if (bytes.empty())
+        throw RenderError("plug-in '" + host.path() + "' gave no state chunk to save");
     writeFileAtomically(path, bytes);
 }
 

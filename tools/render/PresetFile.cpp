@@ -22,7 +22,7 @@ constexpr size_t kBankHeaderBytes = kCommonHeaderBytes + 4 + 124;
 
 // Reads big-endian fields from a buffer and remembers the first overrun.
 class Reader {
-public:
+  public:
     explicit Reader(std::span<const uint8_t> bytes) : bytes(bytes) {}
 
     bool has(size_t count) const { return count <= bytes.size() - position; }
@@ -30,7 +30,8 @@ public:
 
     int32_t int32() {
         if (!has(4)) return overrun();
-        const uint32_t value = (uint32_t{bytes[position]} << 24) | (uint32_t{bytes[position + 1]} << 16) |
+        const uint32_t value = (uint32_t{bytes[position]} << 24) |
+                               (uint32_t{bytes[position + 1]} << 16) |
                                (uint32_t{bytes[position + 2]} << 8) | uint32_t{bytes[position + 3]};
         position += 4;
         return static_cast<int32_t>(value);
@@ -42,7 +43,8 @@ public:
             overrun();
             return result;
         }
-        for (size_t i = 0; i < size && bytes[position + i] != 0; ++i) result += static_cast<char>(bytes[position + i]);
+        for (size_t i = 0; i < size && bytes[position + i] != 0; ++i)
+            result += static_cast<char>(bytes[position + i]);
         position += size;
         return result;
     }
@@ -57,12 +59,14 @@ public:
         return result;
     }
     void skip(size_t size) {
-        if (!has(size)) overrun();
-        else position += size;
+        if (!has(size))
+            overrun();
+        else
+            position += size;
     }
     bool truncated() const { return overran; }
 
-private:
+  private:
     int32_t overrun() {
         overran = true;
         position = bytes.size();
@@ -74,25 +78,30 @@ private:
 };
 
 class Writer {
-public:
+  public:
     void int32(int32_t value) {
         const auto bits = static_cast<uint32_t>(value);
-        for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<uint8_t>(bits >> shift));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.push_back(static_cast<uint8_t>(bits >> shift));
     }
     void float32(float value) { int32(std::bit_cast<int32_t>(value)); }
     void text(const std::string& value, size_t size) {
-        for (size_t i = 0; i < size; ++i) bytes.push_back(i + 1 < size && i < value.size() ? static_cast<uint8_t>(value[i]) : 0);
+        for (size_t i = 0; i < size; ++i)
+            bytes.push_back(i + 1 < size && i < value.size() ? static_cast<uint8_t>(value[i]) : 0);
     }
-    void block(const std::vector<uint8_t>& data) { bytes.insert(bytes.end(), data.begin(), data.end()); }
+    void block(const std::vector<uint8_t>& data) {
+        bytes.insert(bytes.end(), data.begin(), data.end());
+    }
     void zeros(size_t count) { bytes.insert(bytes.end(), count, 0); }
     // Fills in the size field: the number of bytes after it.
     std::vector<uint8_t> finish() {
         const auto size = static_cast<uint32_t>(bytes.size() - 8);
-        for (int i = 0; i < 4; ++i) bytes[4 + static_cast<size_t>(i)] = static_cast<uint8_t>(size >> (24 - 8 * i));
+        for (int i = 0; i < 4; ++i)
+            bytes[4 + static_cast<size_t>(i)] = static_cast<uint8_t>(size >> (24 - 8 * i));
         return std::move(bytes);
     }
 
-private:
+  private:
     std::vector<uint8_t> bytes;
 };
 
@@ -107,8 +116,8 @@ ParseResult readChunk(Reader& reader, Preset preset) {
     if (reader.truncated()) return refuse("the file ends before its chunk size");
     if (size < 0) return refuse("the chunk size is negative");
     if (!reader.has(static_cast<size_t>(size)))
-        return refuse("the chunk is cut short (" + std::to_string(reader.remaining()) + " of " + std::to_string(size) +
-                      " bytes)");
+        return refuse("the chunk is cut short (" + std::to_string(reader.remaining()) + " of " +
+                      std::to_string(size) + " bytes)");
     preset.chunk = reader.block(static_cast<size_t>(size));
     return ParseResult{true, std::move(preset), {}};
 }
@@ -116,10 +125,11 @@ ParseResult readChunk(Reader& reader, Preset preset) {
 ParseResult readParameters(Reader& reader, Preset preset) {
     if (preset.count < 0) return refuse("the parameter count is negative");
     if (reader.remaining() / 4 < static_cast<size_t>(preset.count))
-        return refuse("the parameter list is cut short (" + std::to_string(reader.remaining() / 4) + " of " +
-                      std::to_string(preset.count) + " values)");
+        return refuse("the parameter list is cut short (" + std::to_string(reader.remaining() / 4) +
+                      " of " + std::to_string(preset.count) + " values)");
     preset.parameters.reserve(static_cast<size_t>(preset.count));
-    for (int32_t i = 0; i < preset.count; ++i) preset.parameters.push_back(reader.float32());
+    for (int32_t i = 0; i < preset.count; ++i)
+        preset.parameters.push_back(reader.float32());
     return ParseResult{true, std::move(preset), {}};
 }
 
@@ -152,7 +162,8 @@ ParseResult parsePreset(std::span<const uint8_t> bytes) {
         preset.kind = PresetKind::BankChunk;
         return readChunk(reader, std::move(preset));
     }
-    if (kind == kBankOfPrograms) return refuse("a bank of separate programs is not supported; save a single program");
+    if (kind == kBankOfPrograms)
+        return refuse("a bank of separate programs is not supported; save a single program");
     return refuse("unknown preset kind " + describeId(kind));
 }
 
@@ -161,19 +172,24 @@ std::vector<uint8_t> writePreset(const Preset& preset) {
     writer.int32(kFileMagic);
     writer.int32(0);
     const bool bank = preset.kind == PresetKind::BankChunk;
-    writer.int32(bank ? kBankChunk : preset.kind == PresetKind::ParameterList ? kParameterList : kProgramChunk);
+    writer.int32(bank                                       ? kBankChunk
+                 : preset.kind == PresetKind::ParameterList ? kParameterList
+                                                            : kProgramChunk);
     writer.int32(preset.formatVersion);
     writer.int32(preset.pluginId);
     writer.int32(preset.pluginVersion);
     if (preset.kind == PresetKind::ParameterList) {
         writer.int32(static_cast<int32_t>(preset.parameters.size()));
         writer.text(preset.name, kNameBytes);
-        for (float value : preset.parameters) writer.float32(value);
+        for (float value : preset.parameters)
+            writer.float32(value);
         return writer.finish();
     }
     writer.int32(preset.count);
-    if (bank) writer.zeros(kBankHeaderBytes - kCommonHeaderBytes);
-    else writer.text(preset.name, kNameBytes);
+    if (bank)
+        writer.zeros(kBankHeaderBytes - kCommonHeaderBytes);
+    else
+        writer.text(preset.name, kNameBytes);
     writer.int32(static_cast<int32_t>(preset.chunk.size()));
     writer.block(preset.chunk);
     return writer.finish();

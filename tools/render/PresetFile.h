@@ -24,7 +24,7 @@ struct Preset {
     int32_t pluginVersion = 0;
     // Parameters for a program, programs for a bank.
     int32_t count = 0;
-    std::string name; // programs only; at most 27 characters are stored
+    std::string name;              // programs only; at most 27 characters are stored
     std::vector<float> parameters; // ParameterList
     std::vector<uint8_t> chunk;    // ProgramChunk and BankChunk
 };

@@ -14,7 +14,8 @@ constexpr int kBarWidth = 40;
 
 Progress::Progress(int64_t totalFrames, double sampleRate, bool allowed)
     : total(totalFrames), rate(sampleRate),
-      shown(allowed && totalFrames > 0 && static_cast<double>(totalFrames) / sampleRate > kMinimumSeconds &&
+      shown(allowed && totalFrames > 0 &&
+            static_cast<double>(totalFrames) / sampleRate > kMinimumSeconds &&
             isatty(STDERR_FILENO) == 1) {}
 
 Progress::~Progress() {
@@ -30,8 +31,10 @@ void Progress::update(int64_t framesDone) {
 
 void Progress::draw(int percent) {
     const int filled = percent * kBarWidth / 100;
-    const std::string bar = std::string(static_cast<size_t>(filled), '#') + std::string(static_cast<size_t>(kBarWidth - filled), '-');
-    std::fprintf(stderr, "\r[%s] %3d%%  %.1f s", bar.c_str(), percent, static_cast<double>(total) / rate * percent / 100.0);
+    const std::string bar = std::string(static_cast<size_t>(filled), '#') +
+                            std::string(static_cast<size_t>(kBarWidth - filled), '-');
+    std::fprintf(stderr, "\r[%s] %3d%%  %.1f s", bar.c_str(), percent,
+                 static_cast<double>(total) / rate * percent / 100.0);
     std::fflush(stderr);
 }
 

@@ -7,7 +7,7 @@
 namespace render {
 
 class Progress {
-public:
+  public:
     // `totalFrames` may be 0 or negative when the length is unknown.
     Progress(int64_t totalFrames, double sampleRate, bool allowed);
     ~Progress();
@@ -16,7 +16,7 @@ public:
 
     void update(int64_t framesDone);
 
-private:
+  private:
     void draw(int percent);
     int64_t total;
     double rate;

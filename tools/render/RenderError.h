@@ -8,7 +8,7 @@
 namespace render {
 
 class RenderError : public std::runtime_error {
-public:
+  public:
     explicit RenderError(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -19,38 +19,48 @@ using Clock = std::chrono::steady_clock;
 // their cost stays small next to the plug-in's.
 constexpr int64_t kFileFrames = 65536;
 
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 // Which file channel feeds each plug-in input (-1: silence). A mono file
 // feeds every input; otherwise the first two channels feed the first two.
 std::vector<int> inputSources(int fileChannels, int pluginInputs) {
     std::vector<int> sources(static_cast<size_t>(pluginInputs), -1);
     for (int k = 0; k < pluginInputs; ++k) {
-        if (fileChannels == 1) sources[static_cast<size_t>(k)] = 0;
-        else if (k < 2 && k < fileChannels) sources[static_cast<size_t>(k)] = k;
+        if (fileChannels == 1)
+            sources[static_cast<size_t>(k)] = 0;
+        else if (k < 2 && k < fileChannels)
+            sources[static_cast<size_t>(k)] = k;
     }
     return sources;
 }
 
-template <class Sample>
-class BlockLoop {
-public:
-    BlockLoop(PluginHost& host, SoundFileReader& reader, SoundFileWriter& writer, const RenderSettings& settings)
+template <class Sample> class BlockLoop {
+  public:
+    BlockLoop(PluginHost& host, SoundFileReader& reader, SoundFileWriter& writer,
+              const RenderSettings& settings)
         : host(host), reader(reader), writer(writer), block(settings.blockSize),
           fileFrames((kFileFrames + block - 1) / block * block), fileChannels(reader.channels()),
           outChannels(outputChannelsFor(host)), sources(inputSources(fileChannels, host.inputs())),
           tailLeft(static_cast<int64_t>(std::llround(settings.tailSeconds * reader.sampleRate()))),
-          inputs(static_cast<size_t>(host.inputs()), std::vector<Sample>(static_cast<size_t>(block))),
-          outputs(static_cast<size_t>(host.outputs()), std::vector<Sample>(static_cast<size_t>(block))),
-          fromFile(static_cast<size_t>(fileFrames * fileChannels)), toFile(static_cast<size_t>(fileFrames * outChannels)) {
-        for (auto& channel : inputs) inputPointers.push_back(channel.data());
-        for (auto& channel : outputs) outputPointers.push_back(channel.data());
+          inputs(static_cast<size_t>(host.inputs()),
+                 std::vector<Sample>(static_cast<size_t>(block))),
+          outputs(static_cast<size_t>(host.outputs()),
+                  std::vector<Sample>(static_cast<size_t>(block))),
+          fromFile(static_cast<size_t>(fileFrames * fileChannels)),
+          toFile(static_cast<size_t>(fileFrames * outChannels)) {
+        for (auto& channel : inputs)
+            inputPointers.push_back(channel.data());
+        for (auto& channel : outputs)
+            outputPointers.push_back(channel.data());
     }
 
     RenderReport run(bool showProgress) {
         const auto start = Clock::now();
         const int64_t tailFrames = tailLeft;
-        Progress progress(reader.frames() > 0 ? reader.frames() + tailFrames : 0, reader.sampleRate(), showProgress);
+        Progress progress(reader.frames() > 0 ? reader.frames() + tailFrames : 0,
+                          reader.sampleRate(), showProgress);
         RenderReport report;
         int64_t frames = 0;
         while ((frames = fill()) > 0) {
@@ -64,7 +74,7 @@ public:
         return report;
     }
 
-private:
+  private:
     // Reads the next piece of the input, followed by the tail once the input
     // has ended; answers its length in frames.
     int64_t fill() {
@@ -75,7 +85,8 @@ private:
             got += n;
         }
         const int64_t silence = std::min(fileFrames - got, tailLeft);
-        std::fill(fromFile.begin() + got * fileChannels, fromFile.begin() + (got + silence) * fileChannels, Sample{});
+        std::fill(fromFile.begin() + got * fileChannels,
+                  fromFile.begin() + (got + silence) * fileChannels, Sample{});
         tailLeft -= silence;
         return got + silence;
     }
@@ -99,7 +110,8 @@ private:
                 continue;
             }
             const Sample* source = fromFile.data() + offset * fileChannels + sources[k];
-            for (int j = 0; j < n; ++j) in[j] = source[static_cast<int64_t>(j) * fileChannels];
+            for (int j = 0; j < n; ++j)
+                in[j] = source[static_cast<int64_t>(j) * fileChannels];
         }
     }
 
@@ -107,7 +119,8 @@ private:
         for (int k = 0; k < outChannels; ++k) {
             const Sample* out = outputs[static_cast<size_t>(k)].data();
             Sample* target = toFile.data() + offset * outChannels + k;
-            for (int j = 0; j < n; ++j) target[static_cast<int64_t>(j) * outChannels] = out[j];
+            for (int j = 0; j < n; ++j)
+                target[static_cast<int64_t>(j) * outChannels] = out[j];
         }
     }
 
@@ -127,7 +140,8 @@ private:
 };
 
 template <class Sample>
-RenderReport renderWith(PluginHost& host, SoundFileReader& reader, SoundFileWriter& writer, const RenderSettings& settings) {
+RenderReport renderWith(PluginHost& host, SoundFileReader& reader, SoundFileWriter& writer,
+                        const RenderSettings& settings) {
     BlockLoop<Sample> loop(host, reader, writer, settings);
     host.resume();
     const RenderReport report = loop.run(settings.progress);
@@ -137,7 +151,9 @@ RenderReport renderWith(PluginHost& host, SoundFileReader& reader, SoundFileWrit
 
 } // namespace
 
-int outputChannelsFor(const PluginHost& host) { return std::min(host.outputs(), 2); }
+int outputChannelsFor(const PluginHost& host) {
+    return std::min(host.outputs(), 2);
+}
 
 RenderReport renderAudio(PluginHost& host, SoundFileReader& reader, SoundFileWriter& writer,
                          const RenderSettings& settings) {

@@ -25,14 +25,16 @@ constexpr double kRateWithoutInput = 48000.0;
 void applyState(PluginHost& host, const Options& options) {
     if (!options.loadChunk.empty()) loadChunkFile(host, options.loadChunk);
     if (!options.loadPreset.empty()) loadPresetFile(host, options.loadPreset);
-    for (const ParameterSetting& setting : options.settings) applySetting(host, setting);
+    for (const ParameterSetting& setting : options.settings)
+        applySetting(host, setting);
 }
 
 void saveState(PluginHost& host, const Options& options) {
     if (!options.saveChunk.empty()) saveChunkFile(host, options.saveChunk);
     if (options.savePreset.empty()) return;
-    const std::string name =
-        options.presetName.empty() ? std::filesystem::path(options.savePreset).stem().string() : options.presetName;
+    const std::string name = options.presetName.empty()
+                                 ? std::filesystem::path(options.savePreset).stem().string()
+                                 : options.presetName;
     savePresetFile(host, options.savePreset, name);
 }
 
@@ -41,8 +43,10 @@ void saveState(PluginHost& host, const Options& options) {
 void reportTiming(const RenderReport& report, double sampleRate) {
     const double cpuSeconds = static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
     std::fprintf(stderr,
-                 "rendered %.1f s of audio in %.3f s (whole run: %.3f s of CPU); the plug-in's processing took %.3f s\n",
-                 static_cast<double>(report.frames) / sampleRate, report.wallSeconds, cpuSeconds, report.pluginSeconds);
+                 "rendered %.1f s of audio in %.3f s (whole run: %.3f s of CPU); the plug-in's "
+                 "processing took %.3f s\n",
+                 static_cast<double>(report.frames) / sampleRate, report.wallSeconds, cpuSeconds,
+                 report.pluginSeconds);
 }
 
 void run(const Options& options) {
@@ -57,7 +61,8 @@ void run(const Options& options) {
     }
     PluginHost host(options.plugin.empty() ? defaultPluginPath() : options.plugin);
     if (options.doublePrecision && !host.canProcessDouble())
-        throw RenderError("plug-in '" + host.path() + "' cannot process double precision; render without --double");
+        throw RenderError("plug-in '" + host.path() +
+                          "' cannot process double precision; render without --double");
     const double rate = reader ? reader->sampleRate() : kRateWithoutInput;
     host.open(rate, options.blockSize, options.doublePrecision);
     applyState(host, options);
@@ -66,8 +71,10 @@ void run(const Options& options) {
     saveState(host, options);
     if (!reader) return;
 
-    SoundFileWriter writer(output->descriptor(), options.output, format, reader->sampleRate(), outputChannelsFor(host));
-    const RenderSettings settings{options.blockSize, options.tailSeconds, options.doublePrecision, !options.quiet};
+    SoundFileWriter writer(output->descriptor(), options.output, format, reader->sampleRate(),
+                           outputChannelsFor(host));
+    const RenderSettings settings{options.blockSize, options.tailSeconds, options.doublePrecision,
+                                  !options.quiet};
     const RenderReport report = renderAudio(host, *reader, writer, settings);
     writer.close();
     output->commit();

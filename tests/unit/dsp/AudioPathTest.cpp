@@ -16,19 +16,23 @@ namespace {
 
 void setWorstCase(Plugin& p) {
     const dsptest::Sliders s = dsptest::worstCase();
-    for (int n = 1; n <= 9; ++n) p.setSlider(n, s.s[n]);
+    for (int n = 1; n <= 9; ++n)
+        p.setSlider(n, s.s[n]);
 }
 
 // Output of one plug-in for `x` on the left and `right` on the right input,
 // processed in host blocks of `block` frames.
 template <class Sample>
-std::vector<Sample> render(Plugin& p, const std::vector<double>& x, const std::vector<double>& right, size_t block,
+std::vector<Sample> render(Plugin& p, const std::vector<double>& x,
+                           const std::vector<double>& right, size_t block,
                            std::vector<Sample>* rightOut = nullptr) {
     std::vector<Sample> result;
     for (size_t start = 0; start < x.size(); start += block) {
         const size_t n = std::min(block, x.size() - start);
-        std::vector<Sample> l(x.begin() + static_cast<long>(start), x.begin() + static_cast<long>(start + n));
-        std::vector<Sample> r(right.begin() + static_cast<long>(start), right.begin() + static_cast<long>(start + n));
+        std::vector<Sample> l(x.begin() + static_cast<long>(start),
+                              x.begin() + static_cast<long>(start + n));
+        std::vector<Sample> r(right.begin() + static_cast<long>(start),
+                              right.begin() + static_cast<long>(start + n));
         std::vector<Sample> ol(n), orr(n);
         p.process(l, r, ol, orr);
         result.insert(result.end(), ol.begin(), ol.end());
@@ -48,7 +52,8 @@ TEST(AudioPath, RightInputNeverMattersAndBothOutputsAreEqual) {
     const auto x = testSignal(9600);
     const std::vector<double> silence(x.size(), 0.0);
     std::vector<double> noise(x.size());
-    for (size_t i = 0; i < noise.size(); ++i) noise[i] = std::sin(static_cast<double>(i) * 1.7) * 0.9;
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = std::sin(static_cast<double>(i) * 1.7) * 0.9;
     std::vector<float> rightA, rightB;
     const auto outA = render<float>(a, x, silence, 256, &rightA);
     const auto outB = render<float>(b, x, noise, 256, &rightB);
@@ -58,7 +63,8 @@ TEST(AudioPath, RightInputNeverMattersAndBothOutputsAreEqual) {
         ASSERT_EQ(outA[i], rightA[i]) << i;
         ASSERT_EQ(outB[i], rightB[i]) << i;
     }
-    EXPECT_GT(dsptest::rms(std::vector<double>(outA.begin(), outA.end()).data(), outA.size()), 0.01);
+    EXPECT_GT(dsptest::rms(std::vector<double>(outA.begin(), outA.end()).data(), outA.size()),
+              0.01);
 }
 
 TEST(AudioPath, SingleAndDoublePrecisionAgreeToFloatPrecision) {
@@ -69,11 +75,13 @@ TEST(AudioPath, SingleAndDoublePrecisionAgreeToFloatPrecision) {
         if (worst) setWorstCase(single), setWorstCase(dual);
         // A signal exactly representable in float, so both paths see the same input.
         std::vector<double> x;
-        for (double v : testSignal(9600)) x.push_back(static_cast<float>(v));
+        for (double v : testSignal(9600))
+            x.push_back(static_cast<float>(v));
         const std::vector<double> right(x.size(), 0.0);
         const auto f = render<float>(single, x, right, 256);
         const auto d = render<double>(dual, x, right, 256);
-        for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(f[i], static_cast<float>(d[i])) << i;
+        for (size_t i = 0; i < x.size(); ++i)
+            ASSERT_EQ(f[i], static_cast<float>(d[i])) << i;
     }
 }
 
@@ -102,7 +110,8 @@ TEST(AudioPath, InPlaceEqualsSeparateBuffers) {
     c.process(dl, dr, dol, dor);
     auto dl2 = dsptest::convert<double>(x), dr2 = dl2;
     d.process(dl2, dr2, dl2, dr2);
-    for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(dl2[i], dol[i]) << i;
+    for (size_t i = 0; i < x.size(); ++i)
+        ASSERT_EQ(dl2[i], dol[i]) << i;
 }
 
 // The block form inside the shell and the per-frame sample hook give the
@@ -138,7 +147,8 @@ TEST(AudioPath, BlockFormEqualsSampleHook) {
 TEST(AudioPath, SinglePrecisionBlocksEqualTheSampleHookForAnyLength) {
     const auto source = testSignal(3000);
     std::vector<double> x(source.size());
-    for (size_t i = 0; i < x.size(); ++i) x[i] = static_cast<double>(static_cast<float>(source[i]));
+    for (size_t i = 0; i < x.size(); ++i)
+        x[i] = static_cast<double>(static_cast<float>(source[i]));
     const std::vector<double> right(x.size(), 0.25);
 
     for (size_t block : {1u, 3u, 5u, 130u, 1001u}) {
@@ -156,8 +166,10 @@ TEST(AudioPath, SinglePrecisionBlocksEqualTheSampleHookForAnyLength) {
                 fx.samples[0] = x[i];
                 fx.samples[1] = right[i];
                 fx.doSample();
-                ASSERT_EQ(static_cast<float>(fx.samples[0]), out[i]) << "block " << block << " frame " << i;
-                ASSERT_EQ(static_cast<float>(fx.samples[1]), rightOut[i]) << "block " << block << " frame " << i;
+                ASSERT_EQ(static_cast<float>(fx.samples[0]), out[i])
+                    << "block " << block << " frame " << i;
+                ASSERT_EQ(static_cast<float>(fx.samples[1]), rightOut[i])
+                    << "block " << block << " frame " << i;
             }
         }
     }
@@ -188,16 +200,19 @@ TEST(AudioPath, SilenceBeforeResumeAndAtSampleRateZero) {
     notResumed.dispatch(effOpen);
     const auto x = testSignal(512);
     const std::vector<double> right(x.size(), 0.0);
-    for (float v : render<float>(notResumed, x, right, 256)) ASSERT_EQ(v, 0.0f);
+    for (float v : render<float>(notResumed, x, right, 256))
+        ASSERT_EQ(v, 0.0f);
 
     Plugin zeroRate;
     zeroRate.start(0.0f);
-    for (double v : render<double>(zeroRate, x, right, 256)) ASSERT_EQ(v, 0.0);
+    for (double v : render<double>(zeroRate, x, right, 256))
+        ASSERT_EQ(v, 0.0);
     // A later resume with a real rate brings the sound.
     zeroRate.dispatch(effMainsChanged, 0, 0);
     zeroRate.dispatch(effSetSampleRate, 0, 0, nullptr, 44100.0f);
     zeroRate.dispatch(effMainsChanged, 0, 1);
-    const auto out = render<double>(zeroRate, testSignal(4800), std::vector<double>(4800, 0.0), 256);
+    const auto out =
+        render<double>(zeroRate, testSignal(4800), std::vector<double>(4800, 0.0), 256);
     EXPECT_GT(dsptest::rms(out.data(), out.size()), 0.01);
 }
 
@@ -211,11 +226,14 @@ TEST(AudioPath, BadInputNeverReachesTheOutput) {
     setWorstCase(clean);
     auto x = testSignal(256 * 12);
     auto bad = x;
-    for (size_t i = 300; i < 340; ++i) bad[i] = std::nan("");
+    for (size_t i = 300; i < 340; ++i)
+        bad[i] = std::nan("");
     bad[700] = INFINITY;
     bad[701] = -INFINITY;
-    for (size_t i = 1024; i < 1536; ++i) x[i] = bad[i] = 1e-310;
-    for (size_t i = 300; i < 340; ++i) x[i] = 0;
+    for (size_t i = 1024; i < 1536; ++i)
+        x[i] = bad[i] = 1e-310;
+    for (size_t i = 300; i < 340; ++i)
+        x[i] = 0;
     x[700] = x[701] = 0;
     const std::vector<double> right(x.size(), 0.0);
     const auto expected = render<double>(clean, x, right, 256);
@@ -231,7 +249,8 @@ TEST(AudioPath, BadInputNeverReachesTheOutput) {
     std::vector<float> l(256, INFINITY), r(256, 0.0f), ol(256), orr(256);
     l[10] = std::nanf("");
     f.process(l, r, ol, orr);
-    for (float v : ol) ASSERT_TRUE(std::isfinite(v));
+    for (float v : ol)
+        ASSERT_TRUE(std::isfinite(v));
 }
 
 TEST(AudioPath, BypassAnswersZeroAndProcessingGoesOn) {
@@ -243,7 +262,8 @@ TEST(AudioPath, BypassAnswersZeroAndProcessingGoesOn) {
     const std::vector<double> right(x.size(), 0.0);
     const auto a = render<float>(bypassed, x, right, 256);
     const auto b = render<float>(plain, x, right, 256);
-    for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(a[i], b[i]) << i;
+    for (size_t i = 0; i < x.size(); ++i)
+        ASSERT_EQ(a[i], b[i]) << i;
 }
 
 TEST(MidiRing, ThousandAndOneEventsWrapTheWriteIndexToOne) {
@@ -289,7 +309,9 @@ TEST(MidiRing, SysexOnlyListLeavesTheRingUnchanged) {
     }
     EXPECT_EQ(p.dispatch(effProcessEvents, 0, 0, list), 1);
     EXPECT_EQ(p.shell()->midiWriteIndex, 0);
-    EXPECT_EQ(std::memcmp(before.data(), p.shell()->midiRing.data(), before.size() * sizeof(VstMidiEvent)), 0);
+    EXPECT_EQ(std::memcmp(before.data(), p.shell()->midiRing.data(),
+                          before.size() * sizeof(VstMidiEvent)),
+              0);
     // The effect itself never reads the ring: queued events stay queued.
     VstInt32 delta, status, d1, d2;
     EXPECT_FALSE(p.shell()->readMidiEvent(delta, status, d1, d2));
@@ -305,7 +327,8 @@ TEST(AudioPath, SinglePrecisionOutputStaysFiniteBeyondFloatRange) {
     chunk[8] = 8.0f;
     plugin.dispatch(effSetChunk, 0, sizeof chunk, chunk);
     std::vector<float> inLeft(300), inRight(300, 0.0f), outLeft(300), outRight(300);
-    for (size_t i = 0; i < inLeft.size(); ++i) inLeft[i] = static_cast<float>(0.5 * std::sin(0.05 * i));
+    for (size_t i = 0; i < inLeft.size(); ++i)
+        inLeft[i] = static_cast<float>(0.5 * std::sin(0.05 * i));
     plugin.process(inLeft, inRight, outLeft, outRight);
     for (size_t i = 0; i < outLeft.size(); ++i) {
         ASSERT_TRUE(std::isfinite(outLeft[i])) << i;

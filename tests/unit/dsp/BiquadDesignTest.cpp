@@ -60,25 +60,32 @@ TEST(BiquadDesign, ClampsFrequencyQAndType) {
                            designBiquad(1000, 0.01, 0, BiquadType::LowPass, kRate));
     expectSameCoefficients(designBiquad(1000, 50, 0, BiquadType::LowPass, kRate),
                            designBiquad(1000, 10, 0, BiquadType::LowPass, kRate));
-    expectSameCoefficients(designBiquad(1000, 1, 3, -4.0, kRate), designBiquad(1000, 1, 3, 1.0, kRate));
-    expectSameCoefficients(designBiquad(1000, 1, 3, 12.0, kRate), designBiquad(1000, 1, 3, 8.0, kRate));
+    expectSameCoefficients(designBiquad(1000, 1, 3, -4.0, kRate),
+                           designBiquad(1000, 1, 3, 1.0, kRate));
+    expectSameCoefficients(designBiquad(1000, 1, 3, 12.0, kRate),
+                           designBiquad(1000, 1, 3, 8.0, kRate));
 }
 
 // The cookbook forms' defining values, measured on the frequency response.
 TEST(BiquadDesign, EachTypeHasItsCharacteristicResponse) {
     const double f = 1000, nyquist = kRate / 2;
     EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.7, 9, BiquadType::LowShelf, kRate), 0), 9, 1e-9);
-    EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.7, -9, BiquadType::HighShelf, kRate), nyquist), -9, 1e-9);
+    EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.7, -9, BiquadType::HighShelf, kRate), nyquist), -9,
+                1e-9);
     EXPECT_NEAR(magnitudeDb(designBiquad(f, 2, 7, BiquadType::Peaking, kRate), f), 7, 1e-9);
     EXPECT_NEAR(magnitudeDb(designBiquad(f, 2, 7, BiquadType::Peaking, kRate), 10), 0, 0.01);
     EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.5, 0, BiquadType::LowPass, kRate), 0), 0, 1e-9);
-    EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.5, 0, BiquadType::LowPass, kRate), f), 20 * std::log10(0.5), 1e-9);
+    EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.5, 0, BiquadType::LowPass, kRate), f),
+                20 * std::log10(0.5), 1e-9);
     EXPECT_NEAR(magnitudeDb(designBiquad(f, 2, 0, BiquadType::HighPass, kRate), nyquist), 0, 1e-9);
-    EXPECT_NEAR(magnitudeDb(designBiquad(f, 2, 0, BiquadType::HighPass, kRate), f), 20 * std::log10(2.0), 1e-9);
+    EXPECT_NEAR(magnitudeDb(designBiquad(f, 2, 0, BiquadType::HighPass, kRate), f),
+                20 * std::log10(2.0), 1e-9);
     EXPECT_NEAR(magnitudeDb(designBiquad(f, 1, 0, BiquadType::BandPass, kRate), f), 0, 1e-9);
     EXPECT_LT(magnitudeDb(designBiquad(f, 1, 0, BiquadType::Notch, kRate), f), -200);
     for (double probe : {10.0, 300.0, 1000.0, 5000.0, 20000.0})
-        EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.5, 0, BiquadType::AllPass, kRate), probe), 0, 1e-9) << probe;
+        EXPECT_NEAR(magnitudeDb(designBiquad(f, 0.5, 0, BiquadType::AllPass, kRate), probe), 0,
+                    1e-9)
+            << probe;
 }
 
 // Part of the tone section's contract: each peak has its gain in dB at its
@@ -86,15 +93,17 @@ TEST(BiquadDesign, EachTypeHasItsCharacteristicResponse) {
 TEST(BiquadDesign, ToneFiltersReachTheirGainAtTheirCentre) {
     const struct {
         double frequency, q, gain;
-    } peaks[] = {{110, 1.5, 19.8}, {160, 3, -15}, {60, 0.5, -6},  {1500, 2, 4.5}, {450, 0.5, 9},
-                 {160, 1, -3},     {350, 2, -18}, {6000, 0.5, 18}, {1600, 2, 6},  {2700, 3, -6},
-                 {2700, 2, -24}};
+    } peaks[] = {{110, 1.5, 19.8}, {160, 3, -15}, {60, 0.5, -6}, {1500, 2, 4.5},
+                 {450, 0.5, 9},    {160, 1, -3},  {350, 2, -18}, {6000, 0.5, 18},
+                 {1600, 2, 6},     {2700, 3, -6}, {2700, 2, -24}};
     for (const auto& p : peaks)
-        EXPECT_NEAR(magnitudeDb(designBiquad(p.frequency, p.q, p.gain, BiquadType::Peaking, kRate), p.frequency),
+        EXPECT_NEAR(magnitudeDb(designBiquad(p.frequency, p.q, p.gain, BiquadType::Peaking, kRate),
+                                p.frequency),
                     p.gain, 1e-9)
             << p.frequency << " Hz";
     // Treble −6: the 1200 Hz shelf reaches −6 dB at the top of the band.
-    EXPECT_NEAR(magnitudeDb(designBiquad(1200, 1.5, -6, BiquadType::HighShelf, kRate), kRate / 2), -6, 1e-9);
+    EXPECT_NEAR(magnitudeDb(designBiquad(1200, 1.5, -6, BiquadType::HighShelf, kRate), kRate / 2),
+                -6, 1e-9);
 }
 
 TEST(BiquadDesign, DirectFormOneRecurrence) {
@@ -113,9 +122,11 @@ TEST(BiquadDesign, DirectFormOneRecurrence) {
     // The block runner is the same recurrence.
     dsp::BiquadState a, b;
     std::vector<double> in(300), out(300);
-    for (size_t i = 0; i < in.size(); ++i) in[i] = std::sin(0.01 * static_cast<double>(i * i));
+    for (size_t i = 0; i < in.size(); ++i)
+        in[i] = std::sin(0.01 * static_cast<double>(i * i));
     dsp::runBiquadBlock(c, b, in.data(), out.data(), 300);
-    for (size_t i = 0; i < in.size(); ++i) ASSERT_EQ(out[i], dsp::runBiquad(c, a, in[i])) << i;
+    for (size_t i = 0; i < in.size(); ++i)
+        ASSERT_EQ(out[i], dsp::runBiquad(c, a, in[i])) << i;
     EXPECT_EQ(a.y1, b.y1);
     EXPECT_EQ(a.x2, b.x2);
 }

@@ -40,24 +40,29 @@ std::vector<bool> instructionSets() {
     return {false};
 }
 
-bool sameBytes(const dsp::BiquadState& a, const dsp::BiquadState& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBytes(const dsp::BiquadState& a, const dsp::BiquadState& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 } // namespace
 
 TEST(Chain, SilenceGivesNearSilenceAndMetersSettleAt099) {
     auto chain = makeChain(Sliders{});
     for (int block = 0; block < 2000; ++block) {
-        for (int i = 0; i < 256; ++i) ASSERT_LT(std::fabs(chain->processSample(0.0)), 1e-6);
+        for (int i = 0; i < 256; ++i)
+            ASSERT_LT(std::fabs(chain->processSample(0.0)), 1e-6);
         chain->beginBlock();
     }
-    for (int band = 0; band < 4; ++band) EXPECT_NEAR(chain->displayedGain(band), 0.99, 1e-6) << band;
+    for (int band = 0; band < 4; ++band)
+        EXPECT_NEAR(chain->displayedGain(band), 0.99, 1e-6) << band;
     EXPECT_LT(std::fabs(chain->bandSplitInput()), 0.001);
 }
 
 TEST(Chain, MetersFollowTheLevelerGainsWhileSignalIsPresent) {
     auto chain = makeChain(Sliders{}.set(1, 20));
     const auto x = testSignal(4800, 0.5);
-    for (size_t i = 0; i < 256; ++i) chain->processSample(x[i]);
+    for (size_t i = 0; i < 256; ++i)
+        chain->processSample(x[i]);
     ASSERT_GT(std::fabs(chain->bandSplitInput()) + std::fabs(chain->state().bands.band1.y1), 0.0);
     chain->beginBlock();
     for (int band = 0; band < 4; ++band) {
@@ -84,28 +89,33 @@ TEST(Chain, NoiseOffsetIsTinyAndChangesPerBlock) {
 TEST(Chain, DirtAtZeroLeavesTheDriveFiltersAlone) {
     auto chain = makeChain(Sliders{}.set(4, 5));
     const auto x = testSignal(4800);
-    for (double v : x) chain->processSample(v);
+    for (double v : x)
+        chain->processSample(v);
     const dsp::DriveState before = chain->state().drive;
     EXPECT_NE(before.ms1, 0.0);
 
     chain->designControls(dsp::ControlValues::fromSliders(Sliders{}.s));
     chain->beginBlock();
-    for (double v : x) chain->processSample(v);
+    for (double v : x)
+        chain->processSample(v);
     const dsp::DriveState& after = chain->state().drive;
     EXPECT_EQ(after.ms1, before.ms1);
     EXPECT_TRUE(sameBytes(after.sideChain, before.sideChain));
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(sameBytes(after.tone[i], before.tone[i])) << i;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(sameBytes(after.tone[i], before.tone[i])) << i;
 }
 
 TEST(Chain, ToneFiltersRunOnlyForNonZeroControls) {
     auto chain = makeChain(Sliders{}.set(5, 0.000001)); // below the zero tolerance
-    for (double v : testSignal(4800)) chain->processSample(v);
+    for (double v : testSignal(4800))
+        chain->processSample(v);
     const dsp::ToneStates& t = chain->state().tone;
     const dsp::ToneStates zero{};
     EXPECT_EQ(std::memcmp(&t, &zero, sizeof t), 0);
 
     auto cut = makeChain(Sliders{}.set(5, -3).set(7, 2));
-    for (double v : testSignal(4800)) cut->processSample(v);
+    for (double v : testSignal(4800))
+        cut->processSample(v);
     const dsp::ToneStates& c = cut->state().tone;
     EXPECT_NE(c.bassDown[0].y1, 0.0);
     EXPECT_EQ(c.bassUp[0].y1, 0.0);
@@ -120,20 +130,22 @@ TEST(Chain, ToneFiltersRunOnlyForNonZeroControls) {
 // clip flag and is pulled down towards the ceiling.
 TEST(Chain, LimiterClipsAbove0501AndRaisesTheClipFlag) {
     auto quiet = makeChain(Sliders{});
-    for (double v : testSignal(9600, 0.01)) quiet->processSample(v);
+    for (double v : testSignal(9600, 0.01))
+        quiet->processSample(v);
     EXPECT_EQ(quiet->clipFlag(), 0.0);
 
     auto boosted = makeChain(Sliders{}.set(5, 6));
     const int burst = 1440; // 30 ms at 110 Hz
     double peakLate = 0;
     for (int i = 0; i < burst; ++i) {
-        const double y = boosted->processSample(0.3 * std::sin(2 * std::numbers::pi * 110 * i / dsptest::kRate));
+        const double y =
+            boosted->processSample(0.3 * std::sin(2 * std::numbers::pi * 110 * i / dsptest::kRate));
         if (i >= burst - 480) peakLate = std::max(peakLate, std::fabs(y));
     }
     EXPECT_LE(std::sqrt(boosted->state().limiter.ms2), 0.1); // still the quiet ceiling
     EXPECT_EQ(boosted->clipFlag(), 1.0);
     EXPECT_GT(boosted->state().limiter.g3, 1.5); // the tone output went well over 0.501
-    EXPECT_LT(peakLate, 0.501 * 1.15); // a 1 ms attack, not a brick wall
+    EXPECT_LT(peakLate, 0.501 * 1.15);           // a 1 ms attack, not a brick wall
     EXPECT_GT(peakLate, 0.501 * 0.8);
     EXPECT_EQ(boosted->takeClipFlag(), 1.0);
     EXPECT_EQ(boosted->clipFlag(), 0.0);
@@ -145,10 +157,10 @@ class BlockForm : public ::testing::TestWithParam<int> {};
 // per-sample form sample for sample, for every setting and block length.
 TEST_P(BlockForm, EqualsThePerSampleForm) {
     const int block = GetParam();
-    const Sliders settings[] = {Sliders{},
-                                dsptest::worstCase(),
-                                Sliders{}.set(1, 40).set(2, 12).set(4, 10).set(5, -6).set(6, -4).set(7, -6).set(9, 10),
-                                Sliders{}.set(3, 7).set(6, 6).set(8, 0.1)};
+    const Sliders settings[] = {
+        Sliders{}, dsptest::worstCase(),
+        Sliders{}.set(1, 40).set(2, 12).set(4, 10).set(5, -6).set(6, -4).set(7, -6).set(9, 10),
+        Sliders{}.set(3, 7).set(6, 6).set(8, 0.1)};
     const auto x = testSignal(48000 / 2, 0.7);
     for (const Sliders& s : settings) {
         for (bool wide : instructionSets()) {
@@ -156,7 +168,8 @@ TEST_P(BlockForm, EqualsThePerSampleForm) {
             fast->useWideInstructions(wide);
             const auto expected = runReference(*reference, x, block);
             const auto actual = runBlocks(*fast, x, block);
-            for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
+            for (size_t i = 0; i < x.size(); ++i)
+                ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
             EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
             EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
             EXPECT_EQ(reference->bandSplitInput(), fast->bandSplitInput());
@@ -171,29 +184,31 @@ INSTANTIATE_TEST_SUITE_P(Blocks, BlockForm, ::testing::Values(1, 64, 256, 300));
 // longer than the cascade and across the chunk size, equals the per-sample form.
 TEST(Chain, EveryToneCascadeLengthEqualsThePerSampleForm) {
     const Sliders byLength[] = {
-        Sliders{},                                    // 0
-        Sliders{}.set(5, -3),                         // 1: C5
-        Sliders{}.set(5, 4).set(4, 3),                // 2: C3, C4, drive on
-        Sliders{}.set(6, 2),                          // 3: C6 to C8
-        Sliders{}.set(5, 3).set(7, -4),               // 4
-        Sliders{}.set(5, 2).set(6, 5).set(4, 10),     // 5
-        Sliders{}.set(6, 1).set(7, 6),                // 6
-        Sliders{}.set(5, -6).set(6, 4).set(7, 2),     // 7
-        dsptest::worstCase(),                         // 8
+        Sliders{},                                // 0
+        Sliders{}.set(5, -3),                     // 1: C5
+        Sliders{}.set(5, 4).set(4, 3),            // 2: C3, C4, drive on
+        Sliders{}.set(6, 2),                      // 3: C6 to C8
+        Sliders{}.set(5, 3).set(7, -4),           // 4
+        Sliders{}.set(5, 2).set(6, 5).set(4, 10), // 5
+        Sliders{}.set(6, 1).set(7, 6),            // 6
+        Sliders{}.set(5, -6).set(6, 4).set(7, 2), // 7
+        dsptest::worstCase(),                     // 8
     };
     const auto x = testSignal(9600, 0.8);
     for (int length = 0; length <= 8; ++length) {
         for (int block : {1, 2, 3, 5, 7, 8, 9, 127, 128, 129, 256}) {
-          for (bool wide : instructionSets()) {
-            auto reference = makeChain(byLength[length]), fast = makeChain(byLength[length]);
-            fast->useWideInstructions(wide);
-            const auto expected = runReference(*reference, x, block);
-            const auto actual = runBlocks(*fast, x, block);
-            for (size_t i = 0; i < x.size(); ++i)
-                ASSERT_EQ(actual[i], expected[i]) << "length " << length << " block " << block << " frame " << i;
-            ASSERT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0)
-                << "length " << length << " block " << block << " wide " << wide;
-          }
+            for (bool wide : instructionSets()) {
+                auto reference = makeChain(byLength[length]), fast = makeChain(byLength[length]);
+                fast->useWideInstructions(wide);
+                const auto expected = runReference(*reference, x, block);
+                const auto actual = runBlocks(*fast, x, block);
+                for (size_t i = 0; i < x.size(); ++i)
+                    ASSERT_EQ(actual[i], expected[i])
+                        << "length " << length << " block " << block << " frame " << i;
+                ASSERT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)),
+                          0)
+                    << "length " << length << " block " << block << " wide " << wide;
+            }
         }
     }
 }
@@ -202,14 +217,16 @@ TEST(Chain, EveryToneCascadeLengthEqualsThePerSampleForm) {
 // envelopes, mean squares and the limiter go through many states.
 TEST(Chain, LongWorstCaseRunEqualsThePerSampleForm) {
     auto x = testSignal(48000 * 6, 0.3);
-    for (size_t i = 0; i < x.size(); ++i) x[i] *= 1.0 + 3.0 * static_cast<double>(i % 96000) / 96000;
+    for (size_t i = 0; i < x.size(); ++i)
+        x[i] *= 1.0 + 3.0 * static_cast<double>(i % 96000) / 96000;
     auto reference = makeChain(dsptest::worstCase());
     const auto expected = runReference(*reference, x, 256);
     for (bool wide : instructionSets()) {
         auto fast = makeChain(dsptest::worstCase());
         fast->useWideInstructions(wide);
         const auto actual = runBlocks(*fast, x, 256);
-        for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
+        for (size_t i = 0; i < x.size(); ++i)
+            ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
         EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
         EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
     }
@@ -229,7 +246,8 @@ TEST(Chain, ProcessBlockWorksInPlace) {
     std::vector<double> separate(x.size());
     a->processBlock(x.data(), separate.data(), 1000);
     b->processBlock(x.data(), x.data(), 1000);
-    for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(x[i], separate[i]) << i;
+    for (size_t i = 0; i < x.size(); ++i)
+        ASSERT_EQ(x[i], separate[i]) << i;
 }
 
 TEST(Chain, UnknownOrZeroSampleRateGivesSilence) {
@@ -242,7 +260,8 @@ TEST(Chain, UnknownOrZeroSampleRateGivesSilence) {
     const auto x = testSignal(512);
     std::vector<double> y(x.size(), 1.0);
     zeroRate->processBlock(x.data(), y.data(), 512);
-    for (double v : y) ASSERT_EQ(v, 0.0);
+    for (double v : y)
+        ASSERT_EQ(v, 0.0);
     EXPECT_EQ(zeroRate->processSample(0.5), 0.0);
 
     // Controls given before the rate was known are designed once it is.
@@ -270,7 +289,8 @@ TEST(Chain, NonFiniteInputIsSilenceAndLeavesTheStateClean) {
     x[100] = x[101] = x[500] = x[501] = 0.0;
     const auto expected = runBlocks(*clean, x, 256);
     const auto actual = runBlocks(*hit, bad, 256);
-    for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << i;
+    for (size_t i = 0; i < x.size(); ++i)
+        ASSERT_EQ(actual[i], expected[i]) << i;
 }
 
 // Finite but extreme samples overflow the filters; the chain hands out
@@ -279,12 +299,15 @@ TEST(Chain, OverflowedStateIsResetAtTheNextBlock) {
     for (bool blockForm : {false, true}) {
         auto chain = makeChain(Sliders{});
         std::vector<double> x(256), y(256);
-        for (size_t i = 0; i < x.size(); ++i) x[i] = i % 2 ? DBL_MAX : -DBL_MAX;
+        for (size_t i = 0; i < x.size(); ++i)
+            x[i] = i % 2 ? DBL_MAX : -DBL_MAX;
         if (blockForm)
             chain->processBlock(x.data(), y.data(), 256);
         else
-            for (size_t i = 0; i < x.size(); ++i) y[i] = chain->processSample(x[i]);
-        for (double v : y) ASSERT_TRUE(std::isfinite(v));
+            for (size_t i = 0; i < x.size(); ++i)
+                y[i] = chain->processSample(x[i]);
+        for (double v : y)
+            ASSERT_TRUE(std::isfinite(v));
         EXPECT_FALSE(chain->state().allFinite());
 
         chain->beginBlock();

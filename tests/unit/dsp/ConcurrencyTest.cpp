@@ -19,7 +19,8 @@ constexpr auto kDuration = std::chrono::seconds(3);
 std::vector<float> chunkWith(const dsptest::Sliders& s) {
     std::vector<float> chunk(65, 0.0f);
     chunk[0] = -1000.0f;
-    for (int n = 1; n <= 9; ++n) chunk[static_cast<size_t>(n)] = static_cast<float>(s.s[n]);
+    for (int n = 1; n <= 9; ++n)
+        chunk[static_cast<size_t>(n)] = static_cast<float>(s.s[n]);
     return chunk;
 }
 
@@ -35,7 +36,8 @@ void processUntil(Plugin& p, const std::atomic<bool>& stop, AudioResult& result)
     std::vector<double> dl(256), dr(256), dol(256), dor(256);
     size_t position = 0;
     while (!stop.load(std::memory_order_relaxed)) {
-        for (size_t i = 0; i < 256; ++i) dl[i] = l[i] = static_cast<float>(x[(position + i) % x.size()]);
+        for (size_t i = 0; i < 256; ++i)
+            dl[i] = l[i] = static_cast<float>(x[(position + i) % x.size()]);
         position += 256;
         const bool dual = result.blocks % 3 == 0;
         if (dual)
@@ -60,22 +62,25 @@ TEST(Concurrency, ParameterSweepsAndChunkLoadsDuringProcessing) {
     AudioResult audio;
     std::thread audioThread([&] { processUntil(p, stop, audio); });
 
-    const std::vector<float> chunks[] = {chunkWith(dsptest::worstCase()),
-                                         chunkWith(dsptest::Sliders{}),
-                                         chunkWith(dsptest::Sliders{}.set(1, 40).set(2, 20).set(4, 10).set(5, -6).set(7, -6))};
+    const std::vector<float> chunks[] = {
+        chunkWith(dsptest::worstCase()), chunkWith(dsptest::Sliders{}),
+        chunkWith(dsptest::Sliders{}.set(1, 40).set(2, 20).set(4, 10).set(5, -6).set(7, -6))};
     const auto start = std::chrono::steady_clock::now();
     long sweeps = 0;
     double meterSum = 0.0;
     TVobrixEffect& fx = p.runtime();
     while (std::chrono::steady_clock::now() - start < kDuration) {
         for (VstInt32 index = 0; index < 9; ++index)
-            p.effect->setParameter(p.effect, index, static_cast<float>((sweeps * 7 + index * 3) % 101) / 100.0f);
+            p.effect->setParameter(p.effect, index,
+                                   static_cast<float>((sweeps * 7 + index * 3) % 101) / 100.0f);
         if (sweeps % 10 == 0) {
             const auto& chunk = chunks[(sweeps / 10) % 3];
-            p.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(chunk.size() * sizeof(float)), const_cast<float*>(chunk.data()));
+            p.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(chunk.size() * sizeof(float)),
+                       const_cast<float*>(chunk.data()));
         }
         fx.controlUpdate(); // as the panel does after a knob drag
-        for (int band = 0; band < 4; ++band) meterSum += fx.amp.displayedGain(band);
+        for (int band = 0; band < 4; ++band)
+            meterSum += fx.amp.displayedGain(band);
         meterSum += fx.amp.takeClipFlag() + fx.amp.bandSplitInput() * 0.0;
         ++sweeps;
         std::this_thread::yield();

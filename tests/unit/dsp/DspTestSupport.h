@@ -30,7 +30,9 @@ struct Sliders {
     }
 };
 
-inline Sliders worstCase() { return Sliders{}.set(1, 12).set(4, 6).set(5, 4).set(6, 3).set(7, 5); }
+inline Sliders worstCase() {
+    return Sliders{}.set(1, 12).set(4, 6).set(5, 4).set(6, 3).set(7, 5);
+}
 
 // A chain on the heap (it is not movable: it holds atomics and a mutex),
 // designed and with its first block begun.
@@ -52,14 +54,16 @@ inline std::vector<double> testSignal(int frames, double level = 0.5) {
         const double phase = std::fmod(t, 0.25);
         const double envelope = level * std::exp(-phase * 12.0);
         const double w = 2 * std::numbers::pi * 55.0 * t;
-        x[static_cast<size_t>(i)] = envelope * (std::sin(w) + 0.4 * std::sin(3 * w) + 0.2 * std::sin(7.3 * w));
+        x[static_cast<size_t>(i)] =
+            envelope * (std::sin(w) + 0.4 * std::sin(3 * w) + 0.2 * std::sin(7.3 * w));
     }
     return x;
 }
 
 inline double rms(const double* x, size_t n) {
     double sum = 0.0;
-    for (size_t i = 0; i < n; ++i) sum += x[i] * x[i];
+    for (size_t i = 0; i < n; ++i)
+        sum += x[i] * x[i];
     return n > 0 ? std::sqrt(sum / static_cast<double>(n)) : 0.0;
 }
 

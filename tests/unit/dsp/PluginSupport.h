@@ -19,7 +19,7 @@ struct QuietHost {
 };
 
 class Plugin {
-public:
+  public:
     Plugin() : effect(createPlugin(new TVobrixEffect(), &QuietHost::callback)) {}
     ~Plugin() {
         if (effect != nullptr) dispatch(effClose);
@@ -27,7 +27,8 @@ public:
     Plugin(const Plugin&) = delete;
     Plugin& operator=(const Plugin&) = delete;
 
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0) {
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0) {
         return effect->dispatcher(effect, opcode, index, value, ptr, opt);
     }
     void start(float sampleRate = 48000.0f) {
@@ -39,12 +40,14 @@ public:
     // Host parameter value 0..1 for slider `number` from its value in units.
     void setSlider(int number, double value) {
         const SliderInfo& info = shell()->runtime->sliderInfos[static_cast<size_t>(number - 1)];
-        effect->setParameter(effect, number - 1, static_cast<float>((value - info.minimum) / (info.maximum - info.minimum)));
+        effect->setParameter(
+            effect, number - 1,
+            static_cast<float>((value - info.minimum) / (info.maximum - info.minimum)));
     }
 
     template <class Sample>
-    void process(std::vector<Sample>& inLeft, std::vector<Sample>& inRight, std::vector<Sample>& outLeft,
-                 std::vector<Sample>& outRight) {
+    void process(std::vector<Sample>& inLeft, std::vector<Sample>& inRight,
+                 std::vector<Sample>& outLeft, std::vector<Sample>& outRight) {
         Sample* in[2] = {inLeft.data(), inRight.data()};
         Sample* out[2] = {outLeft.data(), outRight.data()};
         const auto frames = static_cast<VstInt32>(inLeft.size());

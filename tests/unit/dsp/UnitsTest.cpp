@@ -14,7 +14,8 @@
 using dsptest::Sliders;
 
 TEST(ControlValues, DerivedFromTheSliders) {
-    const auto v = dsp::ControlValues::fromSliders(Sliders{}.set(1, 20).set(2, -20).set(3, 10).set(4, 5).set(8, 10).s);
+    const auto v = dsp::ControlValues::fromSliders(
+        Sliders{}.set(1, 20).set(2, -20).set(3, 10).set(4, 5).set(8, 10).s);
     EXPECT_NEAR(v.inputGain, 10, 1e-12);
     EXPECT_NEAR(v.outputGain, 0.1, 1e-12);
     EXPECT_DOUBLE_EQ(v.presenceFreq, 600);
@@ -23,7 +24,8 @@ TEST(ControlValues, DerivedFromTheSliders) {
     EXPECT_DOUBLE_EQ(v.levelerFloor, 0.5);
     EXPECT_DOUBLE_EQ(v.lowCutQ, 1.0);
 
-    const auto other = dsp::ControlValues::fromSliders(Sliders{}.set(1, 40).set(2, 20).set(5, -3).set(6, 2).set(7, 6).set(8, 0.1).set(9, 10).s);
+    const auto other = dsp::ControlValues::fromSliders(
+        Sliders{}.set(1, 40).set(2, 20).set(5, -3).set(6, 2).set(7, 6).set(8, 0.1).set(9, 10).s);
     EXPECT_NEAR(other.inputGain, 100, 1e-9);
     EXPECT_NEAR(other.outputGain, 10, 1e-12);
     EXPECT_DOUBLE_EQ(other.presenceFreq, 1300);
@@ -36,7 +38,8 @@ TEST(ControlValues, DerivedFromTheSliders) {
 }
 
 TEST(BandLeveler, InstantAttackFollowsARiseWithinOneSample) {
-    const dsp::BandLevelerCoeffs band4{dsp::timeCoefficient(0, dsptest::kRate), dsp::timeCoefficient(60, dsptest::kRate), 3};
+    const dsp::BandLevelerCoeffs band4{dsp::timeCoefficient(0, dsptest::kRate),
+                                       dsp::timeCoefficient(60, dsptest::kRate), 3};
     EXPECT_EQ(band4.attack, 0.0);
     dsp::BandLevelerState s;
     const double c20ms = dsp::Smoothing::forSampleRate(dsptest::kRate).c20ms;
@@ -51,7 +54,8 @@ TEST(BandLeveler, InstantAttackFollowsARiseWithinOneSample) {
 }
 
 TEST(BandLeveler, GainNeverExceedsTheInverseFloor) {
-    const dsp::BandLevelerCoeffs band1{dsp::timeCoefficient(30, 48000), dsp::timeCoefficient(60, 48000), 3};
+    const dsp::BandLevelerCoeffs band1{dsp::timeCoefficient(30, 48000),
+                                       dsp::timeCoefficient(60, 48000), 3};
     dsp::BandLevelerState s;
     const double floor = 0.6;
     for (int i = 0; i < 20000; ++i) {
@@ -71,13 +75,15 @@ TEST(OutputLimiter, QuietThresholdIsPoint501AndLoudPeaksClip) {
     EXPECT_FALSE(clipped);
     // Held above the threshold, the output is pulled towards it.
     double out = 0;
-    for (int i = 0; i < 4800; ++i) out = dsp::runLimiter(s, sm, 1.0, 0.501, clipped);
+    for (int i = 0; i < 4800; ++i)
+        out = dsp::runLimiter(s, sm, 1.0, 0.501, clipped);
     EXPECT_TRUE(clipped);
     EXPECT_NEAR(out, 0.501, 0.01);
     // A loud band sum raises the threshold to five times its RMS.
     dsp::OutputLimiterState loud;
     double threshold = 0;
-    for (int i = 0; i < 48000 * 5; ++i) threshold = dsp::limiterThreshold(loud, 0.3, sm.c1Hz);
+    for (int i = 0; i < 48000 * 5; ++i)
+        threshold = dsp::limiterThreshold(loud, 0.3, sm.c1Hz);
     EXPECT_NEAR(threshold, 5.01 * 0.3, 1e-3);
 }
 

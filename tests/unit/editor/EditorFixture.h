@@ -19,7 +19,7 @@ struct EditorHost {
 };
 
 class EditorFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         runtime = new RecordingRuntime();
         effect = createPlugin(runtime, EditorHost::callback);

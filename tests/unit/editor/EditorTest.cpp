@@ -47,7 +47,7 @@ struct EntryLog {
 };
 
 class EditorEntries : public EditorFixture {
-protected:
+  protected:
     void SetUp() override {
         EditorFixture::SetUp();
         EntryLog::calls.clear();
@@ -155,7 +155,7 @@ struct FakeClock {
 
 // A base editor with a frame that has no window, and idle counted.
 class CountingEditor : public AEffGUIEditor {
-public:
+  public:
     CountingEditor() : AEffGUIEditor(nullptr) { setClock(FakeClock::ticks, FakeClock::sleep); }
     ~CountingEditor() override {
         if (frame != nullptr) frame->forget();
@@ -170,7 +170,7 @@ public:
 };
 
 class PumpIdle : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { FakeClock::sleeps.clear(); }
 };
 

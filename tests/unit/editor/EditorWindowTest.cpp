@@ -30,7 +30,7 @@ VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, fl
 // Draws the whole panel in one colour, another while a button is held, and
 // records the button states of the presses it sees.
 class PaintingRuntime : public TVobrix {
-public:
+  public:
     explicit PaintingRuntime(Colour colour) : colour(colour) {}
     void doGraphics() override {
         CDrawContext* context = shell->drawContext;
@@ -53,7 +53,8 @@ struct Plugin {
         dispatch(effMainsChanged, 1);
     }
     ~Plugin() { dispatch(effClose); }
-    VstIntPtr dispatch(VstInt32 opcode, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0.0f) {
+    VstIntPtr dispatch(VstInt32 opcode, VstIntPtr value = 0, void* ptr = nullptr,
+                       float opt = 0.0f) {
         return effect->dispatcher(effect, opcode, 0, value, ptr, opt);
     }
     CVeSTEditor* editor() const { return static_cast<CVeSTEditor*>(shell->getEditor()); }
@@ -71,7 +72,8 @@ struct Plugin {
 void idleFor(std::initializer_list<Plugin*> plugins, int ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
-        for (Plugin* plugin : plugins) plugin->dispatch(effEditIdle);
+        for (Plugin* plugin : plugins)
+            plugin->dispatch(effEditIdle);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
@@ -97,7 +99,8 @@ std::vector<uint32_t> offscreenPicture(Plugin& plugin) {
 size_t countDifferences(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
     if (a.size() != b.size()) return std::max(a.size(), b.size());
     size_t differences = 0;
-    for (size_t i = 0; i < a.size(); ++i) differences += a[i] != b[i];
+    for (size_t i = 0; i < a.size(); ++i)
+        differences += a[i] != b[i];
     return differences;
 }
 
@@ -110,7 +113,7 @@ bool panelDrawsSomething() {
 }
 
 class EditorWindow : public ::testing::Test {
-protected:
+  protected:
     HostWindow host{0, 0, 600, 284};
 };
 
@@ -121,7 +124,8 @@ TEST_F(EditorWindow, OpensAChildOfTheHostWindowShowingWhatTheEffectDraws) {
     idleFor({&plugin}, 150);
     EXPECT_EQ(host.pixel(plugin.window(), 10, 10), (Colour{0, 200, 0, 255}));
     EXPECT_EQ(host.pixel(plugin.window(), 120, 60), (Colour{0, 0, 255, 255}));
-    EXPECT_EQ(countDifferences(host.capture(plugin.window(), 600, 284), offscreenPicture(plugin)), 0u);
+    EXPECT_EQ(countDifferences(host.capture(plugin.window(), 600, 284), offscreenPicture(plugin)),
+              0u);
     plugin.dispatch(effEditClose);
     EXPECT_EQ(host.childCount(), 0);
 }
@@ -147,10 +151,12 @@ TEST_F(EditorWindow, UnchangedPixelsAreNotSentAgainButLostOnesAre) {
     const int framesBefore = runtime->frames;
     idleFor({&plugin}, 150);
     EXPECT_GT(runtime->frames, framesBefore) << "the panel redrew";
-    EXPECT_EQ(host.pixel(plugin.window(), 30, 30), (Colour{255, 0, 0, 255})) << "the same picture was not sent";
+    EXPECT_EQ(host.pixel(plugin.window(), 30, 30), (Colour{255, 0, 0, 255}))
+        << "the same picture was not sent";
     host.expose(plugin.window(), 20, 20, 50, 50);
     idleFor({&plugin}, 150);
-    EXPECT_EQ(countDifferences(host.capture(plugin.window(), 600, 284), offscreenPicture(plugin)), 0u);
+    EXPECT_EQ(countDifferences(host.capture(plugin.window(), 600, 284), offscreenPicture(plugin)),
+              0u);
     plugin.dispatch(effEditClose);
 }
 

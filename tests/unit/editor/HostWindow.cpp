@@ -3,23 +3,24 @@
 #include <X11/Xlib.h>
 
 #include <X11/XKBlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-#include <X11/Xutil.h>
 
 #include <stdexcept>
 
 HostWindow::HostWindow(int x, int y, int width, int height)
     : connection(XOpenDisplay(nullptr)), parent(None), originX(x), originY(y) {
     if (connection == nullptr) throw std::runtime_error("no display");
-    parent = XCreateSimpleWindow(connection, DefaultRootWindow(connection), x, y, unsigned(width), unsigned(height),
-                                 0, 0, 0);
+    parent = XCreateSimpleWindow(connection, DefaultRootWindow(connection), x, y, unsigned(width),
+                                 unsigned(height), 0, 0, 0);
     XSelectInput(connection, parent, StructureNotifyMask);
     XMapWindow(connection, parent);
     // Without a window manager the map happens at once; wait for it so input
     // reaches the window from the first event on.
     XEvent event;
-    do XNextEvent(connection, &event);
+    do
+        XNextEvent(connection, &event);
     while (event.type != MapNotify);
 }
 
@@ -43,7 +44,8 @@ int HostWindow::childCount() const {
 }
 
 void HostWindow::moveTo(int x, int y) {
-    XTestFakeMotionEvent(connection, DefaultScreen(connection), originX + x, originY + y, CurrentTime);
+    XTestFakeMotionEvent(connection, DefaultScreen(connection), originX + x, originY + y,
+                         CurrentTime);
     XSync(connection, False);
 }
 
@@ -53,12 +55,14 @@ void HostWindow::button(unsigned int number, bool down) {
 }
 
 void HostWindow::controlKey(bool down) {
-    XTestFakeKeyEvent(connection, XKeysymToKeycode(connection, XK_Control_L), down ? True : False, CurrentTime);
+    XTestFakeKeyEvent(connection, XKeysymToKeycode(connection, XK_Control_L), down ? True : False,
+                      CurrentTime);
     XSync(connection, False);
 }
 
 VSTGUI::Colour HostWindow::pixel(void* window, int x, int y) const {
-    XImage* image = XGetImage(connection, Window(reinterpret_cast<uintptr_t>(window)), x, y, 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(connection, Window(reinterpret_cast<uintptr_t>(window)), x, y, 1, 1,
+                              AllPlanes, ZPixmap);
     if (image == nullptr) return VSTGUI::kTransparentColour;
     const unsigned long value = XGetPixel(image, 0, 0);
     XDestroyImage(image);
@@ -67,12 +71,13 @@ VSTGUI::Colour HostWindow::pixel(void* window, int x, int y) const {
 
 std::vector<uint32_t> HostWindow::capture(void* window, int width, int height) const {
     std::vector<uint32_t> pixels;
-    XImage* image = XGetImage(connection, Window(reinterpret_cast<uintptr_t>(window)), 0, 0, unsigned(width),
-                              unsigned(height), AllPlanes, ZPixmap);
+    XImage* image = XGetImage(connection, Window(reinterpret_cast<uintptr_t>(window)), 0, 0,
+                              unsigned(width), unsigned(height), AllPlanes, ZPixmap);
     if (image == nullptr) return pixels;
     pixels.reserve(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels.push_back(uint32_t(XGetPixel(image, x, y) & 0xffffff));
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(uint32_t(XGetPixel(image, x, y) & 0xffffff));
     XDestroyImage(image);
     return pixels;
 }
@@ -89,6 +94,7 @@ void HostWindow::scribble(void* window, int x, int y, int width, int height) {
 void HostWindow::expose(void* window, int x, int y, int width, int height) {
     // The window has no background, so the clear changes no pixel; it only
     // sends the Expose.
-    XClearArea(connection, Window(reinterpret_cast<uintptr_t>(window)), x, y, unsigned(width), unsigned(height), True);
+    XClearArea(connection, Window(reinterpret_cast<uintptr_t>(window)), x, y, unsigned(width),
+               unsigned(height), True);
     XSync(connection, False);
 }

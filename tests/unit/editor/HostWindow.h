@@ -10,7 +10,7 @@
 #include <vector>
 
 class HostWindow {
-public:
+  public:
     HostWindow(int x, int y, int width, int height);
     ~HostWindow();
 
@@ -33,7 +33,7 @@ public:
     // Makes the server report the box of window as lost (an Expose).
     void expose(void* window, int x, int y, int width, int height);
 
-private:
+  private:
     struct _XDisplay* connection;
     unsigned long parent;
     int originX;

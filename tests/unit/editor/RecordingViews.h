@@ -14,35 +14,41 @@ struct MouseCall {
 };
 
 class RecordingView : public VSTGUI::CView {
-public:
-    explicit RecordingView(const VSTGUI::ViewRect& size, VSTGUI::Colour colour = VSTGUI::kWhiteColour,
-                           bool* deleted = nullptr)
+  public:
+    explicit RecordingView(const VSTGUI::ViewRect& size,
+                           VSTGUI::Colour colour = VSTGUI::kWhiteColour, bool* deleted = nullptr)
         : CView(size), colour(colour), deleted(deleted) {}
     ~RecordingView() override {
         if (deleted != nullptr) *deleted = true;
     }
 
-    VSTGUI::CMouseEventResult onMouseDown(VSTGUI::ViewPoint& where, const VSTGUI::CButtonState& buttons) override {
+    VSTGUI::CMouseEventResult onMouseDown(VSTGUI::ViewPoint& where,
+                                          const VSTGUI::CButtonState& buttons) override {
         calls.push_back({"down", where, buttons});
         return downAnswer;
     }
-    VSTGUI::CMouseEventResult onMouseUp(VSTGUI::ViewPoint& where, const VSTGUI::CButtonState& buttons) override {
+    VSTGUI::CMouseEventResult onMouseUp(VSTGUI::ViewPoint& where,
+                                        const VSTGUI::CButtonState& buttons) override {
         calls.push_back({"up", where, buttons});
         return VSTGUI::kMouseEventHandled;
     }
-    VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::ViewPoint& where, const VSTGUI::CButtonState& buttons) override {
+    VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::ViewPoint& where,
+                                           const VSTGUI::CButtonState& buttons) override {
         calls.push_back({"moved", where, buttons});
         return movedAnswer;
     }
-    VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::ViewPoint& where, const VSTGUI::CButtonState& buttons) override {
+    VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::ViewPoint& where,
+                                             const VSTGUI::CButtonState& buttons) override {
         calls.push_back({"entered", where, buttons});
         return VSTGUI::kMouseEventHandled;
     }
-    VSTGUI::CMouseEventResult onMouseExited(VSTGUI::ViewPoint& where, const VSTGUI::CButtonState& buttons) override {
+    VSTGUI::CMouseEventResult onMouseExited(VSTGUI::ViewPoint& where,
+                                            const VSTGUI::CButtonState& buttons) override {
         calls.push_back({"exited", where, buttons});
         return VSTGUI::kMouseEventHandled;
     }
-    bool onWheel(const VSTGUI::ViewPoint& where, const float& distance, const VSTGUI::CButtonState& buttons) override {
+    bool onWheel(const VSTGUI::ViewPoint& where, const float& distance,
+                 const VSTGUI::CButtonState& buttons) override {
         calls.push_back({"wheel", where, buttons});
         wheelDistances.push_back(distance);
         return true;
@@ -75,7 +81,7 @@ public:
 // A container that keeps the rectangles handed up to it and the
 // notifications it receives.
 class RecordingContainer : public VSTGUI::CViewContainer {
-public:
+  public:
     explicit RecordingContainer(const VSTGUI::ViewRect& size) : CViewContainer(size, nullptr) {}
 
     void invalidRect(const VSTGUI::ViewRect& rect) override {

@@ -16,7 +16,7 @@ namespace {
 
 // A frame without a window is the root every test attaches views to.
 class ViewTreeTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { frame->forget(); }
 
     // Adds view to container; the creator's reference passes to the
@@ -263,8 +263,8 @@ TEST_F(ViewTreeTest, ChildrenDrawFirstToLastClippedToTheDamagedArea) {
     CBitmap* pixels = context.getBitmap();
     EXPECT_EQ(pixels->getPixel(5, 5), (Colour{255, 0, 0, 255}));
     EXPECT_EQ(pixels->getPixel(30, 30), (Colour{0, 0, 255, 255})); // the later child covers
-    EXPECT_EQ(pixels->getPixel(45, 10), kBlackColour);              // the frame's background
-    EXPECT_EQ(pixels->getPixel(55, 55), kTransparentColour);        // outside the damage
+    EXPECT_EQ(pixels->getPixel(45, 10), kBlackColour);             // the frame's background
+    EXPECT_EQ(pixels->getPixel(55, 55), kTransparentColour);       // outside the damage
     EXPECT_EQ(hidden->draws, 0);
     EXPECT_EQ(top->draws, 1);
     ViewPoint offset = context.getOffset();
@@ -311,7 +311,8 @@ TEST_F(ViewTreeTest, FocusTraversalSkipsViewsThatDoNotWantItAndNotifiesContainer
     EXPECT_TRUE(sawOld);
     const std::string sameText = "kMsgCheckIfViewContainer";
     EXPECT_EQ(container->CViewContainer::notify(nullptr, sameText.c_str()), kMessageUnknown);
-    EXPECT_EQ(container->CViewContainer::notify(nullptr, kMsgCheckIfViewContainer), kMessageNotified);
+    EXPECT_EQ(container->CViewContainer::notify(nullptr, kMsgCheckIfViewContainer),
+              kMessageNotified);
 
     KeyCode letter{'a', 0, 0};
     EXPECT_EQ(frame->onKeyDown(letter), -1);

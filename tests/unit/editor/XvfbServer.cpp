@@ -15,7 +15,8 @@ std::string readDisplayNumber(int fd) {
     std::string text;
     char c = 0;
     pollfd wait{fd, POLLIN, 0};
-    while (poll(&wait, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n') text += c;
+    while (poll(&wait, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n')
+        text += c;
     return text;
 }
 
@@ -31,8 +32,8 @@ void XvfbServer::SetUp() {
         const std::string fd = std::to_string(fds[1]);
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, STDERR_FILENO);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
-               static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
+               "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);

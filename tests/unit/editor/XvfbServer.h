@@ -11,11 +11,11 @@
 #include <sys/types.h>
 
 class XvfbServer : public ::testing::Environment {
-public:
+  public:
     void SetUp() override;
     void TearDown() override;
     static bool running() { return pid > 0; }
 
-private:
+  private:
     static inline pid_t pid = -1;
 };

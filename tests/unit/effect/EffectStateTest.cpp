@@ -17,7 +17,8 @@ TEST(AmplifierDescription, NamesNumbersAndSliders) {
     EXPECT_EQ(effect.channelCount, 2);
     ASSERT_EQ(effect.sliderInfos.size(), 9u);
     const double expected[10] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
-    for (int n = 0; n < 128; ++n) EXPECT_EQ(effect.sliderValues[n].load(), n < 10 ? expected[n] : 0.0) << n;
+    for (int n = 0; n < 128; ++n)
+        EXPECT_EQ(effect.sliderValues[n].load(), n < 10 ? expected[n] : 0.0) << n;
     const SliderInfo& depth = effect.sliderInfos[7];
     EXPECT_EQ(depth.number, 8);
     EXPECT_EQ(depth.name, "Depth");

@@ -24,7 +24,7 @@ struct FakeHost {
 };
 
 class Bridge : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FakeHost::opcodes.clear();
         FakeHost::time.reset();
@@ -46,7 +46,8 @@ TEST_F(Bridge, MouseDownMapsButtonStateBits) {
     const struct {
         VstInt32 state;
         double word;
-    } cases[] = {{2, 1}, {8, 2}, {2 | 16, 9}, {32, 4}, {64, 16}, {4, 64}, {256 | 512 | 1024, 0}, {2 | 4 | 8 | 16 | 32 | 64, 95}};
+    } cases[] = {{2, 1},   {8, 2},  {2 | 16, 9},           {32, 4},
+                 {64, 16}, {4, 64}, {256 | 512 | 1024, 0}, {2 | 4 | 8 | 16 | 32 | 64, 95}};
     for (const auto& c : cases) {
         shell->callbacks.onMouseDown(shell, 10.0, 20.0, c.state);
         EXPECT_EQ(runtime->mouseButtons.load(), c.word) << c.state;
@@ -100,7 +101,8 @@ TEST_F(Bridge, BlockHookRunsOncePerCallAndSampleHookPerFrame) {
 TEST_F(Bridge, InPlaceEqualsOutOfPlaceAndDoublePathIsExact) {
     runtime->gain = 0.5;
     std::vector<double> a(32), b(32);
-    for (int i = 0; i < 32; ++i) a[i] = b[i] = std::sin(i * 0.3);
+    for (int i = 0; i < 32; ++i)
+        a[i] = b[i] = std::sin(i * 0.3);
     std::vector<double> outA(32), outB(32);
     double* separateIn[] = {a.data(), b.data()};
     double* separateOut[] = {outA.data(), outB.data()};

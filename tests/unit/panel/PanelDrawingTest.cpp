@@ -15,7 +15,7 @@ using VSTGUI::Colour;
 namespace {
 
 class PanelDrawing : public ::testing::Test {
-protected:
+  protected:
     TVobrixEffect& effect() { return picture.effect(); }
     Colour pixel(int x, int y) { return picture.context().getBitmap()->getPixel(x, y); }
     PanelPicture picture;
@@ -27,13 +27,14 @@ TEST_F(PanelDrawing, KnobFramesFollowTheirSliders) {
         double value;
         int knob;
         double offset;
-    } cases[] = {{1, 40, 0, 3200}, {1, 0, 0, 0}, {8, 0.1, 7, 0}, {8, 8, 7, 960}, {5, 0, 4, 900}, {2, 0, 1, 1600},
-                 {2, 20, 1, 3200}, {9, 10, 8, 1200}};
+    } cases[] = {{1, 40, 0, 3200}, {1, 0, 0, 0},    {8, 0.1, 7, 0},   {8, 8, 7, 960},
+                 {5, 0, 4, 900},   {2, 0, 1, 1600}, {2, 20, 1, 3200}, {9, 10, 8, 1200}};
     for (const Case& c : cases) {
         effect().sliderValues[c.slider] = c.value;
         effect().doSlider();
         picture.drawFrame();
-        EXPECT_EQ(effect().panel.knob(c.knob).frameOffset, c.offset) << "slider " << c.slider << " at " << c.value;
+        EXPECT_EQ(effect().panel.knob(c.knob).frameOffset, c.offset)
+            << "slider " << c.slider << " at " << c.value;
     }
 }
 
@@ -47,7 +48,7 @@ TEST_F(PanelDrawing, KnobLabelsShowOneDecimal) {
 // Each meter is drawn alone onto a clear picture, so the bar's pixels are
 // the only ones with any coverage in its row.
 class MeterBar : public ::testing::Test {
-protected:
+  protected:
     int lastLitColumn(double gain) {
         auto* context = new VSTGUI::COffscreenContext(nullptr, 220, 12);
         picture.shell().drawContext = context;
@@ -115,7 +116,8 @@ TEST_F(PanelDrawing, LimiterIndicatorLightsAndFades) {
 
 TEST_F(PanelDrawing, ClipFromTheAudioLightsTheIndicatorOnce) {
     std::vector<float> loud(4800);
-    for (size_t i = 0; i < loud.size(); ++i) loud[i] = (i / 24) % 2 == 0 ? 1.0f : -1.0f;
+    for (size_t i = 0; i < loud.size(); ++i)
+        loud[i] = (i / 24) % 2 == 0 ? 1.0f : -1.0f;
     picture.process(loud);
     picture.drawFrame();
     EXPECT_EQ(effect().panel.ledLevel(), 1.0);
@@ -147,7 +149,8 @@ TEST_F(PanelDrawing, MissingImageDrawsTheErrorBox) {
 }
 
 TEST_F(PanelDrawing, BlitOutsideADrawChangesNothingAndLogsNothing) {
-    const fs::path log = fs::temp_directory_path() / ("gravelo-panel-log-" + std::to_string(::getpid()));
+    const fs::path log =
+        fs::temp_directory_path() / ("gravelo-panel-log-" + std::to_string(::getpid()));
     effect().logPath = log.string();
     effect().penX = 12.5;
     effect().mem(2) = 30;
@@ -160,12 +163,14 @@ TEST_F(PanelDrawing, BlitOutsideADrawChangesNothingAndLogsNothing) {
 }
 
 TEST_F(PanelDrawing, ImageThatLoadsFromNowhereIsLoggedOnce) {
-    const fs::path folder = fs::temp_directory_path() / ("gravelo-panel-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("gravelo-panel-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     effect().logPath = (folder / "log.txt").string();
     effect().moduleDirectory = folder.string() + "/";
     effect().fileNameTable[9] = "gravelo_gfx\\missing.png";
-    for (int i = 0; i < 3; ++i) effect().image(9);
+    for (int i = 0; i < 3; ++i)
+        effect().image(9);
     ImageSlot resourceBacked = effect().image(0); // resource 0 exists; no file beside us
     std::ifstream file(effect().logPath);
     const std::string text{std::istreambuf_iterator<char>(file), {}};
@@ -181,7 +186,8 @@ TEST_F(PanelDrawing, BackgroundFillsThePanel) {
     EXPECT_EQ(background.width, 600.0);
     EXPECT_EQ(background.height, 284.0);
     for (int x : {0, 299, 599})
-        for (int y : {0, 283}) EXPECT_EQ(pixel(x, y).alpha, 255) << x << "," << y;
+        for (int y : {0, 283})
+            EXPECT_EQ(pixel(x, y).alpha, 255) << x << "," << y;
 }
 
 } // namespace

@@ -13,7 +13,7 @@ constexpr int32_t kControl = 32;
 
 // The mouse as the view reports it, one frame drawn after each event.
 class PanelInteraction : public ::testing::Test {
-protected:
+  protected:
     double slider(int n) { return picture.effect().sliderValues[n].load(); }
     // The pointer arrives over the press point first, as a real one does:
     // the knobs take the pointer's height while no button is held.
@@ -88,8 +88,10 @@ TEST_F(PanelInteraction, ControlUpdateFollowsTheKnob) {
     press(520, 90);
     drag(520, 70); // the knob moves in this frame
     drag(520, 70); // and the audio follows in the next one
-    picture.process(std::vector<float>(16)); // the audio thread adopts the new set at its next block
-    EXPECT_NEAR(picture.effect().amp.coefficients().controls.outputGain, std::pow(10.0, 10.0 / 20.0), 1e-12);
+    picture.process(
+        std::vector<float>(16)); // the audio thread adopts the new set at its next block
+    EXPECT_NEAR(picture.effect().amp.coefficients().controls.outputGain,
+                std::pow(10.0, 10.0 / 20.0), 1e-12);
 }
 
 TEST_F(PanelInteraction, RestoredValueOutsideTheKnobIsClampedAtTheNextFrame) {

@@ -21,19 +21,31 @@ float level = 0.5f;
 
 VstIntPtr dispatcher(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) {
     switch (opcode) {
-    case effGetParamName: std::strcpy(static_cast<char*>(ptr), "Level"); return 0;
-    case effGetParamDisplay: std::snprintf(static_cast<char*>(ptr), 9, "%.1f", static_cast<double>(level) * 10.0); return 0;
-    case effGetParamLabel: static_cast<char*>(ptr)[0] = '\0'; return 0;
-    default: return 0;
+    case effGetParamName:
+        std::strcpy(static_cast<char*>(ptr), "Level");
+        return 0;
+    case effGetParamDisplay:
+        std::snprintf(static_cast<char*>(ptr), 9, "%.1f", static_cast<double>(level) * 10.0);
+        return 0;
+    case effGetParamLabel:
+        static_cast<char*>(ptr)[0] = '\0';
+        return 0;
+    default:
+        return 0;
     }
 }
 
-void setParameter(AEffect*, VstInt32, float value) { level = value; }
-float getParameter(AEffect*, VstInt32) { return level; }
+void setParameter(AEffect*, VstInt32, float value) {
+    level = value;
+}
+float getParameter(AEffect*, VstInt32) {
+    return level;
+}
 
 void processReplacing(AEffect*, float** inputs, float** outputs, VstInt32 frames) {
     for (int channel = 0; channel < 2; ++channel)
-        for (VstInt32 i = 0; i < frames; ++i) outputs[channel][i] = inputs[channel][i] * level;
+        for (VstInt32 i = 0; i < frames; ++i)
+            outputs[channel][i] = inputs[channel][i] * level;
 }
 
 AEffect makeEffect() {
@@ -58,7 +70,9 @@ AEffect effect = makeEffect();
 } // namespace
 
 #if FAKE_KIND == FAKE_NO_ENTRY
-EXPORTED int fakeUnrelatedFunction() { return 1; }
+EXPORTED int fakeUnrelatedFunction() {
+    return 1;
+}
 #else
 EXPORTED AEffect* VSTPluginMain(audioMasterCallback) {
 #if FAKE_KIND == FAKE_NULL_EFFECT

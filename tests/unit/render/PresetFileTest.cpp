@@ -16,24 +16,29 @@ Preset programChunk() {
     preset.pluginVersion = 1000;
     preset.count = 9;
     preset.name = "growl";
-    for (int i = 0; i < 260; ++i) preset.chunk.push_back(static_cast<uint8_t>(i * 7));
+    for (int i = 0; i < 260; ++i)
+        preset.chunk.push_back(static_cast<uint8_t>(i * 7));
     return preset;
 }
 
 void putBigEndian(std::vector<uint8_t>& bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[offset + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (24 - 8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (24 - 8 * i));
 }
 
 TEST(PresetFile, ProgramChunkLayoutIsBigEndianWithNameAndChunk) {
     Preset preset = programChunk();
     preset.chunk = {0xde, 0xad, 0xbe};
     const std::vector<uint8_t> bytes = writePreset(preset);
-    const std::vector<uint8_t> header = {'C', 'c', 'n', 'K', 0, 0, 0, 55, 'F', 'P', 'C', 'h', 0, 0, 0, 1,
-                                         'G', 'R', 'V', '1', 0, 0, 3, 0xe8, 0, 0, 0, 9, 'g', 'r', 'o', 'w', 'l'};
+    const std::vector<uint8_t> header = {'C', 'c',  'n', 'K', 0, 0,   0,   55,  'F', 'P', 'C',
+                                         'h', 0,    0,   0,   1, 'G', 'R', 'V', '1', 0,   0,
+                                         3,   0xe8, 0,   0,   0, 9,   'g', 'r', 'o', 'w', 'l'};
     ASSERT_EQ(bytes.size(), 63u);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 33), header);
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 33, bytes.begin() + 56), std::vector<uint8_t>(23, 0));
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 56, bytes.end()), (std::vector<uint8_t>{0, 0, 0, 3, 0xde, 0xad, 0xbe}));
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 33, bytes.begin() + 56),
+              std::vector<uint8_t>(23, 0));
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 56, bytes.end()),
+              (std::vector<uint8_t>{0, 0, 0, 3, 0xde, 0xad, 0xbe}));
 }
 
 TEST(PresetFile, ProgramChunkRoundTrips) {
@@ -106,7 +111,7 @@ TEST(PresetFile, ForeignAndMalformedHeadersAreRefused) {
         EXPECT_FALSE(parsed.ok);
         EXPECT_NE(parsed.error.find(words), std::string::npos) << parsed.error;
     };
-    refusedWith(0, 0x52494646, "CcnK");                  // a RIFF file
+    refusedWith(0, 0x52494646, "CcnK"); // a RIFF file
     refusedWith(8, static_cast<uint32_t>(fourCharCode("FxBk")), "bank of separate programs");
     refusedWith(8, static_cast<uint32_t>(fourCharCode("Junk")), "unknown preset kind 'Junk'");
     refusedWith(56, 0xffffffff, "negative");

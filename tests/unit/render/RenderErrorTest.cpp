@@ -11,7 +11,7 @@ namespace rendertest {
 namespace {
 
 class RenderErrors : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         writeAudio(dir.file("in.wav"), testSignal(48000, 1, 0.25));
         before = dir.entries();
@@ -19,12 +19,14 @@ protected:
 
     // Runs the tool, expects a one-line error containing every one of
     // `words`, and nothing new in the folder.
-    void expectRefusal(const std::vector<std::string>& args, const std::vector<std::string>& words, int exitCode = 1) {
+    void expectRefusal(const std::vector<std::string>& args, const std::vector<std::string>& words,
+                       int exitCode = 1) {
         const ToolResult run = runTool(args);
         EXPECT_EQ(run.exitCode, exitCode) << run.err;
         EXPECT_EQ(lineCount(run.err), 1u) << run.err;
         EXPECT_EQ(run.err.rfind("gravelo-render: ", 0), 0u) << run.err;
-        for (const std::string& word : words) EXPECT_NE(run.err.find(word), std::string::npos) << "'" << word << "' in " << run.err;
+        for (const std::string& word : words)
+            EXPECT_NE(run.err.find(word), std::string::npos) << "'" << word << "' in " << run.err;
         EXPECT_EQ(dir.entries(), before);
     }
 
@@ -46,7 +48,9 @@ protected:
     std::vector<std::string> before;
 };
 
-TEST_F(RenderErrors, MissingInput) { expectRefusal({dir.file("none.wav"), dir.file("out.wav")}, {"none.wav", "does not exist"}); }
+TEST_F(RenderErrors, MissingInput) {
+    expectRefusal({dir.file("none.wav"), dir.file("out.wav")}, {"none.wav", "does not exist"});
+}
 
 TEST_F(RenderErrors, InputThatIsNotAudio) {
     writeBytes(dir.file("notes.wav"), std::vector<uint8_t>(1000, 'x'));
@@ -54,14 +58,17 @@ TEST_F(RenderErrors, InputThatIsNotAudio) {
     expectRefusal({dir.file("notes.wav"), dir.file("out.wav")}, {"cannot read input", "notes.wav"});
 }
 
-TEST_F(RenderErrors, UnreadableInputFolder) { expectRefusal({dir.path.string(), dir.file("out.wav")}, {"is a folder"}); }
+TEST_F(RenderErrors, UnreadableInputFolder) {
+    expectRefusal({dir.path.string(), dir.file("out.wav")}, {"is a folder"});
+}
 
 TEST_F(RenderErrors, UnsupportedOutputFormat) {
     expectRefusal({dir.file("in.wav"), dir.file("out.mp3")}, {"unsupported output format", ".mp3"});
 }
 
 TEST_F(RenderErrors, PluginThatDoesNotExist) {
-    expectRefusal(render({"--plugin", dir.file("nothing.so")}), {"cannot load plug-in", "nothing.so"});
+    expectRefusal(render({"--plugin", dir.file("nothing.so")}),
+                  {"cannot load plug-in", "nothing.so"});
 }
 
 TEST_F(RenderErrors, PluginThatIsNotALibrary) {
@@ -69,28 +76,35 @@ TEST_F(RenderErrors, PluginThatIsNotALibrary) {
 }
 
 TEST_F(RenderErrors, LibraryWithoutEntry) {
-    expectRefusal(render({"--plugin", FAKE_NO_ENTRY_PLUGIN}), {"not a VST 2.x plug-in", "no VSTPluginMain"});
+    expectRefusal(render({"--plugin", FAKE_NO_ENTRY_PLUGIN}),
+                  {"not a VST 2.x plug-in", "no VSTPluginMain"});
 }
 
-TEST_F(RenderErrors, PluginGivingNoEffect) { expectRefusal(render({"--plugin", FAKE_NULL_PLUGIN}), {"gave no effect"}); }
+TEST_F(RenderErrors, PluginGivingNoEffect) {
+    expectRefusal(render({"--plugin", FAKE_NULL_PLUGIN}), {"gave no effect"});
+}
 
 TEST_F(RenderErrors, PluginWithWrongMagic) {
     expectRefusal(render({"--plugin", FAKE_BAD_MAGIC_PLUGIN}), {"not a VST 2.x plug-in", "magic"});
 }
 
 TEST_F(RenderErrors, InstrumentIsNotAnEffect) {
-    expectRefusal(render({"--plugin", FAKE_INSTRUMENT_PLUGIN}), {"not an audio effect", "0 inputs"});
+    expectRefusal(render({"--plugin", FAKE_INSTRUMENT_PLUGIN}),
+                  {"not an audio effect", "0 inputs"});
 }
 
 TEST_F(RenderErrors, DoubleWithoutDoubleProcessing) {
-    expectRefusal(render({"--plugin", FAKE_GAIN_PLUGIN, "--double"}), {"cannot process double precision"});
+    expectRefusal(render({"--plugin", FAKE_GAIN_PLUGIN, "--double"}),
+                  {"cannot process double precision"});
 }
 
 TEST_F(RenderErrors, UnknownParameterName) {
     expectRefusal(render({"--set", "Fuzz=3"}), {"unknown parameter 'Fuzz'", "Quorvel", "LFcut"});
 }
 
-TEST_F(RenderErrors, ParameterIndexOutOfRange) { expectRefusal(render({"--set", "9=0.5n"}), {"no parameter 9", "0 to 8"}); }
+TEST_F(RenderErrors, ParameterIndexOutOfRange) {
+    expectRefusal(render({"--set", "9=0.5n"}), {"no parameter 9", "0 to 8"});
+}
 
 TEST_F(RenderErrors, ValueOutOfReachNamesTheRange) {
     expectRefusal(render({"--set", "Output=25"}), {"Output", "25", "-20.00", "20.00"});
@@ -107,7 +121,8 @@ TEST_F(RenderErrors, HostValueOutsideZeroToOne) {
 
 TEST_F(RenderErrors, PresetForAnotherPlugin) {
     writePreset("other.fxp", presetfile::fourCharCode("ABCD"));
-    expectRefusal(render({"--load-preset", dir.file("other.fxp")}), {"other.fxp", "'ABCD'", "'GRV1'"});
+    expectRefusal(render({"--load-preset", dir.file("other.fxp")}),
+                  {"other.fxp", "'ABCD'", "'GRV1'"});
 }
 
 TEST_F(RenderErrors, PresetThatIsNotAPreset) {
@@ -123,7 +138,8 @@ TEST_F(RenderErrors, PresetCutShort) {
 }
 
 TEST_F(RenderErrors, MissingPresetFile) {
-    expectRefusal(render({"--load-preset", dir.file("gone.fxp")}), {"cannot read preset", "gone.fxp"});
+    expectRefusal(render({"--load-preset", dir.file("gone.fxp")}),
+                  {"cannot read preset", "gone.fxp"});
 }
 
 TEST_F(RenderErrors, EmptyChunkFile) {
@@ -133,11 +149,13 @@ TEST_F(RenderErrors, EmptyChunkFile) {
 }
 
 TEST_F(RenderErrors, OutputFolderMissing) {
-    expectRefusal({dir.file("in.wav"), dir.file("missing/out.wav")}, {"cannot write to folder", "missing"});
+    expectRefusal({dir.file("in.wav"), dir.file("missing/out.wav")},
+                  {"cannot write to folder", "missing"});
 }
 
 TEST_F(RenderErrors, OutputFolderIsAFile) {
-    expectRefusal({dir.file("in.wav"), dir.file("in.wav/out.wav")}, {"cannot write to folder", "Not a directory"});
+    expectRefusal({dir.file("in.wav"), dir.file("in.wav/out.wav")},
+                  {"cannot write to folder", "Not a directory"});
 }
 
 TEST_F(RenderErrors, OutputThatIsAFolder) {

@@ -23,8 +23,8 @@ TEST(RenderInterrupt, InterruptedRenderLeavesNoFile) {
     if (child == 0) {
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, 2);
-        execl(RENDER_TOOL, RENDER_TOOL, "--block", "32", dir.file("in.wav").c_str(), dir.file("out.wav").c_str(),
-              static_cast<char*>(nullptr));
+        execl(RENDER_TOOL, RENDER_TOOL, "--block", "32", dir.file("in.wav").c_str(),
+              dir.file("out.wav").c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     // Wait until the render has begun: its temporary file appears.

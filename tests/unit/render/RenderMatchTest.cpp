@@ -19,7 +19,8 @@ const std::vector<std::pair<int, float>> kDisplaySettingsAsHostValues = {
 const std::vector<std::string> kDisplaySettings = {"--set", "Quorvel=12", "--set", "Output=-3.5",
                                                    "--set", "dirt=5.5",   "--set", "Bass=2.5"};
 
-std::vector<std::string> withArgs(std::vector<std::string> front, const std::vector<std::string>& more) {
+std::vector<std::string> withArgs(std::vector<std::string> front,
+                                  const std::vector<std::string>& more) {
     front.insert(front.end(), more.begin(), more.end());
     return front;
 }
@@ -28,7 +29,8 @@ TEST(RenderMatch, StereoWithDisplaySettingsEqualsTestHost) {
     TempDir dir;
     const Audio input = testSignal(48000, 2, 2.0);
     writeAudio(dir.file("in.wav"), input);
-    const ToolResult run = runTool(withArgs(kDisplaySettings, {dir.file("in.wav"), dir.file("out.wav")}));
+    const ToolResult run =
+        runTool(withArgs(kDisplaySettings, {dir.file("in.wav"), dir.file("out.wav")}));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const Audio output = readAudio(dir.file("out.wav"));
@@ -45,8 +47,8 @@ TEST(RenderMatch, MonoInputFeedsBothInputsWithBlockAndTail) {
     TempDir dir;
     const Audio input = testSignal(44100, 1, 1.5);
     writeAudio(dir.file("in.wav"), input, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    const ToolResult run = runTool({"--block", "100", "--tail", "0.5", "--set", "Middle=-2", "--set", "Depth=3.3",
-                                    dir.file("in.wav"), dir.file("out.wav")});
+    const ToolResult run = runTool({"--block", "100", "--tail", "0.5", "--set", "Middle=-2",
+                                    "--set", "Depth=3.3", dir.file("in.wav"), dir.file("out.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Audio output = readAudio(dir.file("out.wav"));
     EXPECT_EQ(output.rate, 44100);
@@ -64,7 +66,8 @@ TEST(RenderMatch, DoublePrecisionEqualsTestHost) {
     const Audio input = testSignal(48000, 2, 1.0);
     writeAudio(dir.file("in.wav"), input);
     const ToolResult run =
-        runTool(withArgs({"--double", "--block", "512"}, withArgs(kDisplaySettings, {dir.file("in.wav"), dir.file("out.wav")})));
+        runTool(withArgs({"--double", "--block", "512"},
+                         withArgs(kDisplaySettings, {dir.file("in.wav"), dir.file("out.wav")})));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     Reference how;
     how.doublePrecision = true;
@@ -116,7 +119,8 @@ TEST(RenderMatch, OtherFormatsHoldTheSameRender) {
     ASSERT_EQ(ogg.samples.size(), wav.samples.size());
     double flacError = 0.0, oggEnergy = 0.0;
     for (size_t i = 0; i < wav.samples.size(); ++i) {
-        flacError = std::max(flacError, std::abs(flac.samples[i] - std::clamp(wav.samples[i], -1.0, 1.0)));
+        flacError =
+            std::max(flacError, std::abs(flac.samples[i] - std::clamp(wav.samples[i], -1.0, 1.0)));
         oggEnergy += ogg.samples[i] * ogg.samples[i];
     }
     EXPECT_LE(flacError, 2.0 / (1 << 23)); // 24-bit PCM: rounding and scale
@@ -131,17 +135,19 @@ TEST(RenderMatch, PcmOutputClipsInsteadOfWrapping) {
     TempDir dir;
     const Audio input = testSignal(48000, 1, 0.5);
     writeAudio(dir.file("in.wav"), input);
-    const ToolResult run = runTool({"--bits", "16", "--set", "Output=20", "--set", "Quorvel=40", dir.file("in.wav"),
-                                    dir.file("out.wav")});
+    const ToolResult run = runTool({"--bits", "16", "--set", "Output=20", "--set", "Quorvel=40",
+                                    dir.file("in.wav"), dir.file("out.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Audio loud = readAudio(dir.file("out.wav"));
     Reference how;
     how.parameters = {{0, 1.0f}, {1, 1.0f}};
     const auto reference = renderReference(input, how);
     ASSERT_EQ(static_cast<size_t>(loud.frames()), reference[0].size());
-    ASSERT_GT(*std::max_element(reference[0].begin(), reference[0].end()), 1.0) << "the settings should go past full scale";
+    ASSERT_GT(*std::max_element(reference[0].begin(), reference[0].end()), 1.0)
+        << "the settings should go past full scale";
     for (int64_t i = 0; i < loud.frames(); ++i)
-        ASSERT_NEAR(loud.at(i, 0), std::clamp(reference[0][static_cast<size_t>(i)], -1.0, 1.0), 2.0 / 32768)
+        ASSERT_NEAR(loud.at(i, 0), std::clamp(reference[0][static_cast<size_t>(i)], -1.0, 1.0),
+                    2.0 / 32768)
             << "frame " << i;
 }
 

@@ -22,7 +22,7 @@ const std::string kNoLeakCheck = "detect_leaks=0";
 // What the plug-in allocates while this lives is not counted as leaked in
 // the test program, for the reason above.
 class ThirdPartyAllocations {
-public:
+  public:
     ThirdPartyAllocations() {
 #if defined(__SANITIZE_ADDRESS__)
         __lsan_disable();
@@ -36,9 +36,10 @@ public:
 };
 
 class OtherPlugin : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        if (!std::filesystem::exists(kCompressor)) GTEST_SKIP() << kCompressor << " is not installed";
+        if (!std::filesystem::exists(kCompressor))
+            GTEST_SKIP() << kCompressor << " is not installed";
     }
 };
 
@@ -53,9 +54,10 @@ TEST_F(OtherPlugin, RenderEqualsTestHost) {
     TempDir dir;
     const Audio input = testSignal(48000, 2, 1.5);
     writeAudio(dir.file("in.wav"), input);
-    const ToolResult run = runTool({"--plugin", kCompressor, "--set", "g_out=-6 dB", "--set", "cr=8", "--tail", "0.25",
-                                    dir.file("in.wav"), dir.file("out.wav")},
-                                   kNoLeakCheck);
+    const ToolResult run =
+        runTool({"--plugin", kCompressor, "--set", "g_out=-6 dB", "--set", "cr=8", "--tail", "0.25",
+                 dir.file("in.wav"), dir.file("out.wav")},
+                kNoLeakCheck);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Audio output = readAudio(dir.file("out.wav"));
     EXPECT_EQ(output.channels, 2);
@@ -63,8 +65,8 @@ TEST_F(OtherPlugin, RenderEqualsTestHost) {
 
     // The reference gets the same settings as the plug-in's own state,
     // saved by the tool after its display search.
-    const ToolResult save = runTool({"--plugin", kCompressor, "--set", "g_out=-6 dB", "--set", "cr=8", "--list",
-                                     "--save-chunk", dir.file("state.bin")},
+    const ToolResult save = runTool({"--plugin", kCompressor, "--set", "g_out=-6 dB", "--set",
+                                     "cr=8", "--list", "--save-chunk", dir.file("state.bin")},
                                     kNoLeakCheck);
     ASSERT_EQ(save.exitCode, 0) << save.err;
     EXPECT_NE(save.out.find("-6.00 dB"), std::string::npos) << save.out;

@@ -19,7 +19,8 @@ std::string runOnTerminal(const std::vector<std::string>& args, int& exitCode) {
         std::vector<char*> argv;
         static std::string tool = RENDER_TOOL;
         argv.push_back(tool.data());
-        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
         execv(tool.c_str(), argv.data());
         _exit(127);
@@ -27,7 +28,8 @@ std::string runOnTerminal(const std::vector<std::string>& args, int& exitCode) {
     std::string shown;
     char buffer[4096];
     ssize_t n = 0;
-    while ((n = read(terminal, buffer, sizeof buffer)) > 0) shown.append(buffer, static_cast<size_t>(n));
+    while ((n = read(terminal, buffer, sizeof buffer)) > 0)
+        shown.append(buffer, static_cast<size_t>(n));
     close(terminal);
     int status = 0;
     waitpid(child, &status, 0);
@@ -49,7 +51,8 @@ TEST(RenderProgress, QuietOnATerminalWhenAsked) {
     TempDir dir;
     writeAudio(dir.file("in.wav"), testSignal(48000, 1, 6.0));
     int exitCode = -1;
-    const std::string shown = runOnTerminal({"-q", dir.file("in.wav"), dir.file("out.wav")}, exitCode);
+    const std::string shown =
+        runOnTerminal({"-q", dir.file("in.wav"), dir.file("out.wav")}, exitCode);
     EXPECT_EQ(exitCode, 0) << shown;
     EXPECT_EQ(shown, "");
 }

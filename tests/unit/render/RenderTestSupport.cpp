@@ -29,12 +29,13 @@ std::string slurp(const std::filesystem::path& path) {
 void addAsanOptions(const std::string& more) {
     if (more.empty()) return;
     const char* current = std::getenv("ASAN_OPTIONS");
-    const std::string options = current != nullptr && *current != '\0' ? std::string(current) + ":" + more : more;
+    const std::string options =
+        current != nullptr && *current != '\0' ? std::string(current) + ":" + more : more;
     setenv("ASAN_OPTIONS", options.c_str(), 1);
 }
 
-[[noreturn]] void execTool(const std::vector<std::string>& args, const std::string& out, const std::string& err,
-                           const std::string& asanOptions) {
+[[noreturn]] void execTool(const std::vector<std::string>& args, const std::string& out,
+                           const std::string& err, const std::string& asanOptions) {
     addAsanOptions(asanOptions);
     const int in = open("/dev/null", O_RDONLY);
     const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -46,7 +47,8 @@ void addAsanOptions(const std::string& more) {
     std::vector<char*> argv;
     static std::string tool = RENDER_TOOL;
     argv.push_back(tool.data());
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     execv(tool.c_str(), argv.data());
     _exit(127);
@@ -70,10 +72,13 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& asan
     return result;
 }
 
-size_t lineCount(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+size_t lineCount(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "gravelo-render-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "gravelo-render-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path = pattern;
 }
@@ -85,7 +90,8 @@ TempDir::~TempDir() {
 
 std::vector<std::string> TempDir::entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(path))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -100,13 +106,16 @@ Audio testSignal(int rate, int channels, double seconds) {
     for (int64_t i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / rate;
         const double sincePluck = std::fmod(t, 0.375);
-        const double envelope = std::exp(-sincePluck * 6.0) * (0.4 + 0.5 * std::fmod(std::floor(t / 0.375), 3.0) / 2.0);
+        const double envelope =
+            std::exp(-sincePluck * 6.0) * (0.4 + 0.5 * std::fmod(std::floor(t / 0.375), 3.0) / 2.0);
         for (int c = 0; c < channels; ++c) {
             noise = noise * 1664525u + 1013904223u;
             const double hiss = (static_cast<double>(noise >> 8) / 16777216.0 - 0.5) * 0.004;
             const double f = 55.0 * (1.0 + 0.5 * c);
-            const double v = envelope * (0.6 * std::sin(2 * pi * f * t) + 0.25 * std::sin(2 * pi * 2 * f * t) +
-                                         0.1 * std::sin(2 * pi * 3.01 * f * t)) + hiss;
+            const double v =
+                envelope * (0.6 * std::sin(2 * pi * f * t) + 0.25 * std::sin(2 * pi * 2 * f * t) +
+                            0.1 * std::sin(2 * pi * 3.01 * f * t)) +
+                hiss;
             audio.samples.push_back(static_cast<double>(static_cast<float>(v)));
         }
     }
@@ -127,12 +136,14 @@ void writeAudio(const std::string& path, const Audio& audio, int format) {
 Audio readAudio(const std::string& path) {
     SF_INFO info{};
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr) throw std::runtime_error("cannot read " + path + ": " + sf_strerror(nullptr));
+    if (file == nullptr)
+        throw std::runtime_error("cannot read " + path + ": " + sf_strerror(nullptr));
     Audio audio;
     audio.rate = info.samplerate;
     audio.channels = info.channels;
     audio.samples.resize(static_cast<size_t>(info.frames * info.channels));
-    audio.samples.resize(static_cast<size_t>(sf_readf_double(file, audio.samples.data(), info.frames) * info.channels));
+    audio.samples.resize(static_cast<size_t>(
+        sf_readf_double(file, audio.samples.data(), info.frames) * info.channels));
     sf_close(file);
     return audio;
 }
@@ -149,21 +160,28 @@ template <class Sample>
 void renderBlocks(testhost::Host& host, const Audio& input, const Reference& how,
                   std::vector<std::vector<double>>& result) {
     const AEffect* effect = host.effect();
-    const int64_t total = input.frames() + static_cast<int64_t>(std::llround(how.tailSeconds * input.rate));
+    const int64_t total =
+        input.frames() + static_cast<int64_t>(std::llround(how.tailSeconds * input.rate));
     for (int64_t start = 0; start < total; start += how.block) {
         const auto n = static_cast<size_t>(std::min<int64_t>(how.block, total - start));
-        std::vector<std::vector<Sample>> in(static_cast<size_t>(effect->numInputs), std::vector<Sample>(n));
-        std::vector<std::vector<Sample>> out(static_cast<size_t>(effect->numOutputs), std::vector<Sample>(n));
+        std::vector<std::vector<Sample>> in(static_cast<size_t>(effect->numInputs),
+                                            std::vector<Sample>(n));
+        std::vector<std::vector<Sample>> out(static_cast<size_t>(effect->numOutputs),
+                                             std::vector<Sample>(n));
         for (size_t k = 0; k < in.size(); ++k) {
             const int source = sourceOf(static_cast<int>(k), input.channels);
             for (size_t j = 0; j < n && source >= 0; ++j) {
                 const int64_t frame = start + static_cast<int64_t>(j);
-                in[k][j] = frame < input.frames() ? static_cast<Sample>(input.at(frame, source)) : Sample{};
+                in[k][j] = frame < input.frames() ? static_cast<Sample>(input.at(frame, source))
+                                                  : Sample{};
             }
         }
-        if constexpr (std::is_same_v<Sample, double>) host.processDouble(in, out);
-        else host.processFloat(in, out);
-        for (size_t c = 0; c < result.size(); ++c) result[c].insert(result[c].end(), out[c].begin(), out[c].end());
+        if constexpr (std::is_same_v<Sample, double>)
+            host.processDouble(in, out);
+        else
+            host.processFloat(in, out);
+        for (size_t c = 0; c < result.size(); ++c)
+            result[c].insert(result[c].end(), out[c].begin(), out[c].end());
     }
 }
 
@@ -178,32 +196,38 @@ const testhost::PluginLibrary& loadedLibrary(const std::string& path) {
 }
 
 std::vector<std::vector<double>> renderReference(const Audio& input, const Reference& how) {
-    const testhost::PluginLibrary& library = loadedLibrary(how.plugin.empty() ? testhost::builtPluginPath() : how.plugin);
+    const testhost::PluginLibrary& library =
+        loadedLibrary(how.plugin.empty() ? testhost::builtPluginPath() : how.plugin);
     testhost::Host host;
     if (!host.create(library.entry())) throw std::runtime_error("reference: no effect");
     host.dispatch(effOpen);
     host.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(input.rate));
     host.dispatch(effSetBlockSize, 0, how.block);
     if (!how.chunk.empty()) host.setChunk(how.chunk.data(), how.chunk.size(), false);
-    for (const auto& [index, value] : how.parameters) host.setParameter(index, value);
+    for (const auto& [index, value] : how.parameters)
+        host.setParameter(index, value);
     host.dispatch(effMainsChanged, 0, 1);
     // The amplifier draws a tiny noise offset from rand(); the tool is a
     // fresh process, so the reference starts the sequence afresh too.
     std::srand(1);
-    std::vector<std::vector<double>> result(static_cast<size_t>(std::min(host.effect()->numOutputs, 2)));
-    if (how.doublePrecision) renderBlocks<double>(host, input, how, result);
-    else renderBlocks<float>(host, input, how, result);
+    std::vector<std::vector<double>> result(
+        static_cast<size_t>(std::min(host.effect()->numOutputs, 2)));
+    if (how.doublePrecision)
+        renderBlocks<double>(host, input, how, result);
+    else
+        renderBlocks<float>(host, input, how, result);
     host.dispatch(effMainsChanged, 0, 0);
     host.close();
     return result;
 }
 
-bool sameAudio(const Audio& file, const std::vector<std::vector<double>>& reference, std::string& why) {
+bool sameAudio(const Audio& file, const std::vector<std::vector<double>>& reference,
+               std::string& why) {
     std::ostringstream message;
     if (static_cast<size_t>(file.channels) != reference.size() || reference.empty() ||
         static_cast<size_t>(file.frames()) != reference[0].size()) {
-        message << "shape: file " << file.channels << " x " << file.frames() << ", reference " << reference.size() << " x "
-                << (reference.empty() ? 0 : reference[0].size());
+        message << "shape: file " << file.channels << " x " << file.frames() << ", reference "
+                << reference.size() << " x " << (reference.empty() ? 0 : reference[0].size());
         why = message.str();
         return false;
     }
@@ -211,8 +235,9 @@ bool sameAudio(const Audio& file, const std::vector<std::vector<double>>& refere
         for (int c = 0; c < file.channels; ++c)
             if (file.at(i, c) != reference[static_cast<size_t>(c)][static_cast<size_t>(i)]) {
                 message.precision(17);
-                message << "first difference at frame " << i << " channel " << c << ": file " << file.at(i, c)
-                        << ", reference " << reference[static_cast<size_t>(c)][static_cast<size_t>(i)];
+                message << "first difference at frame " << i << " channel " << c << ": file "
+                        << file.at(i, c) << ", reference "
+                        << reference[static_cast<size_t>(c)][static_cast<size_t>(i)];
                 why = message.str();
                 return false;
             }
@@ -221,7 +246,8 @@ bool sameAudio(const Audio& file, const std::vector<std::vector<double>>& refere
 
 int32_t bigEndianAt(const std::vector<uint8_t>& bytes, size_t offset) {
     if (offset + 4 > bytes.size()) throw std::out_of_range("preset field beyond the file");
-    return static_cast<int32_t>((uint32_t{bytes[offset]} << 24) | (uint32_t{bytes[offset + 1]} << 16) |
+    return static_cast<int32_t>((uint32_t{bytes[offset]} << 24) |
+                                (uint32_t{bytes[offset + 1]} << 16) |
                                 (uint32_t{bytes[offset + 2]} << 8) | uint32_t{bytes[offset + 3]});
 }
 
@@ -232,7 +258,8 @@ std::vector<uint8_t> readBytes(const std::string& path) {
 
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace rendertest

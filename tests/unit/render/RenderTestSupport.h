@@ -26,7 +26,7 @@ size_t lineCount(const std::string& text);
 
 // A fresh folder, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -41,8 +41,12 @@ struct Audio {
     int rate = 48000;
     int channels = 1;
     std::vector<double> samples; // interleaved
-    int64_t frames() const { return channels > 0 ? static_cast<int64_t>(samples.size()) / channels : 0; }
-    double at(int64_t frame, int channel) const { return samples[static_cast<size_t>(frame * channels + channel)]; }
+    int64_t frames() const {
+        return channels > 0 ? static_cast<int64_t>(samples.size()) / channels : 0;
+    }
+    double at(int64_t frame, int channel) const {
+        return samples[static_cast<size_t>(frame * channels + channel)];
+    }
 };
 
 // A bass-like test signal with plucks, harmonics and a little noise, each
@@ -70,7 +74,8 @@ const testhost::PluginLibrary& loadedLibrary(const std::string& path);
 std::vector<std::vector<double>> renderReference(const Audio& input, const Reference& how);
 
 // Sample for sample equality, with the first difference when there is one.
-bool sameAudio(const Audio& file, const std::vector<std::vector<double>>& reference, std::string& why);
+bool sameAudio(const Audio& file, const std::vector<std::vector<double>>& reference,
+               std::string& why);
 
 // Big-endian 32-bit field of a preset file.
 int32_t bigEndianAt(const std::vector<uint8_t>& bytes, size_t offset);

@@ -6,8 +6,10 @@ namespace {
 
 TEST(RuntimeConstruction, StartsEmpty) {
     TVobrix runtime;
-    for (const SharedValue& value : runtime.sliderValues) EXPECT_EQ(value.load(), 0.0);
-    for (double slot : runtime.samples) EXPECT_EQ(slot, 0.0);
+    for (const SharedValue& value : runtime.sliderValues)
+        EXPECT_EQ(value.load(), 0.0);
+    for (double slot : runtime.samples)
+        EXPECT_EQ(slot, 0.0);
     EXPECT_EQ(runtime.streams.size(), 1u);
     EXPECT_TRUE(runtime.imageSlots.empty());
     EXPECT_TRUE(runtime.fontSlots.empty());
@@ -34,7 +36,9 @@ TEST(RuntimeHooks, InitOnceRunsInitOnlyTheFirstTime) {
 }
 
 int32_t fakeNow = 0;
-int32_t fakeClock() { return fakeNow; }
+int32_t fakeClock() {
+    return fakeNow;
+}
 
 TEST(TimedRepaint, RepaintsWhenMoreThanOneFrameOfTimePassed) {
     TVobrix runtime;

@@ -53,7 +53,7 @@ TEST(StringSlots, CountFollowsEveryAccess) {
 }
 
 class FormatString : public ::testing::Test {
-protected:
+  protected:
     std::string format(const std::string& pattern, auto... values) {
         runtime.setString(1, pattern);
         runtime.formatString(2.0, 1.0, values...);
@@ -111,7 +111,12 @@ TEST_F(FormatString, ArgumentsTheFormatCannotReachAreNeverRead) {
 TEST_F(FormatString, WidthSplitByStrayBytesIsCappedAsOneNumber) {
     // The pieces join into a width of 300300300300; uncapped, the platform
     // formatter refuses it (or spends seconds on a smaller one of millions).
-    EXPECT_EQ(format("%300\x01" "300\x01" "300\x01" "300d", 1.0), std::string(255, ' '));
+    EXPECT_EQ(format("%300\x01"
+                     "300\x01"
+                     "300\x01"
+                     "300d",
+                     1.0),
+              std::string(255, ' '));
 }
 
 TEST_F(FormatString, NulByteInsideAConversionIsIgnoredLikeOtherStrayBytes) {

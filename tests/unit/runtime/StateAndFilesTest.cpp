@@ -12,15 +12,17 @@ namespace {
 
 // A private folder that stands in for the plug-in's own folder.
 class TempFolder {
-public:
-    TempFolder() : path(fs::temp_directory_path() / ("gravelo-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++))) {
+  public:
+    TempFolder()
+        : path(fs::temp_directory_path() /
+               ("gravelo-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++))) {
         fs::create_directories(path);
     }
     ~TempFolder() { fs::remove_all(path); }
     std::string withSeparator() const { return path.string() + "/"; }
     fs::path path;
 
-private:
+  private:
     static inline int counter = 0;
 };
 
@@ -92,7 +94,8 @@ TEST(FileStreams, WriteStreamReachesTheDiskAsLowBytes) {
         FileStream& stream = runtime.streams.back();
         stream.name = "\\out.bin";
         stream.mode = FileStream::Writing;
-        for (double v : {65.9999, 300.0, -1.0}) runtime.streamValue(stream, v);
+        for (double v : {65.9999, 300.0, -1.0})
+            runtime.streamValue(stream, v);
         runtime.closeFile(stream);
         EXPECT_EQ(stream.mode, FileStream::Closed);
         EXPECT_TRUE(stream.name.empty());

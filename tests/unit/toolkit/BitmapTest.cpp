@@ -30,7 +30,9 @@ struct TwoColourSource {
     Offscreen ctx{10, 10};
 };
 
-uint32_t bigEndian32(const uint8_t* p) { return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]; }
+uint32_t bigEndian32(const uint8_t* p) {
+    return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
+}
 
 } // namespace
 
@@ -91,7 +93,8 @@ TEST(BitmapDraw, DrawAndDrawTransparentAreOpaqueCopies) {
     source.bitmap()->draw(viaDraw.context, ViewRect(0, 0, 10, 10));
     source.bitmap()->drawTransparent(viaTransparent.context, ViewRect(0, 0, 10, 10));
     EXPECT_EQ(pixelAt(*viaDraw, 1, 1), kRed);
-    EXPECT_EQ(pixelAt(*viaTransparent, 1, 1), kRed) << "the transparent colour does not change drawing";
+    EXPECT_EQ(pixelAt(*viaTransparent, 1, 1), kRed)
+        << "the transparent colour does not change drawing";
 }
 
 TEST(ResourceBitmap, Number2LoadsAtThePngsPixelSize) {

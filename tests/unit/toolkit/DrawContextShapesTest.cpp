@@ -43,7 +43,8 @@ TEST(DrawRect, FillCoversLeftToRightMinusOne) {
 
 TEST(DrawRect, SwappedCornersFillTheSameArea) {
     Offscreen ordered(20, 20), swapped(20, 20), mixed(20, 20);
-    for (COffscreenContext* c : {ordered.context, swapped.context, mixed.context}) c->setFillColor(kRed);
+    for (COffscreenContext* c : {ordered.context, swapped.context, mixed.context})
+        c->setFillColor(kRed);
     ordered->drawRect(ViewRect(2, 3, 12, 9), kDrawFilled);
     swapped->drawRect(ViewRect(12, 9, 2, 3), kDrawFilled);
     mixed->drawRect(ViewRect(12, 3, 2, 9), kDrawFilledAndStroked);
@@ -239,7 +240,8 @@ TEST(DrawMode, OnlyMode3Smooths) {
         ctx->setDrawMode(mode);
         ctx->setFillColor(kRed);
         ctx->drawEllipse(ViewRect(0, 0, 30, 30), kDrawFilled);
-        return gravelo::test::boxOf(*ctx, [](Colour c) { return c.alpha != 0 && c.alpha != 255; }).count;
+        return gravelo::test::boxOf(*ctx, [](Colour c) { return c.alpha != 0 && c.alpha != 255; })
+            .count;
     };
     EXPECT_EQ(partialPixels(kCopyMode), 0);
     EXPECT_EQ(partialPixels(kXorMode), 0);

@@ -49,7 +49,8 @@ TEST(DrawContextDefaults, OffscreenStartsTransparentAndRecordsBackground) {
     COffscreenContext* red = new COffscreenContext(nullptr, -8, 4, {255, 0, 0, 255});
     EXPECT_EQ(red->getBackgroundColour(), (Colour{255, 0, 0, 255}));
     EXPECT_EQ(red->getBitmap()->getWidth(), 8) << "negative sizes are taken by magnitude";
-    EXPECT_EQ(red->getBitmap()->getPixel(0, 0).alpha, 0) << "the background is recorded, not painted";
+    EXPECT_EQ(red->getBitmap()->getPixel(0, 0).alpha, 0)
+        << "the background is recorded, not painted";
     red->forget();
 }
 

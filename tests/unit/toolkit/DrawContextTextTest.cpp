@@ -103,7 +103,8 @@ TEST(DrawString, BaselineNearThePoint) {
     EXPECT_LE(box.bottom, 25) << "capitals rest on a baseline just above p";
     EXPECT_GE(box.bottom, 21);
     EXPECT_GE(box.left, 5);
-    EXPECT_EQ(gravelo::test::pixelAt(*ctx, box.left, box.bottom), (Colour{255, 255, 0, 255})) << "H's left stem";
+    EXPECT_EQ(gravelo::test::pixelAt(*ctx, box.left, box.bottom), (Colour{255, 255, 0, 255}))
+        << "H's left stem";
 }
 
 TEST(DrawString, UnderlineDrawsBelowTheBaseline) {
@@ -127,7 +128,8 @@ bool samePixels(COffscreenContext& a, COffscreenContext& b) {
     for (int y = 0; y < int(a.getHeight()); ++y)
         for (int x = 0; x < int(a.getWidth()); ++x) {
             const Colour p = gravelo::test::pixelAt(a, x, y), q = gravelo::test::pixelAt(b, x, y);
-            if (p.red != q.red || p.green != q.green || p.blue != q.blue || p.alpha != q.alpha) return false;
+            if (p.red != q.red || p.green != q.green || p.blue != q.blue || p.alpha != q.alpha)
+                return false;
         }
     return true;
 }
@@ -142,7 +144,8 @@ TEST(DerivedFont, EachSizeAndStyleIsResolvedOnce) {
     ctx->setFont(&face, 13, kNormalFace);
     ctx->setFont(&face, 17, kBoldFace);
     EXPECT_NE(first, nullptr);
-    EXPECT_EQ(ctx->getFont()->getPlatformFont(), first) << "a second description of the same size and style";
+    EXPECT_EQ(ctx->getFont()->getPlatformFont(), first)
+        << "a second description of the same size and style";
     ctx->setFont(ctx->getFont(), 17, kItalicFace);
     EXPECT_NE(ctx->getFont()->getPlatformFont(), first) << "another style is another face";
     ctx->setFont(kSystemFont);
@@ -172,6 +175,7 @@ TEST(DerivedFont, ManySizesStayUsableAndOutliveAFreedSource) {
     ctx->setFont(&face, 8);
     const double small = ctx->getStringWidth("MMMM");
     face.freePlatformFont(); // as the graphics library's last user leaves
-    EXPECT_EQ(ctx->getStringWidth("MMMM"), small) << "resolved again after the source let its fonts go";
+    EXPECT_EQ(ctx->getStringWidth("MMMM"), small)
+        << "resolved again after the source let its fonts go";
     ctx->setFont(kSystemFont);
 }

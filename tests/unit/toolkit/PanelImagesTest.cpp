@@ -23,7 +23,9 @@ struct Loaded {
 
 // The pointer is the one orange part of a knob: strong red, middling
 // green, little blue.
-bool isPointer(Colour c) { return c.alpha > 200 && c.red > 200 && c.green > 100 && c.green < 190 && c.blue < 90; }
+bool isPointer(Colour c) {
+    return c.alpha > 200 && c.red > 200 && c.green > 100 && c.green < 190 && c.blue < 90;
+}
 
 // Clockwise angle in degrees from straight up to the centroid of the
 // pointer's pixels in one frame; NaN without pointer pixels.
@@ -96,7 +98,8 @@ TEST(PanelImages, BackgroundHasNoAlphaChannel) {
     EXPECT_EQ(bg.data[25], 2) << "PNG colour type 2: RGB without alpha";
     Loaded image(3);
     for (int y = 0; y < 284; y += 7)
-        for (int x = 0; x < 600; x += 7) ASSERT_EQ(image->getPixel(x, y).alpha, 255);
+        for (int x = 0; x < 600; x += 7)
+            ASSERT_EQ(image->getPixel(x, y).alpha, 255);
 }
 
 class KnobStrip : public testing::TestWithParam<StripCase> {};
@@ -121,7 +124,8 @@ TEST_P(KnobStrip, PointerTurnsAbout300DegreesClockwise) {
 TEST_P(KnobStrip, NeighbouringFramesDifferAndCornersAreTransparent) {
     const StripCase c = GetParam();
     Loaded strip(c.id);
-    for (int frame = 1; frame < c.frames; ++frame) EXPECT_TRUE(framesDiffer(strip.bitmap, frame - 1, frame, c.size));
+    for (int frame = 1; frame < c.frames; ++frame)
+        EXPECT_TRUE(framesDiffer(strip.bitmap, frame - 1, frame, c.size));
     for (int frame = 0; frame < c.frames; ++frame) {
         EXPECT_EQ(strip->getPixel(0, frame * c.size).alpha, 0);
         EXPECT_EQ(strip->getPixel(c.size - 1, frame * c.size + c.size - 1).alpha, 0);
@@ -129,7 +133,8 @@ TEST_P(KnobStrip, NeighbouringFramesDifferAndCornersAreTransparent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PanelImages, KnobStrip,
-                         testing::Values(StripCase{0, 80, 41}, StripCase{1, 60, 31}, StripCase{4, 40, 31}));
+                         testing::Values(StripCase{0, 80, 41}, StripCase{1, 60, 31},
+                                         StripCase{4, 40, 31}));
 
 TEST(PanelImages, LedGoesFromUnlitGreyToLitRed) {
     Loaded led(2);

@@ -11,7 +11,9 @@ inline VSTGUI::Colour pixelAt(VSTGUI::COffscreenContext& context, int x, int y) 
     return context.getBitmap()->getPixel(x, y);
 }
 
-inline bool isDrawn(VSTGUI::COffscreenContext& context, int x, int y) { return pixelAt(context, x, y).alpha != 0; }
+inline bool isDrawn(VSTGUI::COffscreenContext& context, int x, int y) {
+    return pixelAt(context, x, y).alpha != 0;
+}
 
 // The bounding box of the pixels for which test holds; empty (left >
 // right) when none does.
@@ -21,7 +23,8 @@ struct PixelBox {
     bool empty() const { return count == 0; }
 };
 
-inline PixelBox boxOf(VSTGUI::COffscreenContext& context, const std::function<bool(VSTGUI::Colour)>& test) {
+inline PixelBox boxOf(VSTGUI::COffscreenContext& context,
+                      const std::function<bool(VSTGUI::Colour)>& test) {
     PixelBox box;
     for (int y = 0; y < int(context.getHeight()); ++y)
         for (int x = 0; x < int(context.getWidth()); ++x) {
@@ -41,7 +44,8 @@ inline PixelBox drawnBox(VSTGUI::COffscreenContext& context) {
 
 // Owns a context for one test and forgets it at the end.
 struct Offscreen {
-    explicit Offscreen(int width, int height) : context(new VSTGUI::COffscreenContext(nullptr, width, height)) {}
+    explicit Offscreen(int width, int height)
+        : context(new VSTGUI::COffscreenContext(nullptr, width, height)) {}
     ~Offscreen() { context->forget(); }
     Offscreen(const Offscreen&) = delete;
     Offscreen& operator=(const Offscreen&) = delete;

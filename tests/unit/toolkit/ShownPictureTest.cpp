@@ -19,7 +19,8 @@ struct Picture {
     std::vector<unsigned char> bytes = std::vector<unsigned char>(size_t(kStride) * kHeight, 0);
     Picture() {
         for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x) set(x, y, 0xff202020u);
+            for (int x = 0; x < kWidth; ++x)
+                set(x, y, 0xff202020u);
     }
     void set(int x, int y, uint32_t argb) {
         *reinterpret_cast<uint32_t*>(bytes.data() + size_t(y) * kStride + size_t(x) * 4) = argb;
@@ -46,7 +47,8 @@ ShownPicture shownAfterFirstSend(const Picture& picture) {
 TEST(ShownPicture, AFreshWindowGetsTheWholeAreaEvenWhenBlack) {
     Picture picture;
     for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) picture.set(x, y, 0); // transparent black
+        for (int x = 0; x < kWidth; ++x)
+            picture.set(x, y, 0); // transparent black
     ShownPicture shown;
     shown.reset(kWidth, kHeight);
     const auto changes = shown.takeChanges(picture.data(), Picture::kStride, kWhole);

@@ -1,5 +1,5 @@
-#include "toolkit/Colour.h"
 #include "toolkit/ViewTypes.h"
+#include "toolkit/Colour.h"
 
 #include <gtest/gtest.h>
 

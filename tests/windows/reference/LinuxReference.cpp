@@ -24,8 +24,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
-    auto entry = library != nullptr ? reinterpret_cast<AEffect* (*)(audioMasterCallback)>(dlsym(library, "VSTPluginMain"))
-                                    : nullptr;
+    auto entry =
+        library != nullptr
+            ? reinterpret_cast<AEffect* (*)(audioMasterCallback)>(dlsym(library, "VSTPluginMain"))
+            : nullptr;
     std::vector<float> windows;
     if (entry == nullptr || !audio_scenario::readFloats(argv[2], windows)) {
         std::fprintf(stderr, "cannot load %s or read %s\n", argv[1], argv[2]);
@@ -33,10 +35,12 @@ int main(int argc, char** argv) {
     }
     AEffect* effect = entry(&quietHost);
     audio_scenario::prepare(effect);
-    const std::vector<float> native = audio_scenario::renderFloat(effect, audio_scenario::fixedInput());
+    const std::vector<float> native =
+        audio_scenario::renderFloat(effect, audio_scenario::fixedInput());
     effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
     if (native.size() != windows.size()) {
-        std::printf("audio: %zu samples from Windows, %zu from Linux\n", windows.size(), native.size());
+        std::printf("audio: %zu samples from Windows, %zu from Linux\n", windows.size(),
+                    native.size());
         return 1;
     }
     // Float rounding: a few units in the last place of the signal's scale.
@@ -48,7 +52,8 @@ int main(int argc, char** argv) {
         equal += native[i] == windows[i];
     }
     const double tolerance = 4.0 * 1.1920929e-7 * std::max(1.0, peak);
-    std::printf("audio: %zu samples, %zu bit-identical, largest difference %.3g (peak %.3f, tolerance %.3g)\n",
+    std::printf("audio: %zu samples, %zu bit-identical, largest difference %.3g (peak %.3f, "
+                "tolerance %.3g)\n",
                 native.size(), equal, worst, peak, tolerance);
     return worst <= tolerance ? 0 : 1;
 }

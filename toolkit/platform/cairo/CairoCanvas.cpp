@@ -35,7 +35,8 @@ void finish(cairo_t* cr, const Paint& paint) {
 }
 
 // An ellipse segment in the box, through pixel centres, as a new path.
-void ellipsePath(cairo_t* cr, double x, double y, double w, double h, double startRad, double sweepRad) {
+void ellipsePath(cairo_t* cr, double x, double y, double w, double h, double startRad,
+                 double sweepRad) {
     cairo_new_path(cr);
     if (w <= 0.0 || h <= 0.0) return; // Cairo cannot scale by zero
     cairo_save(cr);
@@ -48,7 +49,9 @@ void ellipsePath(cairo_t* cr, double x, double y, double w, double h, double sta
     cairo_restore(cr); // the pen keeps its unscaled width
 }
 
-double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
 
 } // namespace
 
@@ -101,7 +104,8 @@ void drawLine(Canvas* canvas, const Paint& pen, Point from, Point to) {
     finish(cr, stroke);
 }
 
-void paintRect(Canvas* canvas, const Paint& paint, double x, double y, double width, double height) {
+void paintRect(Canvas* canvas, const Paint& paint, double x, double y, double width,
+               double height) {
     cairo_t* cr = canvas->cr;
     cairo_new_path(cr);
     const double centre = paint.fill ? 0.0 : 0.5;
@@ -109,7 +113,8 @@ void paintRect(Canvas* canvas, const Paint& paint, double x, double y, double wi
     finish(cr, paint);
 }
 
-void paintEllipse(Canvas* canvas, const Paint& paint, double x, double y, double width, double height) {
+void paintEllipse(Canvas* canvas, const Paint& paint, double x, double y, double width,
+                  double height) {
     ellipsePath(canvas->cr, x, y, width, height, 0.0, 2.0 * std::numbers::pi);
     cairo_close_path(canvas->cr);
     finish(canvas->cr, paint);
@@ -121,19 +126,21 @@ void paintArc(Canvas* canvas, const Paint& paint, double x, double y, double wid
     finish(canvas->cr, paint);
 }
 
-void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_t count, bool closed) {
+void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_t count,
+                  bool closed) {
     if (points == nullptr || count == 0) return;
     cairo_t* cr = canvas->cr;
     const double centre = paint.fill ? 0.0 : 0.5;
     cairo_new_path(cr);
     cairo_move_to(cr, points[0].x + centre, points[0].y + centre);
-    for (size_t i = 1; i < count; ++i) cairo_line_to(cr, points[i].x + centre, points[i].y + centre);
+    for (size_t i = 1; i < count; ++i)
+        cairo_line_to(cr, points[i].x + centre, points[i].y + centre);
     if (closed || paint.fill) cairo_close_path(cr);
     finish(cr, paint);
 }
 
-void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height, int dstX, int dstY,
-               uint8_t alpha) {
+void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
+               int dstX, int dstY, uint8_t alpha) {
     if (image == nullptr || width <= 0 || height <= 0) return;
     cairo_t* cr = canvas->cr;
     cairo_save(cr);

@@ -60,15 +60,20 @@ void releaseImage(Image* image) {
     delete image;
 }
 
-int imageWidth(const Image* image) { return image != nullptr ? cairo_image_surface_get_width(image->surface) : 0; }
+int imageWidth(const Image* image) {
+    return image != nullptr ? cairo_image_surface_get_width(image->surface) : 0;
+}
 
-int imageHeight(const Image* image) { return image != nullptr ? cairo_image_surface_get_height(image->surface) : 0; }
+int imageHeight(const Image* image) {
+    return image != nullptr ? cairo_image_surface_get_height(image->surface) : 0;
+}
 
 Colour imagePixel(const Image* image, int x, int y) {
-    if (x < 0 || y < 0 || x >= imageWidth(image) || y >= imageHeight(image)) return kTransparentColour;
+    if (x < 0 || y < 0 || x >= imageWidth(image) || y >= imageHeight(image))
+        return kTransparentColour;
     cairo_surface_flush(image->surface);
-    const unsigned char* row =
-        cairo_image_surface_get_data(image->surface) + size_t(y) * cairo_image_surface_get_stride(image->surface);
+    const unsigned char* row = cairo_image_surface_get_data(image->surface) +
+                               size_t(y) * cairo_image_surface_get_stride(image->surface);
     uint32_t argb;
     std::memcpy(&argb, row + size_t(x) * 4, 4);
     const cairo_format_t format = cairo_image_surface_get_format(image->surface);

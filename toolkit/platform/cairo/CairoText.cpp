@@ -13,8 +13,10 @@ FcPattern* requestPattern(const char* family, double pixelSize, FontStyle style)
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
     FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixelSize);
-    FcPatternAddInteger(pattern, FC_WEIGHT, style == FontStyle::Bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, style == FontStyle::Italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddInteger(pattern, FC_WEIGHT,
+                        style == FontStyle::Bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT,
+                        style == FontStyle::Italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     // The configuration's aliases turn "Arial" into a metric-compatible face.
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
@@ -33,7 +35,8 @@ void selectFont(cairo_t* cr, const Font* font, bool antialias) {
     cairo_font_options_t* options = cairo_font_options_create();
     // Unhinted metrics keep widths proportional to the size, as designed.
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_antialias(options, antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_antialias(options,
+                                     antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
     cairo_set_font_options(cr, options);
     cairo_font_options_destroy(options);
 }
@@ -71,7 +74,9 @@ void releaseFont(Font* font) {
     delete font;
 }
 
-std::string resolvedFamily(const Font* font) { return font != nullptr ? font->family : std::string(); }
+std::string resolvedFamily(const Font* font) {
+    return font != nullptr ? font->family : std::string();
+}
 
 double textWidth(Canvas* canvas, const Font* font, const char* text) {
     selectFont(canvas->cr, font, canvas->antialias);
@@ -87,8 +92,8 @@ double lineHeight(Canvas* canvas, const Font* font) {
     return extents.height;
 }
 
-void drawText(Canvas* canvas, const Font* font, const char* text, double x, double top, Colour colour,
-              bool antialias) {
+void drawText(Canvas* canvas, const Font* font, const char* text, double x, double top,
+              Colour colour, bool antialias) {
     cairo_t* cr = canvas->cr;
     selectFont(cr, font, antialias);
     cairo_font_extents_t metrics;

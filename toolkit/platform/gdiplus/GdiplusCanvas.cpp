@@ -82,7 +82,8 @@ void setAntialias(Canvas* canvas, bool on) {
 }
 
 void setClip(Canvas* canvas, int x, int y, int width, int height) {
-    GdipSetClipRectI(canvas->graphics, x, y, width < 0 ? 0 : width, height < 0 ? 0 : height, CombineModeReplace);
+    GdipSetClipRectI(canvas->graphics, x, y, width < 0 ? 0 : width, height < 0 ? 0 : height,
+                     CombineModeReplace);
 }
 
 // Stops one pixel short of the end; a line one pixel long is its start pixel.
@@ -97,24 +98,29 @@ void drawLine(Canvas* canvas, const Paint& pen, Point from, Point to) {
                           REAL(from.y - side / 2), REAL(side), REAL(side));
         return;
     }
-    GdipDrawLine(canvas->graphics, penFor(canvas, pen), REAL(from.x), REAL(from.y), REAL(endX), REAL(endY));
+    GdipDrawLine(canvas->graphics, penFor(canvas, pen), REAL(from.x), REAL(from.y), REAL(endX),
+                 REAL(endY));
 }
 
-void paintRect(Canvas* canvas, const Paint& paint, double x, double y, double width, double height) {
+void paintRect(Canvas* canvas, const Paint& paint, double x, double y, double width,
+               double height) {
     if (paint.fill)
-        GdipFillRectangle(canvas->graphics, brushFor(canvas, paint.colour), REAL(x) - kHalf, REAL(y) - kHalf,
-                          REAL(width), REAL(height));
+        GdipFillRectangle(canvas->graphics, brushFor(canvas, paint.colour), REAL(x) - kHalf,
+                          REAL(y) - kHalf, REAL(width), REAL(height));
     else
-        GdipDrawRectangle(canvas->graphics, penFor(canvas, paint), REAL(x), REAL(y), REAL(width), REAL(height));
+        GdipDrawRectangle(canvas->graphics, penFor(canvas, paint), REAL(x), REAL(y), REAL(width),
+                          REAL(height));
 }
 
-void paintEllipse(Canvas* canvas, const Paint& paint, double x, double y, double width, double height) {
+void paintEllipse(Canvas* canvas, const Paint& paint, double x, double y, double width,
+                  double height) {
     if (width <= 0 || height <= 0) return;
     if (paint.fill)
-        GdipFillEllipse(canvas->graphics, brushFor(canvas, paint.colour), REAL(x), REAL(y), REAL(width),
-                        REAL(height));
+        GdipFillEllipse(canvas->graphics, brushFor(canvas, paint.colour), REAL(x), REAL(y),
+                        REAL(width), REAL(height));
     else
-        GdipDrawEllipse(canvas->graphics, penFor(canvas, paint), REAL(x), REAL(y), REAL(width), REAL(height));
+        GdipDrawEllipse(canvas->graphics, penFor(canvas, paint), REAL(x), REAL(y), REAL(width),
+                        REAL(height));
 }
 
 void paintArc(Canvas* canvas, const Paint& paint, double x, double y, double width, double height,
@@ -122,7 +128,8 @@ void paintArc(Canvas* canvas, const Paint& paint, double x, double y, double wid
     if (width <= 0 || height <= 0) return;
     GpPath* path = nullptr;
     if (GdipCreatePath(FillModeAlternate, &path) != Ok) return;
-    GdipAddPathArc(path, REAL(x), REAL(y), REAL(width), REAL(height), REAL(startAngle), REAL(sweepAngle));
+    GdipAddPathArc(path, REAL(x), REAL(y), REAL(width), REAL(height), REAL(startAngle),
+                   REAL(sweepAngle));
     if (paint.fill)
         GdipFillPath(canvas->graphics, brushFor(canvas, paint.colour), path);
     else
@@ -130,11 +137,13 @@ void paintArc(Canvas* canvas, const Paint& paint, double x, double y, double wid
     GdipDeletePath(path);
 }
 
-void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_t count, bool closed) {
+void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_t count,
+                  bool closed) {
     if (points == nullptr || count == 0) return;
     std::vector<GpPointF> device(count);
     const REAL shift = paint.fill ? kHalf : 0.0f;
-    for (size_t i = 0; i < count; ++i) device[i] = GpPointF(REAL(points[i].x) - shift, REAL(points[i].y) - shift);
+    for (size_t i = 0; i < count; ++i)
+        device[i] = GpPointF(REAL(points[i].x) - shift, REAL(points[i].y) - shift);
     if (paint.fill)
         GdipFillPolygon(canvas->graphics, brushFor(canvas, paint.colour), device.data(), INT(count),
                         FillModeAlternate);
@@ -146,19 +155,20 @@ void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_
 
 // Alpha other than 255 goes through a colour matrix that scales the
 // image's own alpha and keeps its colours.
-void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height, int dstX, int dstY,
-               uint8_t alpha) {
+void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
+               int dstX, int dstY, uint8_t alpha) {
     if (image == nullptr || image->bitmap == nullptr || width <= 0 || height <= 0) return;
     GpImageAttributes* attributes = nullptr;
     if (alpha != 255 && GdipCreateImageAttributes(&attributes) == Ok) {
         ColorMatrix matrix{};
-        for (int i = 0; i < 5; ++i) matrix.m[i][i] = 1.0f;
+        for (int i = 0; i < 5; ++i)
+            matrix.m[i][i] = 1.0f;
         matrix.m[3][3] = REAL(alpha) / 255.0f;
-        GdipSetImageAttributesColorMatrix(attributes, ColorAdjustTypeDefault, TRUE, &matrix, nullptr,
-                                          ColorMatrixFlagsDefault);
+        GdipSetImageAttributesColorMatrix(attributes, ColorAdjustTypeDefault, TRUE, &matrix,
+                                          nullptr, ColorMatrixFlagsDefault);
     }
-    GdipDrawImageRectRectI(canvas->graphics, image->bitmap, dstX, dstY, width, height, srcX, srcY, width, height,
-                           UnitPixel, attributes, nullptr, nullptr);
+    GdipDrawImageRectRectI(canvas->graphics, image->bitmap, dstX, dstY, width, height, srcX, srcY,
+                           width, height, UnitPixel, attributes, nullptr, nullptr);
     if (attributes != nullptr) GdipDisposeImageAttributes(attributes);
 }
 

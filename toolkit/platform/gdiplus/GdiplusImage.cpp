@@ -8,7 +8,8 @@ namespace VSTGUI::platform {
 namespace {
 
 // The PNG encoder's class identifier.
-const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+const CLSID kPngEncoder = {
+    0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
 // Copies a decoded picture into a buffer of our own: the decoded bitmap
 // may keep reading its source, which then could not go away.
@@ -25,8 +26,8 @@ Image* copyDecoded(GpBitmap* decoded) {
         return nullptr;
     }
     for (UINT row = 0; row < height; ++row)
-        std::memcpy(&image->pixels[size_t(row) * width], static_cast<const uint8_t*>(locked.Scan0) + row * locked.Stride,
-                    width * 4);
+        std::memcpy(&image->pixels[size_t(row) * width],
+                    static_cast<const uint8_t*>(locked.Scan0) + row * locked.Stride, width * 4);
     GdipBitmapUnlockBits(decoded, &locked);
     return image;
 }
@@ -42,9 +43,11 @@ Image* takeDecoded(GpStatus status, GpBitmap* decoded) {
 
 Image* createImage(int width, int height) {
     if (width <= 0 || height <= 0 || !libraryRunning()) return nullptr;
-    auto* image = new Image{width, height, std::vector<uint32_t>(size_t(width) * size_t(height), 0u), nullptr};
+    auto* image = new Image{width, height,
+                            std::vector<uint32_t>(size_t(width) * size_t(height), 0u), nullptr};
     if (GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB,
-                                  reinterpret_cast<BYTE*>(image->pixels.data()), &image->bitmap) != Ok) {
+                                  reinterpret_cast<BYTE*>(image->pixels.data()),
+                                  &image->bitmap) != Ok) {
         delete image;
         return nullptr;
     }
@@ -75,12 +78,17 @@ void releaseImage(Image* image) {
     delete image;
 }
 
-int imageWidth(const Image* image) { return image != nullptr ? image->width : 0; }
+int imageWidth(const Image* image) {
+    return image != nullptr ? image->width : 0;
+}
 
-int imageHeight(const Image* image) { return image != nullptr ? image->height : 0; }
+int imageHeight(const Image* image) {
+    return image != nullptr ? image->height : 0;
+}
 
 Colour imagePixel(const Image* image, int x, int y) {
-    if (image == nullptr || x < 0 || y < 0 || x >= image->width || y >= image->height) return Colour{0, 0, 0, 0};
+    if (image == nullptr || x < 0 || y < 0 || x >= image->width || y >= image->height)
+        return Colour{0, 0, 0, 0};
     const uint32_t argb = image->pixels[size_t(y) * size_t(image->width) + size_t(x)];
     return Colour{uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb), uint8_t(argb >> 24)};
 }

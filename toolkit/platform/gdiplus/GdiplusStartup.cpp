@@ -27,7 +27,9 @@ void shutdown() {
     token = 0;
 }
 
-bool libraryRunning() { return running; }
+bool libraryRunning() {
+    return running;
+}
 
 std::wstring widen(const char* text) {
     if (text == nullptr || *text == '\0') return {};

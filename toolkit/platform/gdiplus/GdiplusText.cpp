@@ -6,10 +6,14 @@ namespace {
 
 INT libraryStyle(FontStyle style) {
     switch (style) {
-    case FontStyle::Bold: return FontStyleBold;
-    case FontStyle::Italic: return FontStyleItalic;
-    case FontStyle::Underline: return FontStyleUnderline;
-    default: return FontStyleRegular;
+    case FontStyle::Bold:
+        return FontStyleBold;
+    case FontStyle::Italic:
+        return FontStyleItalic;
+    case FontStyle::Underline:
+        return FontStyleUnderline;
+    default:
+        return FontStyleRegular;
     }
 }
 
@@ -19,7 +23,8 @@ GpFontFamily* findFamily(const char* name) {
     std::wstring wide = widen(name);
     if (wide.size() > 200) wide.resize(200);
     GpFontFamily* family = nullptr;
-    if (GdipCreateFontFamilyFromName(wide.c_str(), nullptr, &family) == Ok && family != nullptr) return family;
+    if (GdipCreateFontFamilyFromName(wide.c_str(), nullptr, &family) == Ok && family != nullptr)
+        return family;
     GpFontFamily* generic = nullptr;
     if (GdipGetGenericFontFamilySansSerif(&generic) != Ok || generic == nullptr) return nullptr;
     GdipCloneFontFamily(generic, &family);
@@ -60,15 +65,17 @@ void releaseFont(Font* font) {
     delete font;
 }
 
-std::string resolvedFamily(const Font* font) { return font != nullptr ? font->familyName : std::string(); }
+std::string resolvedFamily(const Font* font) {
+    return font != nullptr ? font->familyName : std::string();
+}
 
 double textWidth(Canvas* canvas, const Font* font, const char* text) {
     const std::wstring wide = widen(text);
     if (wide.empty()) return 0.0;
     const GpRectF layout(0, 0, 0, 0);
     GpRectF box(0, 0, 0, 0);
-    if (GdipMeasureString(canvas->graphics, wide.c_str(), INT(wide.size()), font->font, &layout, nullptr, &box,
-                          nullptr, nullptr) != Ok)
+    if (GdipMeasureString(canvas->graphics, wide.c_str(), INT(wide.size()), font->font, &layout,
+                          nullptr, &box, nullptr, nullptr) != Ok)
         return 0.0;
     return box.Width;
 }
@@ -79,16 +86,17 @@ double lineHeight(Canvas* canvas, const Font* font) {
     return height;
 }
 
-void drawText(Canvas* canvas, const Font* font, const char* text, double x, double top, Colour colour,
-              bool antialias) {
+void drawText(Canvas* canvas, const Font* font, const char* text, double x, double top,
+              Colour colour, bool antialias) {
     const std::wstring wide = widen(text);
     if (wide.empty()) return;
-    GdipSetTextRenderingHint(canvas->graphics,
-                             antialias ? TextRenderingHintClearTypeGridFit : TextRenderingHintSystemDefault);
+    GdipSetTextRenderingHint(canvas->graphics, antialias ? TextRenderingHintClearTypeGridFit
+                                                         : TextRenderingHintSystemDefault);
     GpSolidFill* brush = nullptr;
     if (GdipCreateSolidFill(toArgb(colour), &brush) != Ok) return;
     const GpRectF layout(REAL(x), REAL(top), 0, 0);
-    GdipDrawString(canvas->graphics, wide.c_str(), INT(wide.size()), font->font, &layout, nullptr, brush);
+    GdipDrawString(canvas->graphics, wide.c_str(), INT(wide.size()), font->font, &layout, nullptr,
+                   brush);
     GdipDeleteBrush(brush);
 }
 

@@ -4,9 +4,9 @@
 
 #include "toolkit/platform/GraphicsBackend.h"
 
-#include <windows.h>
-#include <objidl.h>
 #include <gdiplus.h>
+#include <objidl.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

@@ -9,7 +9,8 @@ ResourceStream::ResourceStream(const void* bytes, uint32_t length)
 
 HRESULT ResourceStream::QueryInterface(REFIID iid, void** object) {
     if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_ISequentialStream) || IsEqualIID(iid, IID_IStream)) {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_ISequentialStream) ||
+        IsEqualIID(iid, IID_IStream)) {
         *object = static_cast<IStream*>(this);
         AddRef();
         return S_OK;
@@ -18,7 +19,9 @@ HRESULT ResourceStream::QueryInterface(REFIID iid, void** object) {
     return E_NOINTERFACE;
 }
 
-ULONG ResourceStream::AddRef() { return ULONG(++references); }
+ULONG ResourceStream::AddRef() {
+    return ULONG(++references);
+}
 
 ULONG ResourceStream::Release() {
     const LONG left = --references;
@@ -39,15 +42,23 @@ HRESULT ResourceStream::Read(void* buffer, ULONG count, ULONG* read) {
     return taken == count ? S_OK : S_FALSE;
 }
 
-HRESULT ResourceStream::Write(const void*, ULONG, ULONG*) { return E_NOTIMPL; }
+HRESULT ResourceStream::Write(const void*, ULONG, ULONG*) {
+    return E_NOTIMPL;
+}
 
 HRESULT ResourceStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) {
     int64_t target = 0;
     switch (origin) {
-    case STREAM_SEEK_SET: target = move.QuadPart; break;
-    case STREAM_SEEK_CUR: target = int64_t(offset) + move.QuadPart; break;
-    case STREAM_SEEK_END: return S_FALSE;
-    default: return STG_E_INVALIDFUNCTION;
+    case STREAM_SEEK_SET:
+        target = move.QuadPart;
+        break;
+    case STREAM_SEEK_CUR:
+        target = int64_t(offset) + move.QuadPart;
+        break;
+    case STREAM_SEEK_END:
+        return S_FALSE;
+    default:
+        return STG_E_INVALIDFUNCTION;
     }
     // Only positions inside the data are reachable; the end itself is not.
     if (target < 0 || target >= int64_t(size)) return S_FALSE;
@@ -56,20 +67,30 @@ HRESULT ResourceStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* p
     return S_OK;
 }
 
-HRESULT ResourceStream::SetSize(ULARGE_INTEGER) { return E_NOTIMPL; }
+HRESULT ResourceStream::SetSize(ULARGE_INTEGER) {
+    return E_NOTIMPL;
+}
 
-HRESULT ResourceStream::CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) { return E_NOTIMPL; }
+HRESULT ResourceStream::CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) {
+    return E_NOTIMPL;
+}
 
-HRESULT ResourceStream::Commit(DWORD) { return E_NOTIMPL; }
+HRESULT ResourceStream::Commit(DWORD) {
+    return E_NOTIMPL;
+}
 
 HRESULT ResourceStream::Revert() {
     offset = 0;
     return S_OK;
 }
 
-HRESULT ResourceStream::LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) { return E_NOTIMPL; }
+HRESULT ResourceStream::LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) {
+    return E_NOTIMPL;
+}
 
-HRESULT ResourceStream::UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) { return E_NOTIMPL; }
+HRESULT ResourceStream::UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) {
+    return E_NOTIMPL;
+}
 
 HRESULT ResourceStream::Stat(STATSTG* stat, DWORD) {
     if (stat == nullptr) return STG_E_INVALIDPOINTER;
@@ -78,6 +99,8 @@ HRESULT ResourceStream::Stat(STATSTG* stat, DWORD) {
     return S_OK;
 }
 
-HRESULT ResourceStream::Clone(IStream**) { return E_NOTIMPL; }
+HRESULT ResourceStream::Clone(IStream**) {
+    return E_NOTIMPL;
+}
 
 } // namespace VSTGUI::platform

@@ -35,7 +35,9 @@ HRESULT CDropTarget::QueryInterface(REFIID iid, void** object) {
     return E_NOINTERFACE;
 }
 
-ULONG CDropTarget::AddRef() { return ULONG(++references); }
+ULONG CDropTarget::AddRef() {
+    return ULONG(++references);
+}
 
 ULONG CDropTarget::Release() {
     const LONG left = --references;

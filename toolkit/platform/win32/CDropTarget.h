@@ -5,25 +5,27 @@
 
 #include "toolkit/platform/WindowBackend.h"
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 namespace VSTGUI::platform {
 
 class CDropTarget final : public IDropTarget {
-public:
+  public:
     // Count 0: the first AddRef (the registration's) holds it.
     explicit CDropTarget(WindowListener& frame);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point,
+                                        DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override;
-    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point,
+                                   DWORD* effect) override;
 
-private:
+  private:
     ~CDropTarget() = default;
 
     LONG references = 0;

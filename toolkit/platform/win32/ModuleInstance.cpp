@@ -9,12 +9,15 @@ HMODULE recorded = nullptr;
 
 } // namespace
 
-void setModuleInstance(void* instance) { recorded = static_cast<HMODULE>(instance); }
+void setModuleInstance(void* instance) {
+    recorded = static_cast<HMODULE>(instance);
+}
 
 void* moduleInstance() {
     if (recorded != nullptr) return recorded;
     HMODULE holder = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&moduleInstance), &holder);
     return holder;
 }

@@ -2,8 +2,8 @@
 // frame enters it once and leaves it once.
 #include "toolkit/platform/WindowBackend.h"
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 namespace VSTGUI::platform {
 

@@ -1,22 +1,26 @@
 #include "ShortcutTarget.h"
 
-#include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <windows.h>
 
 namespace VSTGUI::platform {
 namespace {
 
-constexpr DWORD kResolveQuietly = DWORD(SLR_NO_UI) | DWORD(SLR_ANY_MATCH) | (500u << 16); // 500 ms, no dialog
+constexpr DWORD kResolveQuietly =
+    DWORD(SLR_NO_UI) | DWORD(SLR_ANY_MATCH) | (500u << 16); // 500 ms, no dialog
 constexpr int kMaxPath = 2048;
 
 std::wstring targetOf(IShellLinkW* link, const std::wstring& path) {
     IPersistFile* file = nullptr;
     std::wstring result = path;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) return result;
-    if (SUCCEEDED(file->Load(path.c_str(), STGM_READ)) && SUCCEEDED(link->Resolve(nullptr, kResolveQuietly))) {
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))))
+        return result;
+    if (SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
+        SUCCEEDED(link->Resolve(nullptr, kResolveQuietly))) {
         std::wstring target(kMaxPath, L'\0');
-        if (link->GetPath(target.data(), kMaxPath, nullptr, SLGP_SHORTPATH) == S_OK && target[0] != L'\0')
+        if (link->GetPath(target.data(), kMaxPath, nullptr, SLGP_SHORTPATH) == S_OK &&
+            target[0] != L'\0')
             result = target.c_str();
     }
     file->Release();

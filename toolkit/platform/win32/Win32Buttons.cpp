@@ -3,8 +3,12 @@
 namespace VSTGUI::platform {
 namespace {
 
-bool keyHeld(int key) { return GetKeyState(key) < 0; }
-bool keyHeldNow(int key) { return GetAsyncKeyState(key) < 0; }
+bool keyHeld(int key) {
+    return GetKeyState(key) < 0;
+}
+bool keyHeldNow(int key) {
+    return GetAsyncKeyState(key) < 0;
+}
 
 } // namespace
 

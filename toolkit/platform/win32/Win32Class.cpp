@@ -15,7 +15,9 @@ bool swapped = false;
 // modules' windows of the same name never collide with it.
 constexpr UINT kClassStyle = CS_DBLCLKS | CS_GLOBALCLASS;
 
-HINSTANCE instance() { return static_cast<HINSTANCE>(moduleInstance()); }
+HINSTANCE instance() {
+    return static_cast<HINSTANCE>(moduleInstance());
+}
 
 bool registerClass() {
     std::swprintf(className, sizeof className / sizeof className[0], L"Plugin%p", moduleInstance());
@@ -44,8 +46,12 @@ void releaseWindowClass() {
     if (--users == 0) UnregisterClassW(className, instance());
 }
 
-bool mouseButtonsSwapped() { return swapped; }
+bool mouseButtonsSwapped() {
+    return swapped;
+}
 
-int windowClassUsers() { return users; }
+int windowClassUsers() {
+    return users;
+}
 
 } // namespace VSTGUI::platform

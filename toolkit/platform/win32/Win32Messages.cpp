@@ -8,7 +8,9 @@
 namespace VSTGUI::platform {
 namespace {
 
-ViewPoint clientPoint(LPARAM lParam) { return ViewPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
+ViewPoint clientPoint(LPARAM lParam) {
+    return ViewPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+}
 
 bool isButtonDown(UINT message) {
     return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
@@ -16,12 +18,13 @@ bool isButtonDown(UINT message) {
 }
 
 bool isDoubleClick(UINT message) {
-    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK ||
-           message == WM_XBUTTONDBLCLK;
+    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
+           message == WM_MBUTTONDBLCLK || message == WM_XBUTTONDBLCLK;
 }
 
 bool isButtonUp(UINT message) {
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP || message == WM_XBUTTONUP;
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP ||
+           message == WM_XBUTTONUP;
 }
 
 } // namespace
@@ -49,13 +52,25 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
-    case WM_PAINT: onPaint(); return 0;
-    case WM_ERASEBKGND: return 1; // the paint covers everything
-    case WM_MOUSEMOVE: onMouseMove(wParam, lParam); return 0;
-    case WM_MOUSELEAVE: onMouseLeave(); return 0;
-    case WM_MOUSEWHEEL: onWheel(wParam, lParam); break;
-    case WM_DESTROY: onDestroy(); break;
-    default: break;
+    case WM_PAINT:
+        onPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the paint covers everything
+    case WM_MOUSEMOVE:
+        onMouseMove(wParam, lParam);
+        return 0;
+    case WM_MOUSELEAVE:
+        onMouseLeave();
+        return 0;
+    case WM_MOUSEWHEEL:
+        onWheel(wParam, lParam);
+        break;
+    case WM_DESTROY:
+        onDestroy();
+        break;
+    default:
+        break;
     }
     return DefWindowProcW(handle, message, wParam, lParam);
 }
@@ -63,7 +78,8 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 // A press the views take keeps the mouse until its release, even outside.
 void Win32Window::onButtonDown(WPARAM wParam, LPARAM lParam, CButtonState extra) {
     const CButtonState buttons = buttonsFromMessage(GET_KEYSTATE_WPARAM(wParam)) | extra;
-    if (listener.windowMouseDown(clientPoint(lParam), buttons) == kMouseEventHandled && isAlive()) SetCapture(window);
+    if (listener.windowMouseDown(clientPoint(lParam), buttons) == kMouseEventHandled && isAlive())
+        SetCapture(window);
 }
 
 void Win32Window::onButtonUp(WPARAM wParam, LPARAM lParam) {

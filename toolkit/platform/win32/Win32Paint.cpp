@@ -15,7 +15,9 @@ void Win32Window::invalidate(const ViewRect& rect) {
 
 // The host's message loop delivers the window's messages; an idle tick only
 // gives back a device context fetched since the last one.
-void Win32Window::processEvents() { releaseHeldDeviceContext(); }
+void Win32Window::processEvents() {
+    releaseHeldDeviceContext();
+}
 
 // At most one pending paint of the thread's windows, and nothing else.
 void Win32Window::paintPending() {

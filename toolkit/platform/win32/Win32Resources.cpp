@@ -18,7 +18,9 @@ ResourceData lockFound(HMODULE module, HRSRC found) {
     return {static_cast<const uint8_t*>(bytes), size};
 }
 
-HMODULE pluginModule() { return static_cast<HMODULE>(platform::moduleInstance()); }
+HMODULE pluginModule() {
+    return static_cast<HMODULE>(platform::moduleInstance());
+}
 
 } // namespace
 

@@ -9,7 +9,8 @@
 namespace VSTGUI::platform {
 namespace {
 
-constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN; // 0x56000000
+constexpr DWORD kChildStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN; // 0x56000000
 
 // Window composition (major version 6 on) double-buffers the window.
 DWORD extendedStyle() {
@@ -21,25 +22,36 @@ DWORD extendedStyle() {
 
 LPCWSTR cursorName(int32_t type) {
     switch (type) {
-    case kCursorWait: return IDC_WAIT;
-    case kCursorHSize: return IDC_SIZEWE;
-    case kCursorVSize: return IDC_SIZENS;
-    case kCursorSizeAll: return IDC_SIZEALL;
-    case kCursorNESWSize: return IDC_SIZENESW;
-    case kCursorNWSESize: return IDC_SIZENWSE;
-    case kCursorNotAllowed: return IDC_NO;
-    case kCursorHand: return IDC_HAND;
-    default: return nullptr;
+    case kCursorWait:
+        return IDC_WAIT;
+    case kCursorHSize:
+        return IDC_SIZEWE;
+    case kCursorVSize:
+        return IDC_SIZENS;
+    case kCursorSizeAll:
+        return IDC_SIZEALL;
+    case kCursorNESWSize:
+        return IDC_SIZENESW;
+    case kCursorNWSESize:
+        return IDC_SIZENWSE;
+    case kCursorNotAllowed:
+        return IDC_NO;
+    case kCursorHand:
+        return IDC_HAND;
+    default:
+        return nullptr;
     }
 }
 
 } // namespace
 
-std::unique_ptr<NativeWindow> NativeWindow::create(void* parent, int width, int height, WindowListener& listener) {
+std::unique_ptr<NativeWindow> NativeWindow::create(void* parent, int width, int height,
+                                                   WindowListener& listener) {
     return Win32Window::open(static_cast<HWND>(parent), width, height, listener);
 }
 
-std::unique_ptr<NativeWindow> Win32Window::open(HWND parent, int width, int height, WindowListener& listener) {
+std::unique_ptr<NativeWindow> Win32Window::open(HWND parent, int width, int height,
+                                                WindowListener& listener) {
     if (parent == nullptr || !IsWindow(parent) || width <= 0 || height <= 0) return nullptr;
     std::unique_ptr<Win32Window> created(new Win32Window(listener, width, height));
     if (!created->createWindow(parent)) return nullptr;
@@ -52,8 +64,9 @@ bool Win32Window::createWindow(HWND parent) {
     const wchar_t* className = acquireWindowClass();
     if (className == nullptr) return false;
     classHeld = true;
-    window = CreateWindowExW(extendedStyle(), className, L"Window", kChildStyle, 0, 0, width, height, parent, nullptr,
-                             static_cast<HINSTANCE>(moduleInstance()), nullptr);
+    window =
+        CreateWindowExW(extendedStyle(), className, L"Window", kChildStyle, 0, 0, width, height,
+                        parent, nullptr, static_cast<HINSTANCE>(moduleInstance()), nullptr);
     if (window == nullptr) return false;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return true;
@@ -125,7 +138,9 @@ bool Win32Window::queryScreenPointer(void*, ViewPoint& position) {
     return true;
 }
 
-CButtonState Win32Window::currentButtons() { return asyncButtons(mouseButtonsSwapped()); }
+CButtonState Win32Window::currentButtons() {
+    return asyncButtons(mouseButtonsSwapped());
+}
 
 void Win32Window::setCursor(int32_t type) {
     if (!defaultCursorKnown) {

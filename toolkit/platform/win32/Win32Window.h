@@ -14,9 +14,10 @@ namespace VSTGUI::platform {
 class CDropTarget;
 
 class Win32Window final : public NativeWindow {
-public:
+  public:
     // Null when parent is no window or the window cannot be made.
-    static std::unique_ptr<NativeWindow> open(HWND parent, int width, int height, WindowListener& listener);
+    static std::unique_ptr<NativeWindow> open(HWND parent, int width, int height,
+                                              WindowListener& listener);
     ~Win32Window() override;
 
     void processEvents() override;
@@ -41,7 +42,7 @@ public:
     // The procedure of the registered class (Win32Messages.cpp).
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     Win32Window(WindowListener& listener, int width, int height);
     bool createWindow(HWND parent);
     void destroyWindow();

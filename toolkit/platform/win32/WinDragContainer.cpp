@@ -11,14 +11,17 @@ namespace {
 
 constexpr UINT kMaxFileChars = 2048;
 
-FORMATETC formatOf(CLIPFORMAT format) { return FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+FORMATETC formatOf(CLIPFORMAT format) {
+    return FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
 
 // The data in one format, released when it goes.
 class Medium {
-public:
+  public:
     Medium(IDataObject* data, CLIPFORMAT format) {
         FORMATETC wanted = formatOf(format);
-        ok = data != nullptr && data->GetData(&wanted, &medium) == S_OK && medium.tymed == TYMED_HGLOBAL;
+        ok = data != nullptr && data->GetData(&wanted, &medium) == S_OK &&
+             medium.tymed == TYMED_HGLOBAL;
         if (!ok && medium.tymed != TYMED_NULL) ReleaseStgMedium(&medium);
     }
     ~Medium() {
@@ -30,15 +33,18 @@ public:
     bool valid() const { return ok; }
     HGLOBAL memory() const { return medium.hGlobal; }
 
-private:
+  private:
     STGMEDIUM medium{};
     bool ok = false;
 };
 
 std::string toUtf8(const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
     std::string out(size_t(length > 0 ? length : 0), '\0');
-    if (length > 0) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), length, nullptr, nullptr);
+    if (length > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), length, nullptr,
+                            nullptr);
     return out;
 }
 
@@ -52,7 +58,8 @@ WinDragContainer::WinDragContainer(IDataObject* object) : data(object) {
         return;
     }
     Medium files(data, CF_HDROP);
-    if (files.valid()) count = int32_t(DragQueryFileW(static_cast<HDROP>(files.memory()), 0xFFFFFFFF, nullptr, 0));
+    if (files.valid())
+        count = int32_t(DragQueryFileW(static_cast<HDROP>(files.memory()), 0xFFFFFFFF, nullptr, 0));
 }
 
 WinDragContainer::~WinDragContainer() {
@@ -62,7 +69,8 @@ WinDragContainer::~WinDragContainer() {
 
 bool WinDragContainer::hasText() const {
     FORMATETC wanted = formatOf(CF_UNICODETEXT);
-    return data != nullptr && data->QueryGetData(&wanted) == S_OK && Medium(data, CF_UNICODETEXT).valid();
+    return data != nullptr && data->QueryGetData(&wanted) == S_OK &&
+           Medium(data, CF_UNICODETEXT).valid();
 }
 
 int32_t WinDragContainer::getType(int32_t) const {
@@ -108,7 +116,8 @@ void* WinDragContainer::nextFile(int32_t& size, int32_t& type) {
     Medium files(data, CF_HDROP);
     if (!files.valid() || index >= count) return nullptr;
     wchar_t name[kMaxFileChars] = {};
-    const UINT length = DragQueryFileW(static_cast<HDROP>(files.memory()), UINT(index++), name, kMaxFileChars);
+    const UINT length =
+        DragQueryFileW(static_cast<HDROP>(files.memory()), UINT(index++), name, kMaxFileChars);
     if (length == 0) return nullptr; // an unreadable name ends the listing
     std::wstring path(name, length);
     if (isShortcutPath(path)) path = resolveShortcut(path);

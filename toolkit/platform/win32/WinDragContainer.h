@@ -4,15 +4,15 @@
 
 #include "toolkit/CDragContainer.h"
 
-#include <windows.h>
 #include <objidl.h>
+#include <windows.h>
 
 #include <string>
 
 namespace VSTGUI::platform {
 
 class WinDragContainer final : public CDragContainer {
-public:
+  public:
     // Holds a reference to data for its own life.
     explicit WinDragContainer(IDataObject* data);
     ~WinDragContainer() override;
@@ -22,7 +22,7 @@ public:
     int32_t getType(int32_t index) const override;
     int32_t getCount() const override { return count; }
 
-private:
+  private:
     bool hasText() const;
     void* nextText(int32_t& size, int32_t& type);
     void* nextFile(int32_t& size, int32_t& type);

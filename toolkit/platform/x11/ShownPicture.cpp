@@ -21,9 +21,11 @@ struct Span {
 Span differingColumns(const uint32_t* now, const uint32_t* shown, int from, int to) {
     if (std::memcmp(now + from, shown + from, size_t(to - from) * 4) == 0) return {to, from - 1};
     int first = from;
-    while (now[first] == shown[first]) ++first;
+    while (now[first] == shown[first])
+        ++first;
     int last = to - 1;
-    while (now[last] == shown[last]) --last;
+    while (now[last] == shown[last])
+        --last;
     return {first, last};
 }
 
@@ -37,18 +39,21 @@ void ShownPicture::reset(int w, int h) {
 
 PixelBox ShownPicture::clipped(PixelBox area) const {
     const int left = std::max(area.x, 0), top = std::max(area.y, 0);
-    const int right = std::min(area.x + area.width, width), bottom = std::min(area.y + area.height, height);
+    const int right = std::min(area.x + area.width, width),
+              bottom = std::min(area.y + area.height, height);
     return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
 }
 
 void ShownPicture::forget(PixelBox area) {
     const PixelBox box = clipped(area);
-    for (int y = box.y; y < box.y + box.height; ++y) std::fill_n(row(y) + box.x, box.width, kUnknown);
+    for (int y = box.y; y < box.y + box.height; ++y)
+        std::fill_n(row(y) + box.x, box.width, kUnknown);
 }
 
 // Consecutive changed rows make one box as wide as their changes together;
 // an unchanged row ends it, so a still picture yields no box at all.
-std::vector<PixelBox> ShownPicture::takeChanges(const unsigned char* picture, int stride, PixelBox area) {
+std::vector<PixelBox> ShownPicture::takeChanges(const unsigned char* picture, int stride,
+                                                PixelBox area) {
     std::vector<PixelBox> changes;
     const PixelBox box = clipped(area);
     if (picture == nullptr || box.width == 0 || box.height == 0) return changes;
@@ -59,7 +64,8 @@ std::vector<PixelBox> ShownPicture::takeChanges(const unsigned char* picture, in
         const auto* now = reinterpret_cast<const uint32_t*>(picture + size_t(y) * size_t(stride));
         const Span span = differingColumns(now, row(y), box.x, right);
         if (span.first > span.last) {
-            if (open.height > 0) changes.push_back({open.x, open.y, openRight - open.x, open.height});
+            if (open.height > 0)
+                changes.push_back({open.x, open.y, openRight - open.x, open.height});
             open.height = 0;
             continue;
         }

@@ -15,7 +15,7 @@ struct PixelBox {
 };
 
 class ShownPicture {
-public:
+  public:
     // Sizes the copy; everything counts as unknown to the server.
     void reset(int width, int height);
     // The server lost this area (an Expose): it is sent on the next change
@@ -26,7 +26,7 @@ public:
     // as the caller sends them at once.
     std::vector<PixelBox> takeChanges(const unsigned char* picture, int stride, PixelBox area);
 
-private:
+  private:
     PixelBox clipped(PixelBox area) const;
     uint32_t* row(int y) { return pixels.data() + size_t(y) * size_t(width); }
 

@@ -29,13 +29,13 @@ WheelStep wheelStep(unsigned int button);
 // before within the time limit and near the same point, as desktops do.
 // The press that completes a double click starts no new one.
 class DoubleClickDetector {
-public:
+  public:
     static constexpr uint32_t kMaxIntervalMs = 400;
     static constexpr int kMaxDistance = 4;
 
     bool press(unsigned int button, uint32_t timeMs, int x, int y);
 
-private:
+  private:
     bool armed = false;
     unsigned int lastButton = 0;
     uint32_t lastTime = 0;

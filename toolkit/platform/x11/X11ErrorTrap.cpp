@@ -9,7 +9,8 @@ namespace {
 X11ErrorTrap* innermost = nullptr;
 } // namespace
 
-X11ErrorTrap::X11ErrorTrap(Display* d) : display(d), previous(XSetErrorHandler(&X11ErrorTrap::handle)), outer(innermost) {
+X11ErrorTrap::X11ErrorTrap(Display* d)
+    : display(d), previous(XSetErrorHandler(&X11ErrorTrap::handle)), outer(innermost) {
     innermost = this;
 }
 
@@ -40,8 +41,10 @@ int X11ErrorTrap::handle(Display* display, XErrorEvent* error) {
         return 0;
     }
     X11ErrorTrap* outermost = innermost;
-    while (outermost != nullptr && outermost->outer != nullptr) outermost = outermost->outer;
-    if (outermost != nullptr && outermost->previous != nullptr) return outermost->previous(display, error);
+    while (outermost != nullptr && outermost->outer != nullptr)
+        outermost = outermost->outer;
+    if (outermost != nullptr && outermost->previous != nullptr)
+        return outermost->previous(display, error);
     return 0;
 }
 

@@ -9,7 +9,7 @@
 namespace VSTGUI::platform {
 
 class X11ErrorTrap {
-public:
+  public:
     explicit X11ErrorTrap(Display* display);
     ~X11ErrorTrap();
     X11ErrorTrap(const X11ErrorTrap&) = delete;
@@ -19,7 +19,7 @@ public:
     // whether any of them failed.
     [[nodiscard]] bool failed();
 
-private:
+  private:
     static int handle(Display* display, XErrorEvent* error);
     void syncIfPending();
 

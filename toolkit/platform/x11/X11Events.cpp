@@ -19,20 +19,34 @@ void X11Window::processEvents() {
 void X11Window::paintPending() {
     X11ErrorTrap trap(display);
     XEvent event;
-    while (isAlive() && XCheckTypedWindowEvent(display, window, Expose, &event)) onExpose(event.xexpose);
+    while (isAlive() && XCheckTypedWindowEvent(display, window, Expose, &event))
+        onExpose(event.xexpose);
     paintDamage();
 }
 
 void X11Window::dispatch(XEvent& event) {
     if (event.xany.window != window) return;
     switch (event.type) {
-    case Expose: onExpose(event.xexpose); break;
-    case ButtonPress: onButtonPress(event.xbutton); break;
-    case ButtonRelease: onButtonRelease(event.xbutton); break;
-    case MotionNotify: onMotion(event.xmotion); break;
-    case LeaveNotify: onLeave(event.xcrossing); break;
-    case DestroyNotify: onDestroy(event.xdestroywindow); break;
-    default: break;
+    case Expose:
+        onExpose(event.xexpose);
+        break;
+    case ButtonPress:
+        onButtonPress(event.xbutton);
+        break;
+    case ButtonRelease:
+        onButtonRelease(event.xbutton);
+        break;
+    case MotionNotify:
+        onMotion(event.xmotion);
+        break;
+    case LeaveNotify:
+        onLeave(event.xcrossing);
+        break;
+    case DestroyNotify:
+        onDestroy(event.xdestroywindow);
+        break;
+    default:
+        break;
     }
 }
 
@@ -52,7 +66,8 @@ void X11Window::onButtonPress(const XButtonEvent& event) {
     const CButtonState pressed = buttonBit(event.button);
     if (pressed == 0) return;
     heldExtraButtons |= pressed & (kButton4 | kButton5);
-    CButtonState buttons = pressed | heldButtonBits(event.state) | heldExtraButtons | modifierBits(event.state);
+    CButtonState buttons =
+        pressed | heldButtonBits(event.state) | heldExtraButtons | modifierBits(event.state);
     if (clicks.press(event.button, uint32_t(event.time), event.x, event.y)) buttons |= kDoubleClick;
     if (listener.windowMouseDown(where, buttons) == kMouseEventHandled) grabPointer(event);
 }
@@ -62,8 +77,8 @@ void X11Window::onButtonPress(const XButtonEvent& event) {
 void X11Window::grabPointer(const XButtonEvent& event) {
     if (grabbed || !isAlive()) return;
     const unsigned int mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
-    grabbed = XGrabPointer(display, window, False, mask, GrabModeAsync, GrabModeAsync, None, None, event.time) ==
-              GrabSuccess;
+    grabbed = XGrabPointer(display, window, False, mask, GrabModeAsync, GrabModeAsync, None, None,
+                           event.time) == GrabSuccess;
 }
 
 void X11Window::onButtonRelease(const XButtonEvent& event) {
@@ -78,7 +93,8 @@ void X11Window::onButtonRelease(const XButtonEvent& event) {
 }
 
 void X11Window::onMotion(const XMotionEvent& event) {
-    const CButtonState buttons = heldButtonBits(event.state) | heldExtraButtons | modifierBits(event.state);
+    const CButtonState buttons =
+        heldButtonBits(event.state) | heldExtraButtons | modifierBits(event.state);
     listener.windowMouseMoved(ViewPoint(event.x, event.y), buttons);
 }
 

@@ -57,8 +57,9 @@ void X11Window::present(const ViewRect& rect) {
     const int w = int(area.right + 0.999) - x, h = int(area.bottom + 0.999) - y;
     if (w <= 0 || h <= 0) return;
     cairo_surface_flush(backBuffer);
-    const std::vector<PixelBox> changes = shown.takeChanges(
-        cairo_image_surface_get_data(backBuffer), cairo_image_surface_get_stride(backBuffer), {x, y, w, h});
+    const std::vector<PixelBox> changes =
+        shown.takeChanges(cairo_image_surface_get_data(backBuffer),
+                          cairo_image_surface_get_stride(backBuffer), {x, y, w, h});
     if (changes.empty()) return;
     X11ErrorTrap trap(display);
     if (!putImages(changes)) copyThroughCairo(changes);
@@ -73,8 +74,9 @@ bool X11Window::putImages(const std::vector<PixelBox>& boxes) {
         return false;
     unsigned char* pixels = cairo_image_surface_get_data(backBuffer);
     const int stride = cairo_image_surface_get_stride(backBuffer);
-    XImage* image = XCreateImage(display, visual, unsigned(depth), ZPixmap, 0, reinterpret_cast<char*>(pixels),
-                                 unsigned(width), unsigned(height), 32, stride);
+    XImage* image =
+        XCreateImage(display, visual, unsigned(depth), ZPixmap, 0, reinterpret_cast<char*>(pixels),
+                     unsigned(width), unsigned(height), 32, stride);
     if (image == nullptr) return false;
     if (image->bits_per_pixel != 32) {
         image->data = nullptr;
@@ -97,7 +99,8 @@ void X11Window::copyThroughCairo(const std::vector<PixelBox>& boxes) {
     cairo_t* cr = cairo_create(screen);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, backBuffer, 0, 0);
-    for (const PixelBox& box : boxes) cairo_rectangle(cr, box.x, box.y, box.width, box.height);
+    for (const PixelBox& box : boxes)
+        cairo_rectangle(cr, box.x, box.y, box.width, box.height);
     cairo_fill(cr);
     cairo_destroy(cr);
     cairo_surface_flush(screen);

@@ -19,22 +19,32 @@ constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask |
 // unique per loaded copy of the plug-in.
 const void* moduleAddress() {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<const void*>(&moduleAddress), &info) != 0 && info.dli_fbase != nullptr)
+    if (dladdr(reinterpret_cast<const void*>(&moduleAddress), &info) != 0 &&
+        info.dli_fbase != nullptr)
         return info.dli_fbase;
     return reinterpret_cast<const void*>(&moduleAddress);
 }
 
 unsigned int cursorShape(int32_t type) {
     switch (type) {
-    case kCursorWait: return XC_watch;
-    case kCursorHSize: return XC_sb_h_double_arrow;
-    case kCursorVSize: return XC_sb_v_double_arrow;
-    case kCursorSizeAll: return XC_fleur;
-    case kCursorNESWSize: return XC_bottom_left_corner;
-    case kCursorNWSESize: return XC_bottom_right_corner;
-    case kCursorNotAllowed: return XC_X_cursor;
-    case kCursorHand: return XC_hand2;
-    default: return 0;
+    case kCursorWait:
+        return XC_watch;
+    case kCursorHSize:
+        return XC_sb_h_double_arrow;
+    case kCursorVSize:
+        return XC_sb_v_double_arrow;
+    case kCursorSizeAll:
+        return XC_fleur;
+    case kCursorNESWSize:
+        return XC_bottom_left_corner;
+    case kCursorNWSESize:
+        return XC_bottom_right_corner;
+    case kCursorNotAllowed:
+        return XC_X_cursor;
+    case kCursorHand:
+        return XC_hand2;
+    default:
+        return 0;
     }
 }
 
@@ -42,15 +52,17 @@ unsigned int cursorShape(int32_t type) {
 
 // Each window talks to the server on a connection of its own, so events
 // of several editors (and of the host) never mix.
-std::unique_ptr<NativeWindow> NativeWindow::create(void* parent, int width, int height, WindowListener& listener) {
+std::unique_ptr<NativeWindow> NativeWindow::create(void* parent, int width, int height,
+                                                   WindowListener& listener) {
     if (parent == nullptr || width <= 0 || height <= 0) return nullptr;
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
-    return X11Window::open(display, ::Window(reinterpret_cast<uintptr_t>(parent)), width, height, listener);
+    return X11Window::open(display, ::Window(reinterpret_cast<uintptr_t>(parent)), width, height,
+                           listener);
 }
 
-std::unique_ptr<NativeWindow> X11Window::open(Display* display, ::Window parent, int width, int height,
-                                              WindowListener& listener) {
+std::unique_ptr<NativeWindow> X11Window::open(Display* display, ::Window parent, int width,
+                                              int height, WindowListener& listener) {
     std::unique_ptr<X11Window> created(new X11Window(display, listener));
     if (!created->createWindow(parent, width, height)) return nullptr;
     return created;
@@ -64,8 +76,9 @@ bool X11Window::createWindow(::Window parent, int w, int h) {
     attributes.background_pixmap = None; // no clearing before a paint: no flicker
     attributes.bit_gravity = NorthWestGravity;
     attributes.event_mask = kEventMask;
-    window = XCreateWindow(display, parent, 0, 0, unsigned(w), unsigned(h), 0, CopyFromParent, InputOutput,
-                           CopyFromParent, CWBackPixmap | CWBitGravity | CWEventMask, &attributes);
+    window = XCreateWindow(display, parent, 0, 0, unsigned(w), unsigned(h), 0, CopyFromParent,
+                           InputOutput, CopyFromParent, CWBackPixmap | CWBitGravity | CWEventMask,
+                           &attributes);
     XWindowAttributes created{};
     if (trap.failed() || XGetWindowAttributes(display, window, &created) == 0 || trap.failed()) {
         window = None; // the parent was no window; nothing was made
@@ -147,7 +160,8 @@ bool X11Window::getParentRect(ViewRect& rect) {
     if (children != nullptr) XFree(children);
     int x = 0, y = 0;
     unsigned int w = 0, h = 0, border = 0, parentDepth = 0;
-    if (XGetGeometry(display, parent, &root, &x, &y, &w, &h, &border, &parentDepth) == 0 || trap.failed())
+    if (XGetGeometry(display, parent, &root, &x, &y, &w, &h, &border, &parentDepth) == 0 ||
+        trap.failed())
         return false;
     rect = ViewRect(x, y, x + int(w), y + int(h));
     return true;
@@ -173,7 +187,8 @@ bool X11Window::pointerPosition(ViewPoint& where) {
     ::Window root = None, child = None;
     int rootX = 0, rootY = 0, x = 0, y = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask) || trap.failed())
+    if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask) ||
+        trap.failed())
         return false;
     where = ViewPoint(x, y);
     return true;
@@ -197,7 +212,8 @@ CButtonState X11Window::currentButtons() {
     ::Window root = None, child = None;
     int rootX = 0, rootY = 0, x = 0, y = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask) || trap.failed())
+    if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask) ||
+        trap.failed())
         return 0;
     return heldButtonBits(mask) | modifierBits(mask) | heldExtraButtons;
 }
@@ -207,7 +223,8 @@ void X11Window::setCursor(int32_t type) {
     X11ErrorTrap trap(display);
     if (cursor != None) XFreeCursor(display, cursor);
     cursor = None;
-    if (const unsigned int shape = cursorShape(type); shape != 0) cursor = XCreateFontCursor(display, shape);
+    if (const unsigned int shape = cursorShape(type); shape != 0)
+        cursor = XCreateFontCursor(display, shape);
     if (cursor != None)
         XDefineCursor(display, window, cursor);
     else

@@ -14,10 +14,10 @@
 namespace VSTGUI::platform {
 
 class X11Window final : public NativeWindow {
-public:
+  public:
     // Takes display (closed with the window). Null when parent is no window.
-    static std::unique_ptr<NativeWindow> open(Display* display, ::Window parent, int width, int height,
-                                              WindowListener& listener);
+    static std::unique_ptr<NativeWindow> open(Display* display, ::Window parent, int width,
+                                              int height, WindowListener& listener);
     ~X11Window() override;
 
     void processEvents() override;
@@ -36,7 +36,7 @@ public:
     bool isAlive() const override { return window != None; }
     void* nativeHandle() const override { return reinterpret_cast<void*>(window); }
 
-private:
+  private:
     X11Window(Display* display, WindowListener& listener);
     bool createWindow(::Window parent, int width, int height);
     void nameWindow();
