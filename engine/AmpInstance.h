@@ -60,6 +60,8 @@ class AmpInstance {
     // False, staying inactive, for a rate that is not finite and positive
     // (or above 1 MHz) or a maxFrames of 0.
     bool activate(double sampleRate, uint32_t maxFrames);
+    // Whether activate() takes this rate, for formats that learn it earlier.
+    static bool acceptsSampleRate(double sampleRate);
     // [main] Ends processing; activate() may follow with another rate.
     void deactivate();
     bool active() const { return isActive; }
@@ -106,6 +108,9 @@ class AmpInstance {
     // whether the limiter clipped since the panel last took the flag.
     double meterGain(int band) const;
     double clipFlag() const;
+    // [audio] The clip flag, cleared in the same step, for a shell that
+    // hands it on to a panel elsewhere.
+    double takeClipFlag();
 
     // [main] The effect itself, for the panel side (engine's GUI target).
     TVobrixEffect& effect() { return *amp; }
