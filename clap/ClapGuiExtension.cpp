@@ -13,9 +13,10 @@ bool isOurApi(const char* api) {
     return api != nullptr && std::strcmp(api, ClapGui::windowApi()) == 0;
 }
 
+// Scanners ask this of a host object without timer support (Qtractor's does);
+// create() is where a host that cannot run the editor is refused.
 bool CLAP_ABI isApiSupported(const clap_plugin* plugin, const char* api, bool floating) {
-    const ClapAmp* self = ClapAmp::from(plugin);
-    return self != nullptr && !floating && isOurApi(api) && ClapGui::hostCanRun(*self);
+    return ClapAmp::from(plugin) != nullptr && !floating && isOurApi(api);
 }
 
 bool CLAP_ABI preferredApi(const clap_plugin* plugin, const char** api, bool* floating) {
@@ -27,7 +28,8 @@ bool CLAP_ABI preferredApi(const clap_plugin* plugin, const char** api, bool* fl
 
 bool CLAP_ABI create(const clap_plugin* plugin, const char* api, bool floating) {
     ClapAmp* self = ClapAmp::from(plugin);
-    if (self == nullptr || self->gui != nullptr || !isApiSupported(plugin, api, floating))
+    if (self == nullptr || self->gui != nullptr || !isApiSupported(plugin, api, floating) ||
+        !ClapGui::hostCanRun(*self))
         return false;
     self->gui = ClapGui::create(*self);
     return self->gui != nullptr;

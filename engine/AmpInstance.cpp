@@ -1,7 +1,10 @@
 #include "engine/AmpInstance.h"
 
+#include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
+#include "host/CVeST.h"
 #include "host/ParameterEntries.h"
+#include "host/VeSTBridge.h"
 #include "runtime/Numeric.h"
 
 #include <algorithm>
@@ -12,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 static_assert(std::endian::native == std::endian::little, "the chunk is little-endian floats");
 
@@ -31,6 +35,12 @@ float toHostSample(double x) {
     return static_cast<float>(x > loudest ? loudest : x < -loudest ? -loudest : x);
 }
 
+// The host behind the runtime's shell: a current version, no transport,
+// nothing else.
+VstIntPtr VSTCALLBACK quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
@@ -38,7 +48,12 @@ bool isBlank(char c) {
 } // namespace
 
 AmpInstance::AmpInstance() : amp(std::make_unique<TVobrixEffect>()) {
-    amp->doOpen();
+    VeSTCallbacks callbacks = makeVeSTCallbacks();
+    callbacks.onDestroy = nullptr; // the effect is ours, not the shell's
+    shell.reset(CVeST::create(amp.get(), callbacks, quietHost, 1, kControlCount));
+    if (shell == nullptr) throw std::runtime_error("no shell for the effect");
+    amp->shell = shell.get();
+    shell->open();
     // The effect's init hook belongs to activation here (it needs the rate);
     // a state loaded before or between activations must not run it again.
     amp->initCount = 1;
@@ -51,7 +66,13 @@ AmpInstance::AmpInstance() : amp(std::make_unique<TVobrixEffect>()) {
 
 AmpInstance::~AmpInstance() {
     if (isActive) deactivate();
-    amp->doClose();
+    shell->close();
+    amp->shell = nullptr;
+    shell.reset();
+}
+
+CVeSTEditor* AmpInstance::editor() const {
+    return static_cast<CVeSTEditor*>(shell->getEditor());
 }
 
 int32_t AmpInstance::sliderNumber(int index) const {
@@ -67,21 +88,16 @@ bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
     if (isActive) deactivate();
     rate = sampleRate;
     maxBlock = maxFrames;
-    amp->doResume();
-    // The runtime's init hook read no host values (it has no VST shell):
-    // give the chain the rate and redesign from it.
-    HostValues& h = amp->amp.host;
-    h.sampleRate = rate;
-    h.blockSize = static_cast<double>(maxBlock);
-    h.inputCount = 2.0;
-    amp->amp.designFixed(rate);
+    shell->setSampleRate(static_cast<float>(rate));
+    shell->setBlockSize(static_cast<VstInt32>(std::min<uint32_t>(maxBlock, INT32_MAX)));
+    shell->resume(); // the effect's init hook reads them
     isActive = true;
     return true;
 }
 
 void AmpInstance::deactivate() {
     if (!isActive) return;
-    amp->doSuspend();
+    shell->suspend();
     isActive = false;
 }
 

@@ -32,6 +32,8 @@
 #include <cstdint>
 #include <memory>
 
+class CVeST;
+class CVeSTEditor;
 class TVobrixEffect;
 
 namespace engine {
@@ -112,13 +114,18 @@ class AmpInstance {
     // hands it on to a panel elsewhere.
     double takeClipFlag();
 
-    // [main] The effect itself, for the panel side (engine's GUI target).
+    // [main] The effect itself and its editor, for the panel side (the
+    // engine's GUI target).
     TVobrixEffect& effect() { return *amp; }
+    CVeSTEditor* editor() const;
 
   private:
     int32_t sliderNumber(int index) const;
 
     std::unique_ptr<TVobrixEffect> amp;
+    // What the runtime asks of its host (rate, block size, no transport,
+    // the editor it repaints) comes from a shell of its own.
+    std::unique_ptr<CVeST> shell;
     std::array<ControlInfo, kControlCount> infos{};
     std::array<std::atomic<uint32_t>, kControlCount> changes{};
     bool isActive = false;

@@ -8,7 +8,7 @@ packages=(
     libsndfile1-dev
     fonts-liberation2 fonts-liberation
     xvfb x11-utils valgrind
-    lsp-plugins-vst
+    lsp-plugins-vst qtractor
     clang clang-14 libclang-rt-14-dev clang-format
 )
 missing=()

@@ -1,0 +1,93 @@
+#include "engine/PanelWindow.h"
+
+#include "editor/CVeSTEditor.h"
+#include "effect/TVobrixEffect.h"
+#include "engine/AmpInstance.h"
+#include "toolkit/CFrame.h"
+
+namespace engine {
+
+static_assert(AmpInstance::kControlCount == 9);
+
+PanelWindow::PanelWindow(AmpInstance& instance, PanelListener& owner)
+    : amp(instance), listener(owner) {}
+
+PanelWindow::~PanelWindow() {
+    close();
+}
+
+bool PanelWindow::open(void* parent) {
+    CVeSTEditor* editor = amp.editor();
+    if (editor == nullptr || isOpen() || parent == nullptr) return false;
+    if (!editor->open(parent)) return false;
+    // The knobs start from the values the controls hold now.
+    TVobrixEffect& effect = amp.effect();
+    effect.panel.takeSliderValues(effect);
+    for (int i = 0; i < AmpInstance::kControlCount; ++i)
+        hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
+    return true;
+}
+
+void PanelWindow::close() {
+    endGestures();
+    if (CVeSTEditor* editor = amp.editor()) editor->close();
+}
+
+bool PanelWindow::isOpen() const {
+    CVeSTEditor* editor = amp.editor();
+    return editor != nullptr && editor->getFrame() != nullptr;
+}
+
+int PanelWindow::eventDescriptor() const {
+    CVeSTEditor* editor = amp.editor();
+    return editor != nullptr && editor->getFrame() != nullptr
+               ? editor->getFrame()->getEventDescriptor()
+               : -1;
+}
+
+void PanelWindow::tick() {
+    CVeSTEditor* editor = amp.editor();
+    if (editor == nullptr || editor->getFrame() == nullptr) return;
+    takeHostChanges();
+    std::array<double, 9> before{};
+    for (int i = 0; i < AmpInstance::kControlCount; ++i)
+        before[static_cast<size_t>(i)] = amp.control(i);
+    editor->idle(); // the runtime's repaint timer, then the window's events and paint
+    reportPanelChanges(before);
+    if (amp.effect().mouseButtons == 0.0) endGestures();
+}
+
+// A host's change reaches the knobs before the panel draws, or the panel
+// would write the knob's old value back.
+void PanelWindow::takeHostChanges() {
+    bool moved = false;
+    for (int i = 0; i < AmpInstance::kControlCount; ++i) {
+        const uint32_t count = amp.hostChanges(i);
+        moved |= count != hostChangesSeen[static_cast<size_t>(i)];
+        hostChangesSeen[static_cast<size_t>(i)] = count;
+    }
+    TVobrixEffect& effect = amp.effect();
+    if (moved) effect.panel.takeSliderValues(effect);
+}
+
+// A control that moved during the tick without a host change is the panel's.
+void PanelWindow::reportPanelChanges(const std::array<double, 9>& before) {
+    for (int i = 0; i < AmpInstance::kControlCount; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        const double now = amp.control(i);
+        if (now == before[k] || amp.hostChanges(i) != hostChangesSeen[k]) continue;
+        if (!grabbed[k]) listener.panelGestureBegin(i);
+        grabbed[k] = true;
+        listener.panelValue(i, now);
+    }
+}
+
+void PanelWindow::endGestures() {
+    for (int i = 0; i < AmpInstance::kControlCount; ++i) {
+        if (!grabbed[static_cast<size_t>(i)]) continue;
+        grabbed[static_cast<size_t>(i)] = false;
+        listener.panelGestureEnd(i);
+    }
+}
+
+} // namespace engine

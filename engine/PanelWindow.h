@@ -1,0 +1,65 @@
+// The amplifier's panel in a child window of a host's window: the editor of
+// the VST 2.x plug-in, driven by the host's idle tick instead of its editor
+// idle call. It also tells its owner what the panel did to the controls, as
+// gestures with values, so a format whose hosts record panel changes (CLAP)
+// can pass them on. Main thread only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace engine {
+
+class AmpInstance;
+
+// What the panel did: a control grabbed (reported with its first change while
+// the mouse button is held), its new values, and the release. Every begin gets
+// its end, also when the window closes mid-drag.
+class PanelListener {
+  public:
+    virtual void panelGestureBegin(int control) = 0;
+    virtual void panelValue(int control, double value) = 0;
+    virtual void panelGestureEnd(int control) = 0;
+
+  protected:
+    ~PanelListener() = default;
+};
+
+class PanelWindow {
+  public:
+    static constexpr int kWidth = 600;
+    static constexpr int kHeight = 284;
+    // Ticks per second the panel wants (its redraw rate).
+    static constexpr int kTickRate = 30;
+
+    PanelWindow(AmpInstance& amp, PanelListener& listener);
+    ~PanelWindow();
+    PanelWindow(const PanelWindow&) = delete;
+    PanelWindow& operator=(const PanelWindow&) = delete;
+
+    // Opens the panel in `parent` (an X11 window id cast to a pointer, or a
+    // HWND); false when no window could be made or one is open already.
+    bool open(void* parent);
+    // Closes the window; open gestures end. Harmless when nothing is open.
+    void close();
+    bool isOpen() const;
+    // Readable when window events wait (X11's connection); -1 if none.
+    int eventDescriptor() const;
+
+    // The idle tick: the knobs take the values a host set since the last
+    // tick, window events are handled, the panel is repainted when due, and
+    // the panel's own changes are reported to the listener.
+    void tick();
+
+  private:
+    void takeHostChanges();
+    void reportPanelChanges(const std::array<double, 9>& before);
+    void endGestures();
+
+    AmpInstance& amp;
+    PanelListener& listener;
+    std::array<uint32_t, 9> hostChangesSeen{};
+    std::array<bool, 9> grabbed{};
+};
+
+} // namespace engine
