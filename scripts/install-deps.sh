@@ -9,6 +9,7 @@ packages=(
     fonts-liberation2 fonts-liberation
     xvfb x11-utils valgrind
     lsp-plugins-vst qtractor
+    lv2-dev liblilv-dev lilv-utils jalv jackd2
     clang clang-14 libclang-rt-14-dev clang-format
 )
 missing=()
