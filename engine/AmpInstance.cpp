@@ -215,4 +215,13 @@ double AmpInstance::takeClipFlag() {
     return amp->amp.takeClipFlag();
 }
 
+void AmpInstance::showMeters(int band, double gain) {
+    if (band >= 0 && band < kMeterCount && std::isfinite(gain))
+        amp->amp.showReportedGain(band, gain);
+}
+
+void AmpInstance::showLamp(double level) {
+    if (std::isfinite(level)) amp->amp.showReportedClip(std::clamp(level, 0.0, 1.0));
+}
+
 } // namespace engine

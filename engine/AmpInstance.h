@@ -113,6 +113,10 @@ class AmpInstance {
     // [audio] The clip flag, cleared in the same step, for a shell that
     // hands it on to a panel elsewhere.
     double takeClipFlag();
+    // [main] For a panel whose audio runs elsewhere (an LV2 UI): the band
+    // gains and the limiter lamp (0..1) the audio side reported.
+    void showMeters(int band, double gain);
+    void showLamp(double level);
 
     // [main] The effect itself and its editor, for the panel side (the
     // engine's GUI target).

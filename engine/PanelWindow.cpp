@@ -38,6 +38,13 @@ bool PanelWindow::isOpen() const {
     return editor != nullptr && editor->getFrame() != nullptr;
 }
 
+void* PanelWindow::nativeWindow() const {
+    CVeSTEditor* editor = amp.editor();
+    return editor != nullptr && editor->getFrame() != nullptr
+               ? editor->getFrame()->getNativeWindow()
+               : nullptr;
+}
+
 int PanelWindow::eventDescriptor() const {
     CVeSTEditor* editor = amp.editor();
     return editor != nullptr && editor->getFrame() != nullptr
