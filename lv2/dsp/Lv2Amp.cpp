@@ -122,10 +122,9 @@ LV2_State_Status Lv2Amp::restore(LV2_State_Retrieve_Function retrieve, LV2_State
     size_t size = 0;
     uint32_t type = 0, flags = 0;
     const void* value = retrieve(handle, chunkKey, &size, &type, &flags);
-    if (value == nullptr) {
-        host.note("the state has no amplifier chunk; nothing restored");
-        return LV2_STATE_ERR_NO_PROPERTY;
-    }
+    // Hosts restore states that hold only port values (jalv does at start):
+    // without a chunk there is nothing to restore.
+    if (value == nullptr) return LV2_STATE_SUCCESS;
     if (type != chunkType) {
         host.error("the state's amplifier chunk has the wrong type; nothing restored");
         return LV2_STATE_ERR_BAD_TYPE;

@@ -132,7 +132,6 @@ TEST_F(HostTest, DamagedStateIsRefusedAndChangesNothing) {
         {"infinity",
          [](Property& p, UridTable&) { putFloat(p, 1, std::numeric_limits<float>::infinity()); }},
         {"out of range", [](Property& p, UridTable&) { putFloat(p, 2, 400.0f); }},
-        {"missing", [](Property& p, UridTable&) { p.present = false; }},
     };
     Instance untouched(*world, kRate);
     const Stereo reference = untouched.render(signal(0.25), 256);
@@ -145,6 +144,13 @@ TEST_F(HostTest, DamagedStateIsRefusedAndChangesNothing) {
         EXPECT_FALSE(instance.logMessages().empty());
         EXPECT_TRUE(sameAudio(instance.render(signal(0.25), 256), reference));
     }
+    Instance withoutChunk(*world, kRate);
+    Property missing = good;
+    missing.present = false;
+    EXPECT_EQ(restoreDirectly(withoutChunk, missing), LV2_STATE_SUCCESS); // only port values
+    EXPECT_TRUE(withoutChunk.logMessages().empty());
+    EXPECT_TRUE(sameAudio(withoutChunk.render(signal(0.25), 256), reference));
+
     Instance restored(*world, kRate);
     EXPECT_EQ(restoreDirectly(restored, good), LV2_STATE_SUCCESS);
     EXPECT_FALSE(sameAudio(restored.render(signal(0.25), 256), reference));
