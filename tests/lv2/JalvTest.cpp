@@ -7,7 +7,6 @@
 #include "LilvHost.h"
 #include "RenderTestSupport.h"
 #include "unit/editor/HostWindow.h"
-#include "unit/editor/XvfbServer.h"
 
 #include <gtest/gtest.h>
 
@@ -178,9 +177,3 @@ TEST_F(Lv2InJalv, ThePanelOpensInJalvsWindowAndADragOnOutputMakesItTenDecibelsLo
 
 } // namespace
 } // namespace lv2test
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new XvfbServer());
-    return RUN_ALL_TESTS();
-}
