@@ -88,10 +88,10 @@ class Lv2InJalv : public ::testing::Test {
         const std::string server = "gravelo-lv2-" + std::to_string(getpid());
         setenv("JACK_DEFAULT_SERVER", server.c_str(), 1);
         setenv("JACK_NO_START_SERVER", "1", 1);
-        jack =
-            std::make_unique<Child>(std::vector<std::string>{"jackd", "-n", server, "-d", "dummy",
-                                                             "-r", "48000", "-p", "256"},
-                                    folder / "jackd.log");
+        jack = std::make_unique<Child>(std::vector<std::string>{"jackd", "--no-realtime", "-n",
+                                                                server, "-d", "dummy", "-r",
+                                                                "48000", "-p", "256"},
+                                       folder / "jackd.log");
         const std::string socket =
             "/dev/shm/jack_" + server + "_" + std::to_string(getuid()) + "_0";
         ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(socket); }, 10s))
