@@ -4,9 +4,12 @@
 
 #include "toolkit/platform/GraphicsBackend.h"
 
-#include <gdiplus.h>
+// gdiplus.h needs what these two declare, so they come first, in a block
+// of their own that include sorting leaves alone.
 #include <objidl.h>
 #include <windows.h>
+
+#include <gdiplus.h>
 
 #include <string>
 #include <vector>
