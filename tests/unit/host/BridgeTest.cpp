@@ -126,7 +126,7 @@ TEST_F(Bridge, GeneralChannelLoopCarriesEveryChannel) {
 
 // Records, as it dies, whether its shell's editor still exists.
 struct EditorWatcher : RecordingRuntime {
-    explicit EditorWatcher(bool& editorAlive) : editorAlive(editorAlive) {}
+    explicit EditorWatcher(bool& aliveFlag) : editorAlive(aliveFlag) {}
     ~EditorWatcher() override { editorAlive = shell != nullptr && shell->getEditor() != nullptr; }
     bool& editorAlive;
 };

@@ -4,10 +4,10 @@
 
 #include "toolkit/platform/GraphicsBackend.h"
 
-// gdiplus.h needs what these two declare, so they come first, in a block
-// of their own that include sorting leaves alone.
-#include <objidl.h>
+// windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
+
+#include <objidl.h>
 
 #include <gdiplus.h>
 
