@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tools and the tests need.
+# Installs every Debian package the build, the tools and the tests need,
+# the Windows cross builds and Wine (32-bit too) included.
 set -euo pipefail
 packages=(
     build-essential cmake pkg-config
@@ -11,6 +12,7 @@ packages=(
     lsp-plugins-vst qtractor
     lv2-dev liblilv-dev lilv-utils jalv jackd2
     clang clang-14 libclang-rt-14-dev clang-format
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -19,6 +21,8 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    # Wine runs the 32-bit DLL with its 32-bit half.
+    dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
     $SUDO apt-get update
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
