@@ -137,7 +137,7 @@ VstInt32 VeSTSendSysExEvent(CVeST* shell, VstInt32 deltaFrames, void* data, VstI
     if (shell == nullptr) return 0;
     VstMidiSysexEvent event{};
     event.type = kVstSysExType;
-    event.byteSize = 32; // as the interface's original 32-bit record
+    event.byteSize = 32; // the record's size in the 32-bit ABI, which hosts expect here
     event.deltaFrames = deltaFrames;
     event.dumpBytes = byteCount;
     event.sysexDump = static_cast<char*>(data);

@@ -9,7 +9,7 @@ packages=(
     fonts-liberation2 fonts-liberation
     xvfb x11-utils valgrind
     lsp-plugins-vst qtractor
-    clang-14 libclang-rt-14-dev
+    clang clang-14 libclang-rt-14-dev clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -26,17 +26,22 @@ install_tools() {
 }
 
 build() { # folder toolchain
-    cmake -S . -B "$1" -DCMAKE_TOOLCHAIN_FILE="cmake/$2" -DCMAKE_BUILD_TYPE=Release >/dev/null 2>&1
-    cmake --build "$1" -j"$(nproc)" 2>&1 | grep -E 'warning|error|imports' || true
+    cmake -S . -B "$1" -DCMAKE_TOOLCHAIN_FILE="cmake/$2" -DCMAKE_BUILD_TYPE=Release \
+        -DGRAVELO_WERROR="${GRAVELO_WERROR:-OFF}" >/dev/null 2>&1
+    cmake --build "$1" -j2 2>&1 | grep -E 'warning|error|imports' || true
     [ -f "$1/Gravelo.dll" ] && [ -f "$1/Gravelo.clap" ] && [ -f "$1/wintesthost.exe" ]
 }
 
-# The Linux plug-in and the reference renderer for the audio comparison.
+# The Linux plug-in and the reference renderer for the audio comparison: those
+# of the build named in GRAVELO_LINUX_BUILD (as CTest passes it), or of a
+# build of their own.
+linux=${GRAVELO_LINUX_BUILD:-build-winlinux}
 build_linux_reference() {
-    cmake -S . -B build-winlinux -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build-winlinux -j"$(nproc)" --target Gravelo >/dev/null
-    g++ -std=c++20 -O2 -Wall -Wextra -I. tests/windows/reference/LinuxReference.cpp tests/windows/AudioScenario.cpp \
-        -ldl -o build-winlinux/gravelo-audio-reference
+    if [ -z "${GRAVELO_LINUX_BUILD:-}" ]; then
+        cmake -S . -B "$linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELO_BUILD_TESTS=ON \
+            -DGRAVELO_BUILD_BENCH=OFF -DGRAVELO_BUILD_TOOLS=OFF >/dev/null
+    fi
+    cmake --build "$linux" -j2 --target Gravelo gravelo-audio-reference >/dev/null
 }
 
 xvfb_pid=""
@@ -89,6 +94,6 @@ status=0
 run_host build-win32 wine || status=1
 run_host build-win64 wine || status=1
 wineserver -w
-build-winlinux/gravelo-audio-reference build-winlinux/Gravelo.so build-win32/audio.f32 || status=1
+"$linux/gravelo-audio-reference" "$linux/Gravelo.so" build-win32/audio.f32 || status=1
 echo "Windows tests took $(($(date +%s) - started)) s"
 exit $status
