@@ -14,9 +14,10 @@ TVobrix* runtimeOf(CVeST* shell) {
     return shell != nullptr ? shell->runtime : nullptr;
 }
 
+// The effect's redraw rate at least; a NaN compares false and stays NaN.
 void raiseRedrawRate(TVobrix& runtime) {
     const double rate = runtime.gfxRate;
-    if (rate < 30.0) runtime.gfxRate = 30.0; // a NaN compares false and stays NaN
+    if (rate < runtime.redrawRate) runtime.gfxRate = runtime.redrawRate;
 }
 
 void onCreate(CVeST* shell) {
@@ -25,7 +26,8 @@ void onCreate(CVeST* shell) {
     VeSTSetNumInputs(shell, runtime->channelCount);
     VeSTSetNumOutputs(shell, runtime->channelCount);
     VeSTSetUniqueID(shell, static_cast<VstInt32>(runtime->uniqueId));
-    VeSTCreateEditor(shell, 600, 284);
+    if (runtime->editorWidth > 0 && runtime->editorHeight > 0)
+        VeSTCreateEditor(shell, runtime->editorWidth, runtime->editorHeight);
     VeSTProgramsAreChunks(shell, 1);
 }
 

@@ -1,6 +1,7 @@
 #include "PanelPicture.h"
 
 #include "effect/TVobrixEffect.h"
+#include "effect/panel/PanelLayout.h"
 #include "host/CVeST.h"
 #include "host/VeSTBridge.h"
 #include "toolkit/COffscreenContext.h"
@@ -23,7 +24,7 @@ PanelPicture::PanelPicture(double sampleRate) {
     plugin->dispatcher(plugin, effOpen, 0, 0, nullptr, 0.0f);
     plugin->dispatcher(plugin, effSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate));
     plugin->dispatcher(plugin, effMainsChanged, 0, 1, nullptr, 0.0f);
-    offscreen = new VSTGUI::COffscreenContext(nullptr, kWidth, kHeight);
+    offscreen = new VSTGUI::COffscreenContext(nullptr, panel_layout::kWidth, panel_layout::kHeight);
 }
 
 PanelPicture::~PanelPicture() {
@@ -33,7 +34,7 @@ PanelPicture::~PanelPicture() {
 
 void PanelPicture::drawFrame() {
     owner->drawContext = offscreen;
-    owner->callbacks.onDraw(owner, kWidth, kHeight);
+    owner->callbacks.onDraw(owner, panel_layout::kWidth, panel_layout::kHeight);
     owner->drawContext = nullptr;
 }
 

@@ -17,9 +17,6 @@ class COffscreenContext;
 
 class PanelPicture {
   public:
-    static constexpr int kWidth = 600;
-    static constexpr int kHeight = 284;
-
     // Creates, opens and resumes an instance at `sampleRate`.
     explicit PanelPicture(double sampleRate = 48000.0);
     ~PanelPicture();

@@ -134,8 +134,8 @@ TEST_F(EditorEntries, RectIsTheEditorSizeAndKeysWithoutFrameAreNotTaken) {
     ASSERT_NE(rect, nullptr);
     EXPECT_EQ(rect->top, 0);
     EXPECT_EQ(rect->left, 0);
-    EXPECT_EQ(rect->bottom, 284);
-    EXPECT_EQ(rect->right, 600);
+    EXPECT_EQ(rect->bottom, RecordingRuntime::kEditorHeight);
+    EXPECT_EQ(rect->right, RecordingRuntime::kEditorWidth);
     KeyCode key{'a', 0, 0};
     EXPECT_FALSE(editor->onKeyDown(key));
     EXPECT_FALSE(editor->onKeyUp(key));

@@ -31,7 +31,10 @@ VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, fl
 // records the button states of the presses it sees.
 class PaintingRuntime : public TVobrix {
   public:
-    explicit PaintingRuntime(Colour colour) : colour(colour) {}
+    explicit PaintingRuntime(Colour colour) : colour(colour) {
+        editorWidth = 600;
+        editorHeight = 284;
+    }
     void doGraphics() override {
         CDrawContext* context = shell->drawContext;
         context->setFillColor(mouseButtons.load() != 0 ? Colour{255, 255, 0, 255} : colour);
