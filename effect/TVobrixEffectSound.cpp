@@ -1,6 +1,6 @@
 #include "TVobrixEffect.h"
 
-#include "host/VeSTServices.h"
+#include "runtime/VeSTServices.h"
 
 #include <algorithm>
 #include <cmath>

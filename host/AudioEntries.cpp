@@ -1,8 +1,8 @@
 #include "AudioEntries.h"
 
 #include "CVeST.h"
-#include "VeSTServices.h"
 #include "runtime/TVobrix.h"
+#include "runtime/VeSTServices.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,8 +3,8 @@
 #include "AudioEntries.h"
 #include "CVeST.h"
 #include "ParameterEntries.h"
-#include "VeSTServices.h"
 #include "runtime/TVobrix.h"
+#include "runtime/VeSTServices.h"
 
 #include <algorithm>
 

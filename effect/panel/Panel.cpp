@@ -1,9 +1,9 @@
 #include "effect/Panel.h"
 
 #include "effect/AmpChain.h"
-#include "host/VeSTDrawingServices.h"
 #include "runtime/Numeric.h"
 #include "runtime/TVobrix.h"
+#include "runtime/VeSTDrawingServices.h"
 
 #include <algorithm>
 #include <cmath>

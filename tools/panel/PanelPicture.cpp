@@ -33,19 +33,17 @@ PanelPicture::~PanelPicture() {
 }
 
 void PanelPicture::drawFrame() {
-    owner->drawContext = offscreen;
-    owner->callbacks.onDraw(owner, panel_layout::kWidth, panel_layout::kHeight);
-    owner->drawContext = nullptr;
+    owner->onDraw(offscreen, panel_layout::kWidth, panel_layout::kHeight);
 }
 
 void PanelPicture::mouseDown(double x, double y, int32_t buttons) {
-    owner->callbacks.onMouseDown(owner, x, y, buttons);
+    owner->onMouseDown(x, y, buttons);
 }
 void PanelPicture::mouseMoved(double x, double y, int32_t buttons) {
-    owner->callbacks.onMouseMoved(owner, x, y, buttons);
+    owner->onMouseMoved(x, y, buttons);
 }
 void PanelPicture::mouseUp(double x, double y, int32_t buttons) {
-    owner->callbacks.onMouseUp(owner, x, y, buttons);
+    owner->onMouseUp(x, y, buttons);
 }
 
 void PanelPicture::process(const std::vector<float>& input) {

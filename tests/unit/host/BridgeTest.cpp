@@ -1,7 +1,8 @@
 #include "editor/CVeSTEditor.h"
 #include "host/CVeST.h"
 #include "host/VeSTBridge.h"
-#include "host/VeSTServices.h"
+#include "runtime/VeSTDrawingServices.h"
+#include "runtime/VeSTServices.h"
 #include "support/RecordingRuntime.h"
 
 #include <gtest/gtest.h>
@@ -131,7 +132,7 @@ TEST_F(Bridge, GeneralChannelLoopCarriesEveryChannel) {
 // Records, as it dies, whether its shell's editor still exists.
 struct EditorWatcher : RecordingRuntime {
     explicit EditorWatcher(bool& editorAlive) : editorAlive(editorAlive) {}
-    ~EditorWatcher() override { editorAlive = shell != nullptr && shell->getEditor() != nullptr; }
+    ~EditorWatcher() override { editorAlive = VeSTGetEditorSize(shell, nullptr, nullptr) == 1; }
     bool& editorAlive;
 };
 
