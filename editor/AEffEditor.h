@@ -9,7 +9,7 @@ class AudioEffect;
 
 class AEffEditor {
   public:
-    explicit AEffEditor(AudioEffect* effect) : effect(effect) {}
+    explicit AEffEditor(AudioEffect* owner) : effect(owner) {}
     virtual ~AEffEditor() = default;
 
     virtual AudioEffect* getEffect() { return effect; }

@@ -6,8 +6,8 @@
 
 using namespace VSTGUI;
 
-CVeSTEditor::CVeSTEditor(AudioEffect* effect, VeSTEditorClient* owner, int32_t w, int32_t h)
-    : AEffGUIEditor(effect), client(owner), width(w), height(h) {
+CVeSTEditor::CVeSTEditor(AudioEffect* vstEffect, VeSTEditorClient* owner, int32_t w, int32_t h)
+    : AEffGUIEditor(vstEffect), client(owner), width(w), height(h) {
     rect = ERect{0, 0, static_cast<int16_t>(h), static_cast<int16_t>(w)};
 }
 

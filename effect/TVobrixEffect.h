@@ -24,7 +24,7 @@ class TVobrixEffect : public TVobrix {
     void doInit() override;
     void doBlock() override;
     void doSample() override;
-    bool processBlock(double* const* channels, int32_t channelCount, int32_t frames) override;
+    bool processBlock(double* const* channels, int32_t count, int32_t frames) override;
     // Derived values, control filters and leveler times from sliders 1 to 9.
     void controlUpdate();
 

@@ -52,8 +52,8 @@ void TVobrixEffect::doSample() {
     samples[1] = out;
 }
 
-bool TVobrixEffect::processBlock(double* const* channels, int32_t channelCount, int32_t frames) {
-    if (channelCount != 2) return false;
+bool TVobrixEffect::processBlock(double* const* channels, int32_t count, int32_t frames) {
+    if (count != 2) return false;
     if (frames <= 0) return true;
     amp.processBlock(channels[0], channels[0], frames);
     std::copy(channels[0], channels[0] + frames, channels[1]);

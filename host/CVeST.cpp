@@ -10,9 +10,10 @@ CVeST* CVeST::create(TVobrix* runtime, const VeSTCallbacks& callbacks,
     return new CVeST(runtime, callbacks, audioMaster, numPrograms, numParams);
 }
 
-CVeST::CVeST(TVobrix* runtimeObject, const VeSTCallbacks& table, audioMasterCallback audioMaster,
-             VstInt32 numPrograms, VstInt32 numParams)
-    : AudioEffectX(audioMaster, numPrograms, numParams), runtime(runtimeObject), callbacks(table) {
+CVeST::CVeST(TVobrix* runtimeObject, const VeSTCallbacks& table, audioMasterCallback hostCallback,
+             VstInt32 programCount, VstInt32 parameterCount)
+    : AudioEffectX(hostCallback, programCount, parameterCount), runtime(runtimeObject),
+      callbacks(table) {
     midiRing.assign(kMidiRingSize, VstMidiEvent{});
     canProcessReplacing(true);
     canDoubleReplacing(true);

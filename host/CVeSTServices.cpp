@@ -66,8 +66,8 @@ bool CVeST::updateDisplay() {
 // The editor repaints its own view at its next idle (the runtime asks from
 // inside that idle), so here the request is only noted.
 bool CVeST::repaintEditor() {
-    const CVeSTEditor* editor = guiEditor();
-    if (editor == nullptr || editor->getView() == nullptr) return false;
+    const CVeSTEditor* gui = guiEditor();
+    if (gui == nullptr || gui->getView() == nullptr) return false;
     repaintDue = true;
     return true;
 }
@@ -90,7 +90,7 @@ bool CVeST::sendMidiEvent(int32_t delta, int32_t status, int32_t data1, int32_t 
 bool CVeST::sendSysExEvent(int32_t delta, void* data, int32_t byteCount) {
     VstMidiSysexEvent event{};
     event.type = kVstSysExType;
-    event.byteSize = 32; // as the interface's original 32-bit record
+    event.byteSize = 32; // the record's size in the 32-bit ABI, which hosts expect here
     event.deltaFrames = delta;
     event.dumpBytes = byteCount;
     event.sysexDump = static_cast<char*>(data);
@@ -104,10 +104,10 @@ bool CVeST::createEditor(int32_t width, int32_t height) {
 }
 
 bool CVeST::editorSize(int32_t& width, int32_t& height) {
-    const CVeSTEditor* editor = guiEditor();
-    if (editor == nullptr) return false;
-    width = editor->getWidth();
-    height = editor->getHeight();
+    const CVeSTEditor* gui = guiEditor();
+    if (gui == nullptr) return false;
+    width = gui->getWidth();
+    height = gui->getHeight();
     return true;
 }
 

@@ -31,7 +31,8 @@ double mouseButtonsFromButtonState(int32_t buttons) {
 }
 
 void mouseDown(TVobrix& runtime, double x, double y, int32_t buttonState) {
-    movePointer(runtime, x, y);
+    runtime.mouseX = runtime.mousePressX = x;
+    runtime.mouseY = runtime.mousePressY = y;
     runtime.mouseButtons = mouseButtonsFromButtonState(buttonState);
     raiseRedrawRate(runtime);
 }

@@ -1,7 +1,8 @@
 // What an editor's mouse events do to the runtime, for every shell: the
-// position is stored, the buttons on a press (none after a release), and the
-// redraw rate gfxRate is raised to at least the effect's redrawRate so the
-// panel follows the mouse. User-interface thread.
+// position is stored, on a press also as the press point and with the
+// buttons (none after a release), and the redraw rate gfxRate is raised to
+// at least the effect's redrawRate so the panel follows the mouse.
+// User-interface thread.
 #pragma once
 
 #include <cstdint>

@@ -2,5 +2,7 @@
 # Configures and builds one flavour: build.sh <dir> [extra cmake args...]
 set -euo pipefail
 dir=$1; shift
-cmake -S "$(dirname "$0")/.." -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# GRAVELO_WERROR=ON in the environment turns warnings into errors.
+cmake -S "$(dirname "$0")/.." -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DGRAVELO_WERROR="${GRAVELO_WERROR:-OFF}" "$@" >/dev/null
 cmake --build "$dir" -j2

@@ -16,7 +16,7 @@ targets=("${all_targets[@]}")
 build=build-fuzz
 
 cmake -S fuzz -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELO_WERROR="${GRAVELO_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >/dev/null
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}

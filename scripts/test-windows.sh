@@ -11,32 +11,27 @@ root=$(pwd)
 started=$(date +%s)
 
 install_tools() {
-    [ "${SKIP_INSTALL:-0}" = 1 ] && return
-    local need=()
-    command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686)
-    command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64)
-    command -v wine >/dev/null || need+=(wine wine64)
-    dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
-    command -v Xvfb >/dev/null || need+=(xvfb)
-    [ -e /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf ] || need+=(fonts-liberation2)
-    [ ${#need[@]} -eq 0 ] && return
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}" >/dev/null
+    [ "${SKIP_INSTALL:-0}" = 1 ] || bash scripts/install-deps.sh
 }
 
 build() { # folder toolchain
-    cmake -S . -B "$1" -DCMAKE_TOOLCHAIN_FILE="cmake/$2" -DCMAKE_BUILD_TYPE=Release >/dev/null 2>&1
-    cmake --build "$1" -j"$(nproc)" 2>&1 | grep -E 'warning|error|imports' || true
+    cmake -S . -B "$1" -DCMAKE_TOOLCHAIN_FILE="cmake/$2" -DCMAKE_BUILD_TYPE=Release \
+        -DGRAVELO_WERROR="${GRAVELO_WERROR:-OFF}" >/dev/null 2>&1 ||
+        { echo "$1: cannot configure the cross build ($2); is mingw-w64 installed?"; return 1; }
+    cmake --build "$1" -j2 2>&1 | grep -E 'warning|error|imports' || true
     [ -f "$1/Gravelo.dll" ] && [ -f "$1/wintesthost.exe" ]
 }
 
-# The Linux plug-in and the reference renderer for the audio comparison.
+# The Linux plug-in and the reference renderer for the audio comparison: those
+# of the build named in GRAVELO_LINUX_BUILD (as CTest passes it), or of a
+# build of their own.
+linux=${GRAVELO_LINUX_BUILD:-build-winlinux}
 build_linux_reference() {
-    cmake -S . -B build-winlinux -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build-winlinux -j"$(nproc)" --target Gravelo >/dev/null
-    g++ -std=c++20 -O2 -Wall -Wextra -I. tests/windows/reference/LinuxReference.cpp tests/windows/AudioScenario.cpp \
-        -ldl -o build-winlinux/gravelo-audio-reference
+    if [ -z "${GRAVELO_LINUX_BUILD:-}" ]; then
+        cmake -S . -B "$linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELO_BUILD_TESTS=ON \
+            -DGRAVELO_BUILD_BENCH=OFF -DGRAVELO_BUILD_TOOLS=OFF >/dev/null
+    fi
+    cmake --build "$linux" -j2 --target Gravelo gravelo-audio-reference >/dev/null
 }
 
 xvfb_pid=""
@@ -89,6 +84,6 @@ status=0
 run_host build-win32 wine || status=1
 run_host build-win64 wine || status=1
 wineserver -w
-build-winlinux/gravelo-audio-reference build-winlinux/Gravelo.so build-win32/audio.f32 || status=1
+"$linux/gravelo-audio-reference" "$linux/Gravelo.so" build-win32/audio.f32 || status=1
 echo "Windows tests took $(($(date +%s) - started)) s"
 exit $status

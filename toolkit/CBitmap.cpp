@@ -15,8 +15,8 @@ CBitmap::CBitmap(const CResourceDescription& desc) : CBitmap() {
     loadFromResource(desc);
 }
 
-CBitmap::CBitmap(CFrame* /*frame*/, double width, double height) : CBitmap() {
-    adopt(platform::createImage(int(width), int(height)));
+CBitmap::CBitmap(CFrame* /*frame*/, double pixelsWide, double pixelsHigh) : CBitmap() {
+    adopt(platform::createImage(int(pixelsWide), int(pixelsHigh)));
 }
 
 CBitmap::~CBitmap() {

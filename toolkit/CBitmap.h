@@ -19,8 +19,8 @@ struct CResourceDescription {
     enum Kind : int32_t { kIntegerType = 0, kStringType = 1, kUnknownType = 2 };
 
     CResourceDescription() = default;
-    CResourceDescription(int32_t id) : type(kIntegerType), id(uint16_t(id)) {}
-    CResourceDescription(const char* name) : type(kStringType), name(name) {}
+    CResourceDescription(int32_t number) : type(kIntegerType), id(uint16_t(number)) {}
+    CResourceDescription(const char* resourceName) : type(kStringType), name(resourceName) {}
 
     Kind type = kUnknownType;
     uint16_t id = 0;            // kIntegerType

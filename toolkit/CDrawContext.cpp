@@ -30,15 +30,15 @@ constexpr int32_t kStackPolygonPoints = 30;
 
 } // namespace
 
-CDrawContext::CDrawContext(CFrame* frame, const DrawTarget& target)
+CDrawContext::CDrawContext(CFrame* owner, const DrawTarget& target)
     : windowOrigin(target.windowOrigin), window(target.window), pointerQuery(target.pointerQuery),
-      frame(frame), clipRect(target.bounds), defaultClip(target.bounds),
+      frame(owner), clipRect(target.bounds), defaultClip(target.bounds),
       canvas(platform::createCanvasForNativeSurface(target.surface)) {
     applyDefaults();
 }
 
-CDrawContext::CDrawContext(CFrame* frame, platform::Canvas* canvas, const ViewRect& bounds)
-    : frame(frame), clipRect(bounds), defaultClip(bounds), canvas(canvas) {
+CDrawContext::CDrawContext(CFrame* owner, platform::Canvas* target, const ViewRect& bounds)
+    : frame(owner), clipRect(bounds), defaultClip(bounds), canvas(target) {
     applyDefaults();
 }
 

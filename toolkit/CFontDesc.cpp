@@ -50,11 +50,11 @@ CFontDesc* sharedFontDescription(int index) {
     return index >= 0 && index < kSharedFontCount ? all[index] : nullptr;
 }
 
-CFontDesc::CFontDesc(const char* name, double size, int32_t style)
-    : name(name != nullptr ? name : ""), size(size), style(style) {}
+CFontDesc::CFontDesc(const char* faceName, double pixelSize, int32_t fontStyle)
+    : name(faceName != nullptr ? faceName : ""), size(pixelSize), style(fontStyle) {}
 
-CFontDesc::CFontDesc(CFontDesc* from, double size, int32_t style)
-    : name(from->name), size(size), style(style),
+CFontDesc::CFontDesc(CFontDesc* from, double pixelSize, int32_t fontStyle)
+    : name(from->name), size(pixelSize), style(fontStyle),
       source(from->source != nullptr ? from->source : from) {
     source->remember();
 }

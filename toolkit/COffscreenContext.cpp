@@ -6,15 +6,15 @@
 
 namespace VSTGUI {
 
-COffscreenContext::COffscreenContext(CFrame* frame, double width, double height, Colour background)
-    : COffscreenContext(frame, new CBitmap(frame, std::fabs(width), std::fabs(height)), width,
-                        height, background) {}
+COffscreenContext::COffscreenContext(CFrame* owner, double wide, double high, Colour fill)
+    : COffscreenContext(owner, new CBitmap(owner, std::fabs(wide), std::fabs(high)), wide, high,
+                        fill) {}
 
-COffscreenContext::COffscreenContext(CFrame* frame, CBitmap* bitmap, double width, double height,
-                                     Colour background)
-    : CDrawContext(frame, platform::createCanvas(bitmap->getPlatformImage()),
-                   ViewRect(0, 0, width, height).normalise()),
-      bitmap(bitmap), width(width), height(height), background(background) {}
+COffscreenContext::COffscreenContext(CFrame* owner, CBitmap* pixels, double wide, double high,
+                                     Colour fill)
+    : CDrawContext(owner, platform::createCanvas(pixels->getPlatformImage()),
+                   ViewRect(0, 0, wide, high).normalise()),
+      bitmap(pixels), width(wide), height(high), background(fill) {}
 
 // The canvas keeps its own hold on the pixels, so the bitmap may go first.
 COffscreenContext::~COffscreenContext() {

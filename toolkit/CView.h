@@ -108,8 +108,8 @@ class CView : public CBaseObject {
     CViewContainer* getParentView() const { return parentView; }
     CFrame* getFrame() const { return parentFrame; }
 
-    bool setAttribute(int32_t key, int32_t size, const void* data) {
-        return attributes.set(key, size, data);
+    bool setAttribute(int32_t key, int32_t byteCount, const void* data) {
+        return attributes.set(key, byteCount, data);
     }
     bool getAttribute(int32_t key, int32_t bufferSize, void* buffer, int32_t& outSize) const {
         return attributes.get(key, bufferSize, buffer, outSize);

@@ -11,7 +11,7 @@ struct ViewPoint {
     double y = 0.0;
 
     ViewPoint() = default;
-    ViewPoint(double x, double y) : x(x), y(y) {}
+    ViewPoint(double atX, double atY) : x(atX), y(atY) {}
 
     ViewPoint& offset(double dx, double dy) {
         x += dx;
@@ -30,8 +30,8 @@ struct ViewRect {
     double bottom = 0.0;
 
     ViewRect() = default;
-    ViewRect(double left, double top, double right, double bottom)
-        : left(left), top(top), right(right), bottom(bottom) {}
+    ViewRect(double leftEdge, double topEdge, double rightEdge, double bottomEdge)
+        : left(leftEdge), top(topEdge), right(rightEdge), bottom(bottomEdge) {}
     ViewRect(const ViewPoint& origin, double width, double height)
         : left(origin.x), top(origin.y), right(origin.x + width), bottom(origin.y + height) {}
 

@@ -105,8 +105,9 @@ class BiquadQuadRunner {
 class LevelerQuadRunner {
   public:
     LevelerQuadRunner(const BandLevelerCoeffs (&c)[4], BandLevelerState (&s)[4], double c20ms,
-                      double floor)
-        : c20{c20ms, c20ms, c20ms, c20ms}, floor{floor, floor, floor, floor}, home(s) {
+                      double gainFloor)
+        : c20{c20ms, c20ms, c20ms, c20ms}, floor{gainFloor, gainFloor, gainFloor, gainFloor},
+          home(s) {
         for (int i = 0; i < 4; ++i) {
             attack[i] = c[i].attack;
             release[i] = c[i].release;

@@ -32,8 +32,8 @@ inline double runBandLeveler(const BandLevelerCoeffs& c, BandLevelerState& s, do
 // One leveler with its coefficients and state in locals for a block loop.
 class BandLevelerRunner {
   public:
-    BandLevelerRunner(const BandLevelerCoeffs& c, BandLevelerState& s, double c20ms, double floor)
-        : coeffs(c), state(s), c20ms(c20ms), floor(floor), home(s) {}
+    BandLevelerRunner(const BandLevelerCoeffs& c, BandLevelerState& s, double c20, double gainFloor)
+        : coeffs(c), state(s), c20ms(c20), floor(gainFloor), home(s) {}
     double operator()(double w) { return runBandLeveler(coeffs, state, w, c20ms, floor); }
     void store() const { home = state; }
 

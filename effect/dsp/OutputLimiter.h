@@ -40,7 +40,8 @@ inline double runLimiter(OutputLimiterState& s, const Smoothing& sm, double y, d
 // The limiter's envelopes in locals for a block loop.
 class LimiterRunner {
   public:
-    LimiterRunner(OutputLimiterState& s, const Smoothing& sm) : state(s), sm(sm), home(s) {}
+    LimiterRunner(OutputLimiterState& s, const Smoothing& smoothing)
+        : state(s), sm(smoothing), home(s) {}
     double threshold(double y, double c1Hz) { return limiterThreshold(state, y, c1Hz); }
     double operator()(double y, double threshold, bool& clipped) {
         return runLimiter(state, sm, y, threshold, clipped);

@@ -6,7 +6,8 @@
 
 namespace runtime_platform {
 
-// Full path of the loaded plug-in library (at most 260 bytes on the original platform).
+// Full path of the loaded plug-in library; empty when it cannot be known. On
+// Windows a path longer than MAX_PATH (260 bytes) counts as unknown.
 std::string moduleFilePath();
 // Turns a name written with the effect's separators into this platform's form.
 std::string nativePath(const std::string& name);

@@ -1,6 +1,7 @@
 // Process-wide transform tables: for every power-of-two size the twiddle
-// pairs and the bit-reversal permutation. They are built once, shared
-// read-only by every thread and never freed, so a transform never allocates.
+// pairs and the bit-reversal permutation. They are built once and shared
+// read-only by every thread, so a transform never allocates; they are freed
+// when the library is unloaded.
 #pragma once
 
 #include <cstdint>

@@ -36,7 +36,8 @@ class PluginLibrary {
     const std::string& path() const { return libraryPath; }
 
   private:
-    PluginLibrary(void* handle, std::string path) : handle(handle), libraryPath(std::move(path)) {}
+    PluginLibrary(void* library, std::string path)
+        : handle(library), libraryPath(std::move(path)) {}
     void* handle;
     std::string libraryPath;
 };

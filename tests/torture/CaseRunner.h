@@ -22,7 +22,7 @@ void note(const std::string& text);
 
 class CaseRunner {
   public:
-    explicit CaseRunner(int secondsPerCase) : secondsPerCase(secondsPerCase) {}
+    explicit CaseRunner(int caseSeconds) : secondsPerCase(caseSeconds) {}
     // Prints one line per case; answers whether it passed.
     bool run(const Case& c);
     int passed = 0;

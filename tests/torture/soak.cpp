@@ -139,8 +139,8 @@ std::vector<std::vector<uint8_t>> makePresets(torture::PluginRig& rig, std::mt19
 
 class Session {
   public:
-    Session(torture::PluginRig& rig, Instance& host)
-        : host(host), random(1), presets(makePresets(rig, random)) {}
+    Session(torture::PluginRig& rig, Instance& instance)
+        : host(instance), random(1), presets(makePresets(rig, random)) {}
 
     void openEditor() { editorOpen = host.dispatch(effEditOpen, 0, 0, window.handle()) != 0; }
     void closeEditor() {

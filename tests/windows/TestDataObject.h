@@ -2,8 +2,10 @@
 // drop list, in global memory. Counts the requests for its data.
 #pragma once
 
-#include <objidl.h>
+// windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
+
+#include <objidl.h>
 
 #include <string>
 #include <vector>
@@ -34,8 +36,8 @@ class TestDataObject final : public IDataObject {
     LONG referenceCount() const { return references; }
 
   private:
-    TestDataObject(CLIPFORMAT format, std::vector<uint8_t> bytes)
-        : format(format), bytes(std::move(bytes)) {}
+    TestDataObject(CLIPFORMAT clipFormat, std::vector<uint8_t> data)
+        : format(clipFormat), bytes(std::move(data)) {}
     ~TestDataObject() = default;
 
     CLIPFORMAT format;

@@ -3,8 +3,10 @@
 //   wintesthost <Gravelo.dll> [audio output file] [picture folder]
 #include "Check.h"
 
-#include <ole2.h>
+// windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
+
+#include <ole2.h>
 
 #include <cstdio>
 #include <string>

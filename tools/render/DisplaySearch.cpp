@@ -44,8 +44,9 @@ double toleranceOf(const std::string& display) {
 // Sets host values and reads what the parameter then displays.
 class Probe {
   public:
-    Probe(PluginHost& host, int index) : host(host), index(index), name(host.parameterName(index)) {
-        label = trim(host.parameterLabel(index));
+    Probe(PluginHost& plugin, int parameter)
+        : host(plugin), index(parameter), name(plugin.parameterName(parameter)) {
+        label = trim(plugin.parameterLabel(parameter));
         // Some plug-ins put the unit into the display ("-6.00 dB") instead.
         const std::string display = trim(host.parameterDisplay(index));
         char* end = nullptr;

@@ -23,7 +23,7 @@ constexpr size_t kBankHeaderBytes = kCommonHeaderBytes + 4 + 124;
 // Reads big-endian fields from a buffer and remembers the first overrun.
 class Reader {
   public:
-    explicit Reader(std::span<const uint8_t> bytes) : bytes(bytes) {}
+    explicit Reader(std::span<const uint8_t> data) : bytes(data) {}
 
     bool has(size_t count) const { return count <= bytes.size() - position; }
     size_t remaining() const { return bytes.size() - position; }

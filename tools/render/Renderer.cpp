@@ -38,15 +38,16 @@ std::vector<int> inputSources(int fileChannels, int pluginInputs) {
 
 template <class Sample> class BlockLoop {
   public:
-    BlockLoop(PluginHost& host, SoundFileReader& reader, SoundFileWriter& writer,
+    BlockLoop(PluginHost& plugin, SoundFileReader& input, SoundFileWriter& output,
               const RenderSettings& settings)
-        : host(host), reader(reader), writer(writer), block(settings.blockSize),
-          fileFrames((kFileFrames + block - 1) / block * block), fileChannels(reader.channels()),
-          outChannels(outputChannelsFor(host)), sources(inputSources(fileChannels, host.inputs())),
-          tailLeft(static_cast<int64_t>(std::llround(settings.tailSeconds * reader.sampleRate()))),
-          inputs(static_cast<size_t>(host.inputs()),
+        : host(plugin), reader(input), writer(output), block(settings.blockSize),
+          fileFrames((kFileFrames + block - 1) / block * block), fileChannels(input.channels()),
+          outChannels(outputChannelsFor(plugin)),
+          sources(inputSources(fileChannels, plugin.inputs())),
+          tailLeft(static_cast<int64_t>(std::llround(settings.tailSeconds * input.sampleRate()))),
+          inputs(static_cast<size_t>(plugin.inputs()),
                  std::vector<Sample>(static_cast<size_t>(block))),
-          outputs(static_cast<size_t>(host.outputs()),
+          outputs(static_cast<size_t>(plugin.outputs()),
                   std::vector<Sample>(static_cast<size_t>(block))),
           fromFile(static_cast<size_t>(fileFrames * fileChannels)),
           toFile(static_cast<size_t>(fileFrames * outChannels)) {

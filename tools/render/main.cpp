@@ -49,6 +49,14 @@ void reportTiming(const RenderReport& report, double sampleRate) {
                  report.pluginSeconds);
 }
 
+// Rendering onto the input (under any name or link) would replace the
+// recording with its own result.
+void refuseOutputOntoInput(const Options& options) {
+    std::error_code ignored;
+    if (std::filesystem::equivalent(options.input, options.output, ignored))
+        throw RenderError("output '" + options.output + "' is the input file; choose another name");
+}
+
 void run(const Options& options) {
     // Inputs and the output folder are checked before the plug-in loads.
     std::unique_ptr<SoundFileReader> reader;
@@ -56,6 +64,7 @@ void run(const Options& options) {
     int format = 0;
     if (options.renders()) {
         format = outputFormatFor(options.output, options.samples);
+        refuseOutputOntoInput(options);
         reader = std::make_unique<SoundFileReader>(options.input);
         output = std::make_unique<AtomicFile>(options.output);
     }

@@ -15,9 +15,9 @@ struct MouseCall {
 
 class RecordingView : public VSTGUI::CView {
   public:
-    explicit RecordingView(const VSTGUI::ViewRect& size,
-                           VSTGUI::Colour colour = VSTGUI::kWhiteColour, bool* deleted = nullptr)
-        : CView(size), colour(colour), deleted(deleted) {}
+    explicit RecordingView(const VSTGUI::ViewRect& bounds,
+                           VSTGUI::Colour paint = VSTGUI::kWhiteColour, bool* deletedFlag = nullptr)
+        : CView(bounds), colour(paint), deleted(deletedFlag) {}
     ~RecordingView() override {
         if (deleted != nullptr) *deleted = true;
     }
@@ -82,7 +82,7 @@ class RecordingView : public VSTGUI::CView {
 // notifications it receives.
 class RecordingContainer : public VSTGUI::CViewContainer {
   public:
-    explicit RecordingContainer(const VSTGUI::ViewRect& size) : CViewContainer(size, nullptr) {}
+    explicit RecordingContainer(const VSTGUI::ViewRect& bounds) : CViewContainer(bounds, nullptr) {}
 
     void invalidRect(const VSTGUI::ViewRect& rect) override {
         invalidated.push_back(rect);

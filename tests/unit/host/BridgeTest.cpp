@@ -131,7 +131,7 @@ TEST_F(Bridge, GeneralChannelLoopCarriesEveryChannel) {
 
 // Records, as it dies, whether its shell's editor still exists.
 struct EditorWatcher : RecordingRuntime {
-    explicit EditorWatcher(bool& editorAlive) : editorAlive(editorAlive) {}
+    explicit EditorWatcher(bool& aliveFlag) : editorAlive(aliveFlag) {}
     ~EditorWatcher() override { editorAlive = VeSTGetEditorSize(shell, nullptr, nullptr) == 1; }
     bool& editorAlive;
 };

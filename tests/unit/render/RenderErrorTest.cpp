@@ -182,5 +182,18 @@ TEST_F(RenderErrors, FailedRenderKeepsAnExistingOutput) {
     EXPECT_EQ(readBytes(dir.file("out.wav")), (std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
+// The same file under its own name, another spelling, a symbolic link and a
+// hard link: each is refused and the recording stays byte for byte.
+TEST_F(RenderErrors, OutputThatIsTheInput) {
+    const std::vector<uint8_t> recording = readBytes(dir.file("in.wav"));
+    std::filesystem::create_symlink(dir.file("in.wav"), dir.file("link.wav"));
+    std::filesystem::create_hard_link(dir.file("in.wav"), dir.file("same.wav"));
+    before = dir.entries();
+    for (const char* name : {"in.wav", "./in.wav", "link.wav", "same.wav"}) {
+        expectRefusal({dir.file("in.wav"), dir.file(name)}, {"is the input"});
+        EXPECT_EQ(readBytes(dir.file("in.wav")), recording) << name;
+    }
+}
+
 } // namespace
 } // namespace rendertest

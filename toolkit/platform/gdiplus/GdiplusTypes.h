@@ -4,9 +4,12 @@
 
 #include "toolkit/platform/GraphicsBackend.h"
 
-#include <gdiplus.h>
-#include <objidl.h>
+// windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
+
+#include <objidl.h>
+
+#include <gdiplus.h>
 
 #include <string>
 #include <vector>

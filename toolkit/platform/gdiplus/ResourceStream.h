@@ -2,8 +2,10 @@
 // the plug-in module), so the library's decoder can read a PNG in place.
 #pragma once
 
-#include <objidl.h>
+// windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
+
+#include <objidl.h>
 
 #include <atomic>
 #include <cstdint>

@@ -2,8 +2,10 @@
 // frame enters it once and leaves it once.
 #include "toolkit/platform/WindowBackend.h"
 
-#include <ole2.h>
+// windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
+
+#include <ole2.h>
 
 namespace VSTGUI::platform {
 

@@ -1,8 +1,10 @@
 #include "ShortcutTarget.h"
 
+// windows.h comes first: the headers below rely on its declarations.
+#include <windows.h>
+
 #include <shlobj.h>
 #include <shobjidl.h>
-#include <windows.h>
 
 namespace VSTGUI::platform {
 namespace {

@@ -4,8 +4,10 @@
 
 #include "toolkit/CDragContainer.h"
 
-#include <objidl.h>
+// windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
+
+#include <objidl.h>
 
 #include <string>
 
