@@ -1,6 +1,6 @@
 #include "TVobrixEffect.h"
 
-#include "host/VeSTServices.h"
+#include "runtime/VeSTServices.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,8 +12,6 @@ double finiteOrZero(double x) {
     return std::isfinite(x) ? x : 0.0;
 }
 
-constexpr double kRedrawRate = 30.0; // panel frames per second
-
 } // namespace
 
 void TVobrixEffect::doInit() {
@@ -22,7 +20,7 @@ void TVobrixEffect::doInit() {
     h.inputCount = finiteOrZero(VeSTGetNumInputs(shell));
     h.blockSize = finiteOrZero(VeSTGetBlockSize(shell));
     h.tempo = finiteOrZero(VeSTGetTempo(shell));
-    gfxRate = kRedrawRate;
+    gfxRate = redrawRate;
     amp.designFixed(h.sampleRate);
 }
 
