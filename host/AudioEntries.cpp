@@ -55,7 +55,7 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 fra
 // A piece's inputs are all read before its outputs are written, so in-place
 // processing stays safe. Answers false, before writing any output, when the
 // runtime has no block form.
-constexpr VstInt32 kPieceFrames = 128;
+constexpr VstInt32 kPieceFrames = vobrix::kPieceFrames;
 
 // Host samples to the runtime's doubles and back, one channel at a time
 // (source and destination never overlap: one side is the stack piece), four
