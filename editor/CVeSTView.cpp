@@ -36,6 +36,13 @@ CMouseEventResult CVeSTView::onMouseMoved(ViewPoint& where, const CButtonState& 
     return kMouseEventHandled;
 }
 
+// The frame turns the first move onto the view (and the first one after
+// every press) into an entry only; the effect must still learn where the
+// pointer is.
+CMouseEventResult CVeSTView::onMouseEntered(ViewPoint& where, const CButtonState& buttons) {
+    return onMouseMoved(where, buttons);
+}
+
 int32_t CVeSTView::onKeyDown(KeyCode& key) {
     if (shell != nullptr && shell->callbacks.onKeyDown != nullptr)
         shell->callbacks.onKeyDown(shell, key.character, key.modifier, key.virt);

@@ -19,6 +19,8 @@ class CVeSTView : public VSTGUI::CView {
                                         const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::ViewPoint& where,
                                            const VSTGUI::CButtonState& buttons) override;
+    VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::ViewPoint& where,
+                                             const VSTGUI::CButtonState& buttons) override;
     int32_t onKeyDown(KeyCode& key) override;
     int32_t onKeyUp(KeyCode& key) override;
 

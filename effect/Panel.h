@@ -14,9 +14,8 @@ class TVobrix;
 
 // Per-knob values kept between frames.
 struct KnobState {
-    double value = 0.0; // the knob's copy of its slider
-    double valueAtPress = 0.0;
-    double yAtPress = 0.0;
+    double value = 0.0;        // the knob's copy of its slider
+    double valueAtPress = 0.0; // the value in the last frame without a button
     double steps = 0.0;
     double frameOffset = 0.0;
     double resetValue = 0.0; // never set: Control-press resets to 0
@@ -60,7 +59,8 @@ class Panel {
     bool pressInside(const KnobLayout& layout) const;
 
     double mouseButtons = 0.0, mouseX = 0.0, mouseY = 0.0; // snapshot of this frame
-    double pressX = 0.0, pressY = 0.0;                     // 0 means not latched
+    double downX = 0.0, downY = 0.0;   // where the runtime saw a button last go down
+    double pressX = 0.0, pressY = 0.0; // latched from there; 0 means not latched
     bool recompute = false;
     double level = 0.0; // limiter indicator, 0 to 1
     std::array<KnobState, kKnobCount> knobs{};

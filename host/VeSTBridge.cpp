@@ -63,8 +63,8 @@ void onDraw(CVeST* shell, double /*width*/, double /*height*/) {
 void onMouseDown(CVeST* shell, double x, double y, VstInt32 buttons) {
     TVobrix* runtime = runtimeOf(shell);
     if (runtime == nullptr) return;
-    runtime->mouseX = x;
-    runtime->mouseY = y;
+    runtime->mouseX = runtime->mousePressX = x;
+    runtime->mouseY = runtime->mousePressY = y;
     runtime->mouseButtons = mouseButtonsFromButtonState(buttons);
     raiseRedrawRate(*runtime);
 }

@@ -10,4 +10,8 @@ class CVobrixMouse : public CVobrixGraphics {
     SharedValue mouseButtons{0.0};
     SharedValue mouseX{0.0};
     SharedValue mouseY{0.0};
+    // Where a button last went down: drags count from here, however late
+    // the next frame comes and wherever the pointer is by then.
+    SharedValue mousePressX{0.0};
+    SharedValue mousePressY{0.0};
 };

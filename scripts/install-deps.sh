@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tools and the tests need.
+# Installs every Debian package the build, the tools and the tests need,
+# the Windows cross builds and Wine (32-bit too) included.
 set -euo pipefail
 packages=(
     build-essential cmake pkg-config
@@ -10,6 +11,7 @@ packages=(
     xvfb x11-utils valgrind
     lsp-plugins-vst
     clang clang-14 libclang-rt-14-dev clang-format
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -18,6 +20,8 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO=sudo
+    # Wine runs the 32-bit DLL with its 32-bit half.
+    dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
     $SUDO apt-get update
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi

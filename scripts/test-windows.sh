@@ -11,23 +11,13 @@ root=$(pwd)
 started=$(date +%s)
 
 install_tools() {
-    [ "${SKIP_INSTALL:-0}" = 1 ] && return
-    local need=()
-    command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686)
-    command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64)
-    command -v wine >/dev/null || need+=(wine wine64)
-    dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
-    command -v Xvfb >/dev/null || need+=(xvfb)
-    [ -e /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf ] || need+=(fonts-liberation2)
-    [ ${#need[@]} -eq 0 ] && return
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}" >/dev/null
+    [ "${SKIP_INSTALL:-0}" = 1 ] || bash scripts/install-deps.sh
 }
 
 build() { # folder toolchain
     cmake -S . -B "$1" -DCMAKE_TOOLCHAIN_FILE="cmake/$2" -DCMAKE_BUILD_TYPE=Release \
-        -DGRAVELO_WERROR="${GRAVELO_WERROR:-OFF}" >/dev/null 2>&1
+        -DGRAVELO_WERROR="${GRAVELO_WERROR:-OFF}" >/dev/null 2>&1 ||
+        { echo "$1: cannot configure the cross build ($2); is mingw-w64 installed?"; return 1; }
     cmake --build "$1" -j2 2>&1 | grep -E 'warning|error|imports' || true
     [ -f "$1/Gravelo.dll" ] && [ -f "$1/wintesthost.exe" ]
 }

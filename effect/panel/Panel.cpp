@@ -68,6 +68,8 @@ void Panel::snapshotMouse(TVobrix& runtime) {
     mouseButtons = runtime.mouseButtons;
     mouseX = runtime.mouseX;
     mouseY = runtime.mouseY;
+    downX = runtime.mousePressX;
+    downY = runtime.mousePressY;
 }
 
 void Panel::latchPressPoint() {
@@ -75,8 +77,10 @@ void Panel::latchPressPoint() {
         pressX = pressY = 0.0;
         return;
     }
-    if (pressX == 0.0) pressX = mouseX;
-    if (pressY == 0.0) pressY = mouseY;
+    // The press itself, not the pointer of this frame: it may have moved
+    // since the button went down.
+    if (pressX == 0.0) pressX = downX;
+    if (pressY == 0.0) pressY = downY;
 }
 
 bool Panel::pressInside(const KnobLayout& k) const {
@@ -120,14 +124,13 @@ void Panel::drawBuildLabel(TVobrix& runtime) {
 double Panel::knobWidget(TVobrix& runtime, const KnobLayout& k, KnobState& knob) {
     knob.steps = (k.maximum - k.minimum) / k.sens;
     if (!vobrix::isZero(knob.valueAtPress - knob.value)) recompute = true;
-    if (mouseButtons == 0.0) {
-        knob.yAtPress = mouseY;
-        knob.valueAtPress = knob.value;
-    }
+    if (mouseButtons == 0.0) knob.valueAtPress = knob.value;
     double value = knob.value;
     if (pressInside(k)) {
+        // Only the way travelled since the press counts: where the frames
+        // before it saw the pointer does not.
         const double divisor = knob.steps < 50.0 ? 100.0 / knob.steps : 1.0;
-        value = knob.valueAtPress - k.sens * (mouseY - knob.yAtPress) / divisor;
+        value = knob.valueAtPress - k.sens * (mouseY - pressY) / divisor;
         if (hasControl(mouseButtons)) value = knob.resetValue;
     }
     // A value from a chunk may be anything; the knob keeps it within its range.

@@ -83,10 +83,8 @@ void editorDrag() {
     idleFrames(*host, 3);
     const float before = host->getParameter(1);
     const int screen = DefaultScreen(parent.connection());
-    // The panel takes the press height from the last frame drawn before the
-    // press, so the pointer rests on the knob for a few frames first. The
-    // first move into the view only enters it; the second one is a move.
-    XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY + 1, CurrentTime);
+    // One jump onto the knob and a rest of a few frames, as a host's user
+    // would; the drag counts from the press.
     XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY, CurrentTime);
     XSync(parent.connection(), False);
     idleFrames(*host, 3);

@@ -91,19 +91,24 @@ TEST_F(EditorEntries, MouseAndKeysGoToTheirEntriesAndCountAsHandledEvenWithoutTh
     EXPECT_EQ(EntryLog::y, 40);
     EXPECT_EQ(view.onMouseMoved(where, kLButton), kMouseEventHandled);
     EXPECT_EQ(view.onMouseUp(where, 0), kMouseEventHandled);
+    ViewPoint entered(520, 90); // the frame's first move onto the view is a move too
+    EXPECT_EQ(view.onMouseEntered(entered, 0), kMouseEventHandled);
+    EXPECT_EQ(EntryLog::x, 520);
+    EXPECT_EQ(EntryLog::y, 90);
     KeyCode key{'q', 7, 1};
     EXPECT_EQ(view.onKeyDown(key), 1);
     EXPECT_EQ(EntryLog::character, 'q');
     EXPECT_EQ(EntryLog::modifiers, 1);
     EXPECT_EQ(EntryLog::virtualKey, 7);
     EXPECT_EQ(view.onKeyUp(key), 1);
-    EXPECT_EQ(EntryLog::calls, (std::vector<std::string>{"down", "moved", "up", "key", "key"}));
+    EXPECT_EQ(EntryLog::calls,
+              (std::vector<std::string>{"down", "moved", "up", "moved", "key", "key"}));
 
     shell->callbacks.onMouseDown = nullptr;
     shell->callbacks.onKeyDown = nullptr;
     EXPECT_EQ(view.onMouseDown(where, kLButton), kMouseEventHandled);
     EXPECT_EQ(view.onKeyDown(key), 1);
-    EXPECT_EQ(EntryLog::calls.size(), 5u);
+    EXPECT_EQ(EntryLog::calls.size(), 6u);
 }
 
 TEST_F(EditorEntries, IdleBeforeOpenRunsNeitherTheHookNorTheFrame) {

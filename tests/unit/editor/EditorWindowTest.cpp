@@ -160,26 +160,56 @@ TEST_F(EditorWindow, UnchangedPixelsAreNotSentAgainButLostOnesAre) {
     plugin.dispatch(effEditClose);
 }
 
-TEST_F(EditorWindow, DraggingTheOutputKnobTwentyPixelsUpRaisesItByTen) {
-    if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
-    Plugin plugin(new TVobrixEffect());
-    ASSERT_EQ(plugin.display(1), "0.00");
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
-    // The first move into the window only enters the view; the panel sees
-    // the pointer from the second on, as it does under a real hand.
-    host.moveTo(519, 91);
-    idleFor({&plugin}, 40);
-    host.moveTo(520, 90); // the middle of the "Output" knob
+// Centre of the Output knob (slider 2, 80 x 80 at (480, 50)).
+constexpr int kOutputX = 520, kOutputY = 90;
+
+// The pointer comes onto the knob in one jump, as tablets, remote desktops
+// and automation tools move it, and rests there for several frames.
+void jumpOntoOutput(HostWindow& host, Plugin& plugin) {
+    host.moveTo(kOutputX, kOutputY);
     idleFor({&plugin}, 120);
+}
+
+void click(HostWindow& host, Plugin& plugin) {
     host.button(1, true);
     idleFor({&plugin}, 120);
-    host.moveTo(520, 80);
-    idleFor({&plugin}, 80);
-    host.moveTo(520, 70);
-    idleFor({&plugin}, 120);
     host.button(1, false);
-    idleFor({&plugin}, 120);
-    EXPECT_EQ(plugin.display(1), "10.00");
+    idleFor({&plugin}, 80);
+}
+
+void dragOutputUp(HostWindow& host, Plugin& plugin, int pixels) {
+    host.button(1, true);
+    idleFor({&plugin}, 80);
+    for (int y = kOutputY - 4; y >= kOutputY - pixels; y -= 4) {
+        host.moveTo(kOutputX, y);
+        idleFor({&plugin}, 40);
+    }
+    host.button(1, false);
+    idleFor({&plugin}, 80);
+}
+
+TEST_F(EditorWindow, AKnobMovesOnlyByTheDragFromWhereTheButtonWentDown) {
+    if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
+    auto* effect = new TVobrixEffect();
+    Plugin plugin(effect);
+    plugin.effect->setParameter(plugin.effect, 1, 0.25f); // Output at -10 dB
+    ASSERT_EQ(plugin.display(1), "-10.00");
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    const char* expected[2][2] = {{"-10.00", "0.00"}, {"0.00", "10.00"}};
+    for (int round = 0; round < 2; ++round) {
+        // From outside the window first, then right after a click elsewhere
+        // on the panel: on the build label.
+        host.moveTo(round == 0 ? 700 : 30, round == 0 ? 400 : 262);
+        idleFor({&plugin}, 80);
+        if (round == 1) click(host, plugin);
+        jumpOntoOutput(host, plugin);
+        EXPECT_EQ(effect->mouseX.load(), kOutputX) << "round " << round;
+        EXPECT_EQ(effect->mouseY.load(), kOutputY) << "round " << round;
+        click(host, plugin);
+        EXPECT_EQ(plugin.display(1), expected[round][0]) << "a click, round " << round;
+        dragOutputUp(host, plugin, 20);
+        EXPECT_EQ(plugin.display(1), expected[round][1]) << "a 20 px drag up, round " << round;
+    }
     plugin.dispatch(effEditClose);
 }
 
@@ -189,8 +219,7 @@ TEST_F(EditorWindow, AControlPressResetsTheKnob) {
     plugin.effect->setParameter(plugin.effect, 1, 0.75f); // Output at 10 dB
     ASSERT_EQ(plugin.display(1), "10.00");
     ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
-    host.moveTo(520, 90);
-    idleFor({&plugin}, 120);
+    jumpOntoOutput(host, plugin);
     host.controlKey(true);
     host.button(1, true);
     idleFor({&plugin}, 120);

@@ -15,8 +15,7 @@ constexpr int32_t kControl = 32;
 class PanelInteraction : public ::testing::Test {
   protected:
     double slider(int n) { return picture.effect().sliderValues[n].load(); }
-    // The pointer arrives over the press point first, as a real one does:
-    // the knobs take the pointer's height while no button is held.
+    // The pointer arrives over the press point first, as a real one does.
     void press(double x, double y, int32_t buttons = kLeft) {
         picture.mouseMoved(x, y, 0);
         picture.drawFrame();
@@ -47,6 +46,24 @@ TEST_F(PanelInteraction, DraggingOutputUpRaisesItHalfADecibelPerPixel) {
     EXPECT_EQ(slider(2), -20.0) << "clamped at the knob's minimum";
     drag(300, 40);
     EXPECT_EQ(slider(2), 20.0) << "the drag follows the pointer outside the knob";
+}
+
+// The frames see the pointer only now and then: the last one before the
+// press may have seen it far away, and it may move before the next one.
+TEST_F(PanelInteraction, TheDragCountsFromWhereTheButtonWentDownNotFromAFrame) {
+    picture.mouseMoved(10, 270, 0);
+    picture.drawFrame();
+    picture.mouseDown(520, 90, kLeft);
+    picture.drawFrame();
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 0.0) << "a press alone moves nothing";
+    release(520, 90);
+    picture.mouseMoved(10, 270, 0);
+    picture.drawFrame();
+    picture.mouseDown(520, 90, kLeft);
+    picture.mouseMoved(520, 80, kLeft);
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 5.0) << "ten pixels up from the press";
 }
 
 TEST_F(PanelInteraction, ControlAtThePressResetsToZeroWithinRange) {
