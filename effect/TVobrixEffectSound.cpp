@@ -1,25 +1,17 @@
 #include "TVobrixEffect.h"
 
+#include "runtime/Numeric.h"
 #include "runtime/VeSTServices.h"
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-// Host values that are NaN or infinite are kept as 0.
-double finiteOrZero(double x) {
-    return std::isfinite(x) ? x : 0.0;
-}
-
-} // namespace
 
 void TVobrixEffect::doInit() {
     HostValues& h = amp.host;
-    h.sampleRate = finiteOrZero(VeSTGetSampleRate(shell));
-    h.inputCount = finiteOrZero(VeSTGetNumInputs(shell));
-    h.blockSize = finiteOrZero(VeSTGetBlockSize(shell));
-    h.tempo = finiteOrZero(VeSTGetTempo(shell));
+    // Host values that are NaN or infinite are kept as 0.
+    h.sampleRate = vobrix::finiteOrZero(VeSTGetSampleRate(shell));
+    h.inputCount = vobrix::finiteOrZero(VeSTGetNumInputs(shell));
+    h.blockSize = vobrix::finiteOrZero(VeSTGetBlockSize(shell));
+    h.tempo = vobrix::finiteOrZero(VeSTGetTempo(shell));
     gfxRate = redrawRate;
     amp.designFixed(h.sampleRate);
 }

@@ -1,5 +1,6 @@
 #include "AudioPath.h"
 
+#include "AudioPiece.h"
 #include "TVobrix.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, int32_t fram
 // A piece's inputs are all read before its outputs are written, so in-place
 // processing stays safe. Answers false, before writing any output, when the
 // runtime has no block form.
-constexpr int32_t kPieceFrames = 128;
+constexpr int32_t kPieceFrames = vobrix::kPieceFrames;
 
 // Host samples to the runtime's doubles and back, one channel at a time
 // (source and destination never overlap: one side is the stack piece), four
