@@ -1,13 +1,13 @@
 #include "CVeSTEditor.h"
 
 #include "CVeSTView.h"
-#include "host/CVeST.h"
+#include "VeSTEditorClient.h"
 #include "toolkit/CFrame.h"
 
 using namespace VSTGUI;
 
-CVeSTEditor::CVeSTEditor(CVeST* owner, VstInt32 w, VstInt32 h)
-    : AEffGUIEditor(owner), shell(owner), width(w), height(h) {
+CVeSTEditor::CVeSTEditor(AudioEffect* vstEffect, VeSTEditorClient* owner, int32_t w, int32_t h)
+    : AEffGUIEditor(vstEffect), client(owner), width(w), height(h) {
     rect = ERect{0, 0, static_cast<int16_t>(h), static_cast<int16_t>(w)};
 }
 
@@ -25,7 +25,7 @@ bool CVeSTEditor::open(void* parent) {
         close();
         return false;
     }
-    view = new CVeSTView(area, shell);
+    view = new CVeSTView(area, client);
     frame->addView(view); // the frame releases the view when it goes
     systemWindow = parent;
     return true;
@@ -39,9 +39,8 @@ void CVeSTEditor::close() {
 }
 
 void CVeSTEditor::idle() {
-    if (view != nullptr && frame != nullptr && shell != nullptr &&
-        shell->callbacks.onEditorIdle != nullptr)
-        shell->callbacks.onEditorIdle(shell);
+    if (view != nullptr && frame != nullptr && client != nullptr && client->onEditorIdle())
+        repaintView();
     AEffGUIEditor::idle();
 }
 

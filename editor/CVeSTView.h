@@ -1,15 +1,15 @@
-// The editor's one view: it draws nothing itself but lends each draw
-// context to the shell and hands draws, mouse and keys to the effect
-// through the shell's callback table. User-interface thread only.
+// The editor's one view: it draws nothing itself but hands each draw (with
+// its context), the mouse and the keys to the shell through its editor
+// client. User-interface thread only.
 #pragma once
 
 #include "toolkit/CView.h"
 
-class CVeST;
+class VeSTEditorClient;
 
 class CVeSTView : public VSTGUI::CView {
   public:
-    CVeSTView(const VSTGUI::ViewRect& size, CVeST* shell);
+    CVeSTView(const VSTGUI::ViewRect& size, VeSTEditorClient* client);
     ~CVeSTView() override = default;
 
     void draw(VSTGUI::CDrawContext* context) override;
@@ -28,6 +28,6 @@ class CVeSTView : public VSTGUI::CView {
     const VSTGUI::ViewRect& getBoundsCopy() const { return boundsCopy; }
 
   private:
-    CVeST* shell;
+    VeSTEditorClient* client;
     VSTGUI::ViewRect boundsCopy;
 };

@@ -29,10 +29,6 @@ struct HostValues {
 
 class AmpChain {
   public:
-    // Longest run the block form processes in one go; longer blocks are
-    // processed in pieces of this size.
-    static constexpr int kChunkFrames = 128;
-
     // Open state: every coefficient, state, meter and the noise generator back
     // to the start. Only while no other thread uses the chain (effOpen).
     void open();
@@ -61,12 +57,12 @@ class AmpChain {
     // those of processSample sample for sample. `out` may equal `in`.
     void processBlock(const double* in, double* out, int frames);
 
-    // Whether chunks run in the AVX-encoded copy of the block form (chosen at
+    // Whether pieces run in the AVX-encoded copy of the block form (chosen at
     // open() when the processor has AVX; same results either way). Tests
     // switch it to check both copies; only while the audio thread is idle.
     static bool wideInstructionsAvailable();
     void useWideInstructions(bool wide);
-    bool usesWideInstructions() const { return wideChunks; }
+    bool usesWideInstructions() const { return widePieces; }
 
     // Panel side (any thread). Band 0..3; the meters show these.
     double displayedGain(int band) const { return displayed[band].load(); }
@@ -83,21 +79,24 @@ class AmpChain {
     double bandSplitInput() const { return splitInputShown.load(); }
 
     // Audio thread (and tests): what the chain runs on and with.
-    const dsp::ChainCoefficients& coefficients() const { return published.current(); }
+    const dsp::ChainCoefficients& coefficients() const { return *adopted; }
     const dsp::ChainState& state() const { return running; }
     double noiseOffset() const { return noise; }
 
     HostValues host;
 
   private:
-    void runChunk(const dsp::ChainCoefficients& c, const double* in, double* out, int frames);
+    void runPiece(const dsp::ChainCoefficients& c, const double* in, double* out, int frames);
 
     dsp::Published<dsp::ChainCoefficients> published;
+    // The set the audio thread runs on: the one beginBlock (or open) took
+    // from `published`, reached through one pointer on every sample.
+    const dsp::ChainCoefficients* adopted = &published.current();
     dsp::ChainState running;
     dsp::NoiseSource noiseSource;
     double noise = 0.0;      // offset added to every input sample of the block
     double splitInput = 0.0; // audio thread's own copy of the band-split input
-    bool wideChunks = false;
+    bool widePieces = false;
 
     SharedValue displayed[dsp::kBandCount];
     SharedValue splitInputShown;

@@ -5,6 +5,8 @@
 // User-interface thread only.
 #pragma once
 
+#include "effect/panel/PanelLayout.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -21,18 +23,11 @@ struct KnobState {
     double resetValue = 0.0; // never set: Control-press resets to 0
 };
 
-// Where a knob sits and how it moves.
-struct KnobLayout {
-    int32_t slider;
-    double x, y, minimum, maximum, sens, size;
-    int32_t frames;
-    int32_t image;
-};
+using panel_layout::KnobLayout;
 
 class Panel {
   public:
-    static constexpr int kKnobCount = 9;
-    static const std::array<KnobLayout, kKnobCount> kKnobs;
+    static constexpr int kKnobCount = static_cast<int>(panel_layout::kKnobs.size());
 
     // Everything back to 0 (the effect's open hook).
     void open() { *this = Panel(); }

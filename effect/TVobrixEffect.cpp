@@ -1,5 +1,7 @@
 #include "TVobrixEffect.h"
 
+#include "effect/panel/PanelLayout.h"
+
 #include <cmath>
 #include <iterator>
 
@@ -44,6 +46,9 @@ TVobrixEffect::TVobrixEffect() {
     vendorVersion = 1000;
     uniqueId = kUniqueId;
     channelCount = 2;
+    editorWidth = panel_layout::kWidth;
+    editorHeight = panel_layout::kHeight;
+    redrawRate = panel_layout::kRedrawRate;
     for (const SliderDefinition& s : kSliders)
         addSlider(s.number, nullptr, s.defaultValue, s.minimum, s.maximum, s.step, "", "", "",
                   s.name);

@@ -1,28 +1,18 @@
 #include "TVobrixEffect.h"
 
-#include "host/VeSTServices.h"
+#include "runtime/Numeric.h"
+#include "runtime/VeSTServices.h"
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-// Host values that are NaN or infinite are kept as 0.
-double finiteOrZero(double x) {
-    return std::isfinite(x) ? x : 0.0;
-}
-
-constexpr double kRedrawRate = 30.0; // panel frames per second
-
-} // namespace
 
 void TVobrixEffect::doInit() {
     HostValues& h = amp.host;
-    h.sampleRate = finiteOrZero(VeSTGetSampleRate(shell));
-    h.inputCount = finiteOrZero(VeSTGetNumInputs(shell));
-    h.blockSize = finiteOrZero(VeSTGetBlockSize(shell));
-    h.tempo = finiteOrZero(VeSTGetTempo(shell));
-    gfxRate = kRedrawRate;
+    // Host values that are NaN or infinite are kept as 0.
+    h.sampleRate = vobrix::finiteOrZero(VeSTGetSampleRate(shell));
+    h.inputCount = vobrix::finiteOrZero(VeSTGetNumInputs(shell));
+    h.blockSize = vobrix::finiteOrZero(VeSTGetBlockSize(shell));
+    h.tempo = vobrix::finiteOrZero(VeSTGetTempo(shell));
+    gfxRate = redrawRate;
     amp.designFixed(h.sampleRate);
 }
 

@@ -1,7 +1,5 @@
 #include "CVeST.h"
 
-#include "FontCache.h"
-
 #include <cstring>
 
 CVeST* CVeST::create(TVobrix* runtime, const VeSTCallbacks& callbacks,
@@ -23,11 +21,10 @@ CVeST::CVeST(TVobrix* runtimeObject, const VeSTCallbacks& table, audioMasterCall
 }
 
 CVeST::~CVeST() {
-    releaseFontCache(fontCache);
+    canvas.fonts().release();
     if (callbacks.onDestroy != nullptr) callbacks.onDestroy(this);
     runtime = nullptr;
     midiRing = {};
-    fontCache = {};
     // AudioEffect's destructor then destroys the editor.
 }
 
@@ -118,7 +115,7 @@ VstInt32 CVeST::processEvents(VstEvents* events) {
     return 1;
 }
 
-bool CVeST::readMidiEvent(VstInt32& delta, VstInt32& status, VstInt32& data1, VstInt32& data2) {
+bool CVeST::readMidiEvent(int32_t& delta, int32_t& status, int32_t& data1, int32_t& data2) {
     if (midiReadIndex == midiWriteIndex) {
         delta = status = data1 = data2 = 0;
         return false;

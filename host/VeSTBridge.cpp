@@ -1,22 +1,16 @@
 #include "VeSTBridge.h"
 
-#include "AudioEntries.h"
 #include "CVeST.h"
-#include "ParameterEntries.h"
-#include "VeSTServices.h"
+#include "runtime/AudioPath.h"
+#include "runtime/EditorInput.h"
+#include "runtime/HostParameters.h"
 #include "runtime/TVobrix.h"
-
-#include <algorithm>
+#include "runtime/VeSTServices.h"
 
 namespace {
 
 TVobrix* runtimeOf(CVeST* shell) {
     return shell != nullptr ? shell->runtime : nullptr;
-}
-
-void raiseRedrawRate(TVobrix& runtime) {
-    const double rate = runtime.gfxRate;
-    if (rate < 30.0) runtime.gfxRate = 30.0; // a NaN compares false and stays NaN
 }
 
 void onCreate(CVeST* shell) {
@@ -25,7 +19,8 @@ void onCreate(CVeST* shell) {
     VeSTSetNumInputs(shell, runtime->channelCount);
     VeSTSetNumOutputs(shell, runtime->channelCount);
     VeSTSetUniqueID(shell, static_cast<VstInt32>(runtime->uniqueId));
-    VeSTCreateEditor(shell, 600, 284);
+    if (runtime->editorWidth > 0 && runtime->editorHeight > 0)
+        VeSTCreateEditor(shell, runtime->editorWidth, runtime->editorHeight);
     VeSTProgramsAreChunks(shell, 1);
 }
 
@@ -61,29 +56,15 @@ void onDraw(CVeST* shell, double /*width*/, double /*height*/) {
 }
 
 void onMouseDown(CVeST* shell, double x, double y, VstInt32 buttons) {
-    TVobrix* runtime = runtimeOf(shell);
-    if (runtime == nullptr) return;
-    runtime->mouseX = runtime->mousePressX = x;
-    runtime->mouseY = runtime->mousePressY = y;
-    runtime->mouseButtons = mouseButtonsFromButtonState(buttons);
-    raiseRedrawRate(*runtime);
+    if (TVobrix* runtime = runtimeOf(shell)) vobrix::mouseDown(*runtime, x, y, buttons);
 }
 
 void onMouseUp(CVeST* shell, double x, double y, VstInt32 /*buttons*/) {
-    TVobrix* runtime = runtimeOf(shell);
-    if (runtime == nullptr) return;
-    runtime->mouseX = x;
-    runtime->mouseY = y;
-    runtime->mouseButtons = 0.0;
-    raiseRedrawRate(*runtime);
+    if (TVobrix* runtime = runtimeOf(shell)) vobrix::mouseUp(*runtime, x, y);
 }
 
 void onMouseMoved(CVeST* shell, double x, double y, VstInt32 /*buttons*/) {
-    TVobrix* runtime = runtimeOf(shell);
-    if (runtime == nullptr) return;
-    runtime->mouseX = x;
-    runtime->mouseY = y;
-    raiseRedrawRate(*runtime);
+    if (TVobrix* runtime = runtimeOf(shell)) vobrix::mouseMoved(*runtime, x, y);
 }
 
 VstInt32 getVendorVersion(CVeST* shell) {
@@ -123,6 +104,55 @@ VstInt32 getProgramNameIndexed(CVeST*, VstInt32, VstInt32, char*) {
     return 0;
 }
 
+// Hosts give parameter text buffers of at least this size in practice.
+constexpr size_t kParameterTextCapacity = 24;
+
+double getParameter(CVeST* shell, VstInt32 index) {
+    TVobrix* runtime = runtimeOf(shell);
+    return runtime != nullptr ? vobrix::parameterValue(*runtime, index) : 0.0;
+}
+
+void setParameter(CVeST* shell, VstInt32 index, double value) {
+    if (TVobrix* runtime = runtimeOf(shell)) vobrix::setParameterValue(*runtime, index, value);
+}
+
+// The slider record behind parameter `index`; null for an unknown index,
+// which leaves the host's text buffer untouched.
+const SliderInfo* recordOf(CVeST* shell, VstInt32 index) {
+    TVobrix* runtime = runtimeOf(shell);
+    return runtime != nullptr ? vobrix::parameterRecord(*runtime, index) : nullptr;
+}
+
+void getParameterName(CVeST* shell, VstInt32 index, char* text) {
+    if (const SliderInfo* info = recordOf(shell, index))
+        copyHostString(text, info->name.c_str(), kParameterTextCapacity);
+}
+
+void getParameterLabel(CVeST* shell, VstInt32 index, char* text) {
+    if (const SliderInfo* info = recordOf(shell, index))
+        copyHostString(text, info->label.c_str(), kParameterTextCapacity);
+}
+
+void getParameterDisplay(CVeST* shell, VstInt32 index, char* text) {
+    if (recordOf(shell, index) != nullptr)
+        copyHostString(text, vobrix::parameterDisplay(*shell->runtime, index).c_str(),
+                       kParameterTextCapacity);
+}
+
+template <class Sample>
+void process(CVeST* shell, Sample** inputs, Sample** outputs, VstInt32 frames) {
+    if (TVobrix* runtime = runtimeOf(shell))
+        vobrix::processAudio(*runtime, inputs, outputs, frames, VeSTGetNumInputs(shell));
+}
+
+void processReplacing(CVeST* shell, float** inputs, float** outputs, VstInt32 frames) {
+    process(shell, inputs, outputs, frames);
+}
+
+void processDoubleReplacing(CVeST* shell, double** inputs, double** outputs, VstInt32 frames) {
+    process(shell, inputs, outputs, frames);
+}
+
 VstInt32 getChunk(CVeST* shell, void** data, bool isPreset) {
     TVobrix* runtime = runtimeOf(shell);
     return runtime != nullptr ? runtime->getState(data, isPreset) : 0;
@@ -134,17 +164,6 @@ VstInt32 setChunk(CVeST* shell, void* data, VstInt32 byteSize, bool isPreset) {
 }
 
 } // namespace
-
-double mouseButtonsFromButtonState(VstInt32 buttons) {
-    static constexpr struct {
-        VstInt32 from;
-        int to;
-    } kMapping[] = {{2, 1}, {8, 2}, {32, 4}, {16, 8}, {64, 16}, {4, 64}};
-    int word = 0;
-    for (const auto& bit : kMapping)
-        if ((buttons & bit.from) != 0) word |= bit.to;
-    return static_cast<double>(word);
-}
 
 VeSTCallbacks makeVeSTCallbacks() {
     VeSTCallbacks table{};
@@ -168,13 +187,13 @@ VeSTCallbacks makeVeSTCallbacks() {
     table.getProgramName = getProgramName;
     table.setProgramName = setProgramName;
     table.getProgramNameIndexed = getProgramNameIndexed;
-    table.getParameter = parameterEntries::getParameter;
-    table.setParameter = parameterEntries::setParameter;
-    table.getParameterName = parameterEntries::getParameterName;
-    table.getParameterLabel = parameterEntries::getParameterLabel;
-    table.getParameterDisplay = parameterEntries::getParameterDisplay;
-    table.processReplacing = audioEntries::processReplacing;
-    table.processDoubleReplacing = audioEntries::processDoubleReplacing;
+    table.getParameter = getParameter;
+    table.setParameter = setParameter;
+    table.getParameterName = getParameterName;
+    table.getParameterLabel = getParameterLabel;
+    table.getParameterDisplay = getParameterDisplay;
+    table.processReplacing = processReplacing;
+    table.processDoubleReplacing = processDoubleReplacing;
     table.getChunk = getChunk;
     table.setChunk = setChunk;
     return table;

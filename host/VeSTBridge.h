@@ -11,6 +11,3 @@ VeSTCallbacks makeVeSTCallbacks();
 // Creates a shell around `runtime` (taking ownership) the way the exported
 // entries do, and returns the host's record, or null when the host refused.
 AEffect* createPlugin(TVobrix* runtime, audioMasterCallback audioMaster);
-
-// Moves the editor's button state into the runtime's mouse-button word.
-double mouseButtonsFromButtonState(VstInt32 buttons);

@@ -17,4 +17,9 @@ class CVobrixDescription : public CVobrixSamples {
     int32_t vendorVersion = 0;
     uint32_t uniqueId = 0;
     int32_t channelCount = 0;
+    // The editor panel the effect draws (0 × 0: none), and its redraw rate in
+    // frames per second; mouse events raise gfxRate to at least that rate.
+    int32_t editorWidth = 0;
+    int32_t editorHeight = 0;
+    double redrawRate = 30.0;
 };

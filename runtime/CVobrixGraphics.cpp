@@ -1,8 +1,7 @@
 #include "CVobrixGraphics.h"
 
 #include "Numeric.h"
-
-#include "host/VeSTDrawingServices.h"
+#include "VeSTDrawingServices.h"
 
 #include <algorithm>
 #include <cmath>

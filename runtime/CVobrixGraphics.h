@@ -11,7 +11,7 @@
 #include <map>
 #include <string>
 
-struct VeSTImage; // owned image handle of the shell's image services
+struct VeSTImage; // owned image handle of the image services (VeSTDrawingServices.h)
 
 struct ImageSlot {
     VeSTImage* handle = nullptr;

@@ -1,11 +1,12 @@
-// The runtime's back-pointer to the shell that owns it (not owned here).
+// The runtime's back-pointer to the shell that owns it (not owned here): an
+// opaque handle for the VeST* services.
 #pragma once
 
 #include "CVobrixMemory.h"
 
-class CVeST;
+class VeSTShell;
 
 class CVobrixVeST : public CVobrixMemory {
   public:
-    CVeST* shell = nullptr;
+    VeSTShell* shell = nullptr;
 };

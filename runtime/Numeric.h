@@ -1,6 +1,6 @@
 // The runtime's numeric conventions: every value is a double; doubles become
-// indexes by nudging 0.0001 away from zero and truncating, and compare equal
-// within a fixed tolerance.
+// indexes by nudging 0.0001 away from zero and truncating, compare equal
+// within a fixed tolerance, and count as 0 when they are not finite.
 #pragma once
 
 #include <cmath>
@@ -26,6 +26,12 @@ inline bool nearlyEqual(double a, double b) {
 
 inline bool isZero(double a) {
     return std::fabs(a) < kEqualTolerance;
+}
+
+// A NaN or an infinity counts as 0: it carries no usable value, and passed on
+// it would poison every sum and filter state it reaches.
+inline double finiteOrZero(double x) {
+    return std::isfinite(x) ? x : 0.0;
 }
 
 } // namespace vobrix

@@ -1,9 +1,8 @@
 #include "TVobrix.h"
 
 #include "Spectral.h"
+#include "VeSTServices.h"
 #include "platform/Platform.h"
-
-#include "host/VeSTServices.h"
 
 #include <cstring>
 

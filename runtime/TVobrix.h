@@ -4,6 +4,7 @@
 // thread; the others on whichever thread the host uses for the call.
 #pragma once
 
+#include "AudioPiece.h"
 #include "CVobrixMouse.h"
 
 #include <string>
@@ -22,7 +23,8 @@ class TVobrix : public CVobrixMouse {
     virtual void doInit() {}
     // Audio thread, optional: the sample hook's work over a whole run of
     // frames at once, in place on one double buffer per channel, with results
-    // equal to calling doSample frame by frame. Answers false (touching
+    // equal to calling doSample frame by frame. The shell hands over pieces
+    // of at most vobrix::kPieceFrames frames. Answers false (touching
     // nothing) when the effect has no block form; the shell then uses its
     // per-frame loop.
     virtual bool processBlock(double* const* /*channels*/, int32_t /*channelCount*/,

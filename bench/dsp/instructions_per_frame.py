@@ -8,10 +8,10 @@ import re, subprocess, sys, tempfile
 B = sys.argv[1]
 work = tempfile.mkdtemp(prefix='gravelo-callgrind-')
 cases = {
- 'PluginFloatDefault': ('audioEntries::processReplacing(', 256),
- 'PluginFloatWorstCase': ('audioEntries::processReplacing(', 256),
- 'PluginDoubleDefault': ('audioEntries::processDoubleReplacing(', 256),
- 'PluginDoubleWorstCase': ('audioEntries::processDoubleReplacing(', 256),
+ 'PluginFloatDefault': ('CVeST::processReplacing(', 256),
+ 'PluginFloatWorstCase': ('CVeST::processReplacing(', 256),
+ 'PluginDoubleDefault': ('CVeST::processDoubleReplacing(', 256),
+ 'PluginDoubleWorstCase': ('CVeST::processDoubleReplacing(', 256),
  'SampleHookDefault': ('TVobrixEffect::doSample()', 1),
  'SampleHookWorstCase': ('TVobrixEffect::doSample()', 1),
 }

@@ -3,6 +3,7 @@
 // second) and the resident memory the open editor adds. Needs an X display
 // (for example: xvfb-run -a editor_idle_cost).
 #include "effect/TVobrixEffect.h"
+#include "effect/panel/PanelLayout.h"
 #include "host/VeSTBridge.h"
 
 #include <X11/Xlib.h>
@@ -50,8 +51,8 @@ int main() {
         std::fprintf(stderr, "no X display: run under xvfb-run -a\n");
         return 1;
     }
-    const Window parent =
-        XCreateSimpleWindow(host, DefaultRootWindow(host), 0, 0, 600, 284, 0, 0, 0);
+    const Window parent = XCreateSimpleWindow(host, DefaultRootWindow(host), 0, 0,
+                                              panel_layout::kWidth, panel_layout::kHeight, 0, 0, 0);
     XMapWindow(host, parent);
     XSync(host, False);
 

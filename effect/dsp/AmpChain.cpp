@@ -7,12 +7,6 @@
 
 namespace {
 
-// A NaN or infinite input sample carries no signal, and letting it into the
-// filters would poison every state it reaches; it counts as silence.
-inline double finiteOrZero(double x) {
-    return std::isfinite(x) ? x : 0.0;
-}
-
 constexpr double kSignalPresent = 0.001; // band-split level above which the meters follow the gains
 constexpr double kNoiseScale = 1e-10;    // full-scale noise offset
 
@@ -20,6 +14,7 @@ constexpr double kNoiseScale = 1e-10;    // full-scale noise offset
 
 void AmpChain::open() {
     published.reset();
+    adopted = &published.current();
     running = dsp::ChainState{};
     noiseSource.reset();
     noise = 0.0;
@@ -51,7 +46,7 @@ void AmpChain::clearRunningState() {
 }
 
 void AmpChain::beginBlock() {
-    published.acquire();
+    adopted = &published.acquire();
     if (!running.allFinite()) running = dsp::ChainState{};
 
     // In silence the meters drift to 0.99 instead of freezing on the last gain.
@@ -66,13 +61,13 @@ void AmpChain::beginBlock() {
 }
 
 double AmpChain::processSample(double input) {
-    const dsp::ChainCoefficients& c = published.current();
+    const dsp::ChainCoefficients& c = *adopted;
     if (!c.ready()) return 0.0;
     const dsp::Smoothing& sm = c.smoothing;
     const dsp::ControlValues& cv = c.controls;
     dsp::ChainState& st = running;
 
-    double s = runBiquad(c.lowCut, st.lowCut, finiteOrZero(input) + noise);
+    double s = runBiquad(c.lowCut, st.lowCut, vobrix::finiteOrZero(input) + noise);
     if (!vobrix::isZero(cv.dirtAmount))
         s = s + runDrive(c.drive, st.drive, s, sm.c1Hz, cv.dirtAmount);
     splitInput = s;
@@ -91,5 +86,5 @@ double AmpChain::processSample(double input) {
     y = runLimiter(st.limiter, sm, y, threshold, clipped) * cv.outputGain;
     if (clipped) clip.store(1.0, std::memory_order_relaxed);
     // A state gone non-finite shows here first; beginBlock then resets it.
-    return finiteOrZero(y);
+    return vobrix::finiteOrZero(y);
 }

@@ -1,14 +1,14 @@
 // The block form of the chain: the same per-sample steps as processSample,
-// run stage by stage over up to kChunkFrames samples, each stage's state held
-// in registers for its loop. No stage feeds an earlier one, so the order of
-// the loops does not change any result.
+// run stage by stage over pieces of up to kPieceFrames samples, each stage's
+// state held in registers for its loop. No stage feeds an earlier one, so
+// the order of the loops does not change any result.
 #include "effect/AmpChain.h"
 
-#include "effect/dsp/BandLanes.h"
+#include "effect/dsp/Lanes.h"
+#include "runtime/AudioPiece.h"
 #include "runtime/Numeric.h"
 
 #include <algorithm>
-#include <cmath>
 
 // The AVX copy needs GCC's target attribute on x86 with SSE2 arithmetic (the
 // baseline copy must round exactly as the AVX one: no x87 registers).
@@ -19,14 +19,10 @@
 #define AMPCHAIN_WIDE_PATH 0
 #endif
 
-// 256-bit vectors by value (see BandLanes.h); all inlined into the copies.
+// 256-bit vectors by value (see Lanes.h); all inlined into the copies.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace {
-
-inline double finiteOrZero(double x) {
-    return std::isfinite(x) ? x : 0.0;
-}
 
 // Legend: s band-split input → four bands u (× inputGain = w) → levelers →
 // y band sum; the limiter threshold is measured on y here, before the tone.
@@ -38,9 +34,9 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     const dsp::Quad inputGain = {g, g, g, g};
     const dsp::BandSplitFilters& f = c.bands;
     dsp::BandSplitState& fs = st.bands;
-    dsp::BiquadQuadRunner readS({&f.band1, &f.band2[0], &f.band3[0], &f.band4},
-                                {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
-    dsp::BiquadPairRunner f7f9(f.band2[1], fs.band2[1], f.band3[1], fs.band3[1]);
+    dsp::BiquadRunner<dsp::Quad> readS({&f.band1, &f.band2[0], &f.band3[0], &f.band4},
+                                       {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
+    dsp::BiquadRunner<dsp::Pair> f7f9({&f.band2[1], &f.band3[1]}, {&fs.band2[1], &fs.band3[1]});
     dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
                                     c.controls.levelerFloor);
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
@@ -65,20 +61,20 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
     bool clipped = false;
     for (int i = 0; i < frames; ++i)
-        out[i] = finiteOrZero(limiter(y[i], threshold[i], clipped) * outputGain);
+        out[i] = vobrix::finiteOrZero(limiter(y[i], threshold[i], clipped) * outputGain);
     limiter.store();
     return clipped;
 }
 
-// One chunk through the whole chain; answers whether the limiter clipped.
-[[gnu::always_inline]] inline bool chunkSteps(const dsp::ChainCoefficients& c, dsp::ChainState& st,
+// One piece through the whole chain; answers whether the limiter clipped.
+[[gnu::always_inline]] inline bool pieceSteps(const dsp::ChainCoefficients& c, dsp::ChainState& st,
                                               double noise, const double* in, double* out,
                                               int frames, double& splitInput) {
-    double s[AmpChain::kChunkFrames], y[AmpChain::kChunkFrames], threshold[AmpChain::kChunkFrames];
+    double s[vobrix::kPieceFrames], y[vobrix::kPieceFrames], threshold[vobrix::kPieceFrames];
 
-    dsp::BiquadRunner lowCut(c.lowCut, st.lowCut);
+    dsp::BiquadRunner<double> lowCut(c.lowCut, st.lowCut);
     for (int i = 0; i < frames; ++i)
-        s[i] = lowCut(finiteOrZero(in[i]) + noise);
+        s[i] = lowCut(vobrix::finiteOrZero(in[i]) + noise);
     lowCut.store();
 
     const double dirt = c.controls.dirtAmount;
@@ -98,18 +94,18 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
 // round differently, so both copies give identical results. Everything is
 // inlined into each copy (flatten), so the AVX code never leaks into the
 // baseline path.
-[[gnu::flatten]] bool chunkBaseline(const dsp::ChainCoefficients& c, dsp::ChainState& st,
+[[gnu::flatten]] bool pieceBaseline(const dsp::ChainCoefficients& c, dsp::ChainState& st,
                                     double noise, const double* in, double* out, int frames,
                                     double& splitInput) {
-    return chunkSteps(c, st, noise, in, out, frames, splitInput);
+    return pieceSteps(c, st, noise, in, out, frames, splitInput);
 }
 
 #if AMPCHAIN_WIDE_PATH
-[[gnu::flatten, gnu::target("avx")]] bool chunkWide(const dsp::ChainCoefficients& c,
+[[gnu::flatten, gnu::target("avx")]] bool pieceWide(const dsp::ChainCoefficients& c,
                                                     dsp::ChainState& st, double noise,
                                                     const double* in, double* out, int frames,
                                                     double& splitInput) {
-    return chunkSteps(c, st, noise, in, out, frames, splitInput);
+    return pieceSteps(c, st, noise, in, out, frames, splitInput);
 }
 #endif
 
@@ -125,26 +121,26 @@ bool AmpChain::wideInstructionsAvailable() {
 }
 
 void AmpChain::useWideInstructions(bool wide) {
-    wideChunks = wide && wideInstructionsAvailable();
+    widePieces = wide && wideInstructionsAvailable();
 }
 
-void AmpChain::runChunk(const dsp::ChainCoefficients& c, const double* in, double* out,
+void AmpChain::runPiece(const dsp::ChainCoefficients& c, const double* in, double* out,
                         int frames) {
 #if AMPCHAIN_WIDE_PATH
-    const bool clipped = wideChunks ? chunkWide(c, running, noise, in, out, frames, splitInput)
-                                    : chunkBaseline(c, running, noise, in, out, frames, splitInput);
+    const bool clipped = widePieces ? pieceWide(c, running, noise, in, out, frames, splitInput)
+                                    : pieceBaseline(c, running, noise, in, out, frames, splitInput);
 #else
-    const bool clipped = chunkBaseline(c, running, noise, in, out, frames, splitInput);
+    const bool clipped = pieceBaseline(c, running, noise, in, out, frames, splitInput);
 #endif
     if (clipped) clip.store(1.0, std::memory_order_relaxed);
 }
 
 void AmpChain::processBlock(const double* in, double* out, int frames) {
-    const dsp::ChainCoefficients& c = published.current();
+    const dsp::ChainCoefficients& c = *adopted;
     if (!c.ready()) {
         std::fill(out, out + std::max(frames, 0), 0.0);
         return;
     }
-    for (int done = 0; done < frames; done += kChunkFrames)
-        runChunk(c, in + done, out + done, std::min(kChunkFrames, frames - done));
+    for (int done = 0; done < frames; done += vobrix::kPieceFrames)
+        runPiece(c, in + done, out + done, std::min(vobrix::kPieceFrames, frames - done));
 }

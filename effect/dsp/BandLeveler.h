@@ -2,9 +2,14 @@
 // gain, never above 1 / levelerFloor.
 #pragma once
 
+#include "Lanes.h"
 #include "Smoothing.h"
 
 #include <cmath>
+
+// 256-bit vectors by value (see Lanes.h); all inlined into the block form.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace dsp {
 
@@ -29,19 +34,44 @@ inline double runBandLeveler(const BandLevelerCoeffs& c, BandLevelerState& s, do
     return w * s.gain;
 }
 
-// One leveler with its coefficients and state in locals for a block loop.
-class BandLevelerRunner {
+// The four band levelers side by side; legend as in runBandLeveler.
+class LevelerQuadRunner {
   public:
-    BandLevelerRunner(const BandLevelerCoeffs& c, BandLevelerState& s, double c20, double gainFloor)
-        : coeffs(c), state(s), c20ms(c20), floor(gainFloor), home(s) {}
-    double operator()(double w) { return runBandLeveler(coeffs, state, w, c20ms, floor); }
-    void store() const { home = state; }
+    LevelerQuadRunner(const BandLevelerCoeffs (&c)[4], BandLevelerState (&s)[4], double c20ms,
+                      double gainFloor)
+        : c20{c20ms, c20ms, c20ms, c20ms}, floor{gainFloor, gainFloor, gainFloor, gainFloor},
+          home(s) {
+        for (int i = 0; i < 4; ++i) {
+            attack[i] = c[i].attack;
+            release[i] = c[i].release;
+            k[i] = c[i].k;
+            e1[i] = s[i].e1;
+            e2[i] = s[i].e2;
+            e3[i] = s[i].e3;
+            gain[i] = s[i].gain;
+        }
+    }
+
+    Quad operator()(Quad w) {
+        const Quad v = absolute(w) * k;
+        const Quad towards = v > e1 ? attack : release;
+        e1 = v + towards * (e1 - v);
+        e2 = larger(e1, e1 + c20 * (e2 - e1));
+        e3 = larger(e2, e2 + c20 * (e3 - e2));
+        gain = 1.0 / (e3 + floor);
+        return w * gain;
+    }
+
+    void store() const {
+        for (int i = 0; i < 4; ++i)
+            home[i] = BandLevelerState{e1[i], e2[i], e3[i], gain[i]};
+    }
 
   private:
-    BandLevelerCoeffs coeffs;
-    BandLevelerState state;
-    double c20ms, floor;
-    BandLevelerState& home;
+    Quad attack, release, k, e1, e2, e3, gain, c20, floor;
+    BandLevelerState (&home)[4];
 };
 
 } // namespace dsp
+
+#pragma GCC diagnostic pop

@@ -30,26 +30,4 @@ inline Bands runBandSplit(const BandSplitFilters& f, BandSplitState& st, double 
                   runBiquad(f.band4, st.band4, s)}};
 }
 
-// The six filters with their state in registers for a block loop.
-class BandSplitRunner {
-  public:
-    BandSplitRunner(const BandSplitFilters& f, BandSplitState& st)
-        : f5(f.band1, st.band1), f6(f.band2[0], st.band2[0]), f7(f.band2[1], st.band2[1]),
-          f8(f.band3[0], st.band3[0]), f9(f.band3[1], st.band3[1]), c2(f.band4, st.band4) {}
-
-    Bands operator()(double s) { return Bands{{f5(s), f7(f6(s)), f9(f8(s)), c2(s)}}; }
-
-    void store() const {
-        f5.store();
-        f6.store();
-        f7.store();
-        f8.store();
-        f9.store();
-        c2.store();
-    }
-
-  private:
-    BiquadRunner f5, f6, f7, f8, f9, c2;
-};
-
 } // namespace dsp

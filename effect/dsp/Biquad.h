@@ -1,6 +1,15 @@
 // One second-order filter section: the cookbook design and the direct form I
-// recurrence that runs it, per sample or over a block.
+// recurrence that runs it, per sample or over a block, one filter alone or
+// several side by side in the lanes of a vector (see Lanes.h).
 #pragma once
+
+#include "Lanes.h"
+
+#include <type_traits>
+
+// 256-bit vectors by value (see Lanes.h); all inlined into the block form.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace dsp {
 
@@ -15,17 +24,14 @@ enum class BiquadType {
     AllPass = 8,
 };
 
-// b0..a2 are normalised by a0; the design intermediates are kept beside them
-// so a test or a display can see what the design worked from.
-struct BiquadCoeffs {
-    double b0 = 0.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
-    double w0 = 0.0, sinW0 = 0.0, cosW0 = 0.0, alpha = 0.0, A = 0.0, sqrtAOverQ = 0.0, a0 = 0.0;
-};
+// What the recurrence runs on, normalised by a0; one filter's value per lane.
+template <class V> struct BiquadCoeffsOf { V b0{}, b1{}, b2{}, a1{}, a2{}; };
 
-// Last two inputs and outputs of one filter instance.
-struct BiquadState {
-    double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
-};
+// Last two inputs and outputs, one filter's per lane.
+template <class V> struct BiquadStateOf { V x1{}, x2{}, y1{}, y2{}; };
+
+using BiquadCoeffs = BiquadCoeffsOf<double>;
+using BiquadState = BiquadStateOf<double>;
 
 // Type is a number 1..8 (clamped, matched within the runtime's tolerance);
 // Q is clamped to [0.01, 10] and frequency to [0.1, sampleRate / 2].
@@ -37,10 +43,12 @@ inline BiquadCoeffs designBiquad(double frequency, double q, double gainDb, Biqu
     return designBiquad(frequency, q, gainDb, static_cast<double>(type), sampleRate);
 }
 
-// y = b0·x + b1·x1 + b2·x2 − a1·y1 − a2·y2, evaluated left to right; the
-// block form below repeats exactly this expression so both agree bit for bit.
-inline double runBiquad(const BiquadCoeffs& c, BiquadState& s, double x) {
-    const double y = c.b0 * x + c.b1 * s.x1 + c.b2 * s.x2 - c.a1 * s.y1 - c.a2 * s.y2;
+// y = b0·x + b1·x1 + b2·x2 − a1·y1 − a2·y2, evaluated left to right in every
+// lane. Every form of the filter runs this one expression, so the block and
+// lane forms agree with the per-sample form bit for bit.
+template <class V>
+inline V runBiquad(const BiquadCoeffsOf<V>& c, BiquadStateOf<V>& s, std::type_identity_t<V> x) {
+    const V y = c.b0 * x + c.b1 * s.x1 + c.b2 * s.x2 - c.a1 * s.y1 - c.a2 * s.y2;
     s.x2 = s.x1;
     s.x1 = x;
     s.y2 = s.y1;
@@ -48,38 +56,73 @@ inline double runBiquad(const BiquadCoeffs& c, BiquadState& s, double x) {
     return y;
 }
 
-// A biquad with its state copied into locals, so a loop running one or more
-// of them keeps the state in registers; store() writes it back.
-class BiquadRunner {
+// Filters in the lanes of V (a double for one filter) with their
+// coefficients and state copied into locals, so a block loop keeps them in
+// registers; store() writes the states back. Lanes past the last filter run
+// on zero coefficients: they carry values nobody reads and are never stored.
+template <class V> class BiquadRunner {
   public:
-    BiquadRunner(const BiquadCoeffs& c, BiquadState& s)
-        : b0(c.b0), b1(c.b1), b2(c.b2), a1(c.a1), a2(c.a2), x1(s.x1), x2(s.x2), y1(s.y1), y2(s.y2),
-          home(s) {}
+    static constexpr int kLanes = kLanesOf<V>;
 
-    double operator()(double x) {
-        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-        x2 = x1;
-        x1 = x;
-        y2 = y1;
-        y1 = y;
-        return y;
+    BiquadRunner() = default;
+
+    BiquadRunner(const BiquadCoeffs& c, BiquadState& s) {
+        const BiquadCoeffs* const filter[] = {&c};
+        BiquadState* const filterState[] = {&s};
+        load(filter, filterState, 1);
     }
 
-    void store() const { home = BiquadState{x1, x2, y1, y2}; }
+    template <int N> BiquadRunner(const BiquadCoeffs* const (&c)[N], BiquadState* const (&s)[N]) {
+        static_assert(N <= kLanes, "more filters than lanes");
+        load(c, s, N);
+    }
+
+    // Filters c[i] with states s[i] into lanes i < count ≤ kLanes.
+    void load(const BiquadCoeffs* const* c, BiquadState* const* s, int count) {
+        filters = count;
+#pragma GCC unroll 4
+        for (int i = 0; i < count; ++i) {
+            setLane(coeffs.b0, i, c[i]->b0);
+            setLane(coeffs.b1, i, c[i]->b1);
+            setLane(coeffs.b2, i, c[i]->b2);
+            setLane(coeffs.a1, i, c[i]->a1);
+            setLane(coeffs.a2, i, c[i]->a2);
+            setLane(state.x1, i, s[i]->x1);
+            setLane(state.x2, i, s[i]->x2);
+            setLane(state.y1, i, s[i]->y1);
+            setLane(state.y2, i, s[i]->y2);
+            home[i] = s[i];
+        }
+    }
+
+    V operator()(V x) {
+        return runBiquad(coeffs, state, x);
+    }
+
+    void store() const {
+        const auto x1 = lanesOf(state.x1), x2 = lanesOf(state.x2);
+        const auto y1 = lanesOf(state.y1), y2 = lanesOf(state.y2);
+#pragma GCC unroll 4
+        for (int i = 0; i < filters; ++i)
+            *home[i] = BiquadState{x1[i], x2[i], y1[i], y2[i]};
+    }
 
   private:
-    double b0, b1, b2, a1, a2;
-    double x1, x2, y1, y2;
-    BiquadState& home;
+    BiquadCoeffsOf<V> coeffs;
+    BiquadStateOf<V> state;
+    BiquadState* home[kLanes] = {};
+    int filters = 0;
 };
 
 // In place over a block; in and out may be the same buffer.
 inline void runBiquadBlock(const BiquadCoeffs& c, BiquadState& s, const double* in, double* out,
                            int frames) {
-    BiquadRunner f(c, s);
+    BiquadRunner<double> f(c, s);
     for (int i = 0; i < frames; ++i)
         out[i] = f(in[i]);
     f.store();
 }
 
 } // namespace dsp
+
+#pragma GCC diagnostic pop

@@ -52,22 +52,15 @@ BiquadCoeffs designBiquad(double frequency, double q, double gainDb, double type
     q = std::min(std::max(q, 0.01), 10.0);
     frequency = std::min(std::max(frequency, 0.1), sampleRate / 2);
 
-    BiquadCoeffs c;
-    c.A = std::pow(10.0, gainDb / 40);
-    c.w0 = 2 * std::numbers::pi * frequency / sampleRate;
-    c.sinW0 = std::sin(c.w0);
-    c.cosW0 = std::cos(c.w0);
-    c.alpha = c.sinW0 / (2 * q);
-    c.sqrtAOverQ = std::sqrt(std::fabs(c.A)) / q;
+    const double A = std::pow(10.0, gainDb / 40);
+    const double w0 = 2 * std::numbers::pi * frequency / sampleRate;
+    const double sinW0 = std::sin(w0);
+    const double cosW0 = std::cos(w0);
+    const double alpha = sinW0 / (2 * q);
+    const double sqrtAOverQ = std::sqrt(std::fabs(A)) / q;
 
-    const Raw raw = rawCoefficients(typeNumber(type), c.A, c.sqrtAOverQ, c.sinW0, c.cosW0, c.alpha);
-    c.a0 = raw.a0;
-    c.b0 = raw.b0 / raw.a0;
-    c.b1 = raw.b1 / raw.a0;
-    c.b2 = raw.b2 / raw.a0;
-    c.a1 = raw.a1 / raw.a0;
-    c.a2 = raw.a2 / raw.a0;
-    return c;
+    const Raw raw = rawCoefficients(typeNumber(type), A, sqrtAOverQ, sinW0, cosW0, alpha);
+    return {raw.b0 / raw.a0, raw.b1 / raw.a0, raw.b2 / raw.a0, raw.a1 / raw.a0, raw.a2 / raw.a0};
 }
 
 } // namespace dsp

@@ -1,18 +1,17 @@
 // A cascade of biquads run as a wavefront: filter k works on sample n − 2k
 // while filter 0 takes sample n, so neighbouring filters of the cascade are
 // independent of each other within one step and run side by side, four
-// filters in the lanes of one 256-bit vector (two 128-bit halves without AVX). Each filter still
-// sees its own samples in order and does exactly the arithmetic of runBiquad (the same operations
-// in the same order), so the output equals that of the plain cascade bit for bit; only the work of
-// different filters is interleaved.
+// filters in the lanes of one BiquadRunner<Quad>. Each filter still sees its
+// own samples in order and runs runBiquad's arithmetic, so the output equals
+// that of the plain cascade bit for bit; only the work of different filters
+// is interleaved.
 #pragma once
 
-#include "BandLanes.h"
 #include "Biquad.h"
 
-// 256-bit vectors passed by value: GCC notes that their calling convention
-// differs with and without AVX. These functions are all inlined into the
-// block form's copies, never called across that boundary.
+#include <algorithm>
+
+// 256-bit vectors by value (see Lanes.h); all inlined into the block form.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
@@ -63,33 +62,23 @@ inline void scalarWavefrontStep(const CascadeView& v, double (*ring)[kLag], doub
 }
 
 // Steps kLag·(N − 1) .. frames − 1, where every filter has a sample: filters
-// 4g to 4g + 3 share the lanes of quad g. Lanes past the last filter only
-// carry values nobody reads (zero coefficients; their state is never stored).
-// twoBack and oneBack are the outputs of the steps t − 2 and t − 1.
+// 4g to 4g + 3 share the lanes of quad g (the last quad may have lanes to
+// spare). twoBack and oneBack are the outputs of the steps t − 2 and t − 1.
 template <int N>
 inline void quadWavefront(const CascadeView& v, double (*ring)[kLag], double* y, int frames) {
     static_assert(N >= 2 && kLag == 2, "one filter has nothing to share lanes with");
     constexpr int G = (N + 3) / 4;
     constexpr int first = kLag * (N - 1);
-    Quad b0[G] = {}, b1[G] = {}, b2[G] = {}, a1[G] = {}, a2[G] = {};
-    Quad x1[G] = {}, x2[G] = {}, y1[G] = {}, y2[G] = {}, twoBack[G] = {}, oneBack[G] = {};
+    BiquadRunner<Quad> quads[G];
+    Quad twoBack[G] = {}, oneBack[G] = {};
+#pragma GCC unroll 2
+    for (int g = 0; g < G; ++g)
+        quads[g].load(v.coeffs + 4 * g, v.states + 4 * g, std::min(4, N - 4 * g));
 #pragma GCC unroll 8
     for (int k = 0; k < N; ++k) {
-        const BiquadCoeffs& c = *v.coeffs[k];
-        const BiquadState& s = *v.states[k];
-        const int g = k / 4, lane = k % 4;
-        b0[g][lane] = c.b0;
-        b1[g][lane] = c.b1;
-        b2[g][lane] = c.b2;
-        a1[g][lane] = c.a1;
-        a2[g][lane] = c.a2;
-        x1[g][lane] = s.x1;
-        x2[g][lane] = s.x2;
-        y1[g][lane] = s.y1;
-        y2[g][lane] = s.y2;
         const int n1 = first - 1 - kLag * k, n2 = n1 - 1;
-        oneBack[g][lane] = n1 >= 0 ? ring[k][n1 % kLag] : 0.0;
-        twoBack[g][lane] = n2 >= 0 ? ring[k][n2 % kLag] : 0.0;
+        oneBack[k / 4][k % 4] = n1 >= 0 ? ring[k][n1 % kLag] : 0.0;
+        twoBack[k / 4][k % 4] = n2 >= 0 ? ring[k][n2 % kLag] : 0.0;
     }
 
     for (int t = first; t < frames; ++t) {
@@ -99,12 +88,7 @@ inline void quadWavefront(const CascadeView& v, double (*ring)[kLag], double* y,
 #pragma GCC unroll 2
         for (int g = 0; g < G; ++g) {
             const Quad below = g == 0 ? Quad{y[t], y[t], y[t], y[t]} : twoBack[g - 1];
-            const Quad x = __builtin_shufflevector(below, twoBack[g], 3, 4, 5, 6);
-            now[g] = b0[g] * x + b1[g] * x1[g] + b2[g] * x2[g] - a1[g] * y1[g] - a2[g] * y2[g];
-            x2[g] = x1[g];
-            x1[g] = x;
-            y2[g] = y1[g];
-            y1[g] = now[g];
+            now[g] = quads[g](__builtin_shufflevector(below, twoBack[g], 3, 4, 5, 6));
         }
 #pragma GCC unroll 2
         for (int g = 0; g < G; ++g) {
@@ -114,13 +98,14 @@ inline void quadWavefront(const CascadeView& v, double (*ring)[kLag], double* y,
         y[t - first] = oneBack[(N - 1) / 4][(N - 1) % 4];
     }
 
+#pragma GCC unroll 2
+    for (int g = 0; g < G; ++g)
+        quads[g].store();
 #pragma GCC unroll 8
     for (int k = 0; k < N; ++k) {
-        const int g = k / 4, lane = k % 4;
-        *v.states[k] = BiquadState{x1[g][lane], x2[g][lane], y1[g][lane], y2[g][lane]};
         const int n1 = frames - 1 - kLag * k, n2 = n1 - 1;
-        ring[k][n1 % kLag] = oneBack[g][lane];
-        if (n2 >= 0) ring[k][n2 % kLag] = twoBack[g][lane];
+        ring[k][n1 % kLag] = oneBack[k / 4][k % 4];
+        if (n2 >= 0) ring[k][n2 % kLag] = twoBack[k / 4][k % 4];
     }
 }
 

@@ -45,7 +45,7 @@ inline double runDrive(const DriveFilters& f, DriveState& st, double s, double c
 // filters as one wavefront after it.
 inline void runDriveBlock(const DriveFilters& f, DriveState& st, double* s, double* scratch,
                           int frames, double c1Hz, double amount) {
-    BiquadRunner side(f.sideChain, st.sideChain);
+    BiquadRunner<double> side(f.sideChain, st.sideChain);
     double ms1 = st.ms1;
     for (int i = 0; i < frames; ++i)
         scratch[i] = shapeDrive(side(s[i]), ms1, c1Hz, amount);

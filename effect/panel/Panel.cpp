@@ -1,12 +1,14 @@
 #include "effect/Panel.h"
 
 #include "effect/AmpChain.h"
-#include "host/VeSTDrawingServices.h"
 #include "runtime/Numeric.h"
 #include "runtime/TVobrix.h"
+#include "runtime/VeSTDrawingServices.h"
 
 #include <algorithm>
 #include <cmath>
+
+using namespace panel_layout;
 
 namespace {
 
@@ -15,11 +17,6 @@ constexpr int32_t kLedImage = 2;
 constexpr double kControlBit = 4.0;
 constexpr double kLabelSlot = 190000.0;
 constexpr double kPanelFontIndex = 1.0;
-
-struct MeterPosition {
-    double x, y;
-};
-constexpr MeterPosition kMeters[4] = {{200, 70}, {200, 81}, {200, 92}, {200, 103}};
 
 void setColour(TVobrix& runtime, double red, double green, double blue, double alpha) {
     runtime.colour = DrawColour{red, green, blue, alpha};
@@ -46,18 +43,6 @@ bool hasControl(double buttons) {
 }
 
 } // namespace
-
-const std::array<KnobLayout, Panel::kKnobCount> Panel::kKnobs = {{
-    {1, 40, 50, 0, 40, 0.5, 80, 41, 0},
-    {2, 480, 50, -20, 20, 0.5, 80, 41, 0},
-    {3, 50, 180, 0, 10, 0.2, 60, 31, 1},
-    {4, 490, 180, 0, 10, 0.2, 60, 31, 1},
-    {5, 200, 180, -6, 6, 0.1, 60, 31, 1},
-    {6, 270, 180, -6, 6, 0.1, 60, 31, 1},
-    {7, 340, 180, -6, 6, 0.1, 60, 31, 1},
-    {8, 435, 120, 0.1, 10, 0.1, 40, 31, 4},
-    {9, 130, 120, 0, 10, 0.1, 40, 31, 4},
-}};
 
 void Panel::takeSliderValues(TVobrix& runtime) {
     for (size_t i = 0; i < kKnobs.size(); ++i)
@@ -113,8 +98,8 @@ bool Panel::takeRecompute() {
 }
 
 void Panel::drawBuildLabel(TVobrix& runtime) {
-    runtime.penX = 15.0;
-    runtime.penY = 257.0;
+    runtime.penX = kBuildLabelX;
+    runtime.penY = kBuildLabelY;
     setColour(runtime, 1, 1, 1, 0.3);
     runtime.selectFont(kPanelFontIndex, runtime.stringAt(10006), 9.35, 0);
     runtime.textHeight = 11.0;
@@ -173,5 +158,6 @@ void Panel::levelMeter(TVobrix& runtime, double gain, double x, double y) {
 void Panel::limitLed(TVobrix& runtime, double clipFlag) {
     level = std::max(level - 0.05, std::min(clipFlag, 1.0));
     setColour(runtime, 1, 1, 1, 1);
-    blit(runtime, kLedImage, 0, std::ceil(level * 9) * 6, 6, 6, 149, 79);
+    blit(runtime, kLedImage, 0, std::ceil(level * 9) * kLampSize, kLampSize, kLampSize, kLampX,
+         kLampY);
 }

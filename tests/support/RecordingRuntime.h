@@ -8,6 +8,11 @@
 
 class RecordingRuntime : public TVobrix {
   public:
+    static constexpr int32_t kEditorWidth = 320, kEditorHeight = 200;
+    RecordingRuntime() {
+        editorWidth = kEditorWidth;
+        editorHeight = kEditorHeight;
+    }
     void doSlider() override { hooks.push_back("slider"); }
     void doInit() override { hooks.push_back("init"); }
     void doBlock() override { hooks.push_back("block"); }

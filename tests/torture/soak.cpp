@@ -11,6 +11,7 @@
 #include "HostWindow.h"
 #include "PluginRig.h"
 #include "VirtualDisplay.h"
+#include "effect/panel/PanelLayout.h"
 
 #include <atomic>
 #include <chrono>
@@ -32,10 +33,6 @@ constexpr int kBlock = 256;
 constexpr double kSampleRate = 48000.0;
 constexpr double kSpeed = 8.0;           // audio runs at eight times real time
 constexpr long kAllowedGrowthKb = 16384; // allocator noise, not a leak
-
-// Knob centres of the panel, sliders 1 to 9.
-constexpr int kKnobs[9][2] = {{80, 90},   {520, 90},  {80, 210},  {520, 210}, {230, 210},
-                              {300, 210}, {370, 210}, {455, 140}, {150, 140}};
 
 long statusKb(const char* field) {
     long value = 0;
@@ -173,8 +170,9 @@ class Session {
         ++changes;
     }
     void drag() {
-        const auto& knob = kKnobs[random() % 9];
-        window.drag(knob[0], knob[1], static_cast<int>(random() % 81) - 40, 6);
+        const auto& knob = panel_layout::kKnobs[random() % panel_layout::kKnobs.size()];
+        window.drag(int(knob.centreX()), int(knob.centreY()), static_cast<int>(random() % 81) - 40,
+                    6);
         ++drags;
     }
     void loadPreset() {

@@ -5,13 +5,16 @@
 #include "HostWindow.h"
 #include "PanelCompare.h"
 #include "PluginLibrary.h"
+#include "effect/panel/PanelLayout.h"
 
 #include <memory>
 
 namespace {
 
-constexpr int kWidth = 600, kHeight = 284;
-constexpr int kOutputKnobX = 520, kOutputKnobY = 90; // centre of the Output knob
+using panel_layout::kHeight;
+using panel_layout::kWidth;
+constexpr auto kOutputKnob = panel_layout::kKnobs[1];
+constexpr int kOutputKnobX = int(kOutputKnob.centreX()), kOutputKnobY = int(kOutputKnob.centreY());
 // Long enough for a few frames at the editor's 30 per second.
 constexpr int kFrameWait = 80;
 

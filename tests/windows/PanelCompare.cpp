@@ -1,6 +1,7 @@
 #include "PanelCompare.h"
 
 #include "PanelPicture.h"
+#include "effect/panel/PanelLayout.h"
 #include "toolkit/COffscreenContext.h"
 
 #include <cstdio>
@@ -46,7 +47,7 @@ PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t
     picture.drawFrame();
     picture.drawFrame();
     PixelComparison result;
-    const int width = PanelPicture::kWidth, height = PanelPicture::kHeight;
+    const int width = panel_layout::kWidth, height = panel_layout::kHeight;
     std::vector<uint32_t> drawn(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {

@@ -2,12 +2,15 @@
 
 #include "MeterWindow.h"
 #include "Paint.h"
-#include "PanelLayout.h"
+#include "effect/panel/PanelLayout.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace gravelo::images {
+
+using namespace panel_layout;
+
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -15,7 +18,7 @@ constexpr double kTrimHeight = 24;
 const Rgb kCaptionColour = rgb(232, 222, 200);
 
 void paintTolex(cairo_t* cr, cairo_surface_t* surface) {
-    cairo_pattern_t* base = cairo_pattern_create_linear(0, 0, 0, kPanelHeight);
+    cairo_pattern_t* base = cairo_pattern_create_linear(0, 0, 0, kHeight);
     cairo_pattern_add_color_stop_rgb(base, 0, 0.17, 0.165, 0.16);
     cairo_pattern_add_color_stop_rgb(base, 1, 0.10, 0.097, 0.095);
     cairo_set_source(cr, base);
@@ -26,7 +29,7 @@ void paintTolex(cairo_t* cr, cairo_surface_t* surface) {
 
 void paintTrim(cairo_t* cr) {
     cairo_surface_t* metal =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kPanelWidth, int(kTrimHeight));
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, int(kTrimHeight));
     cairo_t* mc = cairo_create(metal);
     cairo_pattern_t* sheen = cairo_pattern_create_linear(0, 0, 0, kTrimHeight);
     cairo_pattern_add_color_stop_rgb(sheen, 0, 0.80, 0.80, 0.79);
@@ -42,10 +45,10 @@ void paintTrim(cairo_t* cr) {
     cairo_surface_destroy(metal);
     // Lit top edge, shadowed lower edge over the tolex.
     setColour(cr, rgb(255, 255, 255), 0.5);
-    cairo_rectangle(cr, 0, 0, kPanelWidth, 1);
+    cairo_rectangle(cr, 0, 0, kWidth, 1);
     cairo_fill(cr);
     setColour(cr, rgb(0, 0, 0), 0.6);
-    cairo_rectangle(cr, 0, kTrimHeight, kPanelWidth, 2);
+    cairo_rectangle(cr, 0, kTrimHeight, kWidth, 2);
     cairo_fill(cr);
 }
 
@@ -54,7 +57,7 @@ void paintLogo(cairo_t* cr) {
     cairo_set_font_size(cr, 19);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, "Gravelo", &extents);
-    const double x = kPanelWidth / 2.0 - extents.x_advance / 2, baseline = 19;
+    const double x = kWidth / 2.0 - extents.x_advance / 2, baseline = 19;
     setColour(cr, rgb(255, 255, 255), 0.55);
     cairo_move_to(cr, x, baseline + 1);
     cairo_show_text(cr, "Gravelo");
@@ -62,8 +65,8 @@ void paintLogo(cairo_t* cr) {
     cairo_move_to(cr, x, baseline);
     cairo_show_text(cr, "Gravelo");
     cairo_new_path(cr);
-    centredText(cr, "BASS AMPLIFIER", kPanelWidth / 2.0 - 115, 16, 8, true, rgb(60, 58, 55));
-    centredText(cr, "MORVANE", kPanelWidth / 2.0 + 115, 16, 8, true, rgb(60, 58, 55));
+    centredText(cr, "BASS AMPLIFIER", kWidth / 2.0 - 115, 16, 8, true, rgb(60, 58, 55));
+    centredText(cr, "MORVANE", kWidth / 2.0 + 115, 16, 8, true, rgb(60, 58, 55));
 }
 
 void paintScrew(cairo_t* cr, double cx, double cy, double slotAngle) {
@@ -87,7 +90,7 @@ void paintScrew(cairo_t* cr, double cx, double cy, double slotAngle) {
 
 // Eleven ticks over the pointer's 300 degrees, outside the knob's body but
 // inside its frame, so the knob strip never covers them.
-void paintKnobScale(cairo_t* cr, const KnobPlace& knob) {
+void paintKnobScale(cairo_t* cr, const KnobLayout& knob) {
     const double cx = knob.x + knob.size / 2.0, cy = knob.y + knob.size / 2.0;
     const double inner = knob.size * 0.405, outer = knob.size * 0.475;
     for (int i = 0; i <= 10; ++i) {
@@ -103,7 +106,7 @@ void paintKnobScale(cairo_t* cr, const KnobPlace& knob) {
 }
 
 // Captions sit above each knob: the knob draws its value label below itself.
-void paintKnobCaption(cairo_t* cr, const KnobPlace& knob) {
+void paintKnobCaption(cairo_t* cr, const KnobLayout& knob) {
     const double size = knob.size >= 80 ? 11 : 10;
     engravedText(cr, knob.caption, knob.x + knob.size / 2.0, knob.y - 4, size, kCaptionColour);
 }
@@ -119,7 +122,7 @@ void paintToneGroup(cairo_t* cr) {
 }
 
 void paintLimiterCaption(cairo_t* cr) {
-    const double cx = kLedX + 3, cy = kLedY + 3;
+    const double cx = kLampX + 3, cy = kLampY + 3;
     setColour(cr, rgb(0, 0, 0), 0.8);
     cairo_arc(cr, cx, cy, 5.5, 0, 2 * kPi);
     cairo_fill(cr);
@@ -127,7 +130,7 @@ void paintLimiterCaption(cairo_t* cr) {
     cairo_set_line_width(cr, 1.0);
     cairo_arc(cr, cx, cy, 6, 0.25 * kPi, 1.0 * kPi);
     cairo_stroke(cr);
-    engravedText(cr, "LIMIT", cx, kLedY - 6, 8, kCaptionColour);
+    engravedText(cr, "LIMIT", cx, kLampY - 6, 8, kCaptionColour);
 }
 
 void paintFootnote(cairo_t* cr) {
@@ -137,20 +140,19 @@ void paintFootnote(cairo_t* cr) {
 } // namespace
 
 cairo_surface_t* makeBackground() {
-    cairo_surface_t* drawing =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kPanelWidth, kPanelHeight);
+    cairo_surface_t* drawing = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, kHeight);
     cairo_t* cr = cairo_create(drawing);
     paintTolex(cr, drawing);
     paintTrim(cr);
     paintLogo(cr);
     paintScrew(cr, 10, 12, 0.6);
-    paintScrew(cr, kPanelWidth - 10, 12, 2.1);
-    paintScrew(cr, 10, kPanelHeight - 9, 1.3);
-    paintScrew(cr, kPanelWidth - 10, kPanelHeight - 9, 0.2);
+    paintScrew(cr, kWidth - 10, 12, 2.1);
+    paintScrew(cr, 10, kHeight - 9, 1.3);
+    paintScrew(cr, kWidth - 10, kHeight - 9, 0.2);
     paintToneGroup(cr);
     paintMeterWindow(cr);
     paintLimiterCaption(cr);
-    for (const KnobPlace& knob : kKnobs) {
+    for (const KnobLayout& knob : kKnobs) {
         paintKnobScale(cr, knob);
         paintKnobCaption(cr, knob);
     }
@@ -158,8 +160,7 @@ cairo_surface_t* makeBackground() {
     cairo_destroy(cr);
 
     // Flatten onto an opaque surface: the background carries no alpha.
-    cairo_surface_t* opaque =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPanelWidth, kPanelHeight);
+    cairo_surface_t* opaque = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
     cairo_t* oc = cairo_create(opaque);
     cairo_set_source_surface(oc, drawing, 0, 0);
     cairo_paint(oc);

@@ -1,14 +1,11 @@
 // The panel background: dark tolex with a brushed-aluminium top trim, the
 // logo, screws, the knobs' scales and captions, the meter window and the
-// limiter's caption. 600 x 284, no alpha channel.
+// limiter's caption. The panel's size, no alpha channel.
 #pragma once
 
 #include <cairo.h>
 
 namespace gravelo::images {
-
-constexpr int kPanelWidth = 600;
-constexpr int kPanelHeight = 284;
 
 // An RGB24 surface (written as a PNG without alpha).
 cairo_surface_t* makeBackground();

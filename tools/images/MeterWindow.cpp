@@ -1,12 +1,15 @@
 #include "MeterWindow.h"
 
 #include "Paint.h"
-#include "PanelLayout.h"
+#include "effect/panel/PanelLayout.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace gravelo::images {
+
+using namespace panel_layout;
+
 namespace {
 
 constexpr double kLeft = 180, kTop = 30, kRight = 420, kBottom = 140;
@@ -30,18 +33,18 @@ void paintGlass(cairo_t* cr) {
 
 void paintTracks(cairo_t* cr) {
     for (int band = 0; band < 4; ++band) {
-        const int y = kMeterY[band];
-        cairo_rectangle(cr, kMeterX, y + 1, kMeterWidth + 1, kMeterHeight - 2);
+        const auto [x, y] = kMeters[band];
+        cairo_rectangle(cr, x, y + 1, kMeterWidth + 1, kMeterHeight - 2);
         setColour(cr, rgb(24, 26, 28));
         cairo_fill(cr);
         char number[2] = {char('1' + band), 0};
-        centredText(cr, number, kMeterX - 8, y + 8, 8, true, rgb(150, 140, 120));
+        centredText(cr, number, x - 8, y + 8, 8, true, rgb(150, 140, 120));
     }
 }
 
 void paintScale(cairo_t* cr) {
     const int marks[] = {-20, -12, -6, 0, 6, 12, 20};
-    const double tickTop = kMeterY[3] + kMeterHeight + 3;
+    const double tickTop = kMeters[3].y + kMeterHeight + 3;
     for (int db : marks) {
         const double x = std::floor(meterScaleX(db)) + 0.5;
         setColour(cr, rgb(200, 190, 170), db == 0 ? 0.95 : 0.7);
@@ -58,7 +61,7 @@ void paintScale(cairo_t* cr) {
 } // namespace
 
 double meterScaleX(double decibels) {
-    return kMeterX + std::ceil(100 + 43.3 * std::log(std::pow(10.0, decibels / 20.0)));
+    return kMeters[0].x + std::ceil(100 + 43.3 * std::log(std::pow(10.0, decibels / 20.0)));
 }
 
 void paintMeterWindow(cairo_t* cr) {

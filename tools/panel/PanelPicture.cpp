@@ -1,6 +1,7 @@
 #include "PanelPicture.h"
 
 #include "effect/TVobrixEffect.h"
+#include "effect/panel/PanelLayout.h"
 #include "host/CVeST.h"
 #include "host/VeSTBridge.h"
 #include "toolkit/COffscreenContext.h"
@@ -23,7 +24,7 @@ PanelPicture::PanelPicture(double sampleRate) {
     plugin->dispatcher(plugin, effOpen, 0, 0, nullptr, 0.0f);
     plugin->dispatcher(plugin, effSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate));
     plugin->dispatcher(plugin, effMainsChanged, 0, 1, nullptr, 0.0f);
-    offscreen = new VSTGUI::COffscreenContext(nullptr, kWidth, kHeight);
+    offscreen = new VSTGUI::COffscreenContext(nullptr, panel_layout::kWidth, panel_layout::kHeight);
 }
 
 PanelPicture::~PanelPicture() {
@@ -32,19 +33,17 @@ PanelPicture::~PanelPicture() {
 }
 
 void PanelPicture::drawFrame() {
-    owner->drawContext = offscreen;
-    owner->callbacks.onDraw(owner, kWidth, kHeight);
-    owner->drawContext = nullptr;
+    owner->onDraw(offscreen, panel_layout::kWidth, panel_layout::kHeight);
 }
 
 void PanelPicture::mouseDown(double x, double y, int32_t buttons) {
-    owner->callbacks.onMouseDown(owner, x, y, buttons);
+    owner->onMouseDown(x, y, buttons);
 }
 void PanelPicture::mouseMoved(double x, double y, int32_t buttons) {
-    owner->callbacks.onMouseMoved(owner, x, y, buttons);
+    owner->onMouseMoved(x, y, buttons);
 }
 void PanelPicture::mouseUp(double x, double y, int32_t buttons) {
-    owner->callbacks.onMouseUp(owner, x, y, buttons);
+    owner->onMouseUp(x, y, buttons);
 }
 
 void PanelPicture::process(const std::vector<float>& input) {

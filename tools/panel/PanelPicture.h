@@ -1,6 +1,6 @@
 // The amplifier's panel without any window: a plug-in instance whose editor
-// view is stood in for by an offscreen context, lent to the shell for each
-// frame exactly as the view lends the window's context.
+// view is stood in for by an offscreen context, drawn and clicked through
+// the shell's editor client exactly as the view draws and clicks.
 #pragma once
 
 #include "host/VstInterface.h"
@@ -17,9 +17,6 @@ class COffscreenContext;
 
 class PanelPicture {
   public:
-    static constexpr int kWidth = 600;
-    static constexpr int kHeight = 284;
-
     // Creates, opens and resumes an instance at `sampleRate`.
     explicit PanelPicture(double sampleRate = 48000.0);
     ~PanelPicture();

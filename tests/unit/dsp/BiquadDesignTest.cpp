@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+// 256-bit vectors by value (see Lanes.h), inlined here.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 using dsp::BiquadType;
 using dsp::designBiquad;
 using dsptest::kRate;
@@ -17,6 +20,16 @@ void expectSameCoefficients(const dsp::BiquadCoeffs& a, const dsp::BiquadCoeffs&
     EXPECT_DOUBLE_EQ(a.b2, b.b2);
     EXPECT_DOUBLE_EQ(a.a1, b.a1);
     EXPECT_DOUBLE_EQ(a.a2, b.a2);
+}
+
+// What the cookbook design works from: gain factor A, cos ω0 and α.
+struct Intermediates {
+    double A, cosW0, alpha;
+};
+
+Intermediates intermediates(double frequency, double q, double gainDb) {
+    const double w0 = 2 * std::numbers::pi * frequency / kRate;
+    return {std::pow(10.0, gainDb / 40), std::cos(w0), std::sin(w0) / (2 * q)};
 }
 
 } // namespace
@@ -40,15 +53,25 @@ TEST(BiquadDesign, BassPeakWithBassAtPlusSix) {
     EXPECT_NEAR(c.a2, 0.996934094, 1e-9);
 }
 
-TEST(BiquadDesign, KeepsTheDesignIntermediates) {
-    const auto c = designBiquad(1000, 2, 6, BiquadType::Peaking, kRate);
-    EXPECT_DOUBLE_EQ(c.A, std::pow(10.0, 6.0 / 40));
-    EXPECT_DOUBLE_EQ(c.w0, 2 * std::numbers::pi * 1000 / kRate);
-    EXPECT_DOUBLE_EQ(c.sinW0, std::sin(c.w0));
-    EXPECT_DOUBLE_EQ(c.cosW0, std::cos(c.w0));
-    EXPECT_DOUBLE_EQ(c.alpha, c.sinW0 / 4);
-    EXPECT_DOUBLE_EQ(c.sqrtAOverQ, std::sqrt(c.A) / 2);
-    EXPECT_DOUBLE_EQ(c.a0, 1 + c.alpha / c.A); // a0 stays unnormalised
+// The cookbook forms written out from their intermediates, normalised by a0.
+TEST(BiquadDesign, PeakAndShelfAreTheCookbookFormsOverA0) {
+    const Intermediates d = intermediates(1000, 2, 6);
+    const auto peak = designBiquad(1000, 2, 6, BiquadType::Peaking, kRate);
+    const double peakA0 = 1 + d.alpha / d.A;
+    EXPECT_DOUBLE_EQ(peak.b0, (1 + d.alpha * d.A) / peakA0);
+    EXPECT_DOUBLE_EQ(peak.b1, -2 * d.cosW0 / peakA0);
+    EXPECT_DOUBLE_EQ(peak.b2, (1 - d.alpha * d.A) / peakA0);
+    EXPECT_DOUBLE_EQ(peak.a1, -2 * d.cosW0 / peakA0);
+    EXPECT_DOUBLE_EQ(peak.a2, (1 - d.alpha / d.A) / peakA0);
+
+    const auto shelf = designBiquad(1000, 2, 6, BiquadType::LowShelf, kRate);
+    const double A = d.A, cs = d.cosW0, twoRootAAlpha = 2 * std::sqrt(A) * d.alpha;
+    const double shelfA0 = (A + 1) + (A - 1) * cs + twoRootAAlpha;
+    EXPECT_DOUBLE_EQ(shelf.b0, A * ((A + 1) - (A - 1) * cs + twoRootAAlpha) / shelfA0);
+    EXPECT_DOUBLE_EQ(shelf.b1, 2 * A * ((A - 1) - (A + 1) * cs) / shelfA0);
+    EXPECT_DOUBLE_EQ(shelf.b2, A * ((A + 1) - (A - 1) * cs - twoRootAAlpha) / shelfA0);
+    EXPECT_DOUBLE_EQ(shelf.a1, -2 * ((A - 1) + (A + 1) * cs) / shelfA0);
+    EXPECT_DOUBLE_EQ(shelf.a2, ((A + 1) + (A - 1) * cs - twoRootAAlpha) / shelfA0);
 }
 
 TEST(BiquadDesign, ClampsFrequencyQAndType) {
@@ -129,4 +152,30 @@ TEST(BiquadDesign, DirectFormOneRecurrence) {
         ASSERT_EQ(out[i], dsp::runBiquad(c, a, in[i])) << i;
     EXPECT_EQ(a.y1, b.y1);
     EXPECT_EQ(a.x2, b.x2);
+}
+
+// Three different filters in the lanes of one vector, the fourth lane spare:
+// each lane gives its own filter's per-sample outputs and states.
+TEST(BiquadDesign, LaneRunnerRunsEachFilterInItsOwnLane) {
+    const dsp::BiquadCoeffs c[3] = {designBiquad(80, 1, 0, BiquadType::LowPass, kRate),
+                                    designBiquad(1000, 2, 9, BiquadType::Peaking, kRate),
+                                    designBiquad(3000, 0.7, 0, BiquadType::HighPass, kRate)};
+    dsp::BiquadState lanes[3], alone[3];
+    for (int k = 0; k < 3; ++k)
+        lanes[k] = alone[k] = {0.1 * k, -0.2, 0.3, 0.05 * k}; // a run already under way
+    dsp::BiquadRunner<dsp::Quad> quad({&c[0], &c[1], &c[2]}, {&lanes[0], &lanes[1], &lanes[2]});
+    for (int i = 0; i < 200; ++i) {
+        const double x = std::sin(0.05 * i * i);
+        const dsp::Quad y = quad(dsp::Quad{x, -x, 0.5 * x, 1.0});
+        ASSERT_EQ(y[0], dsp::runBiquad(c[0], alone[0], x)) << i;
+        ASSERT_EQ(y[1], dsp::runBiquad(c[1], alone[1], -x)) << i;
+        ASSERT_EQ(y[2], dsp::runBiquad(c[2], alone[2], 0.5 * x)) << i;
+    }
+    quad.store();
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(lanes[k].x1, alone[k].x1) << k;
+        EXPECT_EQ(lanes[k].x2, alone[k].x2) << k;
+        EXPECT_EQ(lanes[k].y1, alone[k].y1) << k;
+        EXPECT_EQ(lanes[k].y2, alone[k].y2) << k;
+    }
 }

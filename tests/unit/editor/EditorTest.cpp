@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 #include "RecordingViews.h"
 
+#include "editor/CVeSTCanvas.h"
 #include "editor/CVeSTView.h"
 #include "toolkit/CFrame.h"
 #include "toolkit/COffscreenContext.h"
@@ -25,7 +26,7 @@ struct EntryLog {
     static void idle(CVeST*) { calls.push_back("idle"); }
     static void draw(CVeST* shell, double w, double h) {
         calls.push_back("draw");
-        contextDuringDraw = shell->drawContext;
+        contextDuringDraw = shell->canvas.lentContext();
         width = w;
         height = h;
     }
@@ -68,9 +69,25 @@ TEST_F(EditorEntries, DrawLendsTheContextForTheHookOnlyAndPassesTheViewSize) {
     view.draw(&context);
     ASSERT_EQ(EntryLog::calls, std::vector<std::string>{"draw"});
     EXPECT_EQ(EntryLog::contextDuringDraw, &context);
-    EXPECT_EQ(shell->drawContext, nullptr);
+    EXPECT_EQ(shell->canvas.lentContext(), nullptr);
     EXPECT_EQ(EntryLog::width, 600);
     EXPECT_EQ(EntryLog::height, 284);
+}
+
+TEST(Canvas, LendsForTheGuardsLifeAndThenGivesBackWhatWasLentBefore) {
+    CVeSTCanvas canvas;
+    COffscreenContext outer(nullptr, 4, 4), inner(nullptr, 4, 4);
+    EXPECT_EQ(canvas.active(), nullptr);
+    {
+        const CVeSTCanvas::Lend first(canvas, &outer);
+        {
+            const CVeSTCanvas::Lend second(canvas, &inner);
+            EXPECT_EQ(canvas.lentContext(), &inner);
+        }
+        EXPECT_EQ(canvas.lentContext(), &outer);
+        EXPECT_EQ(canvas.active(), &canvas);
+    }
+    EXPECT_EQ(canvas.active(), nullptr);
 }
 
 TEST_F(EditorEntries, DrawWithoutTheDrawEntryLeavesTheContextNull) {
@@ -79,7 +96,7 @@ TEST_F(EditorEntries, DrawWithoutTheDrawEntryLeavesTheContextNull) {
     COffscreenContext context(nullptr, 600, 284);
     view.draw(&context);
     EXPECT_TRUE(EntryLog::calls.empty());
-    EXPECT_EQ(shell->drawContext, nullptr);
+    EXPECT_EQ(shell->canvas.lentContext(), nullptr);
 }
 
 TEST_F(EditorEntries, MouseAndKeysGoToTheirEntriesAndCountAsHandledEvenWithoutThem) {
@@ -139,8 +156,8 @@ TEST_F(EditorEntries, RectIsTheEditorSizeAndKeysWithoutFrameAreNotTaken) {
     ASSERT_NE(rect, nullptr);
     EXPECT_EQ(rect->top, 0);
     EXPECT_EQ(rect->left, 0);
-    EXPECT_EQ(rect->bottom, 284);
-    EXPECT_EQ(rect->right, 600);
+    EXPECT_EQ(rect->bottom, RecordingRuntime::kEditorHeight);
+    EXPECT_EQ(rect->right, RecordingRuntime::kEditorWidth);
     KeyCode key{'a', 0, 0};
     EXPECT_FALSE(editor->onKeyDown(key));
     EXPECT_FALSE(editor->onKeyUp(key));

@@ -9,6 +9,7 @@
 #include "host/CVeST.h"
 #include "host/VeSTBridge.h"
 #include "runtime/TVobrix.h"
+#include "runtime/VeSTDrawingServices.h"
 #include "toolkit/CFrame.h"
 #include "toolkit/COffscreenContext.h"
 
@@ -31,13 +32,16 @@ VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, fl
 // records the button states of the presses it sees.
 class PaintingRuntime : public TVobrix {
   public:
-    explicit PaintingRuntime(Colour paint) : colour(paint) {}
+    explicit PaintingRuntime(Colour paint) : colour(paint) {
+        editorWidth = 600;
+        editorHeight = 284;
+    }
     void doGraphics() override {
-        CDrawContext* context = shell->drawContext;
-        context->setFillColor(mouseButtons.load() != 0 ? Colour{255, 255, 0, 255} : colour);
-        context->drawRect(ViewRect(0, 0, 600, 284), kDrawFilled);
-        context->setFillColor(Colour{0, 0, 255, 255});
-        context->drawRect(ViewRect(100, 50, 160, 90), kDrawFilled);
+        const Colour fill = mouseButtons.load() != 0 ? Colour{255, 255, 0, 255} : colour;
+        VeSTSetFillColor(shell, fill.red, fill.green, fill.blue, fill.alpha);
+        VeSTDrawRect(shell, 0, 0, 600, 284, kDrawFilled);
+        VeSTSetFillColor(shell, 0, 0, 255, 255);
+        VeSTDrawRect(shell, 100, 50, 160, 90, kDrawFilled);
         ++frames;
     }
     Colour colour;
@@ -84,9 +88,7 @@ std::vector<uint32_t> offscreenPicture(Plugin& plugin) {
     COffscreenContext context(nullptr, 600, 284);
     context.setFillColor(kBlackColour);
     context.drawRect(ViewRect(0, 0, 600, 284), kDrawFilled);
-    plugin.shell->drawContext = &context;
-    plugin.shell->callbacks.onDraw(plugin.shell, 600, 284);
-    plugin.shell->drawContext = nullptr;
+    plugin.shell->onDraw(&context, 600, 284);
     std::vector<uint32_t> pixels;
     for (int y = 0; y < 284; ++y)
         for (int x = 0; x < 600; ++x) {

@@ -1,7 +1,8 @@
 #include "editor/CVeSTEditor.h"
 #include "host/CVeST.h"
 #include "host/VeSTBridge.h"
-#include "host/VeSTServices.h"
+#include "runtime/VeSTDrawingServices.h"
+#include "runtime/VeSTServices.h"
 #include "support/RecordingRuntime.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST_F(Bridge, MouseUpClearsButtonsAndMoveKeepsThem) {
     EXPECT_EQ(runtime->mouseY.load(), 8.0);
 }
 
-TEST_F(Bridge, MouseEventsRaiseTheRedrawRateToThirty) {
+TEST_F(Bridge, MouseEventsRaiseTheRedrawRateToTheRuntimesRate) {
     runtime->gfxRate = 10.0;
     shell->callbacks.onMouseMoved(shell, 0, 0, 0);
     EXPECT_EQ(runtime->gfxRate.load(), 30.0);
@@ -76,6 +77,10 @@ TEST_F(Bridge, MouseEventsRaiseTheRedrawRateToThirty) {
     runtime->gfxRate = std::nan("");
     shell->callbacks.onMouseUp(shell, 0, 0, 0);
     EXPECT_TRUE(std::isnan(runtime->gfxRate.load()));
+    runtime->redrawRate = 50.0;
+    runtime->gfxRate = 40.0;
+    shell->callbacks.onMouseMoved(shell, 0, 0, 0);
+    EXPECT_EQ(runtime->gfxRate.load(), 50.0);
 }
 
 TEST_F(Bridge, ResumeAsksForMidiBeforeTheRuntimeResumes) {
@@ -127,7 +132,7 @@ TEST_F(Bridge, GeneralChannelLoopCarriesEveryChannel) {
 // Records, as it dies, whether its shell's editor still exists.
 struct EditorWatcher : RecordingRuntime {
     explicit EditorWatcher(bool& aliveFlag) : editorAlive(aliveFlag) {}
-    ~EditorWatcher() override { editorAlive = shell != nullptr && shell->getEditor() != nullptr; }
+    ~EditorWatcher() override { editorAlive = VeSTGetEditorSize(shell, nullptr, nullptr) == 1; }
     bool& editorAlive;
 };
 
@@ -139,12 +144,19 @@ TEST_F(Bridge, RuntimeIsDestroyedBeforeTheEditor) {
     EXPECT_TRUE(editorAlive);
 }
 
-TEST_F(Bridge, EditorIsCreatedOnceWithTheHostRectangle) {
+TEST_F(Bridge, EditorIsCreatedOnceWithTheSizeTheRuntimeDeclares) {
     ASSERT_NE(shell->getEditor(), nullptr);
     EXPECT_EQ(VeSTCreateEditor(shell, 10, 10), 0);
     auto* editor = static_cast<CVeSTEditor*>(shell->getEditor());
-    EXPECT_EQ(editor->getWidth(), 600);
-    EXPECT_EQ(editor->getHeight(), 284);
+    EXPECT_EQ(editor->getWidth(), RecordingRuntime::kEditorWidth);
+    EXPECT_EQ(editor->getHeight(), RecordingRuntime::kEditorHeight);
+
+    auto* withoutPanel = new RecordingRuntime();
+    withoutPanel->editorWidth = 0;
+    AEffect* other = createPlugin(withoutPanel, FakeHost::callback);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->flags & effFlagsHasEditor, 0) << "no panel, no editor";
+    other->dispatcher(other, effClose, 0, 0, nullptr, 0.0f);
 }
 
 TEST_F(Bridge, TimeServicesAnswerZeroWithoutTimeInfo) {

@@ -51,9 +51,10 @@ class MeterBar : public ::testing::Test {
   protected:
     int lastLitColumn(double gain) {
         auto* context = new VSTGUI::COffscreenContext(nullptr, 220, 12);
-        picture.shell().drawContext = context;
-        picture.effect().panel.levelMeter(picture.effect(), gain, 0, 0);
-        picture.shell().drawContext = nullptr;
+        {
+            const CVeSTCanvas::Lend lent(picture.shell().canvas, context);
+            picture.effect().panel.levelMeter(picture.effect(), gain, 0, 0);
+        }
         int last = -1;
         for (int x = 0; x < 220; ++x)
             if (context->getBitmap()->getPixel(x, 5).alpha != 0) last = x;
@@ -131,9 +132,10 @@ TEST_F(PanelDrawing, MissingImageDrawsTheErrorBox) {
     effect().mem(3) = 20;
     effect().mem(4) = 10;
     effect().mem(5) = 10;
-    picture.shell().drawContext = &picture.context();
-    effect().blitRegion(7.0, 0.0); // no file name for 7
-    picture.shell().drawContext = nullptr;
+    {
+        const CVeSTCanvas::Lend lent(picture.shell().canvas, &picture.context());
+        effect().blitRegion(7.0, 0.0); // no file name for 7
+    }
     const Colour corner = pixel(11, 11);
     EXPECT_EQ(corner.red, 255);
     EXPECT_EQ(corner.green, 0);

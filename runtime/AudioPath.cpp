@@ -1,14 +1,13 @@
-#include "AudioEntries.h"
+#include "AudioPath.h"
 
-#include "CVeST.h"
-#include "VeSTServices.h"
-#include "runtime/TVobrix.h"
+#include "AudioPiece.h"
+#include "TVobrix.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-namespace audioEntries {
+namespace vobrix {
 
 namespace {
 
@@ -28,11 +27,11 @@ template <class Sample> Sample toHostSample(double x) {
 // Every input sample of a frame is read before any output sample of it is
 // written, so hosts may process in place.
 template <class Sample>
-void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 frames,
-               VstInt32 channels) {
+void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, int32_t frames,
+               int32_t channels) {
     auto& slots = runtime.samples;
     if (channels == 2) {
-        for (VstInt32 j = 0; j < frames; ++j) {
+        for (int32_t j = 0; j < frames; ++j) {
             slots[0] = static_cast<double>(inputs[0][j]);
             slots[1] = static_cast<double>(inputs[1][j]);
             runtime.doSample();
@@ -41,11 +40,11 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 fra
         }
         return;
     }
-    for (VstInt32 j = 0; j < frames; ++j) {
-        for (VstInt32 k = channels - 1; k >= 0; --k)
+    for (int32_t j = 0; j < frames; ++j) {
+        for (int32_t k = channels - 1; k >= 0; --k)
             slots[static_cast<size_t>(k)] = static_cast<double>(inputs[k][j]);
         runtime.doSample();
-        for (VstInt32 k = channels - 1; k >= 0; --k)
+        for (int32_t k = channels - 1; k >= 0; --k)
             outputs[k][j] = toHostSample<Sample>(slots[static_cast<size_t>(k)]);
     }
 }
@@ -55,7 +54,7 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 fra
 // A piece's inputs are all read before its outputs are written, so in-place
 // processing stays safe. Answers false, before writing any output, when the
 // runtime has no block form.
-constexpr VstInt32 kPieceFrames = 128;
+constexpr int32_t kPieceFrames = vobrix::kPieceFrames;
 
 // Host samples to the runtime's doubles and back, one channel at a time
 // (source and destination never overlap: one side is the stack piece), four
@@ -64,12 +63,11 @@ constexpr VstInt32 kPieceFrames = 128;
 using Float4 = float __attribute__((vector_size(16)));
 using Double4 = double __attribute__((vector_size(32)));
 
-template <class Sample>
-void widen(const Sample* __restrict in, double* __restrict out, VstInt32 n) {
+template <class Sample> void widen(const Sample* __restrict in, double* __restrict out, int32_t n) {
     if constexpr (sizeof(Sample) == sizeof(double)) {
         std::copy(in, in + n, out);
     } else {
-        VstInt32 j = 0;
+        int32_t j = 0;
         for (; j + 4 <= n; j += 4) {
             Float4 f;
             std::memcpy(&f, in + j, sizeof f);
@@ -82,12 +80,12 @@ void widen(const Sample* __restrict in, double* __restrict out, VstInt32 n) {
 }
 
 template <class Sample>
-void narrow(const double* __restrict in, Sample* __restrict out, VstInt32 n) {
+void narrow(const double* __restrict in, Sample* __restrict out, int32_t n) {
     if constexpr (sizeof(Sample) == sizeof(double)) {
         std::copy(in, in + n, out);
     } else {
         const Double4 loudest = {kLoudestFloat, kLoudestFloat, kLoudestFloat, kLoudestFloat};
-        VstInt32 j = 0;
+        int32_t j = 0;
         for (; j + 4 <= n; j += 4) {
             Double4 d;
             std::memcpy(&d, in + j, sizeof d);
@@ -102,11 +100,11 @@ void narrow(const double* __restrict in, Sample* __restrict out, VstInt32 n) {
 }
 
 template <class Sample>
-bool runBlockForm(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 frames) {
+bool runBlockForm(TVobrix& runtime, Sample** inputs, Sample** outputs, int32_t frames) {
     double left[kPieceFrames], right[kPieceFrames];
     double* const channels[2] = {left, right};
-    for (VstInt32 done = 0; done < frames; done += kPieceFrames) {
-        const VstInt32 n = std::min(kPieceFrames, frames - done);
+    for (int32_t done = 0; done < frames; done += kPieceFrames) {
+        const int32_t n = std::min(kPieceFrames, frames - done);
         widen(inputs[0] + done, left, n);
         widen(inputs[1] + done, right, n);
         if (!runtime.processBlock(channels, 2, n)) return false;
@@ -117,25 +115,26 @@ bool runBlockForm(TVobrix& runtime, Sample** inputs, Sample** outputs, VstInt32 
 }
 
 template <class Sample>
-void process(CVeST* shell, Sample** inputs, Sample** outputs, VstInt32 frames) {
-    TVobrix* runtime = shell != nullptr ? shell->runtime : nullptr;
-    if (runtime == nullptr) return;
+void process(TVobrix& runtime, Sample** inputs, Sample** outputs, int32_t frames,
+             int32_t hostChannels) {
     // More channels than the runtime has sample slots cannot be carried.
-    const VstInt32 channels = std::clamp(VeSTGetNumInputs(shell), 0, TVobrix::kSampleSlotCount);
-    runtime->doBlock();
+    const int32_t channels = std::clamp(hostChannels, 0, TVobrix::kSampleSlotCount);
+    runtime.doBlock();
     if (frames <= 0 || inputs == nullptr || outputs == nullptr) return;
-    if (channels == 2 && runBlockForm(*runtime, inputs, outputs, frames)) return;
-    runFrames(*runtime, inputs, outputs, frames, channels);
+    if (channels == 2 && runBlockForm(runtime, inputs, outputs, frames)) return;
+    runFrames(runtime, inputs, outputs, frames, channels);
 }
 
 } // namespace
 
-void processReplacing(CVeST* shell, float** inputs, float** outputs, VstInt32 frames) {
-    process(shell, inputs, outputs, frames);
+void processAudio(TVobrix& runtime, float** inputs, float** outputs, int32_t frames,
+                  int32_t channels) {
+    process(runtime, inputs, outputs, frames, channels);
 }
 
-void processDoubleReplacing(CVeST* shell, double** inputs, double** outputs, VstInt32 frames) {
-    process(shell, inputs, outputs, frames);
+void processAudio(TVobrix& runtime, double** inputs, double** outputs, int32_t frames,
+                  int32_t channels) {
+    process(runtime, inputs, outputs, frames, channels);
 }
 
-} // namespace audioEntries
+} // namespace vobrix

@@ -1,4 +1,4 @@
-// The owned box behind an image handle of the shell's image services.
+// The owned box behind an image handle of the image services.
 #pragma once
 
 namespace VSTGUI {

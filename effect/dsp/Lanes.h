@@ -1,0 +1,53 @@
+// Vectors of doubles whose lanes hold independent filters or followers side
+// by side. Each lane does exactly the scalar arithmetic of its own instance
+// (the same operations in the same order), so results equal the scalar forms
+// bit for bit; the lanes only cut the instructions. A plain double counts as
+// a vector of one lane, so one template serves every width.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <type_traits>
+
+// 256-bit vectors passed by value: GCC notes that their calling convention
+// differs with and without AVX. These functions are all inlined into the
+// block form's copies, never called across that boundary.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace dsp {
+
+using Pair = double __attribute__((vector_size(16)));
+// Four lanes: one 256-bit vector, or two 128-bit halves without AVX.
+using Quad = double __attribute__((vector_size(32)));
+using QuadBits = int64_t __attribute__((vector_size(32)));
+
+template <class V> constexpr int kLanesOf = static_cast<int>(sizeof(V) / sizeof(double));
+
+// All lanes of v at once. Copying the whole vector out, rather than reading
+// it lane by lane, keeps the compiler from splitting a vector that a loop
+// keeps in a register into separate lanes.
+template <class V> inline std::array<double, kLanesOf<V>> lanesOf(const V& v) {
+    return std::bit_cast<std::array<double, kLanesOf<V>>>(v);
+}
+
+template <class V> inline void setLane(V& v, [[maybe_unused]] int lane, double x) {
+    if constexpr (std::is_same_v<V, double>)
+        v = x;
+    else
+        v[lane] = x;
+}
+
+inline Quad absolute(Quad x) {
+    return (Quad)((QuadBits)x & QuadBits{INT64_MAX, INT64_MAX, INT64_MAX, INT64_MAX});
+}
+
+// std::max, lane by lane: (a < b) ? b : a.
+inline Quad larger(Quad a, Quad b) {
+    return a < b ? b : a;
+}
+
+} // namespace dsp
+
+#pragma GCC diagnostic pop

@@ -1,0 +1,62 @@
+// Where everything on the amplifier's panel sits: its size and redraw rate,
+// the knobs, the four gain meters, the limiter lamp and the build label. The
+// panel draws from it, the image generator paints the background around it,
+// and whatever aims the mouse at the panel or opens a window for it reads it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace panel_layout {
+
+// The editor panel in pixels, and how often it is redrawn (frames per second).
+inline constexpr int32_t kWidth = 600;
+inline constexpr int32_t kHeight = 284;
+inline constexpr double kRedrawRate = 30.0;
+
+// Where a knob sits (top-left corner, square of `size`), how it moves
+// (range and units per step of `sens`), its film strip (image number and
+// frame count) and the caption engraved above it.
+struct KnobLayout {
+    int32_t slider;
+    double x, y, minimum, maximum, sens, size;
+    int32_t frames;
+    int32_t image;
+    const char* caption;
+
+    constexpr double centreX() const { return x + size / 2; }
+    constexpr double centreY() const { return y + size / 2; }
+};
+
+inline constexpr std::array<KnobLayout, 9> kKnobs = {{
+    {1, 40, 50, 0, 40, 0.5, 80, 41, 0, "Quorvel"},
+    {2, 480, 50, -20, 20, 0.5, 80, 41, 0, "Output"},
+    {3, 50, 180, 0, 10, 0.2, 60, 31, 1, "Presence"},
+    {4, 490, 180, 0, 10, 0.2, 60, 31, 1, "Dirt"},
+    {5, 200, 180, -6, 6, 0.1, 60, 31, 1, "Bass"},
+    {6, 270, 180, -6, 6, 0.1, 60, 31, 1, "Middle"},
+    {7, 340, 180, -6, 6, 0.1, 60, 31, 1, "Treble"},
+    {8, 435, 120, 0.1, 10, 0.1, 40, 31, 4, "Depth"},
+    {9, 130, 120, 0, 10, 0.1, 40, 31, 4, "LFcut"},
+}};
+
+// Four meters, one per band: 0 dB at x + 100, a bar at most 200 pixels
+// wide and 10 high.
+struct MeterPosition {
+    double x, y;
+};
+inline constexpr std::array<MeterPosition, 4> kMeters = {
+    {{200, 70}, {200, 81}, {200, 92}, {200, 103}}};
+inline constexpr double kMeterWidth = 200;
+inline constexpr double kMeterHeight = 10;
+
+// The limiter lamp: a 6 × 6 frame of its film strip.
+inline constexpr double kLampX = 149;
+inline constexpr double kLampY = 79;
+inline constexpr double kLampSize = 6;
+
+// The faint build label, bottom left.
+inline constexpr double kBuildLabelX = 15;
+inline constexpr double kBuildLabelY = 257;
+
+} // namespace panel_layout

@@ -1,0 +1,51 @@
+#include "EditorInput.h"
+
+#include "TVobrix.h"
+
+namespace vobrix {
+
+namespace {
+
+// A NaN rate compares false and stays NaN; a faster rate stays.
+void raiseRedrawRate(TVobrix& runtime) {
+    const double rate = runtime.gfxRate;
+    if (rate < runtime.redrawRate) runtime.gfxRate = runtime.redrawRate;
+}
+
+void movePointer(TVobrix& runtime, double x, double y) {
+    runtime.mouseX = x;
+    runtime.mouseY = y;
+}
+
+} // namespace
+
+double mouseButtonsFromButtonState(int32_t buttons) {
+    static constexpr struct {
+        int32_t from;
+        int to;
+    } kMapping[] = {{2, 1}, {8, 2}, {32, 4}, {16, 8}, {64, 16}, {4, 64}};
+    int word = 0;
+    for (const auto& bit : kMapping)
+        if ((buttons & bit.from) != 0) word |= bit.to;
+    return static_cast<double>(word);
+}
+
+void mouseDown(TVobrix& runtime, double x, double y, int32_t buttonState) {
+    runtime.mouseX = runtime.mousePressX = x;
+    runtime.mouseY = runtime.mousePressY = y;
+    runtime.mouseButtons = mouseButtonsFromButtonState(buttonState);
+    raiseRedrawRate(runtime);
+}
+
+void mouseUp(TVobrix& runtime, double x, double y) {
+    movePointer(runtime, x, y);
+    runtime.mouseButtons = 0.0;
+    raiseRedrawRate(runtime);
+}
+
+void mouseMoved(TVobrix& runtime, double x, double y) {
+    movePointer(runtime, x, y);
+    raiseRedrawRate(runtime);
+}
+
+} // namespace vobrix

@@ -1,0 +1,68 @@
+#include "HostParameters.h"
+
+#include "Numeric.h"
+#include "TVobrix.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace vobrix {
+
+const SliderInfo* parameterRecord(const TVobrix& runtime, int32_t index) {
+    if (index < 0 || static_cast<size_t>(index) >= runtime.sliderInfos.size()) return nullptr;
+    return &runtime.sliderInfos[static_cast<size_t>(index)];
+}
+
+double snapToStep(double value, double step) {
+    if (!(step > 0.0)) return value; // a slider without a step keeps the exact value
+    return std::floor((value + step / 2.0) / step) * step;
+}
+
+std::string displayText(double value, double minimum, double maximum,
+                        const std::vector<std::string>& labels) {
+    if (labels.empty()) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.2f", value);
+        return text;
+    }
+    const double count = static_cast<double>(labels.size());
+    const double position =
+        maximum != minimum ? (value - minimum) * (count - 1.0) / (maximum - minimum) : 0.0;
+    double k = std::trunc(position);
+    if (!(k >= 0.0)) k = 0.0; // also a NaN
+    if (k > count - 1.0) k = count - 1.0;
+    return labels[static_cast<size_t>(k)];
+}
+
+double parameterValue(const TVobrix& runtime, int32_t index) {
+    const SliderInfo* info = parameterRecord(runtime, index);
+    if (info == nullptr || info->maximum == info->minimum) return 0.0;
+    const double value = runtime.sliderValues[static_cast<size_t>(info->number)];
+    return (value - info->minimum) / (info->maximum - info->minimum);
+}
+
+bool setParameterValue(TVobrix& runtime, int32_t index, double x) {
+    const SliderInfo* info = parameterRecord(runtime, index);
+    if (info == nullptr || !std::isfinite(x)) return false;
+    const double snapped =
+        snapToStep(info->minimum + (info->maximum - info->minimum) * x, info->step);
+    // The state chunk keeps sliders as floats: a value beyond float range could
+    // be set but never saved.
+    if (!(std::fabs(snapped) <= std::numeric_limits<float>::max())) return false;
+    SharedValue& current = runtime.sliderValues[static_cast<size_t>(info->number)];
+    if (vobrix::nearlyEqual(snapped, current)) return false;
+    current = snapped;
+    if (info->boundVariable != nullptr) *info->boundVariable = snapped;
+    runtime.doSlider();
+    return true;
+}
+
+std::string parameterDisplay(const TVobrix& runtime, int32_t index) {
+    const SliderInfo* info = parameterRecord(runtime, index);
+    if (info == nullptr) return {};
+    const double value = runtime.sliderValues[static_cast<size_t>(info->number)];
+    return displayText(value, info->minimum, info->maximum, info->labels);
+}
+
+} // namespace vobrix
