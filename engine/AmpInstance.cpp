@@ -1,10 +1,9 @@
 #include "engine/AmpInstance.h"
 
-#include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
-#include "host/CVeST.h"
-#include "host/ParameterEntries.h"
-#include "host/VeSTBridge.h"
+#include "engine/EngineShell.h"
+#include "runtime/AudioPiece.h"
+#include "runtime/HostParameters.h"
 #include "runtime/Numeric.h"
 
 #include <algorithm>
@@ -24,7 +23,7 @@ namespace engine {
 namespace {
 
 constexpr double kHighestRate = 1.0e6;
-constexpr int kPieceFrames = AmpChain::kChunkFrames;
+constexpr int kPieceFrames = vobrix::kPieceFrames;
 constexpr size_t kStateFloats = AmpInstance::kStateBytes / sizeof(float);
 // A saved value may sit this far outside its range after the float narrowing.
 constexpr double kRangeSlack = vobrix::kEqualTolerance;
@@ -35,25 +34,16 @@ float toHostSample(double x) {
     return static_cast<float>(x > loudest ? loudest : x < -loudest ? -loudest : x);
 }
 
-// The host behind the runtime's shell: a current version, no transport,
-// nothing else.
-VstIntPtr VSTCALLBACK quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 } // namespace
 
-AmpInstance::AmpInstance() : amp(std::make_unique<TVobrixEffect>()) {
-    VeSTCallbacks callbacks = makeVeSTCallbacks();
-    callbacks.onDestroy = nullptr; // the effect is ours, not the shell's
-    shell.reset(CVeST::create(amp.get(), callbacks, quietHost, 1, kControlCount));
-    if (shell == nullptr) throw std::runtime_error("no shell for the effect");
+AmpInstance::AmpInstance()
+    : amp(std::make_unique<TVobrixEffect>()), shell(std::make_unique<EngineShell>(*amp)) {
     amp->shell = shell.get();
-    shell->open();
+    amp->doOpen();
     // The effect's init hook belongs to activation here (it needs the rate);
     // a state loaded before or between activations must not run it again.
     amp->initCount = 1;
@@ -66,13 +56,12 @@ AmpInstance::AmpInstance() : amp(std::make_unique<TVobrixEffect>()) {
 
 AmpInstance::~AmpInstance() {
     if (isActive) deactivate();
-    shell->close();
+    amp->doClose();
     amp->shell = nullptr;
-    shell.reset();
 }
 
-CVeSTEditor* AmpInstance::editor() const {
-    return static_cast<CVeSTEditor*>(shell->getEditor());
+EngineShell& AmpInstance::runtimeShell() {
+    return *shell;
 }
 
 int32_t AmpInstance::sliderNumber(int index) const {
@@ -88,16 +77,16 @@ bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
     if (isActive) deactivate();
     rate = sampleRate;
     maxBlock = maxFrames;
-    shell->setSampleRate(static_cast<float>(rate));
-    shell->setBlockSize(static_cast<VstInt32>(std::min<uint32_t>(maxBlock, INT32_MAX)));
-    shell->resume(); // the effect's init hook reads them
+    shell->sampleRate = rate;
+    shell->blockSize = static_cast<int32_t>(std::min<uint32_t>(maxBlock, INT32_MAX));
+    amp->doResume(); // the effect's init hook reads them
     isActive = true;
     return true;
 }
 
 void AmpInstance::deactivate() {
     if (!isActive) return;
-    shell->suspend();
+    amp->doSuspend();
     isActive = false;
 }
 
@@ -135,7 +124,7 @@ double AmpInstance::control(int index) const {
 double AmpInstance::hostValue(int index, double value) const {
     if (!isControl(index) || !std::isfinite(value)) return std::nan("");
     const ControlInfo& info = controlInfo(index);
-    return parameterEntries::snapToStep(std::clamp(value, info.minimum, info.maximum), info.step);
+    return vobrix::snapToStep(std::clamp(value, info.minimum, info.maximum), info.step);
 }
 
 bool AmpInstance::setControl(int index, double value) {
@@ -155,7 +144,7 @@ uint32_t AmpInstance::hostChanges(int index) const {
 
 void AmpInstance::formatControl(double value, char* text, size_t capacity) {
     if (text == nullptr || capacity == 0) return;
-    const std::string shown = parameterEntries::displayText(value, 0.0, 0.0, {});
+    const std::string shown = vobrix::displayText(value, 0.0, 0.0, {});
     const size_t length = std::min(shown.size(), capacity - 1);
     std::memcpy(text, shown.data(), length);
     text[length] = '\0';

@@ -32,11 +32,11 @@
 #include <cstdint>
 #include <memory>
 
-class CVeST;
-class CVeSTEditor;
 class TVobrixEffect;
 
 namespace engine {
+
+class EngineShell;
 
 struct ControlInfo {
     const char* name;
@@ -118,18 +118,18 @@ class AmpInstance {
     void showMeters(int band, double gain);
     void showLamp(double level);
 
-    // [main] The effect itself and its editor, for the panel side (the
-    // engine's GUI target).
+    // [main] The effect itself and the runtime's shell, for the panel side
+    // (the engine's GUI target).
     TVobrixEffect& effect() { return *amp; }
-    CVeSTEditor* editor() const;
+    EngineShell& runtimeShell();
 
   private:
     int32_t sliderNumber(int index) const;
 
     std::unique_ptr<TVobrixEffect> amp;
     // What the runtime asks of its host (rate, block size, no transport,
-    // the editor it repaints) comes from a shell of its own.
-    std::unique_ptr<CVeST> shell;
+    // the panel it repaints) comes from a shell of its own.
+    std::unique_ptr<EngineShell> shell;
     std::array<ControlInfo, kControlCount> infos{};
     std::array<std::atomic<uint32_t>, kControlCount> changes{};
     bool isActive = false;

@@ -3,22 +3,59 @@
 #include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
 #include "engine/AmpInstance.h"
+#include "runtime/EditorInput.h"
 #include "toolkit/CFrame.h"
+
+#include <utility>
 
 namespace engine {
 
 static_assert(AmpInstance::kControlCount == 9);
 
 PanelWindow::PanelWindow(AmpInstance& instance, PanelListener& owner)
-    : amp(instance), listener(owner) {}
+    : amp(instance), listener(owner),
+      editor(new CVeSTEditor(nullptr, static_cast<VeSTEditorClient*>(this), kWidth, kHeight)) {
+    amp.runtimeShell().attach(this);
+}
 
 PanelWindow::~PanelWindow() {
     close();
+    amp.runtimeShell().attach(nullptr);
+}
+
+// The drawing services act only while the canvas holds the context, so it
+// is lent for exactly the length of the graphics hook.
+void PanelWindow::onDraw(VSTGUI::CDrawContext* context, double, double) {
+    const CVeSTCanvas::Lend lent(canvas, context);
+    amp.effect().doGraphics();
+}
+
+void PanelWindow::onMouseDown(double x, double y, int32_t buttons) {
+    vobrix::mouseDown(amp.effect(), x, y, buttons);
+}
+
+void PanelWindow::onMouseUp(double x, double y, int32_t) {
+    vobrix::mouseUp(amp.effect(), x, y);
+}
+
+void PanelWindow::onMouseMoved(double x, double y, int32_t) {
+    vobrix::mouseMoved(amp.effect(), x, y);
+}
+
+// The runtime's idle hook decides whether a repaint is due (repaintPanel).
+bool PanelWindow::onEditorIdle() {
+    amp.effect().doIdle();
+    return std::exchange(repaintDue, false);
+}
+
+bool PanelWindow::repaintPanel() {
+    if (editor->getView() == nullptr) return false;
+    repaintDue = true;
+    return true;
 }
 
 bool PanelWindow::open(void* parent) {
-    CVeSTEditor* editor = amp.editor();
-    if (editor == nullptr || isOpen() || parent == nullptr) return false;
+    if (isOpen() || parent == nullptr) return false;
     if (!editor->open(parent)) return false;
     // The knobs start from the values the controls hold now.
     TVobrixEffect& effect = amp.effect();
@@ -30,31 +67,23 @@ bool PanelWindow::open(void* parent) {
 
 void PanelWindow::close() {
     endGestures();
-    if (CVeSTEditor* editor = amp.editor()) editor->close();
+    editor->close();
 }
 
 bool PanelWindow::isOpen() const {
-    CVeSTEditor* editor = amp.editor();
-    return editor != nullptr && editor->getFrame() != nullptr;
+    return editor->getFrame() != nullptr;
 }
 
 void* PanelWindow::nativeWindow() const {
-    CVeSTEditor* editor = amp.editor();
-    return editor != nullptr && editor->getFrame() != nullptr
-               ? editor->getFrame()->getNativeWindow()
-               : nullptr;
+    return isOpen() ? editor->getFrame()->getNativeWindow() : nullptr;
 }
 
 int PanelWindow::eventDescriptor() const {
-    CVeSTEditor* editor = amp.editor();
-    return editor != nullptr && editor->getFrame() != nullptr
-               ? editor->getFrame()->getEventDescriptor()
-               : -1;
+    return isOpen() ? editor->getFrame()->getEventDescriptor() : -1;
 }
 
 void PanelWindow::tick() {
-    CVeSTEditor* editor = amp.editor();
-    if (editor == nullptr || editor->getFrame() == nullptr) return;
+    if (!isOpen()) return;
     takeHostChanges();
     std::array<double, 9> before{};
     for (int i = 0; i < AmpInstance::kControlCount; ++i)

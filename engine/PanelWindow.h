@@ -5,8 +5,16 @@
 // can pass them on. Main thread only.
 #pragma once
 
+#include "editor/CVeSTCanvas.h"
+#include "editor/VeSTEditorClient.h"
+#include "effect/panel/PanelLayout.h"
+#include "engine/EngineShell.h"
+
 #include <array>
 #include <cstdint>
+#include <memory>
+
+class CVeSTEditor;
 
 namespace engine {
 
@@ -25,12 +33,15 @@ class PanelListener {
     ~PanelListener() = default;
 };
 
-class PanelWindow {
+// The editor's client and the runtime shell's panel surface: it lends each
+// draw's context to the drawing services and routes the view's mouse to the
+// runtime by the shared mouse rule.
+class PanelWindow final : private VeSTEditorClient, private PanelSurface {
   public:
-    static constexpr int kWidth = 600;
-    static constexpr int kHeight = 284;
+    static constexpr int kWidth = panel_layout::kWidth;
+    static constexpr int kHeight = panel_layout::kHeight;
     // Ticks per second the panel wants (its redraw rate).
-    static constexpr int kTickRate = 30;
+    static constexpr int kTickRate = static_cast<int>(panel_layout::kRedrawRate);
 
     PanelWindow(AmpInstance& amp, PanelListener& listener);
     ~PanelWindow();
@@ -54,12 +65,27 @@ class PanelWindow {
     void tick();
 
   private:
+    // ---- VeSTEditorClient
+    void onDraw(VSTGUI::CDrawContext* context, double width, double height) override;
+    void onMouseDown(double x, double y, int32_t buttons) override;
+    void onMouseUp(double x, double y, int32_t buttons) override;
+    void onMouseMoved(double x, double y, int32_t buttons) override;
+    void onKeyDown(const KeyCode&) override {}
+    void onKeyUp(const KeyCode&) override {}
+    bool onEditorIdle() override;
+    // ---- PanelSurface
+    bool repaintPanel() override;
+    VeSTDrawing* panelDrawing() override { return canvas.active(); }
+
     void takeHostChanges();
     void reportPanelChanges(const std::array<double, 9>& before);
     void endGestures();
 
     AmpInstance& amp;
     PanelListener& listener;
+    CVeSTCanvas canvas;
+    std::unique_ptr<CVeSTEditor> editor;
+    bool repaintDue = false;
     std::array<uint32_t, 9> hostChangesSeen{};
     std::array<bool, 9> grabbed{};
 };
