@@ -1,5 +1,6 @@
 // The image services that need neither shell nor draw context: handles
-// around toolkit bitmaps, loaded from the embedded resources or from files.
+// around toolkit bitmaps, loaded as ImageLoading.h says.
+#include "ImageLoading.h"
 #include "VeSTDrawingServices.h"
 #include "VeSTImage.h"
 
@@ -14,15 +15,11 @@ void releaseBitmap(VeSTImage& handle) {
     handle.bitmap = nullptr;
 }
 
-// Keeps a freshly loaded bitmap only when it has a positive size.
-int32_t adoptIfLoaded(VeSTImage& handle, CBitmap* bitmap) {
+// Holds `bitmap` (null when nothing was loaded) in place of the handle's.
+int32_t adopt(VeSTImage& handle, CBitmap* bitmap) {
     releaseBitmap(handle);
-    if (!bitmap->isLoaded()) {
-        bitmap->forget();
-        return 0;
-    }
     handle.bitmap = bitmap;
-    return 1;
+    return bitmap != nullptr ? 1 : 0;
 }
 
 } // namespace
@@ -40,20 +37,17 @@ int32_t VeSTReleaseImage(VeSTImage* handle) {
 
 int32_t VeSTLoadImageResource(VeSTImage* handle, int32_t resourceId) {
     if (handle == nullptr) return 0;
-    return adoptIfLoaded(*handle, new CBitmap(VSTGUI::CResourceDescription(resourceId)));
+    return adopt(*handle, vobrix::loadImageResource(resourceId));
 }
 
 int32_t VeSTLoadImageResourceName(VeSTImage* handle, const char* name) {
     if (handle == nullptr || name == nullptr) return 0;
-    return adoptIfLoaded(*handle, new CBitmap(VSTGUI::CResourceDescription(name)));
+    return adopt(*handle, vobrix::loadImageResource(name));
 }
 
 int32_t VeSTLoadImageFile(VeSTImage* handle, const char* path) {
     if (handle == nullptr || path == nullptr) return 0;
-    releaseBitmap(*handle);
-    auto* bitmap = new CBitmap();
-    bitmap->loadFromFile(path);
-    return adoptIfLoaded(*handle, bitmap);
+    return adopt(*handle, vobrix::loadImageFile(path));
 }
 
 double VeSTGetImageWidth(VeSTImage* handle) {
