@@ -37,11 +37,18 @@ class AmpChain {
     // audio thread at its next block.
     void designFixed(double sampleRate);
     void designControls(const dsp::ControlValues& controls);
+    // Audio thread, after beginBlock: the set the chain runs on follows
+    // `controls` from the next sample on, redesigned in place (no lock) when
+    // they differ from the controls it was designed for.
+    void followControls(const dsp::ControlValues& controls);
 
     // Audio thread, once per host block before its samples: adopts the
     // newest coefficients, starts over from the open state if the state went
     // non-finite, refreshes the displayed gains, draws the noise offset.
     void beginBlock();
+    // Audio thread: filters, levelers and limiter back to silence; the
+    // coefficients and meters stay.
+    void clearRunningState();
 
     // Audio thread. The reference form, one sample at a time, exactly in the
     // order of the signal flow; answers the output for both channels.

@@ -27,6 +27,15 @@ class TVobrixEffect : public TVobrix {
     bool processBlock(double* const* channels, int32_t count, int32_t frames) override;
     // Derived values, control filters and leveler times from sliders 1 to 9.
     void controlUpdate();
+    // What the control update derives from sliders 1 to 9 now.
+    dsp::ControlValues controlValues() const;
+    // Audio thread, after doBlock: the chain runs on the current sliders from
+    // the next sample on, without a lock (hosts that change controls inside
+    // a block apply each change between two runs of frames).
+    void followSliders();
+    // Set by a shell whose host changes sliders without running doSlider
+    // (the formats beside VST 2.x): each doBlock then ends with followSliders.
+    bool slidersFollowedPerBlock = false;
 
     // Panel (TVobrixEffectPanel.cpp).
     void doGraphics() override;

@@ -16,11 +16,19 @@ void TVobrixEffect::doInit() {
     amp.designFixed(h.sampleRate);
 }
 
-void TVobrixEffect::controlUpdate() {
+dsp::ControlValues TVobrixEffect::controlValues() const {
     double s[10] = {};
     for (int number = 1; number <= kSliderCount; ++number)
         s[number] = sliderValues[static_cast<size_t>(number)];
-    amp.designControls(dsp::ControlValues::fromSliders(s));
+    return dsp::ControlValues::fromSliders(s);
+}
+
+void TVobrixEffect::controlUpdate() {
+    amp.designControls(controlValues());
+}
+
+void TVobrixEffect::followSliders() {
+    amp.followControls(controlValues());
 }
 
 // The transport is refreshed for the effect's own copies only; the sound
@@ -35,6 +43,7 @@ void TVobrixEffect::doBlock() {
     h.transport = VeSTIsPlaying(shell) + 4 * VeSTIsRecording(shell);
     h.musicalPosition = VeSTGetPpqPos(shell);
     amp.beginBlock();
+    if (slidersFollowedPerBlock) followSliders();
 }
 
 // Mono in (slot 0), the same result on both outputs.

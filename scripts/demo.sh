@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The main job: installs what is needed, builds, installs the plug-in where
-# Linux hosts look for VST plug-ins, makes a DI bass demo, renders it through
+# Linux hosts look for VST and CLAP plug-ins, makes a DI bass demo, renders it through
 # each preset, and draws the panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh build -DGRAVELO_BUILD_TESTS=OFF -DGRAVELO_BUILD_BENCH=OFF
 
-mkdir -p "$HOME/.vst"
+mkdir -p "$HOME/.vst" "$HOME/.clap"
 cp build/Gravelo.so "$HOME/.vst/Gravelo.so"
+cp build/Gravelo.clap "$HOME/.clap/Gravelo.clap"
 
 mkdir -p demo
 build/tools/gravelo-make-demo demo/di-bass.wav
@@ -22,6 +23,7 @@ echo
 build/tools/info/gravelo-info build/Gravelo.so
 echo
 echo "Plug-in installed:  $HOME/.vst/Gravelo.so"
+echo "CLAP installed:     $HOME/.clap/Gravelo.clap"
 echo "DI demo:            demo/di-bass.wav"
 for preset in presets/*.fxp; do
     name=$(basename "$preset" .fxp)

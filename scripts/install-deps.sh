@@ -9,7 +9,7 @@ packages=(
     libsndfile1-dev
     fonts-liberation2 fonts-liberation
     xvfb x11-utils valgrind
-    lsp-plugins-vst
+    lsp-plugins-vst qtractor
     clang clang-14 libclang-rt-14-dev clang-format
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
 )

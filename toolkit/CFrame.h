@@ -100,6 +100,8 @@ class CFrame : public CViewContainer, private platform::WindowListener {
     bool hasWindow() const { return window != nullptr && window->isAlive(); }
     void* getSystemWindow() const { return systemWindow; }
     void* getNativeWindow() const { return hasWindow() ? window->nativeHandle() : nullptr; }
+    // The window's event descriptor for a host's poll loop; -1 if none.
+    int getEventDescriptor() const { return hasWindow() ? window->eventDescriptor() : -1; }
 
   private:
     // ---- platform::WindowListener

@@ -3,6 +3,7 @@
 #include "runtime/Numeric.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +32,17 @@ void AmpChain::designFixed(double sampleRate) {
 
 void AmpChain::designControls(const dsp::ControlValues& controls) {
     published.update([&](dsp::ChainCoefficients& c) { c.designControls(controls); });
+}
+
+void AmpChain::followControls(const dsp::ControlValues& controls) {
+    const dsp::ControlValues& designed = published.current().controls;
+    if (std::memcmp(&designed, &controls, sizeof controls) == 0) return;
+    published.editCurrent([&](dsp::ChainCoefficients& c) { c.designControls(controls); });
+}
+
+void AmpChain::clearRunningState() {
+    running = dsp::ChainState{};
+    splitInput = 0.0;
 }
 
 void AmpChain::beginBlock() {

@@ -37,6 +37,11 @@ template <class T> class Published {
     // The set the reader adopted last; reader thread only.
     const T& current() const { return slots[front]; }
 
+    // Reader side: changes the set the reader holds, in place. No writer
+    // ever touches that slot, so this takes no lock; a set published later
+    // still replaces it at the next acquire().
+    template <class Edit> void editCurrent(Edit&& edit) { edit(slots[front]); }
+
     // Back to default values; only while no other thread uses this object.
     void reset() {
         master = T{};

@@ -8,10 +8,6 @@
 namespace audio_scenario {
 namespace {
 
-// Host values of the controls the scenario changes (index, value).
-constexpr std::pair<int, float> kSettings[] = {{0, 0.75f}, {1, 0.6f},  {2, 0.4f},
-                                               {3, 0.7f},  {4, 0.55f}, {6, 0.65f}};
-
 template <typename Sample, typename Process>
 std::vector<Sample> render(const std::vector<float>& input, Process process) {
     std::vector<Sample> left(kBlockSize), right(kBlockSize), outLeft(kBlockSize),

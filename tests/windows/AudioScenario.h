@@ -6,12 +6,16 @@
 #include "host/VstInterface.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace audio_scenario {
 
 constexpr float kSampleRate = 48000.0f;
 constexpr int kBlockSize = 512;
+// Host values of the controls the scenario changes (index, value).
+constexpr std::pair<int, float> kSettings[] = {{0, 0.75f}, {1, 0.6f},  {2, 0.4f},
+                                               {3, 0.7f},  {4, 0.55f}, {6, 0.65f}};
 
 // Two seconds of bass-like signal: two partials, plucks and a little noise.
 std::vector<float> fixedInput();

@@ -33,3 +33,4 @@ void addHostCases(std::vector<Case>& cases, const HostOptions& options);
 void addEditorCases(std::vector<Case>& cases, const HostOptions& options);
 void addDropCases(std::vector<Case>& cases, const HostOptions& options);
 void addToolkitCases(std::vector<Case>& cases);
+void addClapCases(std::vector<Case>& cases, const HostOptions& options);

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     addToolkitCases(cases);
     addEditorCases(cases, options);
     addDropCases(cases, options);
+    addClapCases(cases, options);
     int passed = 0, failed = 0;
     for (const Case& c : cases) {
         notes.clear();

@@ -108,6 +108,9 @@ class NativeWindow {
     virtual bool isAlive() const = 0;
     // The native handle, for tests and diagnostics.
     virtual void* nativeHandle() const = 0;
+    // A descriptor that turns readable when events wait for processEvents
+    // (hosts poll it); -1 where the window system delivers events otherwise.
+    virtual int eventDescriptor() const { return -1; }
 };
 
 } // namespace VSTGUI::platform

@@ -35,6 +35,7 @@ class X11Window final : public NativeWindow {
     void releasePointer() override;
     bool isAlive() const override { return window != None; }
     void* nativeHandle() const override { return reinterpret_cast<void*>(window); }
+    int eventDescriptor() const override { return ConnectionNumber(display); }
 
   private:
     X11Window(Display* display, WindowListener& listener);

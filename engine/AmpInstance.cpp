@@ -1,0 +1,176 @@
+#include "engine/AmpInstance.h"
+
+#include "effect/TVobrixEffect.h"
+#include "engine/EngineShell.h"
+#include "runtime/AudioPath.h"
+#include "runtime/HostParameters.h"
+#include "runtime/Numeric.h"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+static_assert(std::endian::native == std::endian::little, "the chunk is little-endian floats");
+
+namespace engine {
+
+namespace {
+
+constexpr double kHighestRate = 1.0e6;
+constexpr size_t kStateFloats = AmpInstance::kStateBytes / sizeof(float);
+// A saved value may sit this far outside its range after the float narrowing.
+constexpr double kRangeSlack = vobrix::kEqualTolerance;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+} // namespace
+
+AmpInstance::AmpInstance()
+    : amp(std::make_unique<TVobrixEffect>()), shell(std::make_unique<EngineShell>(*amp)) {
+    amp->shell = shell.get();
+    // Hosts set controls from their main thread; the audio thread designs.
+    amp->slidersFollowedPerBlock = true;
+    amp->doOpen();
+    // The effect's init hook belongs to activation here (it needs the rate);
+    // a state loaded before or between activations must not run it again.
+    amp->initCount = 1;
+    for (int i = 0; i < kControlCount; ++i) {
+        const SliderInfo& s = amp->sliderInfos[static_cast<size_t>(i)];
+        infos[static_cast<size_t>(i)] = {s.name.c_str(), s.minimum, s.maximum, s.defaultValue,
+                                         s.step};
+    }
+}
+
+AmpInstance::~AmpInstance() {
+    if (isActive) deactivate();
+    amp->doClose();
+    amp->shell = nullptr;
+}
+
+int32_t AmpInstance::sliderNumber(int index) const {
+    return amp->sliderInfos[static_cast<size_t>(index)].number;
+}
+
+bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
+    if (!(sampleRate > 0.0 && sampleRate <= kHighestRate) || maxFrames == 0) return false;
+    if (isActive) deactivate();
+    rate = sampleRate;
+    maxBlock = maxFrames;
+    // The rate as a VST 2.x host passes it (a float), so renders match.
+    shell->setRate(static_cast<float>(rate),
+                   static_cast<int32_t>(std::min<uint32_t>(maxBlock, INT32_MAX)));
+    amp->doResume(); // the effect's init hook reads them
+    isActive = true;
+    return true;
+}
+
+void AmpInstance::deactivate() {
+    if (!isActive) return;
+    amp->doSuspend();
+    isActive = false;
+}
+
+void AmpInstance::reset() {
+    amp->amp.clearRunningState();
+}
+
+void AmpInstance::process(const float* const inputs[2], float* const outputs[2], uint32_t frames) {
+    if (!isActive) return;
+    // The shared path only reads the inputs and only writes the outputs.
+    float* in[2] = {const_cast<float*>(inputs[0]), const_cast<float*>(inputs[1])};
+    float* out[2] = {outputs[0], outputs[1]};
+    vobrix::processAudio(*amp, in, out, static_cast<int32_t>(std::min<uint32_t>(frames, INT32_MAX)),
+                         2);
+}
+
+double AmpInstance::control(int index) const {
+    return isControl(index) ? static_cast<double>(amp->sliderValues[sliderNumber(index)]) : 0.0;
+}
+
+double AmpInstance::hostValue(int index, double value) const {
+    if (!isControl(index) || !std::isfinite(value)) return std::nan("");
+    const ControlInfo& info = controlInfo(index);
+    return vobrix::snapToStep(std::clamp(value, info.minimum, info.maximum), info.step);
+}
+
+bool AmpInstance::setControl(int index, double value) {
+    const double taken = hostValue(index, value);
+    if (std::isnan(taken)) return false;
+    SharedValue& slider = amp->sliderValues[sliderNumber(index)];
+    if (vobrix::nearlyEqual(taken, slider)) return false;
+    slider = taken;
+    changes[static_cast<size_t>(index)].fetch_add(1, std::memory_order_release);
+    return true;
+}
+
+uint32_t AmpInstance::hostChanges(int index) const {
+    return isControl(index) ? changes[static_cast<size_t>(index)].load(std::memory_order_acquire)
+                            : 0;
+}
+
+void AmpInstance::formatControl(double value, char* text, size_t capacity) {
+    if (text == nullptr || capacity == 0) return;
+    const std::string shown = vobrix::displayText(value, 0.0, 0.0, {});
+    const size_t length = std::min(shown.size(), capacity - 1);
+    std::memcpy(text, shown.data(), length);
+    text[length] = '\0';
+}
+
+bool AmpInstance::parseControl(const char* text, double& value) {
+    if (text == nullptr) return false;
+    while (isBlank(*text))
+        ++text;
+    char* end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(text, &end);
+    if (end == text || errno == ERANGE || !std::isfinite(parsed)) return false;
+    while (isBlank(*end))
+        ++end;
+    if (*end != '\0') return false;
+    value = parsed;
+    return true;
+}
+
+std::array<uint8_t, AmpInstance::kStateBytes> AmpInstance::saveState() {
+    std::array<uint8_t, kStateBytes> bytes{};
+    void* data = nullptr;
+    const int32_t size = amp->getState(&data, false);
+    if (data != nullptr && size > 0)
+        std::memcpy(bytes.data(), data, std::min<size_t>(kStateBytes, static_cast<size_t>(size)));
+    return bytes;
+}
+
+bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
+    if (bytes == nullptr || size != kStateBytes) return false;
+    float values[kStateFloats];
+    std::memcpy(values, bytes, kStateBytes);
+    if (values[0] != TVobrix::kStateMarker) return false;
+    for (float v : values)
+        if (!std::isfinite(v)) return false;
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlInfo& info = controlInfo(i);
+        const double v = values[sliderNumber(i)];
+        if (v < info.minimum - kRangeSlack || v > info.maximum + kRangeSlack) return false;
+    }
+    amp->setState(bytes, static_cast<int32_t>(size), false);
+    for (auto& count : changes)
+        count.fetch_add(1, std::memory_order_release);
+    return true;
+}
+
+double AmpInstance::meterGain(int band) const {
+    return band >= 0 && band < kMeterCount ? amp->amp.displayedGain(band) : 0.0;
+}
+
+double AmpInstance::clipFlag() const {
+    return amp->amp.clipFlag();
+}
+
+} // namespace engine

@@ -1,0 +1,123 @@
+#include "engine/PanelWindow.h"
+
+#include "editor/CVeSTCanvas.h"
+#include "editor/CVeSTEditor.h"
+#include "effect/TVobrixEffect.h"
+#include "engine/AmpInstance.h"
+#include "engine/EngineShell.h"
+#include "runtime/EditorInput.h"
+#include "toolkit/CFrame.h"
+
+namespace engine {
+
+static_assert(AmpInstance::kControlCount == 9);
+
+PanelWindow::PanelWindow(AmpInstance& instance, PanelListener& owner)
+    : amp(instance), listener(owner), canvas(std::make_unique<CVeSTCanvas>()),
+      editor(std::make_unique<CVeSTEditor>(nullptr, this, instance.effect().editorWidth,
+                                           instance.effect().editorHeight)) {}
+
+PanelWindow::~PanelWindow() {
+    close();
+    editor.reset();
+    canvas->fonts().release();
+}
+
+bool PanelWindow::open(void* parent) {
+    if (isOpen() || parent == nullptr) return false;
+    if (!editor->open(parent)) return false;
+    amp.host().setPanelShown(true);
+    // The knobs start from the values the controls hold now.
+    TVobrixEffect& effect = amp.effect();
+    effect.panel.takeSliderValues(effect);
+    for (int i = 0; i < AmpInstance::kControlCount; ++i)
+        hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
+    return true;
+}
+
+void PanelWindow::close() {
+    endGestures();
+    editor->close();
+    amp.host().setPanelShown(false);
+}
+
+bool PanelWindow::isOpen() const {
+    return editor->getFrame() != nullptr;
+}
+
+int PanelWindow::eventDescriptor() const {
+    return isOpen() ? editor->getFrame()->getEventDescriptor() : -1;
+}
+
+// The drawing services act only while the canvas holds the context, so it
+// is lent for exactly the length of the graphics hook.
+void PanelWindow::onDraw(VSTGUI::CDrawContext* context, double, double) {
+    const CVeSTCanvas::Lend lent(*canvas, context);
+    amp.host().lendDrawing(canvas->active());
+    amp.effect().doGraphics();
+    amp.host().lendDrawing(nullptr);
+}
+
+void PanelWindow::onMouseDown(double x, double y, int32_t buttons) {
+    vobrix::mouseDown(amp.effect(), x, y, buttons);
+}
+
+void PanelWindow::onMouseUp(double x, double y, int32_t) {
+    vobrix::mouseUp(amp.effect(), x, y);
+}
+
+void PanelWindow::onMouseMoved(double x, double y, int32_t) {
+    vobrix::mouseMoved(amp.effect(), x, y);
+}
+
+// The runtime's idle hook decides whether a repaint is due.
+bool PanelWindow::onEditorIdle() {
+    amp.effect().doIdle();
+    return amp.host().takeRepaint();
+}
+
+void PanelWindow::tick() {
+    if (!isOpen()) return;
+    takeHostChanges();
+    std::array<double, 9> before{};
+    for (int i = 0; i < AmpInstance::kControlCount; ++i)
+        before[static_cast<size_t>(i)] = amp.control(i);
+    editor->idle(); // the runtime's repaint timer, then the window's events and paint
+    reportPanelChanges(before);
+    if (amp.effect().mouseButtons == 0.0) endGestures();
+}
+
+// A host's change reaches the knobs before the panel draws, or the panel
+// would write the knob's old value back.
+void PanelWindow::takeHostChanges() {
+    bool moved = false;
+    for (int i = 0; i < AmpInstance::kControlCount; ++i) {
+        const uint32_t count = amp.hostChanges(i);
+        moved |= count != hostChangesSeen[static_cast<size_t>(i)];
+        hostChangesSeen[static_cast<size_t>(i)] = count;
+    }
+    TVobrixEffect& effect = amp.effect();
+    if (moved) effect.panel.takeSliderValues(effect);
+}
+
+// A control that moved during the tick without a host change is the panel's.
+void PanelWindow::reportPanelChanges(const std::array<double, 9>& before) {
+    for (int i = 0; i < AmpInstance::kControlCount; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        const double now = amp.control(i);
+        if (now == before[k] || amp.hostChanges(i) != hostChangesSeen[k]) continue;
+        if (!grabbed[k]) listener.panelGestureBegin(i);
+        grabbed[k] = true;
+        listener.panelValue(i, now);
+    }
+}
+
+void PanelWindow::endGestures() {
+    for (int i = 0; i < AmpInstance::kControlCount; ++i) {
+        if (!grabbed[static_cast<size_t>(i)]) continue;
+        grabbed[static_cast<size_t>(i)] = false;
+        listener.panelGestureEnd(i);
+    }
+}
+
+} // namespace engine

@@ -1,0 +1,83 @@
+// The amplifier's panel in a child window of a host's window: the editor of
+// the VST 2.x plug-in, driven by the host's idle tick instead of its editor
+// idle call. It also tells its owner what the panel did to the controls, as
+// gestures with values, so a format whose hosts record panel changes (CLAP)
+// can pass them on. Main thread only.
+#pragma once
+
+#include "editor/VeSTEditorClient.h"
+#include "effect/panel/PanelLayout.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class CVeSTCanvas;
+class CVeSTEditor;
+
+namespace engine {
+
+class AmpInstance;
+
+// What the panel did: a control grabbed (reported with its first change while
+// the mouse button is held), its new values, and the release. Every begin gets
+// its end, also when the window closes mid-drag.
+class PanelListener {
+  public:
+    virtual void panelGestureBegin(int control) = 0;
+    virtual void panelValue(int control, double value) = 0;
+    virtual void panelGestureEnd(int control) = 0;
+
+  protected:
+    ~PanelListener() = default;
+};
+
+class PanelWindow final : public VeSTEditorClient {
+  public:
+    static constexpr int kWidth = panel_layout::kWidth;
+    static constexpr int kHeight = panel_layout::kHeight;
+    // Ticks per second the panel wants (its redraw rate).
+    static constexpr int kTickRate = static_cast<int>(panel_layout::kRedrawRate);
+
+    PanelWindow(AmpInstance& amp, PanelListener& listener);
+    ~PanelWindow() override;
+    PanelWindow(const PanelWindow&) = delete;
+    PanelWindow& operator=(const PanelWindow&) = delete;
+
+    // Opens the panel in `parent` (an X11 window id cast to a pointer, or a
+    // HWND); false when no window could be made or one is open already.
+    bool open(void* parent);
+    // Closes the window; open gestures end. Harmless when nothing is open.
+    void close();
+    bool isOpen() const;
+    // Readable when window events wait (X11's connection); -1 if none.
+    int eventDescriptor() const;
+
+    // The idle tick: the knobs take the values a host set since the last
+    // tick, window events are handled, the panel is repainted when due, and
+    // the panel's own changes are reported to the listener.
+    void tick();
+
+  private:
+    // The editor's client: the effect draws, takes the mouse and idles.
+    void onDraw(VSTGUI::CDrawContext* context, double width, double height) override;
+    void onMouseDown(double x, double y, int32_t buttons) override;
+    void onMouseUp(double x, double y, int32_t buttons) override;
+    void onMouseMoved(double x, double y, int32_t buttons) override;
+    void onKeyDown(const KeyCode&) override {}
+    void onKeyUp(const KeyCode&) override {}
+    bool onEditorIdle() override;
+
+    void takeHostChanges();
+    void reportPanelChanges(const std::array<double, 9>& before);
+    void endGestures();
+
+    AmpInstance& amp;
+    PanelListener& listener;
+    std::unique_ptr<CVeSTCanvas> canvas; // what the effect draws on
+    std::unique_ptr<CVeSTEditor> editor;
+    std::array<uint32_t, 9> hostChangesSeen{};
+    std::array<bool, 9> grabbed{};
+};
+
+} // namespace engine

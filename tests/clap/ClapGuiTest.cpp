@@ -1,0 +1,176 @@
+// Gravelo.clap's embedded editor under a private virtual X server: the gui
+// calls in the orders hosts use, timers and descriptors balanced, and a real
+// drag on the panel reaching the host as gesture and value events.
+#include "ClapTestHost.h"
+#include "unit/editor/HostWindow.h"
+#include "unit/editor/XvfbServer.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace claptest {
+namespace {
+
+const ClapLibrary& library() {
+    static ClapLibrary loaded(GRAVELO_CLAP_PATH);
+    return loaded;
+}
+
+clap_window x11Window(const HostWindow& host) {
+    clap_window window{};
+    window.api = CLAP_WINDOW_API_X11;
+    window.x11 = reinterpret_cast<uintptr_t>(host.parentHandle());
+    return window;
+}
+
+// The host's main loop for ms milliseconds: its timers and descriptors fire.
+void runHostLoop(const Instance& amp, const TestHost& host, int ms) {
+    const auto* timer = amp.extension<clap_plugin_timer_support>(CLAP_EXT_TIMER_SUPPORT);
+    const auto* fd = amp.extension<clap_plugin_posix_fd_support>(CLAP_EXT_POSIX_FD_SUPPORT);
+    for (int t = 0; t < ms; t += 5) {
+        for (clap_id id : std::set<clap_id>(host.timers))
+            timer->on_timer(amp.plugin(), id);
+        for (int d : std::set<int>(host.descriptors))
+            fd->on_fd(amp.plugin(), d, CLAP_POSIX_FD_READ);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+TEST(ClapGui, FixedEmbeddedX11EditorAnsweringEveryCallAHostMakes) {
+    TestHost host;
+    Instance amp(library(), host);
+    const clap_plugin_gui* gui = amp.gui();
+    const clap_plugin* p = amp.plugin();
+    ASSERT_NE(gui, nullptr);
+    EXPECT_TRUE(gui->is_api_supported(p, CLAP_WINDOW_API_X11, false));
+    EXPECT_FALSE(gui->is_api_supported(p, CLAP_WINDOW_API_X11, true));
+    EXPECT_FALSE(gui->is_api_supported(p, CLAP_WINDOW_API_WIN32, false));
+    EXPECT_FALSE(gui->is_api_supported(p, nullptr, false));
+    const char* api = nullptr;
+    bool floating = true;
+    ASSERT_TRUE(gui->get_preferred_api(p, &api, &floating));
+    EXPECT_STREQ(api, "x11");
+    EXPECT_FALSE(floating);
+
+    HostWindow parent(0, 0, 600, 284);
+    const clap_window window = x11Window(parent);
+    EXPECT_FALSE(gui->set_parent(p, &window)); // before create
+    EXPECT_FALSE(gui->show(p));
+    uint32_t w = 0, h = 0;
+    ASSERT_TRUE(gui->get_size(p, &w, &h));
+    EXPECT_EQ(w, 600u);
+    EXPECT_EQ(h, 284u);
+    EXPECT_FALSE(gui->create(p, CLAP_WINDOW_API_X11, true));
+    ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
+    EXPECT_FALSE(gui->create(p, CLAP_WINDOW_API_X11, false)); // one at a time
+    EXPECT_FALSE(gui->set_scale(p, 2.0));
+    EXPECT_FALSE(gui->can_resize(p));
+    EXPECT_TRUE(gui->set_size(p, 600, 284));
+    EXPECT_FALSE(gui->set_size(p, 700, 284));
+    w = h = 1;
+    ASSERT_TRUE(gui->adjust_size(p, &w, &h));
+    EXPECT_EQ(w * 1000 + h, 600284u);
+    clap_window wrong = window;
+    wrong.api = CLAP_WINDOW_API_WIN32;
+    EXPECT_FALSE(gui->set_parent(p, &wrong));
+    EXPECT_TRUE(host.timers.empty());
+
+    // Ten rounds: create, set_parent, show, hide, destroy; all unregistered.
+    gui->destroy(p);
+    for (int round = 0; round < 10; ++round) {
+        ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
+        ASSERT_TRUE(gui->set_parent(p, &window));
+        EXPECT_FALSE(gui->set_parent(p, &window));
+        EXPECT_EQ(parent.childCount(), 1);
+        EXPECT_EQ(host.timers.size(), 1u);
+        EXPECT_EQ(host.descriptors.size(), 1u);
+        EXPECT_TRUE(gui->show(p));
+        runHostLoop(amp, host, 20);
+        EXPECT_TRUE(gui->hide(p));
+        gui->destroy(p);
+        gui->destroy(p); // repeated: harmless
+        EXPECT_TRUE(host.timers.empty());
+        EXPECT_TRUE(host.descriptors.empty());
+        EXPECT_EQ(parent.childCount(), 0);
+    }
+    EXPECT_EQ(host.timerRegistrations, 10);
+    EXPECT_EQ(host.fdRegistrations, 10);
+
+    // Created but never given a parent, then the host's window destroyed
+    // before the editor: both are survived.
+    ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
+    gui->destroy(p);
+    ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
+    ASSERT_TRUE(gui->set_parent(p, &window));
+    ASSERT_TRUE(gui->show(p));
+    parent.destroyParent();
+    runHostLoop(amp, host, 30);
+    gui->destroy(p);
+    EXPECT_TRUE(host.timers.empty());
+    EXPECT_TRUE(host.descriptors.empty());
+}
+
+TEST(ClapGui, NoTimerSupportNoEditor) {
+    TestHost host;
+    host.offerTimers = false;
+    Instance amp(library(), host);
+    EXPECT_FALSE(amp.gui()->create(amp.plugin(), CLAP_WINDOW_API_X11, false));
+}
+
+TEST(ClapGui, DraggingOutputUpTwentyPixelsTellsTheHostPlusTenDecibels) {
+    TestHost host;
+    Instance amp(library(), host);
+    const clap_plugin* p = amp.plugin();
+    HostWindow parent(0, 0, 600, 284);
+    const clap_window window = x11Window(parent);
+    ASSERT_TRUE(amp.gui()->create(p, CLAP_WINDOW_API_X11, false));
+    ASSERT_TRUE(amp.gui()->set_parent(p, &window));
+    ASSERT_TRUE(amp.gui()->show(p));
+    runHostLoop(amp, host, 100);
+
+    parent.moveTo(519, 91);
+    runHostLoop(amp, host, 40);
+    parent.moveTo(520, 90); // the middle of the "Output" knob
+    runHostLoop(amp, host, 100);
+    parent.button(1, true);
+    runHostLoop(amp, host, 100);
+    for (int y = 85; y >= 70; y -= 5) {
+        parent.moveTo(520, y);
+        runHostLoop(amp, host, 60);
+    }
+    parent.button(1, false);
+    runHostLoop(amp, host, 100);
+
+    EXPECT_EQ(amp.value(1), 10.0);    // seen by the host at once
+    EXPECT_GT(host.flushRequests, 0); // not processing: the host is asked to flush
+    OutputEvents out;
+    amp.params()->flush(p, InputEvents().get(), out.get());
+    ASSERT_GE(out.events.size(), 3u);
+    EXPECT_EQ(out.events.front().type, CLAP_EVENT_PARAM_GESTURE_BEGIN);
+    EXPECT_EQ(out.events.front().size, sizeof(clap_event_param_gesture));
+    EXPECT_EQ(out.events.back().type, CLAP_EVENT_PARAM_GESTURE_END);
+    for (const OutputEvent& e : out.events)
+        EXPECT_EQ(e.param, 1u);
+    const OutputEvent& last = out.events[out.events.size() - 2];
+    EXPECT_EQ(last.type, CLAP_EVENT_PARAM_VALUE);
+    EXPECT_EQ(last.size, sizeof(clap_event_param_value));
+    EXPECT_EQ(last.value, 10.0);
+    for (size_t i = 1; i + 1 < out.events.size(); ++i)
+        EXPECT_EQ(out.events[i].type, CLAP_EVENT_PARAM_VALUE);
+    // Everything went: a second flush has nothing.
+    OutputEvents again;
+    amp.params()->flush(p, InputEvents().get(), again.get());
+    EXPECT_TRUE(again.events.empty());
+    amp.gui()->destroy(p);
+}
+
+} // namespace
+} // namespace claptest
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new XvfbServer());
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,272 @@
+// Gravelo.clap loaded as a CLAP host loads it: entry, factory, descriptor,
+// ports, parameters, audio, sample-accurate events, state, and bad input.
+#include "ClapTestHost.h"
+#include "RenderTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace claptest {
+namespace {
+
+constexpr double kRate = 48000.0;
+constexpr uint32_t kBlock = 256;
+constexpr clap_id kOutput = 1;
+
+const ClapLibrary& library() {
+    static ClapLibrary loaded(GRAVELO_CLAP_PATH);
+    return loaded;
+}
+
+struct Stereo {
+    std::vector<float> left, right;
+};
+
+// A few seconds of the render tests' bass signal, as floats.
+Stereo bassInput(int frames) {
+    const rendertest::Audio audio = rendertest::testSignal(48000, 2, frames / kRate);
+    Stereo s;
+    for (int64_t f = 0; f < audio.frames(); ++f) {
+        s.left.push_back(static_cast<float>(audio.at(f, 0)));
+        s.right.push_back(static_cast<float>(audio.at(f, 1)));
+    }
+    return s;
+}
+
+// The input through the instance in blocks of `block` frames.
+Stereo render(Instance& amp, const Stereo& in, uint32_t block = kBlock) {
+    Stereo out{std::vector<float>(in.left.size()), std::vector<float>(in.left.size())};
+    for (size_t at = 0; at < in.left.size(); at += block) {
+        const uint32_t n = static_cast<uint32_t>(std::min<size_t>(block, in.left.size() - at));
+        EXPECT_EQ(amp.process(&in.left[at], &in.right[at], &out.left[at], &out.right[at], n),
+                  CLAP_PROCESS_CONTINUE);
+    }
+    return out;
+}
+
+TEST(ClapEntry, FactoryListsOneAmplifierAndRefusesWhatItDoesNotKnow) {
+    ASSERT_NE(library().entry(), nullptr) << library().error();
+    const clap_plugin_entry& entry = *library().entry();
+    EXPECT_TRUE(clap_version_is_compatible(entry.clap_version));
+    // A second init (a wrapper in the same process) is fine and needs its deinit.
+    EXPECT_TRUE(entry.init(GRAVELO_CLAP_PATH));
+    entry.deinit();
+    EXPECT_EQ(entry.get_factory("clap.preset-discovery-factory/2"), nullptr);
+    EXPECT_EQ(entry.get_factory(""), nullptr);
+    EXPECT_EQ(entry.get_factory(nullptr), nullptr);
+    // Ids are compared as text, not by pointer.
+    const std::string id = CLAP_PLUGIN_FACTORY_ID;
+    const auto* factory = static_cast<const clap_plugin_factory*>(entry.get_factory(id.c_str()));
+    ASSERT_NE(factory, nullptr);
+    EXPECT_EQ(factory->get_plugin_count(factory), 1u);
+    EXPECT_EQ(factory->get_plugin_descriptor(factory, 1), nullptr);
+
+    const clap_plugin_descriptor* d = factory->get_plugin_descriptor(factory, 0);
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(clap_version_is_compatible(d->clap_version));
+    EXPECT_STREQ(d->id, "com.morvane.gravelo");
+    EXPECT_STREQ(d->name, "Gravelo I");
+    EXPECT_STREQ(d->vendor, "Morvane");
+    EXPECT_STREQ(d->version, "1.0.0");
+    std::vector<std::string> features;
+    for (const char* const* f = d->features; *f != nullptr; ++f)
+        features.emplace_back(*f);
+    EXPECT_EQ(features.front(), "audio-effect");
+    for (const char* wanted : {"stereo", "distortion"})
+        EXPECT_NE(std::find(features.begin(), features.end(), wanted), features.end()) << wanted;
+
+    TestHost host;
+    EXPECT_EQ(factory->create_plugin(factory, host.get(), "com.morvane.gravelo2"), nullptr);
+    EXPECT_EQ(factory->create_plugin(factory, host.get(), nullptr), nullptr);
+    EXPECT_EQ(factory->create_plugin(factory, nullptr, d->id), nullptr);
+    clap_host old = *host.get();
+    old.clap_version = {0, 9, 0};
+    EXPECT_EQ(factory->create_plugin(factory, &old, d->id), nullptr);
+}
+
+TEST(ClapPlugin, ExtensionsAndStereoPortsInPlace) {
+    TestHost host;
+    Instance amp(library(), host);
+    for (const char* known : {CLAP_EXT_AUDIO_PORTS, CLAP_EXT_PARAMS, CLAP_EXT_STATE})
+        EXPECT_NE(amp.extension<void>(known), nullptr) << known;
+    for (const char* unknown : {"clap.note-ports", "clap.params.draft", "", "clap.latency"})
+        EXPECT_EQ(amp.extension<void>(unknown), nullptr) << unknown;
+    EXPECT_EQ(amp.plugin()->get_extension(amp.plugin(), nullptr), nullptr);
+
+    const auto* ports = amp.extension<clap_plugin_audio_ports>(CLAP_EXT_AUDIO_PORTS);
+    for (bool input : {true, false}) {
+        EXPECT_EQ(ports->count(amp.plugin(), input), 1u);
+        clap_audio_port_info info{};
+        ASSERT_TRUE(ports->get(amp.plugin(), 0, input, &info));
+        EXPECT_STREQ(info.name, input ? "Input" : "Output");
+        EXPECT_EQ(info.flags, CLAP_AUDIO_PORT_IS_MAIN);
+        EXPECT_EQ(info.channel_count, 2u);
+        EXPECT_STREQ(info.port_type, "stereo");
+        EXPECT_EQ(info.in_place_pair, info.id);
+        EXPECT_FALSE(ports->get(amp.plugin(), 1, input, &info));
+    }
+}
+
+TEST(ClapParams, NineControlsInPanelUnitsWithTheVstTexts) {
+    TestHost host;
+    Instance amp(library(), host);
+    const clap_plugin_params* params = amp.params();
+    ASSERT_EQ(params->count(amp.plugin()), 9u);
+    const struct {
+        const char* name;
+        double minimum, maximum, defaultValue;
+    } expected[9] = {{"Quorvel", 0, 40, 0}, {"Output", -20, 20, 0}, {"Presence", 0, 10, 0},
+                     {"Dirt", 0, 10, 0},    {"Bass", -6, 6, 0},     {"Middle", -6, 6, 0},
+                     {"Treble", -6, 6, 0},  {"Depth", 0.1, 10, 8},  {"LFcut", 0, 10, 0}};
+    for (uint32_t i = 0; i < 9; ++i) {
+        clap_param_info info{};
+        ASSERT_TRUE(params->get_info(amp.plugin(), i, &info));
+        EXPECT_EQ(info.id, i);
+        EXPECT_STREQ(info.name, expected[i].name);
+        EXPECT_STREQ(info.module, "");
+        EXPECT_EQ(info.min_value, expected[i].minimum);
+        EXPECT_EQ(info.max_value, expected[i].maximum);
+        EXPECT_EQ(info.default_value, expected[i].defaultValue);
+        EXPECT_TRUE(info.flags & CLAP_PARAM_IS_AUTOMATABLE);
+        EXPECT_FALSE(info.flags & (CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_MODULATABLE));
+        EXPECT_EQ(amp.value(i), expected[i].defaultValue);
+        // Every text the plug-in prints reads back as the value it shows.
+        for (double v : {expected[i].minimum, expected[i].maximum, 1.25, -3.5}) {
+            char text[64];
+            ASSERT_TRUE(params->value_to_text(amp.plugin(), i, v, text, sizeof text));
+            char vst[64];
+            std::snprintf(vst, sizeof vst, "%.2f", v);
+            EXPECT_STREQ(text, vst);
+            double back = 0.0;
+            ASSERT_TRUE(params->text_to_value(amp.plugin(), i, text, &back)) << text;
+            EXPECT_NEAR(back, v, 0.005);
+        }
+    }
+    clap_param_info info{};
+    EXPECT_FALSE(params->get_info(amp.plugin(), 9, &info));
+    double v = 0.0;
+    EXPECT_FALSE(params->get_value(amp.plugin(), 9, &v));
+    EXPECT_FALSE(params->get_value(amp.plugin(), CLAP_INVALID_ID, &v));
+    char small[4];
+    ASSERT_TRUE(params->value_to_text(amp.plugin(), 1, -12.5, small, sizeof small));
+    EXPECT_STREQ(small, "-12");
+    for (const char* bad : {"", "abc", "1.5x", "nan", "inf", "1e999"})
+        EXPECT_FALSE(params->text_to_value(amp.plugin(), 1, bad, &v)) << bad;
+    EXPECT_TRUE(params->text_to_value(amp.plugin(), 1, " 7 ", &v));
+    EXPECT_EQ(v, 7.0);
+}
+
+TEST(ClapParams, HostValuesAreHeldSnappedAndFilteredLikeVstParameters) {
+    TestHost host;
+    Instance amp(library(), host);
+    amp.setValue(kOutput, 3.3); // step 0.5
+    EXPECT_EQ(amp.value(kOutput), 3.5);
+    amp.setValue(0, 20.5); // Quorvel, step 1: half-way goes up
+    EXPECT_EQ(amp.value(0), 21.0);
+    amp.setValue(kOutput, 100.0);
+    EXPECT_EQ(amp.value(kOutput), 20.0);
+    for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(),
+                       -std::numeric_limits<double>::infinity()}) {
+        amp.setValue(kOutput, bad);
+        EXPECT_EQ(amp.value(kOutput), 20.0);
+    }
+    // Unknown ids, other event spaces and kinds, and short events are skipped.
+    InputEvents in;
+    in.add(0, 9, 1.0);
+    in.add(0, CLAP_INVALID_ID, 1.0);
+    clap_event_param_value foreign{};
+    foreign.header = {sizeof foreign, 0, 1, CLAP_EVENT_PARAM_VALUE, 0};
+    foreign.param_id = kOutput;
+    foreign.value = -5.0;
+    in.addRaw(foreign.header);
+    foreign.header = {sizeof foreign, 0, 0, CLAP_EVENT_PARAM_MOD, 0};
+    in.addRaw(foreign.header);
+    foreign.header = {16, 0, 0, CLAP_EVENT_PARAM_VALUE, 0};
+    in.addRaw(foreign.header);
+    OutputEvents out;
+    amp.params()->flush(amp.plugin(), in.get(), out.get());
+    EXPECT_EQ(amp.value(kOutput), 20.0);
+    EXPECT_TRUE(out.events.empty()); // host changes are never echoed
+}
+
+TEST(ClapAudio, RenderEqualsGraveloRenderWithTheSameSettings) {
+    rendertest::TempDir dir;
+    const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.5);
+    rendertest::writeAudio(dir.file("in.wav"), input);
+    const rendertest::ToolResult run =
+        rendertest::runTool({"--set", "Quorvel=12", "--set", "Output=-3.5", "--set", "Dirt=5.5",
+                             "--set", "Bass=2.5", dir.file("in.wav"), dir.file("out.wav")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+
+    TestHost host;
+    Instance amp(library(), host);
+    amp.setValue(0, 12.0);
+    amp.setValue(kOutput, -3.5);
+    amp.setValue(3, 5.5);
+    amp.setValue(4, 2.5);
+    ASSERT_TRUE(amp.start(kRate, kBlock));
+    Stereo in;
+    for (int64_t f = 0; f < input.frames(); ++f) {
+        in.left.push_back(static_cast<float>(input.at(f, 0)));
+        in.right.push_back(static_cast<float>(input.at(f, 1)));
+    }
+    const Stereo out = render(amp, in);
+    const std::vector<std::vector<double>> planar = {{out.left.begin(), out.left.end()},
+                                                     {out.right.begin(), out.right.end()}};
+    std::string why;
+    EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")), planar, why))
+        << why;
+}
+
+TEST(ClapAudio, ParameterEventMidBlockTakesEffectAtItsFrame) {
+    const Stereo in = bassInput(48000);
+    constexpr uint32_t kSize = 512, kFrame = 200;
+    constexpr size_t kAt = 47 * kSize; // the block that carries the event
+    TestHost hostA, hostB, hostC;
+    Instance plain(library(), hostA), withEvent(library(), hostB), twoBlocks(library(), hostC);
+    for (Instance* amp : {&plain, &withEvent, &twoBlocks})
+        ASSERT_TRUE(amp->start(kRate, kSize));
+    const Stereo a = render(plain, in, kSize);
+    Stereo e{std::vector<float>(in.left.size()), std::vector<float>(in.left.size())};
+    Stereo t = e;
+    const size_t end = in.left.size() / kSize * kSize;
+    for (size_t at = 0; at < end; at += kSize) {
+        InputEvents events;
+        if (at == kAt) events.add(kFrame, kOutput, 10.0);
+        withEvent.process(&in.left[at], &in.right[at], &e.left[at], &e.right[at], kSize, &events);
+        // The same change as a host without sample accuracy would give it:
+        // two blocks with the change between them.
+        const uint32_t first = at == kAt ? kFrame : kSize;
+        twoBlocks.process(&in.left[at], &in.right[at], &t.left[at], &t.right[at], first);
+        if (first == kSize) continue;
+        InputEvents change;
+        change.add(0, kOutput, 10.0);
+        twoBlocks.process(&in.left[at + first], &in.right[at + first], &t.left[at + first],
+                          &t.right[at + first], kSize - first, &change);
+    }
+    EXPECT_EQ(withEvent.value(kOutput), 10.0);
+    const size_t changeAt = kAt + kFrame;
+    for (size_t f = 0; f < end; ++f) {
+        ASSERT_EQ(e.left[f], t.left[f]) << "frame " << f;
+        ASSERT_EQ(e.right[f], e.left[f]) << "frame " << f;
+        if (f < changeAt) {
+            ASSERT_EQ(e.left[f], a.left[f]) << "frame " << f;
+        }
+    }
+    // From that frame on the output is 10 dB louder (the output gain is last).
+    int compared = 0;
+    for (size_t f = changeAt; f < changeAt + 300; ++f) {
+        if (std::fabs(a.left[f]) < 1e-4f) continue;
+        EXPECT_NEAR(e.left[f] / a.left[f], std::sqrt(10.0), 1e-4) << "frame " << f;
+        ++compared;
+    }
+    EXPECT_GT(compared, 100);
+}
+
+} // namespace
+} // namespace claptest
