@@ -33,6 +33,9 @@ class TVobrixEffect : public TVobrix {
     // the next sample on, without a lock (hosts that change controls inside
     // a block apply each change between two runs of frames).
     void followSliders();
+    // Set by a shell whose host changes sliders without running doSlider
+    // (the formats beside VST 2.x): each doBlock then ends with followSliders.
+    bool slidersFollowedPerBlock = false;
 
     // Panel (TVobrixEffectPanel.cpp).
     void doGraphics() override;

@@ -43,6 +43,7 @@ void TVobrixEffect::doBlock() {
     h.transport = VeSTIsPlaying(shell) + 4 * VeSTIsRecording(shell);
     h.musicalPosition = VeSTGetPpqPos(shell);
     amp.beginBlock();
+    if (slidersFollowedPerBlock) followSliders();
 }
 
 // Mono in (slot 0), the same result on both outputs.

@@ -2,7 +2,7 @@
 
 #include "effect/TVobrixEffect.h"
 #include "engine/EngineShell.h"
-#include "runtime/AudioPiece.h"
+#include "runtime/AudioPath.h"
 #include "runtime/HostParameters.h"
 #include "runtime/Numeric.h"
 
@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <stdexcept>
 
 static_assert(std::endian::native == std::endian::little, "the chunk is little-endian floats");
 
@@ -23,16 +22,9 @@ namespace engine {
 namespace {
 
 constexpr double kHighestRate = 1.0e6;
-constexpr int kPieceFrames = vobrix::kPieceFrames;
 constexpr size_t kStateFloats = AmpInstance::kStateBytes / sizeof(float);
 // A saved value may sit this far outside its range after the float narrowing.
 constexpr double kRangeSlack = vobrix::kEqualTolerance;
-
-// Doubles beyond float range reach the host as the loudest float.
-float toHostSample(double x) {
-    constexpr double loudest = std::numeric_limits<float>::max();
-    return static_cast<float>(x > loudest ? loudest : x < -loudest ? -loudest : x);
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -43,6 +35,8 @@ bool isBlank(char c) {
 AmpInstance::AmpInstance()
     : amp(std::make_unique<TVobrixEffect>()), shell(std::make_unique<EngineShell>(*amp)) {
     amp->shell = shell.get();
+    // Hosts set controls from their main thread; the audio thread designs.
+    amp->slidersFollowedPerBlock = true;
     amp->doOpen();
     // The effect's init hook belongs to activation here (it needs the rate);
     // a state loaded before or between activations must not run it again.
@@ -60,25 +54,18 @@ AmpInstance::~AmpInstance() {
     amp->shell = nullptr;
 }
 
-EngineShell& AmpInstance::runtimeShell() {
-    return *shell;
-}
-
 int32_t AmpInstance::sliderNumber(int index) const {
     return amp->sliderInfos[static_cast<size_t>(index)].number;
 }
 
-bool AmpInstance::acceptsSampleRate(double sampleRate) {
-    return sampleRate > 0.0 && sampleRate <= kHighestRate;
-}
-
 bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
-    if (!acceptsSampleRate(sampleRate) || maxFrames == 0) return false;
+    if (!(sampleRate > 0.0 && sampleRate <= kHighestRate) || maxFrames == 0) return false;
     if (isActive) deactivate();
     rate = sampleRate;
     maxBlock = maxFrames;
-    shell->sampleRate = rate;
-    shell->blockSize = static_cast<int32_t>(std::min<uint32_t>(maxBlock, INT32_MAX));
+    // The rate as a VST 2.x host passes it (a float), so renders match.
+    shell->setRate(static_cast<float>(rate),
+                   static_cast<int32_t>(std::min<uint32_t>(maxBlock, INT32_MAX)));
     amp->doResume(); // the effect's init hook reads them
     isActive = true;
     return true;
@@ -96,25 +83,11 @@ void AmpInstance::reset() {
 
 void AmpInstance::process(const float* const inputs[2], float* const outputs[2], uint32_t frames) {
     if (!isActive) return;
-    TVobrixEffect& effect = *amp;
-    effect.doBlock();
-    effect.followSliders();
-    double left[kPieceFrames], right[kPieceFrames];
-    double* const channels[2] = {left, right};
-    for (uint32_t done = 0; done < frames; done += kPieceFrames) {
-        const int n = static_cast<int>(std::min<uint32_t>(kPieceFrames, frames - done));
-        // A piece's inputs are all read before its outputs are written, so
-        // the host may hand the same buffers for both.
-        for (int j = 0; j < n; ++j) {
-            left[j] = static_cast<double>(inputs[0][done + j]);
-            right[j] = static_cast<double>(inputs[1][done + j]);
-        }
-        effect.processBlock(channels, 2, n);
-        for (int j = 0; j < n; ++j) {
-            outputs[0][done + j] = toHostSample(left[j]);
-            outputs[1][done + j] = toHostSample(right[j]);
-        }
-    }
+    // The shared path only reads the inputs and only writes the outputs.
+    float* in[2] = {const_cast<float*>(inputs[0]), const_cast<float*>(inputs[1])};
+    float* out[2] = {outputs[0], outputs[1]};
+    vobrix::processAudio(*amp, in, out, static_cast<int32_t>(std::min<uint32_t>(frames, INT32_MAX)),
+                         2);
 }
 
 double AmpInstance::control(int index) const {
@@ -198,19 +171,6 @@ double AmpInstance::meterGain(int band) const {
 
 double AmpInstance::clipFlag() const {
     return amp->amp.clipFlag();
-}
-
-double AmpInstance::takeClipFlag() {
-    return amp->amp.takeClipFlag();
-}
-
-void AmpInstance::showMeters(int band, double gain) {
-    if (band >= 0 && band < kMeterCount && std::isfinite(gain))
-        amp->amp.showReportedGain(band, gain);
-}
-
-void AmpInstance::showLamp(double level) {
-    if (std::isfinite(level)) amp->amp.showReportedClip(std::clamp(level, 0.0, 1.0));
 }
 
 } // namespace engine

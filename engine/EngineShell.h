@@ -1,46 +1,46 @@
-// The runtime's shell for the formats beside VST 2.x: two channels, the
-// rate and block size the format's host activated the amplifier with, no
-// transport. A panel side that shows the effect attaches itself for the
-// repaints and the drawing surface; without one there is nothing to draw on.
+// What the runtime asks of its host, answered for the formats beside VST
+// 2.x: two inputs and two outputs, the rate and block size of the last
+// activation, no transport, and, while a panel window lends it one, a
+// surface to draw on. A repaint request is noted for the panel's next tick.
 #pragma once
 
 #include "runtime/VeSTShell.h"
 
+class TVobrixEffect;
+
 namespace engine {
-
-// What a shown panel gives the shell (main thread).
-class PanelSurface {
-  public:
-    // Marks the panel due for a repaint; false when no view is shown.
-    virtual bool repaintPanel() = 0;
-    // The drawing surface while a draw is in progress, else null.
-    virtual VeSTDrawing* panelDrawing() = 0;
-
-  protected:
-    ~PanelSurface() = default;
-};
 
 class EngineShell final : public VeSTShell {
   public:
-    explicit EngineShell(TVobrix& hosted) : runtime(hosted) {}
+    explicit EngineShell(TVobrixEffect& effect);
 
-    TVobrix* hostedRuntime() override { return &runtime; }
+    void setRate(double sampleRate, int32_t blockSize) {
+        rate = sampleRate;
+        block = blockSize;
+    }
+    // [main] While non-null, the drawing services draw on `surface`.
+    void lendDrawing(VeSTDrawing* surface) { lent = surface; }
+    // [main] Whether the runtime asked for a repaint since the last call.
+    bool takeRepaint();
+    // [main] Whether a panel window shows the effect (repaints are wanted).
+    void setPanelShown(bool shown) { panelShown = shown; }
+
+    TVobrix* hostedRuntime() override;
     int32_t inputCount() override { return 2; }
     int32_t outputCount() override { return 2; }
-    double currentSampleRate() override { return sampleRate; }
-    int32_t currentBlockSize() override { return blockSize; }
-    bool repaintEditor() override { return panel != nullptr && panel->repaintPanel(); }
-    VeSTDrawing* drawing() override { return panel != nullptr ? panel->panelDrawing() : nullptr; }
-
-    // Null detaches.
-    void attach(PanelSurface* surface) { panel = surface; }
-
-    double sampleRate = 0.0;
-    int32_t blockSize = 0;
+    double currentSampleRate() override { return rate; }
+    int32_t currentBlockSize() override { return block; }
+    bool repaintEditor() override;
+    bool editorSize(int32_t& width, int32_t& height) override;
+    VeSTDrawing* drawing() override { return lent; }
 
   private:
-    TVobrix& runtime;
-    PanelSurface* panel = nullptr;
+    TVobrixEffect& effect;
+    double rate = 0.0;
+    int32_t block = 0;
+    VeSTDrawing* lent = nullptr;
+    bool panelShown = false;
+    bool repaintDue = false;
 };
 
 } // namespace engine

@@ -1,33 +1,61 @@
 #include "engine/PanelWindow.h"
 
+#include "editor/CVeSTCanvas.h"
 #include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
 #include "engine/AmpInstance.h"
+#include "engine/EngineShell.h"
 #include "runtime/EditorInput.h"
 #include "toolkit/CFrame.h"
-
-#include <utility>
 
 namespace engine {
 
 static_assert(AmpInstance::kControlCount == 9);
 
 PanelWindow::PanelWindow(AmpInstance& instance, PanelListener& owner)
-    : amp(instance), listener(owner),
-      editor(new CVeSTEditor(nullptr, static_cast<VeSTEditorClient*>(this), kWidth, kHeight)) {
-    amp.runtimeShell().attach(this);
-}
+    : amp(instance), listener(owner), canvas(std::make_unique<CVeSTCanvas>()),
+      editor(std::make_unique<CVeSTEditor>(nullptr, this, instance.effect().editorWidth,
+                                           instance.effect().editorHeight)) {}
 
 PanelWindow::~PanelWindow() {
     close();
-    amp.runtimeShell().attach(nullptr);
+    editor.reset();
+    canvas->fonts().release();
+}
+
+bool PanelWindow::open(void* parent) {
+    if (isOpen() || parent == nullptr) return false;
+    if (!editor->open(parent)) return false;
+    amp.host().setPanelShown(true);
+    // The knobs start from the values the controls hold now.
+    TVobrixEffect& effect = amp.effect();
+    effect.panel.takeSliderValues(effect);
+    for (int i = 0; i < AmpInstance::kControlCount; ++i)
+        hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
+    return true;
+}
+
+void PanelWindow::close() {
+    endGestures();
+    editor->close();
+    amp.host().setPanelShown(false);
+}
+
+bool PanelWindow::isOpen() const {
+    return editor->getFrame() != nullptr;
+}
+
+int PanelWindow::eventDescriptor() const {
+    return isOpen() ? editor->getFrame()->getEventDescriptor() : -1;
 }
 
 // The drawing services act only while the canvas holds the context, so it
 // is lent for exactly the length of the graphics hook.
 void PanelWindow::onDraw(VSTGUI::CDrawContext* context, double, double) {
-    const CVeSTCanvas::Lend lent(canvas, context);
+    const CVeSTCanvas::Lend lent(*canvas, context);
+    amp.host().lendDrawing(canvas->active());
     amp.effect().doGraphics();
+    amp.host().lendDrawing(nullptr);
 }
 
 void PanelWindow::onMouseDown(double x, double y, int32_t buttons) {
@@ -42,44 +70,10 @@ void PanelWindow::onMouseMoved(double x, double y, int32_t) {
     vobrix::mouseMoved(amp.effect(), x, y);
 }
 
-// The runtime's idle hook decides whether a repaint is due (repaintPanel).
+// The runtime's idle hook decides whether a repaint is due.
 bool PanelWindow::onEditorIdle() {
     amp.effect().doIdle();
-    return std::exchange(repaintDue, false);
-}
-
-bool PanelWindow::repaintPanel() {
-    if (editor->getView() == nullptr) return false;
-    repaintDue = true;
-    return true;
-}
-
-bool PanelWindow::open(void* parent) {
-    if (isOpen() || parent == nullptr) return false;
-    if (!editor->open(parent)) return false;
-    // The knobs start from the values the controls hold now.
-    TVobrixEffect& effect = amp.effect();
-    effect.panel.takeSliderValues(effect);
-    for (int i = 0; i < AmpInstance::kControlCount; ++i)
-        hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
-    return true;
-}
-
-void PanelWindow::close() {
-    endGestures();
-    editor->close();
-}
-
-bool PanelWindow::isOpen() const {
-    return editor->getFrame() != nullptr;
-}
-
-void* PanelWindow::nativeWindow() const {
-    return isOpen() ? editor->getFrame()->getNativeWindow() : nullptr;
-}
-
-int PanelWindow::eventDescriptor() const {
-    return isOpen() ? editor->getFrame()->getEventDescriptor() : -1;
+    return amp.host().takeRepaint();
 }
 
 void PanelWindow::tick() {

@@ -5,15 +5,14 @@
 // can pass them on. Main thread only.
 #pragma once
 
-#include "editor/CVeSTCanvas.h"
 #include "editor/VeSTEditorClient.h"
 #include "effect/panel/PanelLayout.h"
-#include "engine/EngineShell.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 
+class CVeSTCanvas;
 class CVeSTEditor;
 
 namespace engine {
@@ -33,10 +32,7 @@ class PanelListener {
     ~PanelListener() = default;
 };
 
-// The editor's client and the runtime shell's panel surface: it lends each
-// draw's context to the drawing services and routes the view's mouse to the
-// runtime by the shared mouse rule.
-class PanelWindow final : private VeSTEditorClient, private PanelSurface {
+class PanelWindow final : public VeSTEditorClient {
   public:
     static constexpr int kWidth = panel_layout::kWidth;
     static constexpr int kHeight = panel_layout::kHeight;
@@ -44,7 +40,7 @@ class PanelWindow final : private VeSTEditorClient, private PanelSurface {
     static constexpr int kTickRate = static_cast<int>(panel_layout::kRedrawRate);
 
     PanelWindow(AmpInstance& amp, PanelListener& listener);
-    ~PanelWindow();
+    ~PanelWindow() override;
     PanelWindow(const PanelWindow&) = delete;
     PanelWindow& operator=(const PanelWindow&) = delete;
 
@@ -54,8 +50,6 @@ class PanelWindow final : private VeSTEditorClient, private PanelSurface {
     // Closes the window; open gestures end. Harmless when nothing is open.
     void close();
     bool isOpen() const;
-    // The panel's own window (an X11 window id or a HWND); null when closed.
-    void* nativeWindow() const;
     // Readable when window events wait (X11's connection); -1 if none.
     int eventDescriptor() const;
 
@@ -65,7 +59,7 @@ class PanelWindow final : private VeSTEditorClient, private PanelSurface {
     void tick();
 
   private:
-    // ---- VeSTEditorClient
+    // The editor's client: the effect draws, takes the mouse and idles.
     void onDraw(VSTGUI::CDrawContext* context, double width, double height) override;
     void onMouseDown(double x, double y, int32_t buttons) override;
     void onMouseUp(double x, double y, int32_t buttons) override;
@@ -73,9 +67,6 @@ class PanelWindow final : private VeSTEditorClient, private PanelSurface {
     void onKeyDown(const KeyCode&) override {}
     void onKeyUp(const KeyCode&) override {}
     bool onEditorIdle() override;
-    // ---- PanelSurface
-    bool repaintPanel() override;
-    VeSTDrawing* panelDrawing() override { return canvas.active(); }
 
     void takeHostChanges();
     void reportPanelChanges(const std::array<double, 9>& before);
@@ -83,9 +74,8 @@ class PanelWindow final : private VeSTEditorClient, private PanelSurface {
 
     AmpInstance& amp;
     PanelListener& listener;
-    CVeSTCanvas canvas;
+    std::unique_ptr<CVeSTCanvas> canvas; // what the effect draws on
     std::unique_ptr<CVeSTEditor> editor;
-    bool repaintDue = false;
     std::array<uint32_t, 9> hostChangesSeen{};
     std::array<bool, 9> grabbed{};
 };
