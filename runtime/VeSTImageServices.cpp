@@ -1,6 +1,5 @@
 // The image services that need neither shell nor draw context: handles
-// around toolkit bitmaps, loaded as ImageLoading.h says.
-#include "ImageLoading.h"
+// around toolkit bitmaps, loaded from the embedded resources or from files.
 #include "VeSTDrawingServices.h"
 #include "VeSTImage.h"
 
@@ -15,11 +14,15 @@ void releaseBitmap(VeSTImage& handle) {
     handle.bitmap = nullptr;
 }
 
-// Holds `bitmap` (null when nothing was loaded) in place of the handle's.
-int32_t adopt(VeSTImage& handle, CBitmap* bitmap) {
+// Keeps a freshly loaded bitmap only when it has a positive size.
+int32_t adoptIfLoaded(VeSTImage& handle, CBitmap* bitmap) {
     releaseBitmap(handle);
+    if (!bitmap->isLoaded()) {
+        bitmap->forget();
+        return 0;
+    }
     handle.bitmap = bitmap;
-    return bitmap != nullptr ? 1 : 0;
+    return 1;
 }
 
 } // namespace
@@ -37,17 +40,20 @@ int32_t VeSTReleaseImage(VeSTImage* handle) {
 
 int32_t VeSTLoadImageResource(VeSTImage* handle, int32_t resourceId) {
     if (handle == nullptr) return 0;
-    return adopt(*handle, vobrix::loadImageResource(resourceId));
+    return adoptIfLoaded(*handle, new CBitmap(VSTGUI::CResourceDescription(resourceId)));
 }
 
 int32_t VeSTLoadImageResourceName(VeSTImage* handle, const char* name) {
     if (handle == nullptr || name == nullptr) return 0;
-    return adopt(*handle, vobrix::loadImageResource(name));
+    return adoptIfLoaded(*handle, new CBitmap(VSTGUI::CResourceDescription(name)));
 }
 
 int32_t VeSTLoadImageFile(VeSTImage* handle, const char* path) {
     if (handle == nullptr || path == nullptr) return 0;
-    return adopt(*handle, vobrix::loadImageFile(path));
+    releaseBitmap(*handle);
+    auto* bitmap = new CBitmap();
+    bitmap->loadFromFile(path);
+    return adoptIfLoaded(*handle, bitmap);
 }
 
 double VeSTGetImageWidth(VeSTImage* handle) {
