@@ -71,6 +71,10 @@ class AmpChain {
     void clearClipFlag() { clip.store(0.0, std::memory_order_relaxed); }
     // Reads and clears in one step, so a clip raised in between is not lost.
     double takeClipFlag() { return clip.exchange(0.0, std::memory_order_relaxed); }
+    // For a panel whose audio runs in another instance (a UI in a process of
+    // its own): shows what that instance reported.
+    void showReportedGain(int band, double gain) { displayed[band] = gain; }
+    void showReportedClip(double flag) { clip.store(flag, std::memory_order_relaxed); }
     // The signal entering the band split at the last sample of the last block.
     double bandSplitInput() const { return splitInputShown.load(); }
 

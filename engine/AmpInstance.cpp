@@ -58,8 +58,12 @@ int32_t AmpInstance::sliderNumber(int index) const {
     return amp->sliderInfos[static_cast<size_t>(index)].number;
 }
 
+bool AmpInstance::acceptsSampleRate(double sampleRate) {
+    return sampleRate > 0.0 && sampleRate <= kHighestRate;
+}
+
 bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
-    if (!(sampleRate > 0.0 && sampleRate <= kHighestRate) || maxFrames == 0) return false;
+    if (!acceptsSampleRate(sampleRate) || maxFrames == 0) return false;
     if (isActive) deactivate();
     rate = sampleRate;
     maxBlock = maxFrames;
@@ -171,6 +175,19 @@ double AmpInstance::meterGain(int band) const {
 
 double AmpInstance::clipFlag() const {
     return amp->amp.clipFlag();
+}
+
+double AmpInstance::takeClipFlag() {
+    return amp->amp.takeClipFlag();
+}
+
+void AmpInstance::showMeters(int band, double gain) {
+    if (band >= 0 && band < kMeterCount && std::isfinite(gain))
+        amp->amp.showReportedGain(band, gain);
+}
+
+void AmpInstance::showLamp(double level) {
+    if (std::isfinite(level)) amp->amp.showReportedClip(std::clamp(level, 0.0, 1.0));
 }
 
 } // namespace engine

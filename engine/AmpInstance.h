@@ -62,6 +62,8 @@ class AmpInstance {
     // False, staying inactive, for a rate that is not finite and positive
     // (or above 1 MHz) or a maxFrames of 0.
     bool activate(double sampleRate, uint32_t maxFrames);
+    // Whether activate() takes this rate, for formats that learn it earlier.
+    static bool acceptsSampleRate(double sampleRate);
     // [main] Ends processing; activate() may follow with another rate.
     void deactivate();
     bool active() const { return isActive; }
@@ -108,6 +110,13 @@ class AmpInstance {
     // whether the limiter clipped since the panel last took the flag.
     double meterGain(int band) const;
     double clipFlag() const;
+    // [audio] The clip flag, cleared in the same step, for a shell that
+    // hands it on to a panel elsewhere.
+    double takeClipFlag();
+    // [main] For a panel whose audio runs elsewhere (an LV2 UI): the band
+    // gains and the limiter lamp (0..1) the audio side reported.
+    void showMeters(int band, double gain);
+    void showLamp(double level);
 
     // [main] The effect itself and what it asks of its host, for the panel
     // side (the engine's GUI target).

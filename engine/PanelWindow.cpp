@@ -45,6 +45,10 @@ bool PanelWindow::isOpen() const {
     return editor->getFrame() != nullptr;
 }
 
+void* PanelWindow::nativeWindow() const {
+    return isOpen() ? editor->getFrame()->getNativeWindow() : nullptr;
+}
+
 int PanelWindow::eventDescriptor() const {
     return isOpen() ? editor->getFrame()->getEventDescriptor() : -1;
 }

@@ -50,6 +50,8 @@ class PanelWindow final : public VeSTEditorClient {
     // Closes the window; open gestures end. Harmless when nothing is open.
     void close();
     bool isOpen() const;
+    // The panel's own window (an X11 window id or a HWND); null when closed.
+    void* nativeWindow() const;
     // Readable when window events wait (X11's connection); -1 if none.
     int eventDescriptor() const;
 

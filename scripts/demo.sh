@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main job: installs what is needed, builds, installs the plug-in where
-# Linux hosts look for VST and CLAP plug-ins, makes a DI bass demo, renders it through
-# each preset, and draws the panel.
+# Linux hosts look for VST, CLAP and LV2 plug-ins, makes a DI bass demo,
+# renders it through each preset, and draws the panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,6 +10,10 @@ bash scripts/build.sh build -DGRAVELO_BUILD_TESTS=OFF -DGRAVELO_BUILD_BENCH=OFF
 mkdir -p "$HOME/.vst" "$HOME/.clap"
 cp build/Gravelo.so "$HOME/.vst/Gravelo.so"
 cp build/Gravelo.clap "$HOME/.clap/Gravelo.clap"
+# The bundle is replaced whole, so no file of an older one stays behind.
+mkdir -p "$HOME/.lv2"
+rm -rf "$HOME/.lv2/Gravelo.lv2"
+cp -R build/lv2-bundles/Gravelo.lv2 "$HOME/.lv2/Gravelo.lv2"
 
 mkdir -p demo
 build/tools/gravelo-make-demo demo/di-bass.wav
@@ -24,6 +28,7 @@ build/tools/info/gravelo-info build/Gravelo.so
 echo
 echo "Plug-in installed:  $HOME/.vst/Gravelo.so"
 echo "CLAP installed:     $HOME/.clap/Gravelo.clap"
+echo "LV2 installed:      $HOME/.lv2/Gravelo.lv2 (urn:morvane:gravelo)"
 echo "DI demo:            demo/di-bass.wav"
 for preset in presets/*.fxp; do
     name=$(basename "$preset" .fxp)

@@ -2,29 +2,21 @@
 // processing functions at 48 kHz, block 256, default and worst-case settings,
 // single and double precision; and the per-sample reference form alone.
 // The "time/frame" counter is the figure the speed goals are stated in.
+#include "BenchSignal.h"
 #include "effect/TVobrixEffect.h"
 #include "host/CVeST.h"
 #include "host/VeSTBridge.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace {
-
-constexpr int kBlock = 256;
-constexpr float kRate = 48000.0f;
 
 VstIntPtr quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
     return opcode == audioMasterVersion ? 2400 : 0;
 }
 
-// Slider values in their units, 1..9; worst case: Dirt, Bass, Middle and
-// Treble all non-zero, so every optional stage runs.
-constexpr double kDefault[10] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
-constexpr double kWorstCase[10] = {0, 12, 0, 3, 6, 4, 3, 5, 8, 2};
 // The worst case split in two, to see what each optional stage costs.
 constexpr double kDriveOnly[10] = {0, 12, 0, 3, 6, 0, 0, 0, 8, 2};
 constexpr double kToneOnly[10] = {0, 12, 0, 3, 0, 4, 3, 5, 8, 2};
@@ -54,24 +46,6 @@ struct Instance {
     }
     AEffect* effect;
 };
-
-// CPU time per frame, shown with an SI prefix: "31.2n" reads 31.2 ns per frame.
-void reportPerFrame(benchmark::State& state) {
-    state.SetItemsProcessed(state.iterations() * kBlock);
-    state.counters["time/frame"] = benchmark::Counter(
-        kBlock, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-}
-
-// A bass note with overtones at a playing level, long enough to cycle.
-template <class Sample> std::vector<Sample> bassNote(int frames) {
-    std::vector<Sample> x(static_cast<size_t>(frames));
-    for (int i = 0; i < frames; ++i) {
-        const double w = 2 * std::numbers::pi * 55.0 * i / kRate;
-        x[static_cast<size_t>(i)] = static_cast<Sample>(
-            0.4 * std::exp(-std::fmod(i / kRate, 0.5) * 4) * (std::sin(w) + 0.3 * std::sin(3 * w)));
-    }
-    return x;
-}
 
 template <class Sample> void processPlugin(benchmark::State& state, const double (&sliders)[10]) {
     Instance instance(sliders);

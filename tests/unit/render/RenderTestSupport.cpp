@@ -34,8 +34,9 @@ void addAsanOptions(const std::string& more) {
     setenv("ASAN_OPTIONS", options.c_str(), 1);
 }
 
-[[noreturn]] void execTool(const std::vector<std::string>& args, const std::string& out,
-                           const std::string& err, const std::string& asanOptions) {
+[[noreturn]] void execProgram(const std::string& program, const std::vector<std::string>& args,
+                              const std::string& out, const std::string& err,
+                              const std::string& asanOptions) {
     addAsanOptions(asanOptions);
     const int in = open("/dev/null", O_RDONLY);
     const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -45,23 +46,27 @@ void addAsanOptions(const std::string& more) {
     dup2(o, 1);
     dup2(e, 2);
     std::vector<char*> argv;
-    static std::string tool = RENDER_TOOL;
-    argv.push_back(tool.data());
+    argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    execv(tool.c_str(), argv.data());
+    execvp(program.c_str(), argv.data());
     _exit(127);
 }
 
 } // namespace
 
 ToolResult runTool(const std::vector<std::string>& args, const std::string& asanOptions) {
+    return runProgram(RENDER_TOOL, args, asanOptions);
+}
+
+ToolResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& asanOptions) {
     TempDir capture;
     const std::string out = capture.file("stdout"), err = capture.file("stderr");
     const pid_t child = fork();
     if (child < 0) throw std::runtime_error("fork failed");
-    if (child == 0) execTool(args, out, err, asanOptions);
+    if (child == 0) execProgram(program, args, out, err, asanOptions);
     int status = 0;
     while (waitpid(child, &status, 0) < 0) {
     }

@@ -18,8 +18,11 @@ struct ToolResult {
     std::string err;
 };
 
-// Runs the built tool with `args`; standard input is empty. `asanOptions`
-// are added to the sanitizer options the test program runs with.
+// Runs `program` with `args`; standard input is empty. `asanOptions` are
+// added to the sanitizer options the test program runs with.
+ToolResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& asanOptions = "");
+// The same for the built renderer.
 ToolResult runTool(const std::vector<std::string>& args, const std::string& asanOptions = "");
 // The number of lines in `text`.
 size_t lineCount(const std::string& text);

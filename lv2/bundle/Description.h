@@ -1,0 +1,32 @@
+// The Turtle files of Gravelo.lv2, written from the amplifier's own control
+// table so that their names, ranges and steps cannot drift from the code.
+#pragma once
+
+#include "engine/AmpInstance.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace gravelo_lv2 {
+
+struct BundleFiles {
+    std::string dspBinary; // file names inside the bundle
+    std::string uiBinary;
+    std::string description;              // the plug-in and its UI
+    std::vector<std::string> presetNames; // each in presets/<name>.ttl
+};
+
+// One preset: the controls the host shows and the state that holds them.
+struct PresetContent {
+    std::string name;
+    std::array<float, engine::AmpInstance::kControlCount> controls{};
+    std::array<uint8_t, engine::AmpInstance::kStateBytes> state{};
+};
+
+std::string manifestTurtle(const BundleFiles& files);
+std::string pluginTurtle(const engine::AmpInstance& amp);
+std::string presetTurtle(const PresetContent& preset);
+
+} // namespace gravelo_lv2

@@ -1,0 +1,79 @@
+// gravelo-lv2-bundle: writes the Turtle files of Gravelo.lv2 (manifest, the
+// plug-in with its ports and UI, one preset per .fxp file) into a folder.
+//   gravelo-lv2-bundle OUTDIR DSP_BINARY UI_BINARY [PRESET.fxp ...]
+#include "Description.h"
+#include "PresetFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace {
+
+namespace fs = std::filesystem;
+using gravelo_lv2::PresetContent;
+
+std::vector<uint8_t> readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path.string());
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeFile(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
+}
+
+// The preset's values as the amplifier holds them once it has loaded the
+// file's chunk: the controls a host shows and the state it restores.
+PresetContent presetFrom(const fs::path& path) {
+    const presetfile::ParseResult parsed = presetfile::parsePreset(readFile(path));
+    if (!parsed.ok) throw std::runtime_error(path.string() + ": " + parsed.error);
+    const presetfile::Preset& preset = parsed.preset;
+    if (preset.kind != presetfile::PresetKind::ProgramChunk ||
+        preset.pluginId != presetfile::fourCharCode("GRV1"))
+        throw std::runtime_error(path.string() + ": not a Gravelo program chunk");
+    engine::AmpInstance amp;
+    if (!amp.loadState(preset.chunk.data(), preset.chunk.size()))
+        throw std::runtime_error(path.string() + ": the amplifier refuses its chunk");
+    PresetContent content;
+    content.name = path.stem().string();
+    for (int i = 0; i < engine::AmpInstance::kControlCount; ++i)
+        content.controls[static_cast<size_t>(i)] = static_cast<float>(amp.control(i));
+    content.state = amp.saveState();
+    return content;
+}
+
+void generate(int argc, char** argv) {
+    const fs::path folder = argv[1];
+    gravelo_lv2::BundleFiles files{argv[2], argv[3], "gravelo.ttl", {}};
+    fs::create_directories(folder / "presets");
+    for (int i = 4; i < argc; ++i) {
+        const PresetContent preset = presetFrom(argv[i]);
+        writeFile(folder / "presets" / (preset.name + ".ttl"), gravelo_lv2::presetTurtle(preset));
+        files.presetNames.push_back(preset.name);
+    }
+    const engine::AmpInstance amp;
+    writeFile(folder / files.description, gravelo_lv2::pluginTurtle(amp));
+    writeFile(folder / "manifest.ttl", gravelo_lv2::manifestTurtle(files));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fputs("usage: gravelo-lv2-bundle OUTDIR DSP_BINARY UI_BINARY [PRESET.fxp ...]\n",
+                   stderr);
+        return 2;
+    }
+    try {
+        generate(argc, argv);
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "gravelo-lv2-bundle: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,50 @@
+// The LV2 UI: the amplifier's panel in the host's parent window, speaking
+// to the plug-in only through its ports. A knob the panel moves is written
+// to its control port (the host owns it, shows it, saves and automates it);
+// a control port the host changes moves the knob; the band-gain and lamp
+// outputs drive the meters and the lamp. The panel runs on an amplifier of
+// its own that never processes audio. UI thread only.
+#pragma once
+
+#include "engine/AmpInstance.h"
+#include "engine/PanelWindow.h"
+#include "lv2/Ports.h"
+
+#include <array>
+#include <lv2/ui/ui.h>
+#include <memory>
+
+namespace gravelo_lv2 {
+
+class Lv2Panel final : private engine::PanelListener {
+  public:
+    // Null when the host gives no parent window or the window cannot be made.
+    static std::unique_ptr<Lv2Panel> create(LV2UI_Write_Function write, LV2UI_Controller controller,
+                                            const LV2_Feature* const* features);
+    ~Lv2Panel();
+
+    // The panel's window, for the host.
+    LV2UI_Widget widget() const { return window.nativeWindow(); }
+    void portEvent(uint32_t port, uint32_t size, uint32_t format, const void* buffer);
+    // Window events, host changes and repaints; non-zero once the window is gone.
+    int idle();
+
+  private:
+    Lv2Panel(LV2UI_Write_Function write, LV2UI_Controller controller, const LV2UI_Touch* touch);
+
+    void panelGestureBegin(int control) override;
+    void panelValue(int control, double value) override;
+    void panelGestureEnd(int control) override;
+
+    engine::AmpInstance amp;
+    engine::PanelWindow window;
+    const LV2UI_Write_Function write;
+    const LV2UI_Controller controller;
+    const LV2UI_Touch* const touch;
+    // What the panel wrote last to each control port: hosts send it back,
+    // and that echo must not move the knob under the mouse.
+    std::array<float, kControlCount> written{};
+    std::array<bool, kControlCount> wrote{};
+};
+
+} // namespace gravelo_lv2

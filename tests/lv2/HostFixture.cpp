@@ -1,0 +1,27 @@
+#include "HostFixture.h"
+
+#include "engine/AmpInstance.h"
+
+namespace lv2test {
+
+float HostTest::hostValue(int control, float value) {
+    static const engine::AmpInstance amp;
+    const engine::ControlInfo& info = amp.controlInfo(control);
+    return static_cast<float>((value - info.minimum) / (info.maximum - info.minimum));
+}
+
+::testing::AssertionResult sameAudio(const Stereo& a, const Stereo& b) {
+    for (size_t c = 0; c < 2; ++c) {
+        if (a[c].size() != b[c].size() || a[c].empty())
+            return ::testing::AssertionFailure() << "channel " << c << ": " << a[c].size()
+                                                 << " against " << b[c].size() << " frames";
+        for (size_t i = 0; i < a[c].size(); ++i)
+            if (a[c][i] != b[c][i])
+                return ::testing::AssertionFailure()
+                       << "first difference at frame " << i << " channel " << c << ": " << a[c][i]
+                       << " against " << b[c][i];
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace lv2test

@@ -1,0 +1,88 @@
+#include "UiHost.h"
+
+#include <chrono>
+#include <cstring>
+#include <dlfcn.h>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace lv2test {
+
+namespace {
+
+// Loaded once and kept, as hosts keep a UI library while they run.
+const LV2UI_Descriptor* uiDescriptor(World& world) {
+    static const LV2UI_Descriptor* found = [&world]() -> const LV2UI_Descriptor* {
+        LilvUIs* uis = lilv_plugin_get_uis(world.plugin());
+        const LilvUI* ui = lilv_uis_get_by_uri(uis, world.node(gravelo_lv2::kUiUri));
+        if (ui == nullptr) throw std::runtime_error("the plug-in names no UI");
+        char* path = lilv_file_uri_parse(lilv_node_as_uri(lilv_ui_get_binary_uri(ui)), nullptr);
+        void* library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+        lilv_free(path);
+        lilv_uis_free(uis);
+        if (library == nullptr) throw std::runtime_error(dlerror());
+        const auto entry = reinterpret_cast<const LV2UI_Descriptor* (*)(uint32_t)>(
+            dlsym(library, "lv2ui_descriptor"));
+        return entry != nullptr ? entry(0) : nullptr;
+    }();
+    return found;
+}
+
+void recordWrite(LV2UI_Controller controller, uint32_t port, uint32_t size, uint32_t format,
+                 const void* buffer) {
+    if (format != 0 || size != sizeof(float)) throw std::logic_error("not a control value");
+    float value;
+    std::memcpy(&value, buffer, sizeof value);
+    static_cast<UiHost*>(controller)->writes.emplace_back(port, value);
+}
+
+} // namespace
+
+UiHost::UiHost(World& world, void* parentWindow) : parent(parentWindow) {
+    descriptor = uiDescriptor(world);
+    resize = {this, [](LV2UI_Feature_Handle self, int w, int h) {
+                  static_cast<UiHost*>(self)->width = w;
+                  static_cast<UiHost*>(self)->height = h;
+                  return 0;
+              }};
+    touch = {this, [](LV2UI_Feature_Handle self, uint32_t port, bool grabbed) {
+                 static_cast<UiHost*>(self)->touches.emplace_back(port, grabbed);
+             }};
+    if (parent != nullptr) featureRecords.push_back({LV2_UI__parent, parent});
+    featureRecords.push_back({LV2_UI__idleInterface, nullptr});
+    featureRecords.push_back({LV2_UI__resize, &resize});
+    featureRecords.push_back({LV2_UI__touch, &touch});
+    for (const LV2_Feature& f : featureRecords)
+        features.push_back(&f);
+    features.push_back(nullptr);
+}
+
+bool UiHost::open() {
+    if (descriptor == nullptr) return false;
+    handle = descriptor->instantiate(descriptor, gravelo_lv2::kPluginUri, GRAVELO_LV2_PATH,
+                                     recordWrite, this, &shown, features.data());
+    if (handle == nullptr) return false;
+    idleInterface =
+        static_cast<const LV2UI_Idle_Interface*>(descriptor->extension_data(LV2_UI__idleInterface));
+    return idleInterface != nullptr;
+}
+
+void UiHost::close() {
+    if (handle != nullptr) descriptor->cleanup(handle);
+    handle = nullptr;
+    shown = nullptr;
+}
+
+void UiHost::idle(int ms) {
+    for (int t = 0; t < ms; t += 5) {
+        if (handle != nullptr) idleInterface->idle(handle);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+void UiHost::portEvent(uint32_t port, float value) {
+    descriptor->port_event(handle, port, sizeof value, 0, &value);
+}
+
+} // namespace lv2test

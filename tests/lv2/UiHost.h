@@ -1,0 +1,48 @@
+// The host side of Gravelo.lv2's UI for the tests: the UI binary found
+// through lilv and loaded as hosts load it, instantiated into a parent
+// window with the features a host offers, driven by its idle interface,
+// and recording what it writes to the plug-in's ports.
+#pragma once
+
+#include "LilvHost.h"
+
+#include <lv2/ui/ui.h>
+#include <utility>
+#include <vector>
+
+namespace lv2test {
+
+class UiHost {
+  public:
+    // `parent` is an X11 window id as a pointer; null offers no ui:parent.
+    UiHost(World& world, void* parent);
+    ~UiHost() { close(); }
+    UiHost(const UiHost&) = delete;
+    UiHost& operator=(const UiHost&) = delete;
+
+    bool open();
+    void close();
+    LV2UI_Widget widget() const { return shown; }
+
+    // The host's idle loop for `ms` milliseconds.
+    void idle(int ms);
+    // A control value as hosts send it (format 0).
+    void portEvent(uint32_t port, float value);
+
+    std::vector<std::pair<uint32_t, float>> writes;
+    std::vector<std::pair<uint32_t, bool>> touches;
+    int width = 0, height = 0; // asked for through ui:resize
+
+  private:
+    const LV2UI_Descriptor* descriptor = nullptr;
+    const LV2UI_Idle_Interface* idleInterface = nullptr;
+    LV2UI_Handle handle = nullptr;
+    LV2UI_Widget shown = nullptr;
+    void* parent;
+    LV2UI_Resize resize;
+    LV2UI_Touch touch;
+    std::vector<LV2_Feature> featureRecords;
+    std::vector<const LV2_Feature*> features;
+};
+
+} // namespace lv2test

@@ -1,0 +1,175 @@
+// Gravelo.lv2's UI under a private virtual X server: embedded in the host's
+// window, talking only through ports, and gone without a trace when closed.
+#include "UiHost.h"
+#include "unit/editor/HostWindow.h"
+#include "unit/editor/XvfbServer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace lv2test {
+namespace {
+
+using namespace gravelo_lv2;
+
+constexpr int kWidth = 600, kHeight = 284;
+constexpr uint32_t kOutputPort = kFirstControl + 1;
+
+World& world() {
+    static World loaded;
+    return loaded;
+}
+
+size_t openDescriptors() {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                             std::filesystem::directory_iterator()));
+}
+
+// The pixels of a box of the panel, row by row.
+std::vector<uint32_t> box(const HostWindow& host, const UiHost& ui, int x, int y, int w, int h) {
+    const std::vector<uint32_t> all = host.capture(ui.widget(), kWidth, kHeight);
+    std::vector<uint32_t> part;
+    for (int row = y; row < y + h; ++row)
+        part.insert(part.end(), all.begin() + row * kWidth + x, all.begin() + row * kWidth + x + w);
+    return part;
+}
+
+// The Output knob with its value label.
+std::vector<uint32_t> outputKnob(const HostWindow& host, const UiHost& ui) {
+    return box(host, ui, 470, 50, 100, 100);
+}
+
+TEST(Lv2Ui, OpensInTheParentWindowAtThePanelsSize) {
+    HostWindow parent(0, 0, kWidth, kHeight);
+    UiHost ui(world(), parent.parentHandle());
+    ASSERT_TRUE(ui.open());
+    EXPECT_NE(ui.widget(), nullptr);
+    EXPECT_EQ(parent.childCount(), 1);
+    EXPECT_EQ(ui.width, kWidth);
+    EXPECT_EQ(ui.height, kHeight);
+    ui.idle(100);
+    // The background is drawn: not the parent's black, not one flat colour.
+    const std::vector<uint32_t> shown = box(parent, ui, 0, 0, kWidth, kHeight);
+    EXPECT_NE(std::count(shown.begin(), shown.end(), shown[0]), static_cast<long>(shown.size()));
+    EXPECT_TRUE(ui.writes.empty());
+    ui.close();
+    EXPECT_EQ(parent.childCount(), 0);
+}
+
+TEST(Lv2Ui, WithoutAParentWindowThereIsNoUi) {
+    UiHost ui(world(), nullptr);
+    EXPECT_FALSE(ui.open());
+}
+
+TEST(Lv2Ui, TenOpenCloseCyclesLeaveNothingBehind) {
+    HostWindow parent(0, 0, kWidth, kHeight);
+    {
+        UiHost warmUp(world(), parent.parentHandle()); // fonts and images loaded once
+        ASSERT_TRUE(warmUp.open());
+        warmUp.idle(50);
+    }
+    const size_t descriptors = openDescriptors();
+    for (int round = 0; round < 10; ++round) {
+        UiHost ui(world(), parent.parentHandle());
+        ASSERT_TRUE(ui.open());
+        EXPECT_EQ(parent.childCount(), 1);
+        ui.portEvent(kOutputPort, static_cast<float>(round));
+        ui.idle(30);
+        ui.close();
+        EXPECT_EQ(parent.childCount(), 0);
+    }
+    EXPECT_EQ(openDescriptors(), descriptors);
+}
+
+TEST(Lv2Ui, DraggingOutputUpTwentyPixelsWritesPlusTenDecibelsToItsPort) {
+    HostWindow parent(0, 0, kWidth, kHeight);
+    UiHost ui(world(), parent.parentHandle());
+    ASSERT_TRUE(ui.open());
+    ui.idle(100);
+    parent.moveTo(519, 91);
+    ui.idle(40);
+    parent.moveTo(520, 90); // the middle of the Output knob
+    ui.idle(100);
+    parent.button(1, true);
+    ui.idle(100);
+    for (int y = 85; y >= 70; y -= 5) {
+        parent.moveTo(520, y);
+        ui.idle(60);
+    }
+    parent.button(1, false);
+    ui.idle(100);
+
+    ASSERT_FALSE(ui.writes.empty());
+    for (const auto& [port, value] : ui.writes)
+        EXPECT_EQ(port, kOutputPort);
+    EXPECT_EQ(ui.writes.back().second, 10.0f);
+    const std::vector<std::pair<uint32_t, bool>> gesture = {{kOutputPort, true},
+                                                            {kOutputPort, false}};
+    EXPECT_EQ(ui.touches, gesture);
+
+    // The host sends the value back, as hosts do: the knob stays.
+    const std::vector<uint32_t> dragged = outputKnob(parent, ui);
+    ui.portEvent(kOutputPort, 10.0f);
+    ui.idle(100);
+    EXPECT_EQ(outputKnob(parent, ui), dragged);
+    EXPECT_EQ(ui.writes.back().second, 10.0f);
+}
+
+TEST(Lv2Ui, APortChangeFromTheHostMovesTheKnob) {
+    HostWindow parent(0, 0, kWidth, kHeight);
+    UiHost ui(world(), parent.parentHandle());
+    ASSERT_TRUE(ui.open());
+    ui.idle(100);
+    const std::vector<uint32_t> atZero = outputKnob(parent, ui);
+    ui.portEvent(kOutputPort, 10.0f);
+    ui.idle(100);
+    const std::vector<uint32_t> atTen = outputKnob(parent, ui);
+    EXPECT_NE(atTen, atZero);
+    ui.portEvent(kOutputPort, -20.0f);
+    ui.idle(100);
+    EXPECT_NE(outputKnob(parent, ui), atTen);
+    EXPECT_NE(outputKnob(parent, ui), atZero);
+    ui.portEvent(kOutputPort, 0.0f);
+    ui.idle(100);
+    EXPECT_EQ(outputKnob(parent, ui), atZero);
+    // The same picture as a knob dragged to 10 shows, and nothing written back.
+    ui.portEvent(kOutputPort, 10.0f);
+    ui.idle(100);
+    EXPECT_EQ(outputKnob(parent, ui), atTen);
+    EXPECT_TRUE(ui.writes.empty());
+}
+
+// Band 1's meter and the lamp follow the output ports.
+TEST(Lv2Ui, TheMetersAndTheLampFollowTheOutputPorts) {
+    HostWindow parent(0, 0, kWidth, kHeight);
+    UiHost ui(world(), parent.parentHandle());
+    ASSERT_TRUE(ui.open());
+    ui.portEvent(kFirstMeter, 1.0f);
+    ui.idle(100);
+    const std::vector<uint32_t> meterAtUnity = box(parent, ui, 200, 70, 200, 11);
+    const VSTGUI::Colour unlit = parent.pixel(ui.widget(), 152, 82);
+    ui.portEvent(kFirstMeter, 4.0f); // +12 dB: the bar reaches x + 161 in full red
+    ui.portEvent(kLamp, 1.0f);
+    ui.idle(60);
+    const VSTGUI::Colour bar = parent.pixel(ui.widget(), 200 + 150, 75);
+    EXPECT_GT(bar.red, 150);
+    EXPECT_LT(bar.green, 100);
+    EXPECT_NE(box(parent, ui, 200, 70, 200, 11), meterAtUnity);
+    const VSTGUI::Colour lit = parent.pixel(ui.widget(), 152, 82);
+    EXPECT_GT(lit.red, unlit.red + 40);
+    ui.portEvent(kFirstMeter, 1.0f);
+    ui.portEvent(kLamp, 0.0f);
+    ui.idle(1000); // the lamp fades out over 20 panel frames
+    EXPECT_EQ(box(parent, ui, 200, 70, 200, 11), meterAtUnity);
+    EXPECT_EQ(parent.pixel(ui.widget(), 152, 82).red, unlit.red);
+}
+
+} // namespace
+} // namespace lv2test
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new XvfbServer());
+    return RUN_ALL_TESTS();
+}
