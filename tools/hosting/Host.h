@@ -80,8 +80,6 @@ class Host {
     VstIntPtr versionAnswer = kVstVersion;
     std::optional<VstTimeInfo> timeInfo;
     HostIdentity identity;
-    double sampleRate() const { return rate; }
-    VstInt32 blockSize() const { return maxBlock; }
 
     // Tests keep every call; a host whose plug-in calls from the audio
     // thread and another thread at once (or must not allocate while it
