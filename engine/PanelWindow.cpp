@@ -27,8 +27,10 @@ bool PanelWindow::open(void* parent) {
     if (isOpen() || parent == nullptr) return false;
     if (!editor->open(parent)) return false;
     amp.host().setPanelShown(true);
-    // The knobs start from the values the controls hold now.
+    // The knobs start from the values the controls hold now, and move in the
+    // steps the host's values take.
     TVobrixEffect& effect = amp.effect();
+    effect.panel.followSliderSteps(true);
     effect.panel.takeSliderValues(effect);
     for (int i = 0; i < AmpInstance::kControlCount; ++i)
         hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
