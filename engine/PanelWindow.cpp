@@ -94,13 +94,17 @@ void PanelWindow::tick() {
 }
 
 // A host's change reaches the knobs before the panel draws, or the panel
-// would write the knob's old value back.
+// would write the knob's old value back. One that arrived while the panel
+// drew was written over by the knob's older value, so the host's value is
+// put back first.
 void PanelWindow::takeHostChanges() {
     bool moved = false;
     for (int i = 0; i < AmpInstance::kControlCount; ++i) {
         const uint32_t count = amp.hostChanges(i);
-        moved |= count != hostChangesSeen[static_cast<size_t>(i)];
+        if (count == hostChangesSeen[static_cast<size_t>(i)]) continue;
         hostChangesSeen[static_cast<size_t>(i)] = count;
+        amp.restoreHostValue(i);
+        moved = true;
     }
     TVobrixEffect& effect = amp.effect();
     if (moved) effect.panel.takeSliderValues(effect);
