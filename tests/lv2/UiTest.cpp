@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 namespace lv2test {
 namespace {
@@ -114,6 +115,18 @@ TEST(Lv2Ui, DraggingOutputUpTwentyPixelsWritesPlusTenDecibelsToItsPort) {
     ui.idle(100);
     EXPECT_EQ(outputKnob(parent, ui), dragged);
     EXPECT_EQ(ui.writes.back().second, 10.0f);
+
+    // Quorvel's port takes whole decibels, and so does its knob: 3 px up
+    // writes 2, not the 1.5 the host would round anyway.
+    parent.moveTo(80, 90);
+    ui.idle(80);
+    parent.button(1, true);
+    ui.idle(80);
+    parent.moveTo(80, 87);
+    ui.idle(80);
+    parent.button(1, false);
+    ui.idle(80);
+    EXPECT_EQ(ui.writes.back(), std::make_pair(uint32_t{kFirstControl}, 2.0f));
 }
 
 TEST(Lv2Ui, APortChangeFromTheHostMovesTheKnob) {
