@@ -1,12 +1,13 @@
 // Measures what one open, idle editor costs its host process: CPU time
 // over ten seconds of host idle calls (the panel repaints at 30 frames per
-// second) and the resident memory the open editor adds. Needs an X display
-// (for example: xvfb-run -a editor_idle_cost).
+// second) and the resident memory the open editor adds, under a private
+// virtual X server.
 #include "effect/TVobrixEffect.h"
 #include "effect/panel/PanelLayout.h"
 #include "host/VeSTBridge.h"
+#include "support/HostWindow.h"
+#include "support/VirtualDisplay.h"
 
-#include <X11/Xlib.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -46,15 +47,12 @@ void idleFor(AEffect* effect, std::chrono::milliseconds span) {
 } // namespace
 
 int main() {
-    Display* host = XOpenDisplay(nullptr);
-    if (host == nullptr) {
-        std::fprintf(stderr, "no X display: run under xvfb-run -a\n");
+    const testdisplay::VirtualDisplay display;
+    if (display.name().empty()) {
+        std::fprintf(stderr, "Xvfb did not start\n");
         return 1;
     }
-    const Window parent = XCreateSimpleWindow(host, DefaultRootWindow(host), 0, 0,
-                                              panel_layout::kWidth, panel_layout::kHeight, 0, 0, 0);
-    XMapWindow(host, parent);
-    XSync(host, False);
+    testdisplay::HostWindow parent(0, 0, panel_layout::kWidth, panel_layout::kHeight);
 
     AEffect* effect = createPlugin(new TVobrixEffect(), hostCallback);
     effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
@@ -63,12 +61,12 @@ int main() {
 
     // Warm the shared libraries (fonts, image decoding) once, as any first
     // editor of a host would, so the figure is what one more editor adds.
-    effect->dispatcher(effect, effEditOpen, 0, 0, reinterpret_cast<void*>(parent), 0.0f);
+    effect->dispatcher(effect, effEditOpen, 0, 0, parent.handle(), 0.0f);
     idleFor(effect, std::chrono::milliseconds(300));
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
 
     const double closedKiB = residentKiB();
-    effect->dispatcher(effect, effEditOpen, 0, 0, reinterpret_cast<void*>(parent), 0.0f);
+    effect->dispatcher(effect, effEditOpen, 0, 0, parent.handle(), 0.0f);
     idleFor(effect, std::chrono::milliseconds(500));
     const double openKiB = residentKiB();
 
@@ -88,7 +86,5 @@ int main() {
         closedKiB, openKiB, openKiB - closedKiB);
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
     effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
-    XDestroyWindow(host, parent);
-    XCloseDisplay(host);
     return 0;
 }
