@@ -29,8 +29,18 @@ class Panel {
   public:
     static constexpr int kKnobCount = static_cast<int>(panel_layout::kKnobs.size());
 
-    // Everything back to 0 (the effect's open hook).
-    void open() { *this = Panel(); }
+    // Everything back to 0 (the effect's open hook), except whether drags
+    // follow the slider steps, which belongs to the window that shows the panel.
+    void open() {
+        const bool stepped = dragsFollowSteps;
+        *this = Panel();
+        dragsFollowSteps = stepped;
+    }
+    // A host that holds the control values snaps what it is given to the
+    // slider's step; a panel shown by such a host drags in those steps too, so
+    // the knob never shows a value the sound does not have. Off by default:
+    // the knob then keeps its own finer steps.
+    void followSliderSteps(bool follow) { dragsFollowSteps = follow; }
     // The knobs take the slider values (the effect's slider hook).
     void takeSliderValues(TVobrix& runtime);
 
@@ -57,6 +67,7 @@ class Panel {
     double downX = 0.0, downY = 0.0;   // where the runtime saw a button last go down
     double pressX = 0.0, pressY = 0.0; // latched from there; 0 means not latched
     bool recompute = false;
+    bool dragsFollowSteps = false;
     double level = 0.0; // limiter indicator, 0 to 1
     std::array<KnobState, kKnobCount> knobs{};
 };

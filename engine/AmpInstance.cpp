@@ -45,6 +45,7 @@ AmpInstance::AmpInstance()
         const SliderInfo& s = amp->sliderInfos[static_cast<size_t>(i)];
         infos[static_cast<size_t>(i)] = {s.name.c_str(), s.minimum, s.maximum, s.defaultValue,
                                          s.step};
+        hostValues[static_cast<size_t>(i)] = control(i);
     }
 }
 
@@ -109,9 +110,15 @@ bool AmpInstance::setControl(int index, double value) {
     if (std::isnan(taken)) return false;
     SharedValue& slider = amp->sliderValues[sliderNumber(index)];
     if (vobrix::nearlyEqual(taken, slider)) return false;
+    hostValues[static_cast<size_t>(index)] = taken;
     slider = taken;
     changes[static_cast<size_t>(index)].fetch_add(1, std::memory_order_release);
     return true;
+}
+
+void AmpInstance::restoreHostValue(int index) {
+    if (isControl(index))
+        amp->sliderValues[sliderNumber(index)] = hostValues[static_cast<size_t>(index)].load();
 }
 
 uint32_t AmpInstance::hostChanges(int index) const {
@@ -164,8 +171,10 @@ bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
         if (v < info.minimum - kRangeSlack || v > info.maximum + kRangeSlack) return false;
     }
     amp->setState(bytes, static_cast<int32_t>(size), false);
-    for (auto& count : changes)
-        count.fetch_add(1, std::memory_order_release);
+    for (int i = 0; i < kControlCount; ++i) {
+        hostValues[static_cast<size_t>(i)] = control(i);
+        changes[static_cast<size_t>(i)].fetch_add(1, std::memory_order_release);
+    }
     return true;
 }
 

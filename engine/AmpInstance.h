@@ -26,6 +26,8 @@
 // sliders 1 to 64, as little-endian 32-bit floats.
 #pragma once
 
+#include "runtime/SharedValue.h"
+
 #include <array>
 #include <atomic>
 #include <cstddef>
@@ -91,6 +93,10 @@ class AmpInstance {
     // [any] How many times a host changed control index (setControl, a
     // state load); a panel compares it to notice changes it did not make.
     uint32_t hostChanges(int index) const;
+    // [main] Puts back the value the host last gave control index. A panel
+    // that noticed a host change calls it first: its own drawing may have
+    // written the knob's older value over the host's in the meantime.
+    void restoreHostValue(int index);
 
     // The display text of a value ("%.2f", as the VST 2.x shows it), NUL
     // terminated within capacity; and its reverse, which reads what
@@ -132,6 +138,7 @@ class AmpInstance {
     std::unique_ptr<EngineShell> shell;
     std::array<ControlInfo, kControlCount> infos{};
     std::array<std::atomic<uint32_t>, kControlCount> changes{};
+    std::array<SharedValue, kControlCount> hostValues{}; // written before changes counts them
     bool isActive = false;
     double rate = 0.0;
     uint32_t maxBlock = 0;

@@ -27,8 +27,10 @@ bool PanelWindow::open(void* parent) {
     if (isOpen() || parent == nullptr) return false;
     if (!editor->open(parent)) return false;
     amp.host().setPanelShown(true);
-    // The knobs start from the values the controls hold now.
+    // The knobs start from the values the controls hold now, and move in the
+    // steps the host's values take.
     TVobrixEffect& effect = amp.effect();
+    effect.panel.followSliderSteps(true);
     effect.panel.takeSliderValues(effect);
     for (int i = 0; i < AmpInstance::kControlCount; ++i)
         hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
@@ -92,13 +94,17 @@ void PanelWindow::tick() {
 }
 
 // A host's change reaches the knobs before the panel draws, or the panel
-// would write the knob's old value back.
+// would write the knob's old value back. One that arrived while the panel
+// drew was written over by the knob's older value, so the host's value is
+// put back first.
 void PanelWindow::takeHostChanges() {
     bool moved = false;
     for (int i = 0; i < AmpInstance::kControlCount; ++i) {
         const uint32_t count = amp.hostChanges(i);
-        moved |= count != hostChangesSeen[static_cast<size_t>(i)];
+        if (count == hostChangesSeen[static_cast<size_t>(i)]) continue;
         hostChangesSeen[static_cast<size_t>(i)] = count;
+        amp.restoreHostValue(i);
+        moved = true;
     }
     TVobrixEffect& effect = amp.effect();
     if (moved) effect.panel.takeSliderValues(effect);

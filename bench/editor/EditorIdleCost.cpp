@@ -1,11 +1,12 @@
 // Measures what one open, idle editor costs its host process: CPU time
 // over ten seconds of host idle calls (the panel repaints at 30 frames per
-// second) and the resident memory the open editor adds. Needs an X display
-// (for example: xvfb-run -a editor_idle_cost).
+// second) and the resident memory the open editor adds, under a private
+// virtual X server.
 #include "effect/panel/PanelLayout.h"
 #include "hosting/InProcess.h"
+#include "support/HostWindow.h"
+#include "support/VirtualDisplay.h"
 
-#include <X11/Xlib.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -41,15 +42,12 @@ void idleFor(hosting::Host& plugin, std::chrono::milliseconds span) {
 } // namespace
 
 int main() {
-    Display* host = XOpenDisplay(nullptr);
-    if (host == nullptr) {
-        std::fprintf(stderr, "no X display: run under xvfb-run -a\n");
+    const testdisplay::VirtualDisplay display;
+    if (display.name().empty()) {
+        std::fprintf(stderr, "Xvfb did not start\n");
         return 1;
     }
-    const Window parent = XCreateSimpleWindow(host, DefaultRootWindow(host), 0, 0,
-                                              panel_layout::kWidth, panel_layout::kHeight, 0, 0, 0);
-    XMapWindow(host, parent);
-    XSync(host, False);
+    testdisplay::HostWindow parent(0, 0, panel_layout::kWidth, panel_layout::kHeight);
 
     hosting::Host plugin;
     plugin.recording = false;
@@ -58,12 +56,12 @@ int main() {
 
     // Warm the shared libraries (fonts, image decoding) once, as any first
     // editor of a host would, so the figure is what one more editor adds.
-    plugin.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
+    plugin.dispatch(effEditOpen, 0, 0, parent.handle());
     idleFor(plugin, std::chrono::milliseconds(300));
     plugin.dispatch(effEditClose);
 
     const double closedKiB = residentKiB();
-    plugin.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent));
+    plugin.dispatch(effEditOpen, 0, 0, parent.handle());
     idleFor(plugin, std::chrono::milliseconds(500));
     const double openKiB = residentKiB();
 
@@ -83,7 +81,5 @@ int main() {
         closedKiB, openKiB, openKiB - closedKiB);
     plugin.dispatch(effEditClose);
     plugin.close();
-    XDestroyWindow(host, parent);
-    XCloseDisplay(host);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "effect/Panel.h"
 
 #include "effect/AmpChain.h"
+#include "runtime/HostParameters.h"
 #include "runtime/Numeric.h"
 #include "runtime/TVobrix.h"
 #include "runtime/VeSTDrawingServices.h"
@@ -117,6 +118,9 @@ double Panel::knobWidget(TVobrix& runtime, const KnobLayout& k, KnobState& knob)
         const double divisor = knob.steps < 50.0 ? 100.0 / knob.steps : 1.0;
         value = knob.valueAtPress - k.sens * (mouseY - pressY) / divisor;
         if (hasControl(mouseButtons)) value = knob.resetValue;
+        if (dragsFollowSteps)
+            value = vobrix::snapToStep(value,
+                                       runtime.sliderInfos[static_cast<size_t>(k.slider - 1)].step);
     }
     // A value from a chunk may be anything; the knob keeps it within its range.
     if (!(value >= k.minimum)) value = k.minimum;

@@ -2,8 +2,7 @@
 // calls in the orders hosts use, timers and descriptors balanced, and a real
 // drag on the panel reaching the host as gesture and value events.
 #include "ClapTestHost.h"
-#include "unit/editor/HostWindow.h"
-#include "unit/editor/XvfbServer.h"
+#include "support/HostWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,8 @@
 namespace claptest {
 namespace {
 
+using testdisplay::HostWindow;
+
 const ClapLibrary& library() {
     static ClapLibrary loaded(GRAVELO_CLAP_PATH);
     return loaded;
@@ -21,7 +22,7 @@ const ClapLibrary& library() {
 clap_window x11Window(const HostWindow& host) {
     clap_window window{};
     window.api = CLAP_WINDOW_API_X11;
-    window.x11 = reinterpret_cast<uintptr_t>(host.parentHandle());
+    window.x11 = reinterpret_cast<uintptr_t>(host.handle());
     return window;
 }
 
@@ -105,7 +106,7 @@ TEST(ClapGui, FixedEmbeddedX11EditorAnsweringEveryCallAHostMakes) {
     ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
     ASSERT_TRUE(gui->set_parent(p, &window));
     ASSERT_TRUE(gui->show(p));
-    parent.destroyParent();
+    parent.destroy();
     runHostLoop(amp, host, 30);
     gui->destroy(p);
     EXPECT_TRUE(host.timers.empty());
@@ -168,9 +169,3 @@ TEST(ClapGui, DraggingOutputUpTwentyPixelsTellsTheHostPlusTenDecibels) {
 
 } // namespace
 } // namespace claptest
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new XvfbServer());
-    return RUN_ALL_TESTS();
-}

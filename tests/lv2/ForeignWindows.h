@@ -1,6 +1,6 @@
 // Another program's windows on the test's X server, found the way a user
 // would look for them: by window class, with where they sit on the screen.
-// Xlib stays out of this header, as in HostWindow.h.
+// Xlib stays out of this header, as in support/HostWindow.h.
 #pragma once
 
 #include <string>

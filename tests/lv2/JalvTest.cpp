@@ -6,7 +6,7 @@
 #include "ForeignWindows.h"
 #include "LilvHost.h"
 #include "RenderTestSupport.h"
-#include "unit/editor/HostWindow.h"
+#include "support/HostWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +26,7 @@ namespace lv2test {
 namespace {
 
 using namespace std::chrono_literals;
+using testdisplay::HostWindow;
 
 // A program run beside the test, its output in a file, stopped by its own
 // pid when the test is done with it.

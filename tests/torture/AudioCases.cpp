@@ -1,8 +1,9 @@
 // Careless hosts on the audio path: odd block sizes, bad samples, sample
 // rates from none to 768 kHz, processing before resume, parameter storms.
-#include "CaseRunner.h"
-#include "Cases.h"
+#include "Check.h"
 #include "PluginRig.h"
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
@@ -28,7 +29,7 @@ double dc(long) {
     return 1.0;
 }
 
-void blockSizes() {
+TEST(Audio, BlocksOf0And1And7And65536Frames) {
     PluginRig rig;
     double peak = 0.0;
     for (bool dbl : {false, true})
@@ -58,6 +59,20 @@ void badSamples(double bad, const std::string& what) {
             check(after > 1e-3,
                   what + ": silence after the bad samples (" + formatPeak(after) + ")");
         }
+}
+
+TEST(Audio, NaNSamples) {
+    badSamples(std::numeric_limits<double>::quiet_NaN(), "NaN");
+}
+
+TEST(Audio, InfiniteSamples) {
+    badSamples(INFINITY, "+inf");
+    badSamples(-INFINITY, "-inf");
+}
+
+TEST(Audio, DenormalSamples) {
+    badSamples(1e-310, "denormal");
+    badSamples(1e-40, "float denormal");
 }
 
 // Absurd but finite samples pass the limiter's 1 ms attack as a spike, so
@@ -90,6 +105,11 @@ void hugeSamples(double huge, const std::string& what) {
     }
 }
 
+TEST(Audio, HugeFiniteSamples) {
+    hugeSamples(1e300, "1e300");
+    hugeSamples(3e38, "3e38");
+}
+
 void fullScale(const Signal& signal, const std::string& what) {
     PluginRig rig;
     double peak = 0.0;
@@ -100,6 +120,14 @@ void fullScale(const Signal& signal, const std::string& what) {
             peak = std::max(peak, processBlocks(*host, signal, 200, 480, dbl, what));
         }
     note(formatPeak(peak));
+}
+
+TEST(Audio, FullScaleSquareWave) {
+    fullScale(square, "square");
+}
+
+TEST(Audio, FullScaleDC) {
+    fullScale(dc, "DC");
 }
 
 constexpr float kRates[] = {8000.0f,  11025.0f,  22050.0f,  44100.0f,  48000.0f, 88200.0f,
@@ -119,7 +147,15 @@ void sampleRates(bool resumeEach) {
     }
 }
 
-void hostileRates() {
+TEST(Audio, SampleRates8kHzTo768kHzAnd0WithResumes) {
+    sampleRates(true);
+}
+
+TEST(Audio, SampleRates8kHzTo768kHzAnd0WithoutResumes) {
+    sampleRates(false);
+}
+
+TEST(Audio, NegativeNaNInfinite1HzAndHugeSampleRates) {
     PluginRig rig;
     for (float rate : {-48000.0f, std::numeric_limits<float>::quiet_NaN(),
                        std::numeric_limits<float>::infinity(), 1.0f, 1e30f}) {
@@ -128,7 +164,7 @@ void hostileRates() {
     }
 }
 
-void beforeResume() {
+TEST(Audio, ProcessingBeforeOpenAndBeforeResume) {
     PluginRig rig;
     auto bare = rig.create(); // not even opened
     processBlocks(*bare, sine, 4, 256, false, "before open");
@@ -142,7 +178,7 @@ void beforeResume() {
 
 // One thread sets parameters as fast as it can, with values and indexes a
 // buggy host might send, while this thread runs audio.
-void parameterStorm() {
+TEST(Audio, SetParameterStormFromASecondThreadDuringAudio) {
     PluginRig rig;
     auto host = rig.started();
     std::atomic<bool> stop{false};
@@ -178,32 +214,4 @@ void parameterStorm() {
 }
 
 } // namespace
-
-void addAudioCases(std::vector<Case>& cases) {
-    cases.push_back({"blocks of 0, 1, 7 and 65536 frames", blockSizes});
-    cases.push_back(
-        {"NaN samples", [] { badSamples(std::numeric_limits<double>::quiet_NaN(), "NaN"); }});
-    cases.push_back({"infinite samples", [] {
-                         badSamples(INFINITY, "+inf");
-                         badSamples(-INFINITY, "-inf");
-                     }});
-    cases.push_back({"denormal samples", [] {
-                         badSamples(1e-310, "denormal");
-                         badSamples(1e-40, "float denormal");
-                     }});
-    cases.push_back({"huge finite samples", [] {
-                         hugeSamples(1e300, "1e300");
-                         hugeSamples(3e38, "3e38");
-                     }});
-    cases.push_back({"full-scale square wave", [] { fullScale(square, "square"); }});
-    cases.push_back({"full-scale DC", [] { fullScale(dc, "DC"); }});
-    cases.push_back(
-        {"sample rates 8 kHz to 768 kHz and 0, with resumes", [] { sampleRates(true); }});
-    cases.push_back(
-        {"sample rates 8 kHz to 768 kHz and 0, without resumes", [] { sampleRates(false); }});
-    cases.push_back({"negative, NaN, infinite, 1 Hz and huge sample rates", hostileRates});
-    cases.push_back({"processing before open and before resume", beforeResume});
-    cases.push_back({"setParameter storm from a second thread during audio", parameterStorm});
-}
-
 } // namespace torture

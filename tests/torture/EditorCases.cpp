@@ -1,13 +1,13 @@
 // Hosts driving the editor carelessly: open, idle and close in every
 // order, twice over, with the parent window destroyed first, and the
-// instance closed while its editor is open. Runs against the X server
-// named by DISPLAY (the torture run starts its own Xvfb).
-#include "CaseRunner.h"
-#include "Cases.h"
-#include "HostWindow.h"
+// instance closed while its editor is open. The program runs them under a
+// private Xvfb.
+#include "Check.h"
 #include "PluginRig.h"
+#include "support/HostWindow.h"
 
-#include <X11/extensions/XTest.h>
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -16,10 +16,15 @@
 namespace torture {
 namespace {
 
+using testdisplay::HostWindow;
+
 // Steps: o open, i idle, c close, d destroy the parent window, x effClose.
 // While the editor is open after an accepted open, the parent holds one
 // child window; after a close it holds none.
-void editorSequence(const std::string& steps) {
+class EditorSteps : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EditorSteps, KeepOneChildWindowWhileOpen) {
+    const std::string steps = GetParam();
     PluginRig rig;
     auto host = rig.started();
     HostWindow parent;
@@ -49,19 +54,25 @@ void editorSequence(const std::string& steps) {
             break;
         case 'x':
             host->close();
-            check(parent.children() == 0, "effClose with the editor open left its window behind");
+            check(parent.childCount() == 0, "effClose with the editor open left its window behind");
             return;
         }
         if (parent.alive()) {
             const int expected = open ? 1 : 0;
-            check(parent.children() == expected, std::string("after '") + step +
-                                                     "' the parent holds " +
-                                                     std::to_string(parent.children()) +
-                                                     " windows, not " + std::to_string(expected));
+            check(parent.childCount() == expected, std::string("after '") + step +
+                                                       "' the parent holds " +
+                                                       std::to_string(parent.childCount()) +
+                                                       " windows, not " + std::to_string(expected));
         }
     }
     if (!everOpened) note("effEditOpen answered 0: no editor window to drive");
 }
+
+INSTANTIATE_TEST_SUITE_P(, EditorSteps,
+                         ::testing::Values("oic", "oci", "ioc", "ico", "coi", "cio", "ooiicc",
+                                           "oicoic", "ococ", "oidic", "odic", "doic", "oix", "ox",
+                                           "oicx"),
+                         [](const auto& steps) { return std::string(steps.param); });
 
 // Centre of the Output knob (slider 2, 80 x 80 at (480, 50)) on the panel.
 constexpr int kOutputKnobX = 520, kOutputKnobY = 90;
@@ -75,30 +86,24 @@ void idleFrames(hosting::Host& host, int frames) {
 
 // Synthetic pointer events reach the panel through the real window: a
 // drag on the Output knob moves the Output parameter.
-void editorDrag() {
+TEST(Editor, MouseDragOnTheOutputKnobThroughTheXServer) {
     PluginRig rig;
     auto host = rig.started();
     HostWindow parent;
     check(host->dispatch(effEditOpen, 0, 0, parent.handle()) != 0, "effEditOpen answered 0");
     idleFrames(*host, 3);
     const float before = host->getParameter(1);
-    const int screen = DefaultScreen(parent.connection());
     // One jump onto the knob and a rest of a few frames, as a host's user
     // would; the drag counts from the press.
-    XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY, CurrentTime);
-    XSync(parent.connection(), False);
+    parent.moveTo(kOutputKnobX, kOutputKnobY);
     idleFrames(*host, 3);
-    XTestFakeButtonEvent(parent.connection(), 1, True, CurrentTime);
-    XSync(parent.connection(), False);
+    parent.button(1, true);
     idleFrames(*host, 2);
     for (int step = 1; step <= 8; ++step) {
-        XTestFakeMotionEvent(parent.connection(), screen, kOutputKnobX, kOutputKnobY - 4 * step,
-                             CurrentTime);
-        XSync(parent.connection(), False);
+        parent.moveTo(kOutputKnobX, kOutputKnobY - 4 * step);
         idleFrames(*host, 1);
     }
-    XTestFakeButtonEvent(parent.connection(), 1, False, CurrentTime);
-    XSync(parent.connection(), False);
+    parent.button(1, false);
     idleFrames(*host, 2);
     const float after = host->getParameter(1);
     host->dispatch(effEditClose);
@@ -110,7 +115,7 @@ void editorDrag() {
 }
 
 // Several instances share the process, each with its own editor window.
-void severalEditors() {
+TEST(Editor, FourOpenAtOnceClosedInTheOppositeOrder) {
     PluginRig rig;
     std::vector<std::unique_ptr<hosting::Host>> hosts;
     std::vector<std::unique_ptr<HostWindow>> windows;
@@ -126,18 +131,18 @@ void severalEditors() {
             processChecked(*host, sine, round * 64L, 64, false, "audio with four editors");
         }
     for (int i = 0; i < 4; ++i)
-        check(windows[i]->children() == 1, "a parent lost its editor window");
+        check(windows[i]->childCount() == 1, "a parent lost its editor window");
     // Closed in the opposite order, the last one by effClose with its editor open.
     for (int i = 3; i >= 1; --i) {
         hosts[i]->dispatch(effEditClose);
-        check(windows[i]->children() == 0, "effEditClose left a window behind");
-        check(windows[0]->children() == 1, "closing another editor took this one's window");
+        check(windows[i]->childCount() == 0, "effEditClose left a window behind");
+        check(windows[0]->childCount() == 1, "closing another editor took this one's window");
     }
     hosts[0]->close();
-    check(windows[0]->children() == 0, "effClose with the editor open left its window behind");
+    check(windows[0]->childCount() == 0, "effClose with the editor open left its window behind");
 }
 
-void editorRect() {
+TEST(Editor, Rectangle) {
     PluginRig rig;
     auto host = rig.started();
     ERect* rect = nullptr;
@@ -148,19 +153,4 @@ void editorRect() {
 }
 
 } // namespace
-
-void addEditorCases(std::vector<Case>& cases) {
-    cases.push_back({"editor rectangle", editorRect});
-    cases.push_back({"mouse drag on the Output knob through the X server", editorDrag});
-    cases.push_back({"four editors open at once, closed in the opposite order", severalEditors});
-    const char* sequences[] = {"oic",  "oci",   "ioc",  "ico",  "coi", "cio", "ooiicc", "oicoic",
-                               "ococ", "oidic", "odic", "doic", "oix", "ox",  "oicx"};
-    for (const char* s : sequences) {
-        const std::string steps = s;
-        cases.push_back(
-            {"editor steps " + steps + " (o open, i idle, c close, d parent destroyed, x effClose)",
-             [steps] { editorSequence(steps); }});
-    }
-}
-
 } // namespace torture

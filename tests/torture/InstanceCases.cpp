@@ -1,9 +1,10 @@
 // Hosts that create many instances: a thousand one after another, two
 // hundred alive at once, instances closed without ever being opened, and
 // hosts the plug-in must refuse.
-#include "CaseRunner.h"
-#include "Cases.h"
+#include "Check.h"
 #include "PluginRig.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,7 +23,7 @@ long residentKilobytes() {
     return resident * 4;
 }
 
-void thousandInstances() {
+TEST(Instances, ThousandCreatedAndDestroyed) {
     PluginRig rig;
     long before = 0;
     for (int i = 0; i < 1000; ++i) {
@@ -36,7 +37,7 @@ void thousandInstances() {
          std::to_string(residentKilobytes() / 1024) + " MB after 1000");
 }
 
-void twoHundredAlive() {
+TEST(Instances, TwoHundredAliveAtOnce) {
     PluginRig rig;
     std::vector<std::unique_ptr<hosting::Host>> hosts;
     for (int i = 0; i < 200; ++i)
@@ -59,7 +60,7 @@ void twoHundredAlive() {
     note("resident memory " + std::to_string(residentKilobytes() / 1024) + " MB after closing");
 }
 
-void closedUnopened() {
+TEST(Instances, ClosedWithoutOpen) {
     PluginRig rig;
     for (int i = 0; i < 50; ++i) {
         auto host = rig.create();
@@ -68,7 +69,7 @@ void closedUnopened() {
     }
 }
 
-void refusedHost() {
+TEST(Instances, EntriesRefuseAHostThatAnswersNoVersion) {
     std::string error;
     auto library = hosting::PluginLibrary::load(hosting::builtPluginPath(), &error);
     check(library != nullptr, "cannot load the plug-in: " + error);
@@ -83,12 +84,4 @@ void refusedHost() {
 }
 
 } // namespace
-
-void addInstanceCases(std::vector<Case>& cases) {
-    cases.push_back({"1000 instances created and destroyed", thousandInstances});
-    cases.push_back({"200 instances alive at once", twoHundredAlive});
-    cases.push_back({"instances closed without open", closedUnopened});
-    cases.push_back({"entries refuse a host that answers no version", refusedHost});
-}
-
 } // namespace torture

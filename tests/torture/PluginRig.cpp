@@ -1,6 +1,6 @@
 #include "PluginRig.h"
 
-#include "CaseRunner.h"
+#include "Check.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,8 +1,9 @@
 // Careless hosts on the state and dispatcher side: chunks of random bytes,
 // null buffers, hostile time information and floods of events.
-#include "CaseRunner.h"
-#include "Cases.h"
+#include "Check.h"
 #include "PluginRig.h"
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -26,7 +27,7 @@ std::vector<uint8_t> randomChunk(std::mt19937& random) {
 
 // After any amount of garbage, the instance's own saved state brings back
 // normal, bounded audio.
-void randomChunks() {
+TEST(State, ThreeThousandChunksOfRandomBytesThenTheSavedState) {
     PluginRig rig;
     auto host = rig.started();
     const std::vector<uint8_t> good = host->getChunk();
@@ -55,7 +56,7 @@ void randomChunks() {
     check(host->getChunk() == good, "the restored state differs from the saved one");
 }
 
-void nullBuffers() {
+TEST(State, NullBuffersAndEveryOpcodeFromMinus3To139) {
     PluginRig rig;
     auto host = rig.started();
     for (VstInt32 op : {effGetProgramName, effSetProgramName, effGetParamLabel, effGetParamDisplay,
@@ -88,7 +89,7 @@ VstTimeInfo hostileTime(double tempo, double rate, VstInt32 flags) {
     return t;
 }
 
-void hostileTimeInfo() {
+TEST(State, HostileTimeInformation) {
     PluginRig rig;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -101,7 +102,7 @@ void hostileTimeInfo() {
         }
 }
 
-void eventFloods() {
+TEST(State, FloodsOf5000MidiOtherAndNullEvents) {
     PluginRig rig;
     auto host = rig.started();
     const size_t count = 5000;
@@ -129,12 +130,4 @@ void eventFloods() {
 }
 
 } // namespace
-
-void addStateCases(std::vector<Case>& cases) {
-    cases.push_back({"3000 chunks of random bytes, then the saved state", randomChunks});
-    cases.push_back({"null buffers and every opcode from -3 to 139", nullBuffers});
-    cases.push_back({"hostile time information (tempo 0, NaN, infinite)", hostileTimeInfo});
-    cases.push_back({"floods of 5000 MIDI, other and null events", eventFloods});
-}
-
 } // namespace torture

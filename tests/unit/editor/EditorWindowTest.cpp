@@ -1,15 +1,13 @@
 // The editor in a real X window under a private virtual X server: what the
 // window shows, real mouse input through XTEST, several instances, opening
 // and closing, and a host that destroys its window first.
-#include "HostWindow.h"
-#include "XvfbServer.h"
-
 #include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
 #include "host/CVeST.h"
 #include "hosting/InProcess.h"
 #include "runtime/TVobrix.h"
 #include "runtime/VeSTDrawingServices.h"
+#include "support/HostWindow.h"
 #include "toolkit/CFrame.h"
 #include "toolkit/COffscreenContext.h"
 
@@ -21,6 +19,7 @@
 #include <vector>
 
 using namespace VSTGUI;
+using testdisplay::HostWindow;
 
 namespace {
 
@@ -109,7 +108,7 @@ class EditorWindow : public ::testing::Test {
 
 TEST_F(EditorWindow, OpensAChildOfTheHostWindowShowingWhatTheEffectDraws) {
     Plugin plugin(new PaintingRuntime(Colour{0, 200, 0, 255}));
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     EXPECT_EQ(host.childCount(), 1);
     idleFor({&plugin}, 150);
     EXPECT_EQ(host.pixel(plugin.window(), 10, 10), (Colour{0, 200, 0, 255}));
@@ -122,7 +121,7 @@ TEST_F(EditorWindow, OpensAChildOfTheHostWindowShowingWhatTheEffectDraws) {
 
 TEST_F(EditorWindow, ThePanelOnScreenMatchesTheOffscreenPanelOfTheSameState) {
     Plugin plugin(new TVobrixEffect());
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     idleFor({&plugin}, 150);
     const std::vector<uint32_t> onScreen = host.capture(plugin.window(), 600, 284);
     plugin.dispatch(effEditClose);
@@ -135,7 +134,7 @@ TEST_F(EditorWindow, UnchangedPixelsAreNotSentAgainButLostOnesAre) {
     auto* runtime = new PaintingRuntime(Colour{0, 200, 0, 255});
     runtime->gfxRate = 30.0; // the timed repaint, as the panel asks for
     Plugin plugin(runtime);
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     idleFor({&plugin}, 150);
     host.scribble(plugin.window(), 20, 20, 50, 50);
     const int framesBefore = runtime->frames;
@@ -184,7 +183,7 @@ TEST_F(EditorWindow, AKnobMovesOnlyByTheDragFromWhereTheButtonWentDown) {
     Plugin plugin(effect);
     plugin.host.setParameter(1, 0.25f); // Output at -10 dB
     ASSERT_EQ(plugin.display(1), "-10.00");
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     const char* expected[2][2] = {{"-10.00", "0.00"}, {"0.00", "10.00"}};
     for (int round = 0; round < 2; ++round) {
         // From outside the window first, then right after a click elsewhere
@@ -208,7 +207,7 @@ TEST_F(EditorWindow, AControlPressResetsTheKnob) {
     Plugin plugin(new TVobrixEffect());
     plugin.host.setParameter(1, 0.75f); // Output at 10 dB
     ASSERT_EQ(plugin.display(1), "10.00");
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     jumpOntoOutput(host, plugin);
     host.controlKey(true);
     host.button(1, true);
@@ -230,7 +229,7 @@ TEST_F(EditorWindow, ASecondQuickPressArrivesAsADoubleClick) {
     Plugin plugin(new PaintingRuntime(kWhiteColour));
     PressLog::states.clear();
     plugin.shell->callbacks.onMouseDown = PressLog::onMouseDown;
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     host.moveTo(300, 150);
     idleFor({&plugin}, 50);
     for (int i = 0; i < 2; ++i) {
@@ -251,7 +250,7 @@ TEST_F(EditorWindow, ASecondQuickPressArrivesAsADoubleClick) {
 TEST_F(EditorWindow, ClosingAndReopeningTenTimesLeavesNoWindowBehind) {
     Plugin plugin(new PaintingRuntime(Colour{200, 0, 0, 255}));
     for (int i = 0; i < 10; ++i) {
-        ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1) << i;
+        ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1) << i;
         idleFor({&plugin}, 20);
         EXPECT_EQ(host.pixel(plugin.window(), 300, 10), (Colour{200, 0, 0, 255})) << i;
         plugin.dispatch(effEditClose);
@@ -264,8 +263,8 @@ TEST_F(EditorWindow, TwoInstancesRedrawAndReactIndependently) {
     auto* greenRuntime = new PaintingRuntime(Colour{0, 200, 0, 255});
     auto* redRuntime = new PaintingRuntime(Colour{200, 0, 0, 255});
     Plugin green(greenRuntime), red(redRuntime);
-    ASSERT_EQ(green.dispatch(effEditOpen, 0, host.parentHandle()), 1);
-    ASSERT_EQ(red.dispatch(effEditOpen, 0, otherHost.parentHandle()), 1);
+    ASSERT_EQ(green.dispatch(effEditOpen, 0, host.handle()), 1);
+    ASSERT_EQ(red.dispatch(effEditOpen, 0, otherHost.handle()), 1);
     idleFor({&green, &red}, 120);
     EXPECT_EQ(host.pixel(green.window(), 10, 10), (Colour{0, 200, 0, 255}));
     EXPECT_EQ(host.pixel(red.window(), 10, 10), (Colour{200, 0, 0, 255}));
@@ -284,16 +283,16 @@ TEST_F(EditorWindow, TwoInstancesRedrawAndReactIndependently) {
 
 TEST_F(EditorWindow, TheHostDestroyingItsWindowFirstDoesNotEndTheProcess) {
     Plugin plugin(new PaintingRuntime(kWhiteColour));
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     idleFor({&plugin}, 30);
-    host.destroyParent();
+    host.destroy();
     plugin.editor()->repaintView(); // a repaint aimed at the vanished window
     plugin.dispatch(effEditIdle);
     plugin.dispatch(effEditClose);
     // And when the close comes before any idle noticed the loss:
     HostWindow second(0, 0, 600, 284);
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, second.parentHandle()), 1);
-    second.destroyParent();
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, second.handle()), 1);
+    second.destroy();
     plugin.dispatch(effEditClose);
     SUCCEED() << "still running";
 }
@@ -303,7 +302,7 @@ TEST_F(EditorWindow, IdleBeforeOpenAndAfterCloseDoesNothing) {
     Plugin plugin(runtime);
     plugin.dispatch(effEditIdle);
     EXPECT_EQ(runtime->frames, 0);
-    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.parentHandle()), 1);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     idleFor({&plugin}, 60);
     plugin.dispatch(effEditClose);
     const int frames = runtime->frames;
@@ -319,9 +318,3 @@ TEST_F(EditorWindow, AnInvalidParentWindowMakesOpenAnswerZero) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new XvfbServer());
-    return RUN_ALL_TESTS();
-}

@@ -66,6 +66,23 @@ TEST_F(PanelInteraction, TheDragCountsFromWhereTheButtonWentDownNotFromAFrame) {
     EXPECT_EQ(slider(2), 5.0) << "ten pixels up from the press";
 }
 
+TEST_F(PanelInteraction, QuorvelDragsInHalfStepsOrInTheSlidersWholeSteps) {
+    picture.drawFrame();
+    press(80, 90);
+    drag(80, 87);
+    EXPECT_EQ(slider(1), 1.5) << "the knob's own steps";
+    release(80, 87);
+    picture.effect().panel.followSliderSteps(true);
+    picture.effect().doOpen(); // keeps the choice
+    press(80, 90);
+    drag(80, 87);
+    EXPECT_EQ(slider(1), 3.0) << "1.5 + 1.5 held to the slider's whole decibels";
+    drag(80, 88);
+    EXPECT_EQ(slider(1), 3.0) << "2.5 rounds up, as the host's rule does";
+    drag(80, 89);
+    EXPECT_EQ(slider(1), 2.0);
+}
+
 TEST_F(PanelInteraction, ControlAtThePressResetsToZeroWithinRange) {
     picture.effect().sliderValues[4] = 7.5;
     picture.effect().doSlider();

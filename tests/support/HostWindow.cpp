@@ -1,0 +1,133 @@
+#include "HostWindow.h"
+
+#include <X11/Xlib.h>
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <stdexcept>
+#include <unistd.h>
+
+namespace testdisplay {
+namespace {
+
+// A busy server may refuse a connection for a moment when many arrive at
+// once; a host would simply try again.
+Display* connectPatiently() {
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr)) return display;
+        usleep(50000);
+    }
+    throw std::runtime_error("cannot open the X display");
+}
+
+Window windowOf(void* handle) {
+    return Window(reinterpret_cast<uintptr_t>(handle));
+}
+
+} // namespace
+
+HostWindow::HostWindow(int x, int y, int width, int height)
+    : connection(connectPatiently()), originX(x), originY(y) {
+    XSetWindowAttributes attributes{};
+    attributes.background_pixel = BlackPixel(connection, DefaultScreen(connection));
+    attributes.override_redirect = True;
+    attributes.event_mask = StructureNotifyMask;
+    parent = XCreateWindow(connection, DefaultRootWindow(connection), x, y, unsigned(width),
+                           unsigned(height), 0, CopyFromParent, InputOutput, CopyFromParent,
+                           CWBackPixel | CWOverrideRedirect | CWEventMask, &attributes);
+    XMapRaised(connection, parent);
+    // Wait for the map so that input reaches the window from the first event on.
+    XEvent event;
+    do
+        XNextEvent(connection, &event);
+    while (event.type != MapNotify);
+}
+
+HostWindow::~HostWindow() {
+    if (!destroyed) XDestroyWindow(connection, parent);
+    XCloseDisplay(connection);
+}
+
+void HostWindow::destroy() {
+    XDestroyWindow(connection, parent);
+    XSync(connection, False);
+    destroyed = true;
+}
+
+int HostWindow::childCount() const {
+    if (destroyed) return 0;
+    Window root = None, up = None, *children = nullptr;
+    unsigned int count = 0;
+    XSync(connection, False);
+    if (!XQueryTree(connection, parent, &root, &up, &children, &count)) return -1;
+    if (children != nullptr) XFree(children);
+    return int(count);
+}
+
+void HostWindow::moveTo(int x, int y) {
+    XTestFakeMotionEvent(connection, DefaultScreen(connection), originX + x, originY + y,
+                         CurrentTime);
+    XSync(connection, False);
+}
+
+void HostWindow::button(unsigned int number, bool down) {
+    XTestFakeButtonEvent(connection, number, down ? True : False, CurrentTime);
+    XSync(connection, False);
+}
+
+void HostWindow::controlKey(bool down) {
+    XTestFakeKeyEvent(connection, XKeysymToKeycode(connection, XK_Control_L), down ? True : False,
+                      CurrentTime);
+    XSync(connection, False);
+}
+
+void HostWindow::drag(int x, int y, int dy, int steps) {
+    const int screen = DefaultScreen(connection);
+    XTestFakeMotionEvent(connection, screen, originX + x, originY + y, CurrentTime);
+    XTestFakeButtonEvent(connection, 1, True, CurrentTime);
+    for (int i = 1; i <= steps; ++i)
+        XTestFakeMotionEvent(connection, screen, originX + x, originY + y + dy * i / steps,
+                             CurrentTime);
+    XTestFakeButtonEvent(connection, 1, False, CurrentTime);
+    XSync(connection, False);
+}
+
+VSTGUI::Colour HostWindow::pixel(void* window, int x, int y) const {
+    XImage* image = XGetImage(connection, windowOf(window), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) return VSTGUI::kTransparentColour;
+    const unsigned long value = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return VSTGUI::Colour{uint8_t(value >> 16), uint8_t(value >> 8), uint8_t(value), 255};
+}
+
+std::vector<uint32_t> HostWindow::capture(void* window, int width, int height) const {
+    std::vector<uint32_t> pixels;
+    XImage* image = XGetImage(connection, windowOf(window), 0, 0, unsigned(width), unsigned(height),
+                              AllPlanes, ZPixmap);
+    if (image == nullptr) return pixels;
+    pixels.reserve(size_t(width) * size_t(height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(uint32_t(XGetPixel(image, x, y) & 0xffffff));
+    XDestroyImage(image);
+    return pixels;
+}
+
+void HostWindow::scribble(void* window, int x, int y, int width, int height) {
+    GC gc = XCreateGC(connection, windowOf(window), 0, nullptr);
+    XSetForeground(connection, gc, 0xff0000);
+    XFillRectangle(connection, windowOf(window), gc, x, y, unsigned(width), unsigned(height));
+    XFreeGC(connection, gc);
+    XSync(connection, False);
+}
+
+void HostWindow::expose(void* window, int x, int y, int width, int height) {
+    // The window has no background, so the clear changes no pixel; it only
+    // sends the Expose.
+    XClearArea(connection, windowOf(window), x, y, unsigned(width), unsigned(height), True);
+    XSync(connection, False);
+}
+
+} // namespace testdisplay

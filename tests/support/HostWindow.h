@@ -1,0 +1,58 @@
+// The host's side of an editor under an X server: its own connection, a
+// top-level parent window to put the editor in, real input through XTEST
+// and read-back of what a window shows. Xlib stays out of this header so
+// that it does not meet the test framework's names.
+#pragma once
+
+#include "toolkit/Colour.h"
+
+#include <cstdint>
+#include <vector>
+
+struct _XDisplay;
+
+namespace testdisplay {
+
+class HostWindow {
+  public:
+    // Placed at (x, y) of the screen whatever manages windows, so that
+    // input lands at known coordinates; by default at the origin and larger
+    // than any editor. Throws when there is no display.
+    explicit HostWindow(int x = 0, int y = 0, int width = 640, int height = 320);
+    ~HostWindow();
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+
+    // What an editor's open call receives; after destroy() still the (dead) id.
+    void* handle() const { return reinterpret_cast<void*>(uintptr_t(parent)); }
+    void destroy();
+    bool alive() const { return !destroyed; }
+    // Child windows of the parent: 0 once destroyed, -1 when the query failed.
+    int childCount() const;
+
+    // Real input at window coordinates of the parent (made absolute here).
+    void moveTo(int x, int y);
+    void button(unsigned int number, bool down);
+    void controlKey(bool down);
+    // A press of button 1 at (x, y), a vertical drag by dy in steps, a release.
+    void drag(int x, int y, int dy, int steps);
+
+    // Opaque colour of one pixel of window (any window of the server).
+    VSTGUI::Colour pixel(void* window, int x, int y) const;
+    // Every pixel of the top-left width x height of window as 0xRRGGBB.
+    std::vector<uint32_t> capture(void* window, int width, int height) const;
+    // Paints an opaque red box over what window shows, as another client
+    // could, without telling the window.
+    void scribble(void* window, int x, int y, int width, int height);
+    // Makes the server report the box of window as lost (an Expose).
+    void expose(void* window, int x, int y, int width, int height);
+
+  private:
+    _XDisplay* connection = nullptr;
+    unsigned long parent = 0;
+    bool destroyed = false;
+    int originX;
+    int originY;
+};
+
+} // namespace testdisplay
