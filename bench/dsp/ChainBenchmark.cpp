@@ -4,8 +4,7 @@
 // The "time/frame" counter is the figure the speed goals are stated in.
 #include "BenchSignal.h"
 #include "effect/TVobrixEffect.h"
-#include "host/CVeST.h"
-#include "host/VeSTBridge.h"
+#include "hosting/InProcess.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,38 +12,24 @@
 
 namespace {
 
-VstIntPtr quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
-
 // The worst case split in two, to see what each optional stage costs.
 constexpr double kDriveOnly[10] = {0, 12, 0, 3, 6, 0, 0, 0, 8, 2};
 constexpr double kToneOnly[10] = {0, 12, 0, 3, 0, 4, 3, 5, 8, 2};
 
-struct Instance {
-    explicit Instance(const double (&sliders)[10])
-        : effect(createPlugin(new TVobrixEffect(), &quietHost)) {
-        dispatch(effOpen);
-        dispatch(effSetSampleRate, 0, 0, nullptr, kRate);
-        dispatch(effSetBlockSize, 0, kBlock);
-        dispatch(effMainsChanged, 0, 1);
+// Nothing may allocate while it processes: the host keeps no record of calls.
+struct Instance : hosting::Host {
+    explicit Instance(const double (&sliders)[10]) {
+        recording = false;
+        create(hosting::createAmplifier);
+        start(kRate, kBlock);
         auto& fx = runtime();
         for (int n = 1; n <= 9; ++n) {
             const SliderInfo& info = fx.sliderInfos[static_cast<size_t>(n - 1)];
-            effect->setParameter(
-                effect, n - 1,
-                static_cast<float>((sliders[n] - info.minimum) / (info.maximum - info.minimum)));
+            setParameter(n - 1, static_cast<float>((sliders[n] - info.minimum) /
+                                                   (info.maximum - info.minimum)));
         }
     }
-    ~Instance() { dispatch(effClose); }
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
-                       void* ptr = nullptr, float opt = 0) {
-        return effect->dispatcher(effect, opcode, index, value, ptr, opt);
-    }
-    TVobrixEffect& runtime() const {
-        return *static_cast<TVobrixEffect*>(static_cast<CVeST*>(effect->object)->runtime);
-    }
-    AEffect* effect;
+    TVobrixEffect& runtime() const { return hosting::amplifierOf(effect()); }
 };
 
 template <class Sample> void processPlugin(benchmark::State& state, const double (&sliders)[10]) {
@@ -57,10 +42,7 @@ template <class Sample> void processPlugin(benchmark::State& state, const double
     for (auto _ : state) {
         std::copy_n(source.begin() + static_cast<long>(position), kBlock, left.begin());
         position = (position + kBlock) % source.size();
-        if constexpr (sizeof(Sample) == sizeof(float))
-            instance.effect->processReplacing(instance.effect, in, out, kBlock);
-        else
-            instance.effect->processDoubleReplacing(instance.effect, in, out, kBlock);
+        instance.process(in, out, kBlock);
         benchmark::DoNotOptimize(outLeft.data());
         benchmark::ClobberMemory();
     }

@@ -2,9 +2,8 @@
 // over ten seconds of host idle calls (the panel repaints at 30 frames per
 // second) and the resident memory the open editor adds, under a private
 // virtual X server.
-#include "effect/TVobrixEffect.h"
 #include "effect/panel/PanelLayout.h"
-#include "host/VeSTBridge.h"
+#include "hosting/InProcess.h"
 #include "support/HostWindow.h"
 #include "support/VirtualDisplay.h"
 
@@ -17,10 +16,6 @@
 #include <thread>
 
 namespace {
-
-VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
 
 double cpuSeconds() {
     rusage usage{};
@@ -36,10 +31,10 @@ double residentKiB() {
 }
 
 // A host's editor timer: effEditIdle every 10 ms for the given time.
-void idleFor(AEffect* effect, std::chrono::milliseconds span) {
+void idleFor(hosting::Host& plugin, std::chrono::milliseconds span) {
     const auto end = std::chrono::steady_clock::now() + span;
     while (std::chrono::steady_clock::now() < end) {
-        effect->dispatcher(effect, effEditIdle, 0, 0, nullptr, 0.0f);
+        plugin.dispatch(effEditIdle);
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
@@ -54,26 +49,26 @@ int main() {
     }
     testdisplay::HostWindow parent(0, 0, panel_layout::kWidth, panel_layout::kHeight);
 
-    AEffect* effect = createPlugin(new TVobrixEffect(), hostCallback);
-    effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
-    effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, 48000.0f);
-    effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
+    hosting::Host plugin;
+    plugin.recording = false;
+    plugin.create(hosting::createAmplifier);
+    plugin.start();
 
     // Warm the shared libraries (fonts, image decoding) once, as any first
     // editor of a host would, so the figure is what one more editor adds.
-    effect->dispatcher(effect, effEditOpen, 0, 0, parent.handle(), 0.0f);
-    idleFor(effect, std::chrono::milliseconds(300));
-    effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
+    plugin.dispatch(effEditOpen, 0, 0, parent.handle());
+    idleFor(plugin, std::chrono::milliseconds(300));
+    plugin.dispatch(effEditClose);
 
     const double closedKiB = residentKiB();
-    effect->dispatcher(effect, effEditOpen, 0, 0, parent.handle(), 0.0f);
-    idleFor(effect, std::chrono::milliseconds(500));
+    plugin.dispatch(effEditOpen, 0, 0, parent.handle());
+    idleFor(plugin, std::chrono::milliseconds(500));
     const double openKiB = residentKiB();
 
     const auto span = std::chrono::seconds(10);
     const double cpuBefore = cpuSeconds();
     const auto wallBefore = std::chrono::steady_clock::now();
-    idleFor(effect, span);
+    idleFor(plugin, span);
     const double cpu = cpuSeconds() - cpuBefore;
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
@@ -84,7 +79,7 @@ int main() {
     std::printf(
         "resident memory: closed %.0f KiB, open %.0f KiB, added %.0f KiB (goal <= 2048 KiB)\n",
         closedKiB, openKiB, openKiB - closedKiB);
-    effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
-    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+    plugin.dispatch(effEditClose);
+    plugin.close();
     return 0;
 }

@@ -1,26 +1,21 @@
 // One plug-in instance created in the fuzzer's own process, the way the
-// exported entry creates it, with a host callback that answers like a
-// quiet host. Used by the targets that drive the shell with fuzzed data.
+// exported entry creates it, on the project's host side. Used by the
+// targets that drive the shell with fuzzed data.
 #pragma once
 
-#include "host/VstInterface.h"
+#include "hosting/Host.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace fuzzhost {
 
-class Instance {
+class Instance : public hosting::Host {
   public:
     // Created, opened, given a sample rate and block size, and resumed.
     explicit Instance(float sampleRate = 48000.0f, VstInt32 blockSize = 64);
     ~Instance();
-    Instance(const Instance&) = delete;
-    Instance& operator=(const Instance&) = delete;
 
-    AEffect* effect() const { return plugin; }
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
-                       void* ptr = nullptr, float opt = 0.0f);
     // One block of `frames` through processReplacing; while every control
     // is inside its range, traps (aborts) when an output is not finite or
     // leaves the range the amplifier can reach.
@@ -28,7 +23,6 @@ class Instance {
     bool controlsInRange() const;
 
   private:
-    AEffect* plugin = nullptr;
     bool everOutOfRange = false;
 };
 

@@ -88,25 +88,25 @@ TEST_F(HostTest, RunsOfNoFramesActAsEmptyVstBlocks) {
         instance.run(0);
     }
 
-    testhost::Host vst;
-    ASSERT_TRUE(vst.create(rendertest::loadedLibrary(testhost::builtPluginPath()).entry()));
+    hosting::Host vst;
+    ASSERT_TRUE(vst.create(rendertest::loadedLibrary(hosting::builtPluginPath()).entry()));
     vst.start(kRate, kBlock);
     for (const auto& [control, value] : kWorstCase)
         vst.setParameter(static_cast<VstInt32>(control),
                          hostValue(static_cast<int>(control), value));
     std::vector<std::vector<float>> none(2), noneOut(2);
-    vst.processFloat(none, noneOut);
+    vst.process(none, noneOut);
     Stereo expected;
     for (size_t done = 0; done < input.size(); done += kBlock) {
         const size_t n = std::min<size_t>(kBlock, input.size() - done);
         std::vector<std::vector<float>> in(2, std::vector<float>(n)), out(2, std::vector<float>(n));
         for (size_t j = 0; j < n; ++j)
             in[0][j] = static_cast<float>(input[done + j]);
-        vst.processFloat(in, out);
+        vst.process(in, out);
         for (size_t c = 0; c < 2; ++c)
             expected[c].insert(expected[c].end(), out[c].begin(), out[c].end());
-        vst.processFloat(none, noneOut);
-        vst.processFloat(none, noneOut);
+        vst.process(none, noneOut);
+        vst.process(none, noneOut);
     }
     vst.close();
     EXPECT_TRUE(sameAudio(heard, expected));

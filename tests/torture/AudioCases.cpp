@@ -17,7 +17,7 @@ namespace torture {
 namespace {
 
 // Every control at the end of its range that drives hardest.
-void worstCase(testhost::Host& host) {
+void worstCase(hosting::Host& host) {
     for (int i = 0; i < host.effect()->numParams; ++i)
         host.setParameter(i, 1.0f);
 }
@@ -88,13 +88,13 @@ void hugeSamples(double huge, const std::string& what) {
         for (size_t i = 0; i < frames; ++i)
             in[0][i] = in[1][i] = i >= 1000 && i < 1100 ? huge : sine(long(i));
         if (dbl) {
-            host->processDouble(in, o);
+            host->process(in, o);
         } else {
             std::vector<std::vector<float>> fin(2, std::vector<float>(frames)),
                 fo(2, std::vector<float>(frames));
             for (size_t i = 0; i < frames; ++i)
                 fin[0][i] = fin[1][i] = static_cast<float>(in[0][i]);
-            host->processFloat(fin, fo);
+            host->process(fin, fo);
             for (size_t i = 0; i < frames; ++i)
                 o[0][i] = fo[0][i];
         }

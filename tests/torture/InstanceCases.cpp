@@ -39,7 +39,7 @@ TEST(Instances, ThousandCreatedAndDestroyed) {
 
 TEST(Instances, TwoHundredAliveAtOnce) {
     PluginRig rig;
-    std::vector<std::unique_ptr<testhost::Host>> hosts;
+    std::vector<std::unique_ptr<hosting::Host>> hosts;
     for (int i = 0; i < 200; ++i)
         hosts.push_back(rig.started());
     for (int round = 0; round < 3; ++round)
@@ -71,14 +71,14 @@ TEST(Instances, ClosedWithoutOpen) {
 
 TEST(Instances, EntriesRefuseAHostThatAnswersNoVersion) {
     std::string error;
-    auto library = testhost::PluginLibrary::load(testhost::builtPluginPath(), &error);
+    auto library = hosting::PluginLibrary::load(hosting::builtPluginPath(), &error);
     check(library != nullptr, "cannot load the plug-in: " + error);
     for (const char* entry : {"VSTPluginMain", "main", "MAIN"}) {
-        testhost::Host refusing;
+        hosting::Host refusing;
         refusing.versionAnswer = 0; // a host that does not answer the version query
         check(!refusing.create(library->entry(entry)),
               std::string(entry) + " accepted a host without a version");
-        testhost::Host normal;
+        hosting::Host normal;
         check(normal.create(library->entry(entry)), std::string(entry) + " refused a normal host");
     }
 }

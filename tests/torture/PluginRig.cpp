@@ -14,17 +14,17 @@ double sine(long frame) {
 
 PluginRig::PluginRig() {
     std::string error;
-    library = testhost::PluginLibrary::load(testhost::builtPluginPath(), &error);
+    library = hosting::PluginLibrary::load(hosting::builtPluginPath(), &error);
     check(library != nullptr, "cannot load the plug-in: " + error);
 }
 
-std::unique_ptr<testhost::Host> PluginRig::create() {
-    auto host = std::make_unique<testhost::Host>();
+std::unique_ptr<hosting::Host> PluginRig::create() {
+    auto host = std::make_unique<hosting::Host>();
     check(host->create(library->entry("VSTPluginMain")), "the entry answered null");
     return host;
 }
 
-std::unique_ptr<testhost::Host> PluginRig::started(float sampleRate, int blockSize) {
+std::unique_ptr<hosting::Host> PluginRig::started(float sampleRate, int blockSize) {
     auto host = create();
     host->start(sampleRate, blockSize);
     return host;
@@ -66,12 +66,12 @@ double processChecked(AEffect* effect, const Signal& signal, long start, int fra
                            : runBlock<float>(effect, signal, start, frames, what);
 }
 
-double processChecked(testhost::Host& host, const Signal& signal, long start, int frames,
+double processChecked(hosting::Host& host, const Signal& signal, long start, int frames,
                       bool doublePrecision, const std::string& what) {
     return processChecked(host.effect(), signal, start, frames, doublePrecision, what);
 }
 
-double processBlocks(testhost::Host& host, const Signal& signal, int blocks, int frames,
+double processBlocks(hosting::Host& host, const Signal& signal, int blocks, int frames,
                      bool doublePrecision, const std::string& what) {
     double peak = 0.0;
     for (int b = 0; b < blocks; ++b)

@@ -42,7 +42,7 @@ TEST(State, ThreeThousandChunksOfRandomBytesThenTheSavedState) {
               "setChunk answered " + std::to_string(answer));
         std::vector<std::vector<float>> in(2, std::vector<float>(32, 0.1f)),
             out(2, std::vector<float>(32));
-        host->processFloat(in, out); // anything but a crash is allowed for garbage
+        host->process(in, out); // anything but a crash is allowed for garbage
         check(host->getChunk(preset).size() == 260, "getChunk after garbage is not 260 bytes");
     }
     host->calls.clear();

@@ -56,56 +56,28 @@ double bassLine(long frame) {
     return 0.8 * envelope * (std::sin(6.283 * note * t) + 0.3 * std::sin(6.283 * 3 * note * t));
 }
 
-// The soak's host answers from two threads at once (audio asks for the
-// time every block while the editor works), so it keeps no record of calls.
-VstIntPtr VSTCALLBACK soakHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    static VstTimeInfo time = [] {
-        VstTimeInfo t{};
-        t.sampleRate = kSampleRate;
-        t.tempo = 120.0;
-        t.timeSigNumerator = t.timeSigDenominator = 4;
-        t.flags = 0x2 | 0x200 | 0x400 | 0x2000; // playing; ppq, tempo, signature valid
-        return t;
-    }();
-    switch (opcode) {
-    case audioMasterVersion:
-        return 2400;
-    case audioMasterGetTime:
-        return reinterpret_cast<VstIntPtr>(&time);
-    case audioMasterGetSampleRate:
-        return static_cast<VstIntPtr>(kSampleRate);
-    case audioMasterGetBlockSize:
-        return kBlock;
-    default:
-        return 0;
-    }
-}
-
-// One instance on the soak's host, started as a host starts it.
-class Instance {
+// One instance started as a host starts it, with the transport playing.
+// Its host answers from two threads at once (audio asks for the time every
+// block while the editor works), so it keeps no record of calls.
+class Instance : public hosting::Host {
   public:
-    explicit Instance(testhost::EntryFunction entry) : effect(entry(soakHost)) {
-        torture::check(effect != nullptr, "the entry answered null");
-        dispatch(effOpen);
-        dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(kSampleRate));
-        dispatch(effSetBlockSize, 0, kBlock);
-        dispatch(effMainsChanged, 0, 1);
+    explicit Instance(hosting::EntryFunction entry) {
+        recording = false;
+        timeInfo = VstTimeInfo{};
+        timeInfo->sampleRate = kSampleRate;
+        timeInfo->tempo = 120.0;
+        timeInfo->timeSigNumerator = timeInfo->timeSigDenominator = 4;
+        timeInfo->flags =
+            kVstTransportPlaying | kVstPpqPosValid | kVstTempoValid | kVstTimeSigValid;
+        torture::check(create(entry), "the entry answered null");
+        start(kSampleRate, kBlock);
     }
-    ~Instance() {
-        dispatch(effMainsChanged, 0, 0);
-        dispatch(effClose);
-    }
-    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
-                       void* ptr = nullptr, float opt = 0) {
-        return effect->dispatcher(effect, opcode, index, value, ptr, opt);
-    }
+    ~Instance() { dispatch(effMainsChanged, 0, 0); }
     std::vector<uint8_t> chunk() {
-        void* data = nullptr;
-        const VstIntPtr size = dispatch(effGetChunk, 0, 0, &data);
-        torture::check(size > 0 && data != nullptr, "getChunk gave nothing");
-        return {static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size};
+        std::vector<uint8_t> bytes = getChunk();
+        torture::check(!bytes.empty(), "getChunk gave nothing");
+        return bytes;
     }
-    AEffect* const effect;
 };
 
 struct Figures {
@@ -119,7 +91,7 @@ void audioThread(Instance& host, std::atomic<bool>& stop, Figures& figures) {
     auto next = Clock::now();
     try {
         for (long b = 0; !stop.load(); ++b) {
-            const double peak = torture::processChecked(host.effect, bassLine, b * kBlock, kBlock,
+            const double peak = torture::processChecked(host, bassLine, b * kBlock, kBlock,
                                                         b % 10 == 0, "soak audio");
             figures.peak = std::max(figures.peak, peak);
             figures.blocks.fetch_add(1);
@@ -139,7 +111,7 @@ std::vector<std::vector<uint8_t>> makePresets(torture::PluginRig& rig, std::mt19
     std::uniform_real_distribution<float> position(0.0f, 1.0f);
     for (int p = 0; p < 8; ++p) {
         for (int i = 0; i < 9; ++i)
-            scratch.effect->setParameter(scratch.effect, i, position(random));
+            scratch.setParameter(i, position(random));
         presets.push_back(scratch.chunk());
     }
     return presets;
@@ -173,8 +145,7 @@ class Session {
   private:
     void automate() {
         std::uniform_real_distribution<float> position(0.0f, 1.0f);
-        host.effect->setParameter(host.effect, static_cast<VstInt32>(random() % 9),
-                                  position(random));
+        host.setParameter(static_cast<VstInt32>(random() % 9), position(random));
         ++changes;
     }
     void drag() {
@@ -185,8 +156,7 @@ class Session {
     }
     void loadPreset() {
         const auto& preset = presets[random() % presets.size()];
-        host.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(preset.size()),
-                      const_cast<uint8_t*>(preset.data()));
+        host.setChunk(preset.data(), preset.size());
         ++loads;
     }
 

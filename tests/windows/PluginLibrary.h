@@ -1,12 +1,14 @@
 // The plug-in DLL loaded the way a Windows host loads it, and instances
-// made through one of its entries with a minimal host callback.
+// made through one of its entries on the project's host side.
 #pragma once
 
-#include "host/VstInterface.h"
+#include "hosting/Host.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 class PluginLibrary {
   public:
@@ -20,12 +22,11 @@ class PluginLibrary {
     audioMasterCallback* entry(const char* name) const;
     // An instance through VSTPluginMain; null when the entry refused.
     AEffect* create(const char* entryName = "VSTPluginMain") const;
+    // Closes an instance made by create().
     static void destroy(AEffect* effect);
 
   private:
     HMODULE module = nullptr;
+    // Each instance's host side, kept until the library goes.
+    mutable std::vector<std::unique_ptr<hosting::Host>> hosts;
 };
-
-// Parameter begin/end gestures the plug-in sent since the last reset.
-int automationMessages();
-void resetAutomationMessages();

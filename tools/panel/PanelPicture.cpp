@@ -3,33 +3,23 @@
 #include "effect/TVobrixEffect.h"
 #include "effect/panel/PanelLayout.h"
 #include "host/CVeST.h"
-#include "host/VeSTBridge.h"
+#include "hosting/InProcess.h"
 #include "toolkit/COffscreenContext.h"
 
 #include <stdexcept>
 
-namespace {
-
-VstIntPtr VSTCALLBACK quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
-
-} // namespace
-
 PanelPicture::PanelPicture(double sampleRate) {
-    runtime = new TVobrixEffect();
-    plugin = createPlugin(runtime, quietHost);
-    if (plugin == nullptr) throw std::runtime_error("the plug-in refused to start");
-    owner = static_cast<CVeST*>(plugin->object);
-    plugin->dispatcher(plugin, effOpen, 0, 0, nullptr, 0.0f);
-    plugin->dispatcher(plugin, effSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate));
-    plugin->dispatcher(plugin, effMainsChanged, 0, 1, nullptr, 0.0f);
+    host.recording = false;
+    if (!host.create(hosting::createAmplifier))
+        throw std::runtime_error("the plug-in refused to start");
+    owner = &hosting::shellOf(host.effect());
+    runtime = &hosting::amplifierOf(host.effect());
+    host.start(sampleRate);
     offscreen = new VSTGUI::COffscreenContext(nullptr, panel_layout::kWidth, panel_layout::kHeight);
 }
 
 PanelPicture::~PanelPicture() {
     offscreen->forget();
-    plugin->dispatcher(plugin, effClose, 0, 0, nullptr, 0.0f);
 }
 
 void PanelPicture::drawFrame() {
@@ -55,7 +45,7 @@ void PanelPicture::process(const std::vector<float>& input) {
         std::copy_n(left.begin(), frames, right.begin());
         float* inputs[] = {left.data(), right.data()};
         float* outputs[] = {outLeft.data(), outRight.data()};
-        plugin->processReplacing(plugin, inputs, outputs, static_cast<VstInt32>(frames));
+        host.process(inputs, outputs, static_cast<VstInt32>(frames));
     }
 }
 

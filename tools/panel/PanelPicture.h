@@ -3,7 +3,7 @@
 // the shell's editor client exactly as the view draws and clicks.
 #pragma once
 
-#include "host/VstInterface.h"
+#include "hosting/Host.h"
 
 #include <cstdint>
 #include <string>
@@ -36,11 +36,11 @@ class PanelPicture {
 
     TVobrixEffect& effect() { return *runtime; }
     CVeST& shell() { return *owner; }
-    AEffect& record() { return *plugin; }
+    AEffect& record() { return *host.effect(); }
     VSTGUI::COffscreenContext& context() { return *offscreen; }
 
   private:
-    AEffect* plugin = nullptr;
+    hosting::Host host;
     CVeST* owner = nullptr;
     TVobrixEffect* runtime = nullptr;
     VSTGUI::COffscreenContext* offscreen = nullptr;

@@ -1,29 +1,15 @@
 // One VST 2.x effect loaded from a shared library and driven the way a DAW
 // drives it: entry, effOpen, sample rate, block size, mains on, processing,
-// mains off, effClose. Everything goes through the AEffect record.
+// mains off, effClose; with the transport playing at 120 BPM in 4/4.
 #pragma once
 
-#include "host/VstInterface.h"
+#include "hosting/PluginLibrary.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace render {
-
-// dlopen handle; unloaded last, after the instance is closed.
-class SharedLibrary {
-  public:
-    explicit SharedLibrary(const std::string& path);
-    ~SharedLibrary();
-    SharedLibrary(const SharedLibrary&) = delete;
-    SharedLibrary& operator=(const SharedLibrary&) = delete;
-    // The named function when the library itself defines it.
-    void* ownSymbol(const char* name) const;
-
-  private:
-    void* handle = nullptr;
-};
 
 class PluginHost {
   public:
@@ -40,50 +26,46 @@ class PluginHost {
     void resume();
     void suspend();
 
-    const AEffect& effect() const { return *plugin; }
-    const std::string& path() const { return libraryPath; }
-    int inputs() const { return plugin->numInputs; }
-    int outputs() const { return plugin->numOutputs; }
+    const AEffect& effect() const { return *host.effect(); }
+    const std::string& path() const { return library->path(); }
+    int inputs() const { return effect().numInputs; }
+    int outputs() const { return effect().numOutputs; }
     bool canProcessDouble() const {
-        return (plugin->flags & effFlagsCanDoubleReplacing) != 0 &&
-               plugin->processDoubleReplacing != nullptr;
+        return (effect().flags & effFlagsCanDoubleReplacing) != 0 &&
+               effect().processDoubleReplacing != nullptr;
     }
-    bool usesChunks() const { return (plugin->flags & effFlagsProgramChunks) != 0; }
+    bool usesChunks() const { return (effect().flags & effFlagsProgramChunks) != 0; }
 
     VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
-                       void* ptr = nullptr, float opt = 0.0f);
-    std::string text(VstInt32 opcode, VstInt32 index = 0);
+                       void* ptr = nullptr, float opt = 0.0f) {
+        return host.dispatch(opcode, index, value, ptr, opt);
+    }
 
-    int parameterCount() const { return plugin->numParams; }
-    float parameter(int index) const { return plugin->getParameter(plugin, index); }
-    void setParameter(int index, float value) { plugin->setParameter(plugin, index, value); }
-    std::string parameterName(int index) { return text(effGetParamName, index); }
-    std::string parameterDisplay(int index) { return text(effGetParamDisplay, index); }
-    std::string parameterLabel(int index) { return text(effGetParamLabel, index); }
+    int parameterCount() const { return effect().numParams; }
+    float parameter(int index) const { return host.getParameter(index); }
+    void setParameter(int index, float value) { host.setParameter(index, value); }
+    std::string parameterName(int index) { return host.parameterName(index); }
+    std::string parameterDisplay(int index) { return host.parameterDisplay(index); }
+    std::string parameterLabel(int index) { return host.parameterLabel(index); }
 
     // effGetChunk / effSetChunk; `program` selects the program chunk.
-    std::vector<uint8_t> chunk(bool program);
-    void setChunk(const std::vector<uint8_t>& data, bool program);
+    std::vector<uint8_t> chunk(bool program) { return host.getChunk(program); }
+    void setChunk(const std::vector<uint8_t>& data, bool program) {
+        host.setChunk(data.data(), data.size(), program);
+    }
 
     // One block; `frames` is at most the block size given to open().
     void process(float** inputs, float** outputs, int frames);
     void process(double** inputs, double** outputs, int frames);
 
   private:
-    static VstIntPtr VSTCALLBACK callback(AEffect* effect, VstInt32 opcode, VstInt32 index,
-                                          VstIntPtr value, void* ptr, float opt);
-    VstIntPtr answer(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt);
     void create();
     void advanceTime(int frames);
 
-    std::string libraryPath;
-    std::unique_ptr<SharedLibrary> library;
-    AEffect* plugin = nullptr;
-    bool opened = false;
+    // Unloaded last, after the instance is closed.
+    std::unique_ptr<hosting::PluginLibrary> library;
+    hosting::Host host;
     bool running = false;
-    double rate = 48000.0;
-    int maxBlock = 256;
-    VstTimeInfo time{};
 };
 
 } // namespace render

@@ -71,8 +71,7 @@ TEST(Concurrency, ParameterSweepsAndChunkLoadsDuringProcessing) {
     TVobrixEffect& fx = p.runtime();
     while (std::chrono::steady_clock::now() - start < kDuration) {
         for (VstInt32 index = 0; index < 9; ++index)
-            p.effect->setParameter(p.effect, index,
-                                   static_cast<float>((sweeps * 7 + index * 3) % 101) / 100.0f);
+            p.setParameter(index, static_cast<float>((sweeps * 7 + index * 3) % 101) / 100.0f);
         if (sweeps % 10 == 0) {
             const auto& chunk = chunks[(sweeps / 10) % 3];
             p.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(chunk.size() * sizeof(float)),

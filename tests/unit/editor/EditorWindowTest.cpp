@@ -4,7 +4,7 @@
 #include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
 #include "host/CVeST.h"
-#include "host/VeSTBridge.h"
+#include "hosting/InProcess.h"
 #include "runtime/TVobrix.h"
 #include "runtime/VeSTDrawingServices.h"
 #include "support/HostWindow.h"
@@ -22,10 +22,6 @@ using namespace VSTGUI;
 using testdisplay::HostWindow;
 
 namespace {
-
-VstIntPtr hostCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
 
 // Draws the whole panel in one colour, another while a button is held, and
 // records the button states of the presses it sees.
@@ -48,26 +44,18 @@ class PaintingRuntime : public TVobrix {
 };
 
 struct Plugin {
-    explicit Plugin(TVobrix* runtime) : effect(createPlugin(runtime, hostCallback)) {
-        shell = static_cast<CVeST*>(effect->object);
-        dispatch(effOpen);
-        dispatch(effSetSampleRate, 0, nullptr, 48000.0f);
-        dispatch(effSetBlockSize, 256);
-        dispatch(effMainsChanged, 1);
+    explicit Plugin(TVobrix* runtime) {
+        hosting::createWithRuntime(host, runtime);
+        shell = &hosting::shellOf(host.effect());
+        host.start();
     }
-    ~Plugin() { dispatch(effClose); }
-    VstIntPtr dispatch(VstInt32 opcode, VstIntPtr value = 0, void* ptr = nullptr,
-                       float opt = 0.0f) {
-        return effect->dispatcher(effect, opcode, 0, value, ptr, opt);
+    VstIntPtr dispatch(VstInt32 opcode, VstIntPtr value = 0, void* ptr = nullptr) {
+        return host.dispatch(opcode, 0, value, ptr);
     }
     CVeSTEditor* editor() const { return static_cast<CVeSTEditor*>(shell->getEditor()); }
     void* window() const { return editor()->getFrame()->getNativeWindow(); }
-    std::string display(VstInt32 index) {
-        char text[64] = {};
-        effect->dispatcher(effect, effGetParamDisplay, index, 0, text, 0.0f);
-        return text;
-    }
-    AEffect* effect;
+    std::string display(VstInt32 index) { return host.parameterDisplay(index); }
+    hosting::Host host;
     CVeST* shell;
 };
 
@@ -193,7 +181,7 @@ TEST_F(EditorWindow, AKnobMovesOnlyByTheDragFromWhereTheButtonWentDown) {
     if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
     auto* effect = new TVobrixEffect();
     Plugin plugin(effect);
-    plugin.effect->setParameter(plugin.effect, 1, 0.25f); // Output at -10 dB
+    plugin.host.setParameter(1, 0.25f); // Output at -10 dB
     ASSERT_EQ(plugin.display(1), "-10.00");
     ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     const char* expected[2][2] = {{"-10.00", "0.00"}, {"0.00", "10.00"}};
@@ -217,7 +205,7 @@ TEST_F(EditorWindow, AKnobMovesOnlyByTheDragFromWhereTheButtonWentDown) {
 TEST_F(EditorWindow, AControlPressResetsTheKnob) {
     if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
     Plugin plugin(new TVobrixEffect());
-    plugin.effect->setParameter(plugin.effect, 1, 0.75f); // Output at 10 dB
+    plugin.host.setParameter(1, 0.75f); // Output at 10 dB
     ASSERT_EQ(plugin.display(1), "10.00");
     ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
     jumpOntoOutput(host, plugin);

@@ -1,6 +1,6 @@
 #include "editor/CVeSTEditor.h"
 #include "host/CVeST.h"
-#include "host/VeSTBridge.h"
+#include "hosting/InProcess.h"
 #include "runtime/VeSTDrawingServices.h"
 #include "runtime/VeSTServices.h"
 #include "support/RecordingRuntime.h"
@@ -8,36 +8,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 
 namespace {
-
-// Host side for white-box tests: answers the version query and time info.
-struct FakeHost {
-    static inline std::vector<VstInt32> opcodes;
-    static inline std::optional<VstTimeInfo> time;
-    static VstIntPtr callback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-        opcodes.push_back(opcode);
-        if (opcode == audioMasterVersion) return 2400;
-        if (opcode == audioMasterGetTime) return time ? reinterpret_cast<VstIntPtr>(&*time) : 0;
-        return 0;
-    }
-};
 
 class Bridge : public ::testing::Test {
   protected:
     void SetUp() override {
-        FakeHost::opcodes.clear();
-        FakeHost::time.reset();
         runtime = new RecordingRuntime();
         runtime->channelCount = 2;
-        effect = createPlugin(runtime, FakeHost::callback);
-        ASSERT_NE(effect, nullptr);
-        shell = static_cast<CVeST*>(effect->object);
+        ASSERT_TRUE(hosting::createWithRuntime(host, runtime));
+        effect = host.effect();
+        shell = &hosting::shellOf(effect);
     }
-    void TearDown() override {
-        if (effect != nullptr) effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
-    }
+    hosting::Host host;
     RecordingRuntime* runtime = nullptr;
     AEffect* effect = nullptr;
     CVeST* shell = nullptr;
@@ -84,9 +67,10 @@ TEST_F(Bridge, MouseEventsRaiseTheRedrawRateToTheRuntimesRate) {
 }
 
 TEST_F(Bridge, ResumeAsksForMidiBeforeTheRuntimeResumes) {
-    FakeHost::opcodes.clear();
-    effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
-    ASSERT_EQ(FakeHost::opcodes, std::vector<VstInt32>{audioMasterWantMidi});
+    host.calls.clear();
+    host.dispatch(effMainsChanged, 0, 1);
+    ASSERT_EQ(host.calls.size(), 1u);
+    EXPECT_EQ(host.calls[0].opcode, audioMasterWantMidi);
     EXPECT_EQ(runtime->hooks, (std::vector<std::string>{"init", "slider"}));
 }
 
@@ -138,9 +122,9 @@ struct EditorWatcher : RecordingRuntime {
 
 TEST_F(Bridge, RuntimeIsDestroyedBeforeTheEditor) {
     bool editorAlive = false;
-    AEffect* other = createPlugin(new EditorWatcher(editorAlive), FakeHost::callback);
-    ASSERT_NE(other, nullptr);
-    EXPECT_EQ(other->dispatcher(other, effClose, 0, 0, nullptr, 0.0f), 1);
+    hosting::Host other;
+    ASSERT_TRUE(hosting::createWithRuntime(other, new EditorWatcher(editorAlive)));
+    EXPECT_EQ(other.close(), 1);
     EXPECT_TRUE(editorAlive);
 }
 
@@ -153,10 +137,9 @@ TEST_F(Bridge, EditorIsCreatedOnceWithTheSizeTheRuntimeDeclares) {
 
     auto* withoutPanel = new RecordingRuntime();
     withoutPanel->editorWidth = 0;
-    AEffect* other = createPlugin(withoutPanel, FakeHost::callback);
-    ASSERT_NE(other, nullptr);
-    EXPECT_EQ(other->flags & effFlagsHasEditor, 0) << "no panel, no editor";
-    other->dispatcher(other, effClose, 0, 0, nullptr, 0.0f);
+    hosting::Host other;
+    ASSERT_TRUE(hosting::createWithRuntime(other, withoutPanel));
+    EXPECT_EQ(other.effect()->flags & effFlagsHasEditor, 0) << "no panel, no editor";
 }
 
 TEST_F(Bridge, TimeServicesAnswerZeroWithoutTimeInfo) {
@@ -174,7 +157,7 @@ TEST_F(Bridge, TimeServicesReadTheHostsTimeInfo) {
     info.timeSigNumerator = 7;
     info.timeSigDenominator = 8;
     info.flags = kVstTransportPlaying;
-    FakeHost::time = info;
+    host.timeInfo = info;
     double tempo = 0, numerator = 0, denominator = 0;
     EXPECT_EQ(VeSTGetTempo(shell), 128.0);
     EXPECT_EQ(VeSTIsPlaying(shell), 1);
@@ -191,7 +174,7 @@ TEST_F(Bridge, ServicesChangeTheRecord) {
     EXPECT_EQ(effect->initialDelay, 64);
     VeSTSetSynth(shell, 1);
     EXPECT_EQ(effect->flags & effFlagsIsSynth, effFlagsIsSynth);
-    EXPECT_EQ(effect->dispatcher(effect, effGetPlugCategory, 0, 0, nullptr, 0.0f), 2);
+    EXPECT_EQ(host.dispatch(effGetPlugCategory), 2);
     VeSTSetSynth(shell, 0);
     VeSTProgramsAreChunks(shell, 0);
     EXPECT_EQ(effect->flags, 0x1011);

@@ -1,4 +1,4 @@
-// The tool's renders against the test host library's: the same input and
+// The tool's renders against the hosting library's: the same input and
 // settings must give the same samples.
 #include "RenderTestSupport.h"
 

@@ -1,6 +1,6 @@
 // Presets, chunks and the parameter list through the tool.
 #include "RenderTestSupport.h"
-#include "TestHost.h"
+#include "hosting/PluginLibrary.h"
 #include "tools/render/PresetFile.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +20,8 @@ struct Rendered {
     Rendered() { writeAudio(dir.file("in.wav"), input); }
 };
 
-testhost::Host* freshGravelo(testhost::Host& host) {
-    if (!host.create(loadedLibrary(testhost::builtPluginPath()).entry())) return nullptr;
+hosting::Host* freshGravelo(hosting::Host& host) {
+    if (!host.create(loadedLibrary(hosting::builtPluginPath()).entry())) return nullptr;
     host.dispatch(effOpen);
     return &host;
 }
@@ -82,7 +82,7 @@ TEST(RenderState, PresetFileHasTheStandardProgramChunkLayout) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.data()) + 28), "Round Tone");
 
     // The chunk is what the plug-in gives a host for the same settings.
-    testhost::Host host;
+    hosting::Host host;
     ASSERT_NE(freshGravelo(host), nullptr);
     host.setParameter(2, 0.45f);
     host.setParameter(1, 19.0f / 40.0f);

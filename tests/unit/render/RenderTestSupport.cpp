@@ -1,6 +1,6 @@
 #include "RenderTestSupport.h"
 
-#include "TestHost.h"
+#include "hosting/PluginLibrary.h"
 
 #include <sndfile.h>
 
@@ -162,7 +162,7 @@ int sourceOf(int k, int channels) {
 }
 
 template <class Sample>
-void renderBlocks(testhost::Host& host, const Audio& input, const Reference& how,
+void renderBlocks(hosting::Host& host, const Audio& input, const Reference& how,
                   std::vector<std::vector<double>>& result) {
     const AEffect* effect = host.effect();
     const int64_t total =
@@ -181,10 +181,7 @@ void renderBlocks(testhost::Host& host, const Audio& input, const Reference& how
                                                   : Sample{};
             }
         }
-        if constexpr (std::is_same_v<Sample, double>)
-            host.processDouble(in, out);
-        else
-            host.processFloat(in, out);
+        host.process(in, out);
         for (size_t c = 0; c < result.size(); ++c)
             result[c].insert(result[c].end(), out[c].begin(), out[c].end());
     }
@@ -192,22 +189,20 @@ void renderBlocks(testhost::Host& host, const Audio& input, const Reference& how
 
 } // namespace
 
-const testhost::PluginLibrary& loadedLibrary(const std::string& path) {
-    static auto* libraries = new std::map<std::string, std::unique_ptr<testhost::PluginLibrary>>();
+const hosting::PluginLibrary& loadedLibrary(const std::string& path) {
+    static auto* libraries = new std::map<std::string, std::unique_ptr<hosting::PluginLibrary>>();
     auto& library = (*libraries)[path];
-    if (!library) library = testhost::PluginLibrary::load(path);
+    if (!library) library = hosting::PluginLibrary::load(path);
     if (!library) throw std::runtime_error("reference: the plug-in " + path + " does not load");
     return *library;
 }
 
 std::vector<std::vector<double>> renderReference(const Audio& input, const Reference& how) {
-    const testhost::PluginLibrary& library =
-        loadedLibrary(how.plugin.empty() ? testhost::builtPluginPath() : how.plugin);
-    testhost::Host host;
+    const hosting::PluginLibrary& library =
+        loadedLibrary(how.plugin.empty() ? hosting::builtPluginPath() : how.plugin);
+    hosting::Host host;
     if (!host.create(library.entry())) throw std::runtime_error("reference: no effect");
-    host.dispatch(effOpen);
-    host.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(input.rate));
-    host.dispatch(effSetBlockSize, 0, how.block);
+    host.open(input.rate, how.block);
     if (!how.chunk.empty()) host.setChunk(how.chunk.data(), how.chunk.size(), false);
     for (const auto& [index, value] : how.parameters)
         host.setParameter(index, value);

@@ -3,41 +3,29 @@
 // DLL produced under Wine.
 //   gravelo-audio-reference <Gravelo.so> <windows-render.f32>
 #include "../AudioScenario.h"
-
-#include <dlfcn.h>
+#include "hosting/PluginLibrary.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-
-namespace {
-
-VstIntPtr quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <Gravelo.so> <windows-render.f32>\n", argv[0]);
         return 2;
     }
-    void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
-    auto entry =
-        library != nullptr
-            ? reinterpret_cast<AEffect* (*)(audioMasterCallback)>(dlsym(library, "VSTPluginMain"))
-            : nullptr;
+    const auto library = hosting::PluginLibrary::load(argv[1]);
+    hosting::Host host;
     std::vector<float> windows;
-    if (entry == nullptr || !audio_scenario::readFloats(argv[2], windows)) {
+    if (!library || !host.create(library->entry()) ||
+        !audio_scenario::readFloats(argv[2], windows)) {
         std::fprintf(stderr, "cannot load %s or read %s\n", argv[1], argv[2]);
         return 2;
     }
-    AEffect* effect = entry(&quietHost);
-    audio_scenario::prepare(effect);
+    audio_scenario::prepare(host.effect());
     const std::vector<float> native =
-        audio_scenario::renderFloat(effect, audio_scenario::fixedInput());
-    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+        audio_scenario::renderFloat(host.effect(), audio_scenario::fixedInput());
+    host.close();
     if (native.size() != windows.size()) {
         std::printf("audio: %zu samples from Windows, %zu from Linux\n", windows.size(),
                     native.size());
