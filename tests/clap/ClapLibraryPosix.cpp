@@ -1,33 +1,26 @@
-// Loading a .clap library as Linux hosts do: dlopen, the clap_entry data
-// symbol, init with the library's path.
+// Loading a .clap library as Linux hosts do: dlopen and the clap_entry data
+// symbol.
 #include "ClapTestHost.h"
 
 #include <dlfcn.h>
 
 namespace claptest {
 
-ClapLibrary::ClapLibrary(const std::string& path) {
-    module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) {
+void* ClapLibrary::openModule(const std::string& path, std::string& why) {
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
         const char* message = dlerror();
         why = message != nullptr ? message : "dlopen failed";
-        return;
     }
-    entryPoint = static_cast<const clap_plugin_entry*>(dlsym(module, "clap_entry"));
-    if (entryPoint == nullptr) {
-        why = "no clap_entry";
-        return;
-    }
-    initialised = entryPoint->init(path.c_str());
-    if (!initialised) {
-        why = "init failed";
-        entryPoint = nullptr;
-    }
+    return library;
 }
 
-ClapLibrary::~ClapLibrary() {
-    if (initialised) entryPoint->deinit();
-    if (module != nullptr) dlclose(module);
+void* ClapLibrary::moduleSymbol(void* library, const char* name) {
+    return dlsym(library, name);
+}
+
+void ClapLibrary::closeModule(void* library) {
+    dlclose(library);
 }
 
 } // namespace claptest

@@ -6,6 +6,26 @@
 
 namespace claptest {
 
+ClapLibrary::ClapLibrary(const std::string& path) {
+    module = openModule(path, why);
+    if (module == nullptr) return;
+    entryPoint = static_cast<const clap_plugin_entry*>(moduleSymbol(module, "clap_entry"));
+    if (entryPoint == nullptr) {
+        why = "no clap_entry";
+        return;
+    }
+    initialised = entryPoint->init(path.c_str());
+    if (!initialised) {
+        why = "init failed";
+        entryPoint = nullptr;
+    }
+}
+
+ClapLibrary::~ClapLibrary() {
+    if (initialised) entryPoint->deinit();
+    if (module != nullptr) closeModule(module);
+}
+
 const clap_plugin_factory* ClapLibrary::factory() const {
     if (entryPoint == nullptr) return nullptr;
     return static_cast<const clap_plugin_factory*>(entryPoint->get_factory(CLAP_PLUGIN_FACTORY_ID));

@@ -27,6 +27,12 @@ class ClapLibrary {
     const std::string& error() const { return why; }
 
   private:
+    // Per platform: the loaded module (null, with why set, when it does not
+    // load), one of its exported symbols, and unloading it.
+    static void* openModule(const std::string& path, std::string& why);
+    static void* moduleSymbol(void* library, const char* name);
+    static void closeModule(void* library);
+
     void* module = nullptr;
     const clap_plugin_entry* entryPoint = nullptr;
     bool initialised = false;
