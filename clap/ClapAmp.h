@@ -8,6 +8,7 @@
 
 #include "clap/ClapInterface.h"
 #include "clap/EditorQueue.h"
+#include "effect/Identity.h"
 #include "engine/AmpInstance.h"
 
 #include <atomic>
@@ -26,7 +27,7 @@ struct HostExtensions {
 
 class ClapAmp {
   public:
-    static constexpr const char* kId = "com.morvane.gravelo";
+    static constexpr const char* kId = gravelo::identity::kClapId;
 
     // [any] A new instance for `host`, or null (bad host, no memory).
     static const clap_plugin* create(const clap_host* host);

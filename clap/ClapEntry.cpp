@@ -2,6 +2,7 @@
 // plug-in it makes. Nothing here holds state: init has no work to do, so
 // repeated or nested init/deinit pairs are harmless.
 #include "clap/ClapAmp.h"
+#include "effect/Identity.h"
 
 #include <cstring>
 
@@ -15,13 +16,13 @@ constexpr const char* kFeatures[] = {"audio-effect", "distortion", "compressor",
 constexpr clap_plugin_descriptor kDescriptor = {
     kClapVersion,
     ClapAmp::kId,
-    "Gravelo I",
-    "Morvane",
+    gravelo::identity::kEffectName,
+    gravelo::identity::kVendor,
     "",
     "",
     "",
-    "1.0.0",
-    "Bass-guitar amplifier: input high-pass, drive, four leveled bands, tone and limiter",
+    gravelo::identity::kVersion,
+    gravelo::identity::kDescription,
     kFeatures,
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "clap/ClapInterface.h"
+#include "effect/panel/PanelLayout.h"
 
 #include <memory>
 
@@ -13,8 +14,8 @@ class ClapAmp;
 
 class ClapGui {
   public:
-    static constexpr uint32_t kWidth = 600;
-    static constexpr uint32_t kHeight = 284;
+    static constexpr uint32_t kWidth = panel_layout::kWidth;
+    static constexpr uint32_t kHeight = panel_layout::kHeight;
 
     // The window API this build embeds into ("x11" or "win32").
     static const char* windowApi();

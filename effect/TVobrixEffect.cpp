@@ -1,5 +1,7 @@
 #include "TVobrixEffect.h"
 
+#include "effect/Controls.h"
+#include "effect/Identity.h"
 #include "effect/panel/PanelLayout.h"
 
 #include <cmath>
@@ -7,19 +9,7 @@
 
 namespace {
 
-struct SliderDefinition {
-    int32_t number;
-    const char* name;
-    double defaultValue, minimum, maximum, step;
-};
-
-constexpr SliderDefinition kSliders[TVobrixEffect::kSliderCount] = {
-    {1, "Quorvel", 0.0, 0.0, 40.0, 1.0},  {2, "Output", 0.0, -20.0, 20.0, 0.5},
-    {3, "Presence", 0.0, 0.0, 10.0, 0.1}, {4, "Dirt", 0.0, 0.0, 10.0, 0.1},
-    {5, "Bass", 0.0, -6.0, 6.0, 0.1},     {6, "Middle", 0.0, -6.0, 6.0, 0.1},
-    {7, "Treble", 0.0, -6.0, 6.0, 0.1},   {8, "Depth", 8.0, 0.1, 10.0, 0.1},
-    {9, "LFcut", 0.0, 0.0, 10.0, 0.1},
-};
+static_assert(gravelo::kControlCount == TVobrixEffect::kSliderCount);
 
 constexpr const char* kImageFiles[] = {
     "gravelo_gfx\\knob.png", "gravelo_gfx\\knob2.png", "gravelo_gfx\\led.png",
@@ -39,18 +29,18 @@ constexpr int kSavedSliderCount = 64;
 } // namespace
 
 TVobrixEffect::TVobrixEffect() {
-    effectName = "Gravelo I";
-    productString = "Gravelo";
-    programName = "Gravelo";
-    vendorString = "Morvane";
-    vendorVersion = 1000;
+    effectName = gravelo::identity::kEffectName;
+    productString = gravelo::identity::kProductName;
+    programName = gravelo::identity::kProductName;
+    vendorString = gravelo::identity::kVendor;
+    vendorVersion = gravelo::identity::kVendorVersion;
     uniqueId = kUniqueId;
     channelCount = 2;
     editorWidth = panel_layout::kWidth;
     editorHeight = panel_layout::kHeight;
     redrawRate = panel_layout::kRedrawRate;
-    for (const SliderDefinition& s : kSliders)
-        addSlider(s.number, nullptr, s.defaultValue, s.minimum, s.maximum, s.step, "", "", "",
+    for (const gravelo::ControlDefinition& s : gravelo::kControls)
+        addSlider(s.slider, nullptr, s.defaultValue, s.minimum, s.maximum, s.step, "", "", "",
                   s.name);
 }
 

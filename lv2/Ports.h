@@ -2,11 +2,15 @@
 // plug-in, its UI, the generator of its Turtle files and the tests.
 #pragma once
 
+#include "effect/Controls.h"
+#include "effect/Identity.h"
+#include "effect/panel/PanelLayout.h"
+
 #include <cstdint>
 
 namespace gravelo_lv2 {
 
-inline constexpr const char* kPluginUri = "urn:morvane:gravelo";
+inline constexpr const char* kPluginUri = gravelo::identity::kLv2Uri;
 inline constexpr const char* kUiUri = "urn:morvane:gravelo:ui";
 // The state property: the 260-byte chunk, as an atom:Chunk.
 inline constexpr const char* kStateChunkUri = "urn:morvane:gravelo:chunk";
@@ -42,13 +46,14 @@ inline constexpr const char* kControlSymbols[kControlCount] = {
 };
 // Controls whose values are decibels.
 constexpr bool controlIsDecibels(uint32_t control) {
-    return control == 0 || control == 1;
+    return gravelo::kControls[control].isDecibels();
 }
 inline constexpr const char* kMeterSymbols[kMeterCount] = {"band1", "band2", "band3", "band4"};
 inline constexpr const char* kLampSymbol = "limiter";
 
-// The lamp as the panel shows it: lit fully by a clip, fading by 0.05 per
-// panel frame at 30 frames per second.
-inline constexpr double kLampFadePerSecond = 0.05 * 30.0;
+// The lamp as the panel shows it: lit fully by a clip, fading frame by
+// frame at the panel's redraw rate.
+inline constexpr double kLampFadePerSecond =
+    panel_layout::kLampFadePerFrame * panel_layout::kRedrawRate;
 
 } // namespace gravelo_lv2

@@ -160,7 +160,7 @@ void Panel::levelMeter(TVobrix& runtime, double gain, double x, double y) {
 }
 
 void Panel::limitLed(TVobrix& runtime, double clipFlag) {
-    level = std::max(level - 0.05, std::min(clipFlag, 1.0));
+    level = std::max(level - kLampFadePerFrame, std::min(clipFlag, 1.0));
     setColour(runtime, 1, 1, 1, 1);
     blit(runtime, kLedImage, 0, std::ceil(level * 9) * kLampSize, kLampSize, kLampSize, kLampX,
          kLampY);

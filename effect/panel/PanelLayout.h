@@ -4,7 +4,10 @@
 // and whatever aims the mouse at the panel or opens a window for it reads it.
 #pragma once
 
+#include "effect/Controls.h"
+
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace panel_layout {
@@ -28,16 +31,23 @@ struct KnobLayout {
     constexpr double centreY() const { return y + size / 2; }
 };
 
+// A knob turns over its control's whole range.
+constexpr KnobLayout knob(int control, double x, double y, double sens, double size, int32_t frames,
+                          int32_t image) {
+    const gravelo::ControlDefinition& c = gravelo::kControls[static_cast<size_t>(control)];
+    return {c.slider, x, y, c.minimum, c.maximum, sens, size, frames, image, c.name};
+}
+
 inline constexpr std::array<KnobLayout, 9> kKnobs = {{
-    {1, 40, 50, 0, 40, 0.5, 80, 41, 0, "Quorvel"},
-    {2, 480, 50, -20, 20, 0.5, 80, 41, 0, "Output"},
-    {3, 50, 180, 0, 10, 0.2, 60, 31, 1, "Presence"},
-    {4, 490, 180, 0, 10, 0.2, 60, 31, 1, "Dirt"},
-    {5, 200, 180, -6, 6, 0.1, 60, 31, 1, "Bass"},
-    {6, 270, 180, -6, 6, 0.1, 60, 31, 1, "Middle"},
-    {7, 340, 180, -6, 6, 0.1, 60, 31, 1, "Treble"},
-    {8, 435, 120, 0.1, 10, 0.1, 40, 31, 4, "Depth"},
-    {9, 130, 120, 0, 10, 0.1, 40, 31, 4, "LFcut"},
+    knob(0, 40, 50, 0.5, 80, 41, 0),
+    knob(1, 480, 50, 0.5, 80, 41, 0),
+    knob(2, 50, 180, 0.2, 60, 31, 1),
+    knob(3, 490, 180, 0.2, 60, 31, 1),
+    knob(4, 200, 180, 0.1, 60, 31, 1),
+    knob(5, 270, 180, 0.1, 60, 31, 1),
+    knob(6, 340, 180, 0.1, 60, 31, 1),
+    knob(7, 435, 120, 0.1, 40, 31, 4),
+    knob(8, 130, 120, 0.1, 40, 31, 4),
 }};
 
 // Four meters, one per band: 0 dB at x + 100, a bar at most 200 pixels
@@ -54,6 +64,8 @@ inline constexpr double kMeterHeight = 10;
 inline constexpr double kLampX = 149;
 inline constexpr double kLampY = 79;
 inline constexpr double kLampSize = 6;
+// Lit fully by a clip, it fades by this much per panel frame.
+inline constexpr double kLampFadePerFrame = 0.05;
 
 // The faint build label, bottom left.
 inline constexpr double kBuildLabelX = 15;

@@ -93,10 +93,13 @@ std::string manifestTurtle(const BundleFiles& files) {
 std::string pluginTurtle(const engine::AmpInstance& amp) {
     std::string text = turtle::prefixes();
     text += uri(kPluginUri) + "\n    a lv2:Plugin , lv2:AmplifierPlugin ;\n";
-    text += "    doap:name \"Gravelo I\" ;\n";
-    text += "    doap:maintainer [ foaf:name \"Morvane\" ] ;\n";
-    text += "    doap:release [ doap:revision \"1.0\" ] ;\n";
-    text += "    lv2:minorVersion 0 ;\n    lv2:microVersion 0 ;\n";
+    text += "    doap:name \"" + std::string(gravelo::identity::kEffectName) + "\" ;\n";
+    text +=
+        "    doap:maintainer [ foaf:name \"" + std::string(gravelo::identity::kVendor) + "\" ] ;\n";
+    text += "    doap:release [ doap:revision \"" + std::string(gravelo::identity::kVersion) +
+            "\" ] ;\n";
+    text += "    lv2:minorVersion " + std::to_string(gravelo::identity::kVersionMinor) +
+            " ;\n    lv2:microVersion " + std::to_string(gravelo::identity::kVersionPatch) + " ;\n";
     text += "    rdfs:comment \"A bass-guitar amplifier: input high-pass, drive, four leveled "
             "bands, bass, middle and treble, and a limiter. The left input feeds it; both "
             "outputs carry the result.\" ;\n";

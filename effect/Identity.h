@@ -1,0 +1,29 @@
+// Who the amplifier is, in every format: its names, its vendor, its one
+// version and the identifiers hosts store in their sessions. Every format's
+// shell and every tool reads these; none spells them again.
+#pragma once
+
+#include <cstdint>
+
+namespace gravelo::identity {
+
+inline constexpr const char* kEffectName = "Gravelo I";
+inline constexpr const char* kProductName = "Gravelo";
+inline constexpr const char* kVendor = "Morvane";
+inline constexpr const char* kDescription =
+    "Bass-guitar amplifier: input high-pass, drive, four leveled bands, tone and limiter";
+
+// The one version: major.minor.patch, and the same as the VST 2.x vendor
+// version (major * 1000 + minor * 100 + patch).
+inline constexpr int32_t kVersionMajor = 1;
+inline constexpr int32_t kVersionMinor = 0;
+inline constexpr int32_t kVersionPatch = 0;
+inline constexpr const char* kVersion = "1.0.0";
+inline constexpr int32_t kVendorVersion =
+    kVersionMajor * 1000 + kVersionMinor * 100 + kVersionPatch;
+
+// Session identifiers: never change once released.
+inline constexpr const char* kClapId = "com.morvane.gravelo";
+inline constexpr const char* kLv2Uri = "urn:morvane:gravelo";
+
+} // namespace gravelo::identity
