@@ -5,6 +5,7 @@
 #include "runtime/AudioPath.h"
 #include "runtime/HostParameters.h"
 #include "runtime/Numeric.h"
+#include "runtime/StateChunk.h"
 
 #include <algorithm>
 #include <bit>
@@ -22,9 +23,6 @@ namespace engine {
 namespace {
 
 constexpr double kHighestRate = 1.0e6;
-constexpr size_t kStateFloats = AmpInstance::kStateBytes / sizeof(float);
-// A saved value may sit this far outside its range after the float narrowing.
-constexpr double kRangeSlack = vobrix::kEqualTolerance;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -55,8 +53,12 @@ AmpInstance::~AmpInstance() {
     amp->shell = nullptr;
 }
 
+const SliderInfo& AmpInstance::sliderInfo(int index) const {
+    return amp->sliderInfos[static_cast<size_t>(index)];
+}
+
 int32_t AmpInstance::sliderNumber(int index) const {
-    return amp->sliderInfos[static_cast<size_t>(index)].number;
+    return sliderInfo(index).number;
 }
 
 bool AmpInstance::acceptsSampleRate(double sampleRate) {
@@ -100,18 +102,16 @@ double AmpInstance::control(int index) const {
 }
 
 double AmpInstance::hostValue(int index, double value) const {
-    if (!isControl(index) || !std::isfinite(value)) return std::nan("");
-    const ControlInfo& info = controlInfo(index);
-    return vobrix::snapToStep(std::clamp(value, info.minimum, info.maximum), info.step);
+    if (!isControl(index)) return std::nan("");
+    return vobrix::takeHostValue(sliderInfo(index), value, vobrix::RangeRule::Clamp);
 }
 
 bool AmpInstance::setControl(int index, double value) {
     const double taken = hostValue(index, value);
     if (std::isnan(taken)) return false;
-    SharedValue& slider = amp->sliderValues[sliderNumber(index)];
-    if (vobrix::nearlyEqual(taken, slider)) return false;
+    if (!vobrix::storeHostValue(*amp, sliderInfo(index), taken)) return false;
+    // Written before the count, so a panel that sees the count sees the value.
     hostValues[static_cast<size_t>(index)] = taken;
-    slider = taken;
     changes[static_cast<size_t>(index)].fetch_add(1, std::memory_order_release);
     return true;
 }
@@ -159,18 +159,7 @@ std::array<uint8_t, AmpInstance::kStateBytes> AmpInstance::saveState() {
 }
 
 bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
-    if (bytes == nullptr || size != kStateBytes) return false;
-    float values[kStateFloats];
-    std::memcpy(values, bytes, kStateBytes);
-    if (values[0] != TVobrix::kStateMarker) return false;
-    for (float v : values)
-        if (!std::isfinite(v)) return false;
-    for (int i = 0; i < kControlCount; ++i) {
-        const ControlInfo& info = controlInfo(i);
-        const double v = values[sliderNumber(i)];
-        if (v < info.minimum - kRangeSlack || v > info.maximum + kRangeSlack) return false;
-    }
-    amp->setState(bytes, static_cast<int32_t>(size), false);
+    if (!vobrix::loadState(*amp, bytes, size, vobrix::StateCheck::Strict)) return false;
     for (int i = 0; i < kControlCount; ++i) {
         hostValues[static_cast<size_t>(i)] = control(i);
         changes[static_cast<size_t>(i)].fetch_add(1, std::memory_order_release);

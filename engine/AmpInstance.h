@@ -35,6 +35,7 @@
 #include <memory>
 
 class TVobrixEffect;
+struct SliderInfo;
 
 namespace engine {
 
@@ -130,6 +131,7 @@ class AmpInstance {
     EngineShell& host() { return *shell; }
 
   private:
+    const SliderInfo& sliderInfo(int index) const;
     int32_t sliderNumber(int index) const;
 
     std::unique_ptr<TVobrixEffect> amp;

@@ -3,6 +3,7 @@
 #include "Numeric.h"
 #include "TVobrix.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -42,18 +43,30 @@ double parameterValue(const TVobrix& runtime, int32_t index) {
     return (value - info->minimum) / (info->maximum - info->minimum);
 }
 
-bool setParameterValue(TVobrix& runtime, int32_t index, double x) {
-    const SliderInfo* info = parameterRecord(runtime, index);
-    if (info == nullptr || !std::isfinite(x)) return false;
-    const double snapped =
-        snapToStep(info->minimum + (info->maximum - info->minimum) * x, info->step);
+double takeHostValue(const SliderInfo& info, double value, RangeRule rule) {
+    if (!std::isfinite(value)) return std::nan("");
+    if (rule == RangeRule::Clamp) value = std::clamp(value, info.minimum, info.maximum);
+    const double snapped = snapToStep(value, info.step);
     // The state chunk keeps sliders as floats: a value beyond float range could
     // be set but never saved.
-    if (!(std::fabs(snapped) <= std::numeric_limits<float>::max())) return false;
-    SharedValue& current = runtime.sliderValues[static_cast<size_t>(info->number)];
-    if (vobrix::nearlyEqual(snapped, current)) return false;
-    current = snapped;
-    if (info->boundVariable != nullptr) *info->boundVariable = snapped;
+    if (!(std::fabs(snapped) <= std::numeric_limits<float>::max())) return std::nan("");
+    return snapped;
+}
+
+bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken) {
+    SharedValue& current = runtime.sliderValues[static_cast<size_t>(info.number)];
+    if (std::isnan(taken) || vobrix::nearlyEqual(taken, current)) return false;
+    current = taken;
+    if (info.boundVariable != nullptr) *info.boundVariable = taken;
+    return true;
+}
+
+bool setParameterValue(TVobrix& runtime, int32_t index, double x) {
+    const SliderInfo* info = parameterRecord(runtime, index);
+    if (info == nullptr) return false;
+    const double scaled = info->minimum + (info->maximum - info->minimum) * x;
+    if (!storeHostValue(runtime, *info, takeHostValue(*info, scaled, RangeRule::Extend)))
+        return false;
     runtime.doSlider();
     return true;
 }

@@ -15,14 +15,32 @@ namespace vobrix {
 // The slider record behind parameter `index`; null for an index the host
 // should never have sent.
 const SliderInfo* parameterRecord(const TVobrix& runtime, int32_t index);
+// How a control value from a host meets the control's range.
+enum class RangeRule {
+    // VST 2.x: the normalised value scales onto the range unclamped, so a
+    // host value beyond 0..1 reaches beyond the range (hosts rely on it).
+    Extend,
+    // The newer formats describe the range to the host: a value outside it
+    // is held to it.
+    Clamp,
+};
+
+// The one rule for a value a host gives a control, in the control's own
+// units: held to the range by `rule`, snapped to the step, and refused (NaN)
+// when it is no number, infinite or beyond what the state chunk's floats
+// hold.
+double takeHostValue(const SliderInfo& info, double value, RangeRule rule);
+// Stores a value takeHostValue took into the slider (and its bound
+// variable) unless it differs from the held one by less than the comparison
+// tolerance. True when the slider moved. Does not run doSlider.
+bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken);
+
 // The slider's value normalized to 0..1; 0 for an unknown index or a slider
 // without a range.
 double parameterValue(const TVobrix& runtime, int32_t index);
-// A normalized value to the slider: scaled to its range and snapped to its
-// step, stored (with the slider's bound variable) only when it moved by the
-// comparison tolerance or more, and then doSlider. A value that is not
-// finite or would not fit the state chunk's floats is refused. True when
-// the slider moved.
+// A normalized value to the slider: scaled to its range (RangeRule::Extend),
+// taken and stored by the rule above, and then doSlider. True when the
+// slider moved.
 bool setParameterValue(TVobrix& runtime, int32_t index, double normalized);
 // "%.2f" of the slider's value, or the enumeration label it falls on; empty
 // for an unknown index.

@@ -1,0 +1,48 @@
+#include "StateChunk.h"
+
+#include "Numeric.h"
+#include "TVobrix.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace vobrix {
+
+namespace {
+
+bool carriesMarker(const void* data, size_t size) {
+    if (data == nullptr || size < sizeof(float)) return false;
+    float marker = 0.0f;
+    std::memcpy(&marker, data, sizeof marker);
+    return marker == TVobrix::kStateMarker;
+}
+
+bool passesStrictCheck(TVobrix& runtime, const void* data, size_t size) {
+    const int32_t saved = runtime.getState(nullptr, false);
+    if (saved <= 0 || size != static_cast<size_t>(saved) || !carriesMarker(data, size))
+        return false;
+    std::vector<float> values(size / sizeof(float));
+    std::memcpy(values.data(), data, values.size() * sizeof(float));
+    for (float v : values)
+        if (!std::isfinite(v)) return false;
+    for (const SliderInfo& info : runtime.sliderInfos) {
+        if (static_cast<size_t>(info.number) >= values.size()) continue;
+        const double v = values[static_cast<size_t>(info.number)];
+        if (v < info.minimum - kEqualTolerance || v > info.maximum + kEqualTolerance) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool loadState(TVobrix& runtime, const void* data, size_t size, StateCheck check) {
+    if (check == StateCheck::Strict && !passesStrictCheck(runtime, data, size)) return false;
+    const size_t limit = static_cast<size_t>(std::numeric_limits<int32_t>::max());
+    runtime.setState(data, static_cast<int32_t>(size < limit ? size : limit), false);
+    return carriesMarker(data, size);
+}
+
+} // namespace vobrix
