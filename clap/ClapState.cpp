@@ -25,7 +25,8 @@ bool CLAP_ABI save(const clap_plugin* plugin, const clap_ostream* stream) {
 bool CLAP_ABI load(const clap_plugin* plugin, const clap_istream* stream) {
     ClapAmp* self = ClapAmp::from(plugin);
     if (self == nullptr || stream == nullptr || stream->read == nullptr) return false;
-    uint8_t bytes[AmpInstance::kStateBytes];
+    // One byte more than a state holds, so a longer stream is seen and refused.
+    uint8_t bytes[AmpInstance::kStateBytes + 1];
     size_t done = 0;
     while (done < sizeof bytes) {
         const int64_t got = stream->read(stream, bytes + done, sizeof bytes - done);

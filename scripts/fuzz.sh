@@ -9,7 +9,7 @@
 # build-fuzz/artifacts/. Extra libFuzzer flags can be given in FUZZ_FLAGS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-all_targets=(chunk format dispatcher preset png)
+all_targets=(chunk format dispatcher preset png state control)
 targets=("${all_targets[@]}")
 # FUZZ_TARGETS="chunk format" limits a run to some of them.
 [ -n "${FUZZ_TARGETS:-}" ] && read -r -a targets <<<"$FUZZ_TARGETS"

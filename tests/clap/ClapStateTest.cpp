@@ -74,6 +74,8 @@ TEST(ClapState, TruncatedOrCorruptStateIsRefusedAndChangesNothing) {
     bad.push_back(std::vector<uint8_t>(good.begin(), good.end() - 1)); // 259 bytes
     bad.push_back(std::vector<uint8_t>(good.begin(), good.begin() + 4));
     bad.push_back(good);
+    bad.back().push_back(0); // 261 bytes: another state, or a damaged one
+    bad.push_back(good);
     bad.back()[3] = 0x00; // no marker
     bad.push_back(good);
     putFloat(bad.back(), 2, std::nanf("")); // Output NaN

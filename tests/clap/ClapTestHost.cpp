@@ -14,7 +14,15 @@ ClapLibrary::ClapLibrary(const std::string& path) {
         why = "no clap_entry";
         return;
     }
-    initialised = entryPoint->init(path.c_str());
+    initialise(path.c_str());
+}
+
+ClapLibrary::ClapLibrary(const clap_plugin_entry* linked) : entryPoint(linked) {
+    initialise("");
+}
+
+void ClapLibrary::initialise(const char* path) {
+    initialised = entryPoint->init(path);
     if (!initialised) {
         why = "init failed";
         entryPoint = nullptr;

@@ -18,6 +18,9 @@ namespace claptest {
 class ClapLibrary {
   public:
     explicit ClapLibrary(const std::string& path);
+    // An entry linked into this program (fuzz targets): initialised, never
+    // unloaded.
+    explicit ClapLibrary(const clap_plugin_entry* linked);
     ~ClapLibrary();
     ClapLibrary(const ClapLibrary&) = delete;
     ClapLibrary& operator=(const ClapLibrary&) = delete;
@@ -32,6 +35,8 @@ class ClapLibrary {
     static void* openModule(const std::string& path, std::string& why);
     static void* moduleSymbol(void* library, const char* name);
     static void closeModule(void* library);
+
+    void initialise(const char* path);
 
     void* module = nullptr;
     const clap_plugin_entry* entryPoint = nullptr;
