@@ -11,7 +11,7 @@ packages=(
     xvfb x11-utils valgrind
     lsp-plugins-vst qtractor
     lv2-dev liblilv-dev lilv-utils jalv jackd2
-    clang clang-14 libclang-rt-14-dev clang-format
+    clang clang-14 libclang-rt-14-dev clang-format clang-tidy
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
 )
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, builds and runs the whole test suite: the format check, the
-# normal build with every CTest label (unit, integration, gui, windows), the
-# address + undefined-behaviour sanitizer build, the thread sanitizer build
+# normal build, clang-tidy over its sources, every CTest label (unit,
+# integration, gui, windows), the address + undefined-behaviour sanitizer build, the thread sanitizer build
 # of the programs that run threads against each other, and the fuzz targets
 # over their corpora. Every build treats warnings as errors.
 set -euo pipefail
@@ -12,6 +12,7 @@ export GRAVELO_WERROR=ON
 bash scripts/check-format.sh
 
 bash scripts/build.sh build -DGRAVELO_BUILD_TESTS=ON -DGRAVELO_BUILD_BENCH=ON
+bash scripts/tidy.sh build
 (cd build && ctest --output-on-failure -j2)
 
 # The Windows part ran above; the sanitizers instrument the Linux code only.

@@ -54,6 +54,6 @@ constexpr LV2UI_Descriptor kDescriptor = {gravelo_lv2::kUiUri, instantiate, clea
 
 } // namespace
 
-extern "C" LV2_SYMBOL_EXPORT const LV2UI_Descriptor* lv2ui_descriptor(uint32_t index) {
+LV2_SYMBOL_EXPORT const LV2UI_Descriptor* lv2ui_descriptor(uint32_t index) {
     return index == 0 ? &kDescriptor : nullptr;
 }

@@ -36,7 +36,7 @@ std::vector<double> rotations(int count, double offset, double step) {
 }
 
 std::unique_ptr<const CosineTables> makeCosineTables(int size) {
-    const double step = std::numbers::pi / (size / 2);
+    const double step = 2.0 * std::numbers::pi / static_cast<double>(size);
     return std::make_unique<const CosineTables>(
         CosineTables{rotations(size / 4, 0.25, step), rotations(size / 4, 0.0, step)});
 }

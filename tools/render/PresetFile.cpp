@@ -16,7 +16,6 @@ constexpr int32_t kBankChunk = fourCharCode("FBCh");
 constexpr size_t kNameBytes = 28;
 // Magic, size, kind, version, id, plug-in version, count.
 constexpr size_t kCommonHeaderBytes = 7 * 4;
-constexpr size_t kProgramHeaderBytes = kCommonHeaderBytes + kNameBytes;
 // A bank keeps the current program and 124 reserved bytes after the count.
 constexpr size_t kBankHeaderBytes = kCommonHeaderBytes + 4 + 124;
 
