@@ -2,6 +2,8 @@
 // plug-in, its UI, the generator of its Turtle files and the tests.
 #pragma once
 
+#include "engine/AmpInstance.h"
+
 #include <cstdint>
 
 namespace gravelo_lv2 {
@@ -42,7 +44,7 @@ inline constexpr const char* kControlSymbols[kControlCount] = {
 };
 // Controls whose values are decibels.
 constexpr bool controlIsDecibels(uint32_t control) {
-    return control == 0 || control == 1;
+    return engine::AmpInstance::controlIsDecibels(static_cast<int>(control));
 }
 inline constexpr const char* kMeterSymbols[kMeterCount] = {"band1", "band2", "band3", "band4"};
 inline constexpr const char* kLampSymbol = "limiter";
