@@ -92,10 +92,6 @@ bool channelsOf(const AudioBusBuffers* buses, int32_t count, Sample* channels[2]
     return channels[0] != nullptr && channels[1] != nullptr;
 }
 
-template <class Sample> bool allZero(const Sample* samples, uint32_t frames) {
-    return std::all_of(samples, samples + frames, [](Sample s) { return s == Sample(0); });
-}
-
 // One block in the precision the host chose. `silence` is zeros the
 // amplifier reads instead of an input the host flags silent.
 template <class Sample>
@@ -120,12 +116,9 @@ void processBlock(Vst3Amp& self, const ProcessData& data, const std::vector<Samp
     }
     PointReader points(self, data.inputParameterChanges);
     engine::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, points);
-    if (!haveOutput) return;
-    // Tell the host which outputs came out exactly silent.
-    uint64_t flags = 0;
-    if (allZero(out[0], frames)) flags |= 1u;
-    if (data.outputs[0].numChannels > 1 && allZero(out[1], frames)) flags |= 2u;
-    data.outputs[0].silenceFlags = flags;
+    // The amplifier's output is never known to be silent without looking
+    // at every sample; no flag claims it is.
+    if (haveOutput) data.outputs[0].silenceFlags = 0;
 }
 
 } // namespace
