@@ -4,11 +4,13 @@
 // the state through streams of one byte per call.
 #include "RenderTestSupport.h"
 #include "Vst3TestHost.h"
+#include "vst3/bundle/PresetContainer.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -42,6 +44,35 @@ Stereo bassInput(double seconds) {
         in.right.push_back(static_cast<float>(signal.at(f, 1)));
     }
     return in;
+}
+
+// The file's audio through the plug-in in blocks of `block`, planar; the
+// parameter points of `first` arrive with the first block.
+std::vector<std::vector<double>> renderFile(Plugin& amp, const rendertest::Audio& input,
+                                            int32_t block, bool doublePrecision,
+                                            ParameterChanges* first = nullptr) {
+    std::vector<std::vector<double>> planar(2);
+    const int64_t frames = input.frames();
+    for (int64_t at = 0; at < frames; at += block) {
+        const int32_t n = static_cast<int32_t>(std::min<int64_t>(block, frames - at));
+        std::vector<double> l(n), r(n), ol(n), orr(n);
+        for (int32_t f = 0; f < n; ++f) {
+            l[f] = input.at(at + f, 0);
+            r[f] = input.at(at + f, 1);
+        }
+        ParameterChanges* changes = at == 0 ? first : nullptr;
+        if (doublePrecision) {
+            amp.process(l.data(), r.data(), ol.data(), orr.data(), n, changes);
+        } else {
+            std::vector<float> lf(l.begin(), l.end()), rf(r.begin(), r.end()), olf(n), orf(n);
+            amp.process(lf.data(), rf.data(), olf.data(), orf.data(), n, changes);
+            ol.assign(olf.begin(), olf.end());
+            orr.assign(orf.begin(), orf.end());
+        }
+        planar[0].insert(planar[0].end(), ol.begin(), ol.end());
+        planar[1].insert(planar[1].end(), orr.begin(), orr.end());
+    }
+    return planar;
 }
 
 TEST(Vst3Module, EntriesFactoryAndTheOneClass) {
@@ -305,43 +336,50 @@ TEST(Vst3Audio, RenderEqualsGraveloRenderWithTheSameBlock) {
         ASSERT_EQ(run.exitCode, 0) << run.err;
 
         Plugin amp;
-        constexpr int32_t kBlock = 300;
-        ASSERT_TRUE(amp.start(kRate, kBlock, doublePrecision ? kSample64 : kSample32));
-        std::vector<std::vector<double>> planar(2);
-        const int64_t frames = input.frames();
-        for (int64_t at = 0; at < frames; at += kBlock) {
-            const int32_t n = static_cast<int32_t>(std::min<int64_t>(kBlock, frames - at));
-            // The settings as a host sends them: points at frame 0 of the first block.
-            ParameterChanges changes;
-            if (at == 0) {
-                changes.add(0, 0, 12.0 / 40.0);
-                changes.add(kOutput, 0, (-3.5 + 20.0) / 40.0);
-                changes.add(3, 0, 0.55);
-                changes.add(4, 0, (2.5 + 6.0) / 12.0);
-            }
-            std::vector<double> l(n), r(n), ol(n), orr(n);
-            for (int32_t f = 0; f < n; ++f) {
-                l[f] = input.at(at + f, 0);
-                r[f] = input.at(at + f, 1);
-            }
-            if (doublePrecision) {
-                ASSERT_EQ(amp.process(l.data(), r.data(), ol.data(), orr.data(), n, &changes),
-                          kResultOk);
-            } else {
-                std::vector<float> lf(l.begin(), l.end()), rf(r.begin(), r.end()), olf(n), orf(n);
-                ASSERT_EQ(amp.process(lf.data(), rf.data(), olf.data(), orf.data(), n, &changes),
-                          kResultOk);
-                ol.assign(olf.begin(), olf.end());
-                orr.assign(orf.begin(), orf.end());
-            }
-            planar[0].insert(planar[0].end(), ol.begin(), ol.end());
-            planar[1].insert(planar[1].end(), orr.begin(), orr.end());
-        }
+        ASSERT_TRUE(amp.start(kRate, 300, doublePrecision ? kSample64 : kSample32));
+        // The settings as a host sends them: points at frame 0 of the first block.
+        ParameterChanges changes;
+        changes.add(0, 0, 12.0 / 40.0);
+        changes.add(kOutput, 0, (-3.5 + 20.0) / 40.0);
+        changes.add(3, 0, 0.55);
+        changes.add(4, 0, (2.5 + 6.0) / 12.0);
+        const auto planar = renderFile(amp, input, 300, doublePrecision, &changes);
         EXPECT_EQ(amp.value(kOutput), -3.5);
         std::string why;
         EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")), planar, why))
             << (doublePrecision ? "double: " : "float: ") << why;
     }
+}
+
+// Each .vstpreset made from a .fxp gives the sound gravelo-render gives with
+// that .fxp.
+TEST(Vst3Audio, EachVstPresetSoundsLikeItsFxp) {
+    rendertest::TempDir dir;
+    const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.0);
+    rendertest::writeAudio(dir.file("in.wav"), input);
+    int presets = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(GRAVELO_FXP_PRESETS)) {
+        if (entry.path().extension() != ".fxp") continue;
+        ++presets;
+        const std::string name = entry.path().stem().string();
+        const rendertest::ToolResult run = rendertest::runTool(
+            {"--load-preset", entry.path().string(), dir.file("in.wav"), dir.file("out.wav")});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::vector<uint8_t> file =
+            rendertest::readBytes(std::string(GRAVELO_VST3_PRESETS) + "/" + name + ".vstpreset");
+        std::vector<uint8_t> state;
+        ASSERT_TRUE(vst3shell::readVstPresetState(file, "4D6F727647726176656C6F3141335653", state))
+            << name;
+        Plugin amp;
+        ASSERT_EQ(amp.load(state, 3), kResultOk) << name;
+        ASSERT_TRUE(amp.start(kRate, 256));
+        std::string why;
+        EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")),
+                                          renderFile(amp, input, 256, false), why))
+            << name << ": " << why;
+        EXPECT_FALSE(vst3shell::readVstPresetState(file, "00000000000000000000000000000000", state));
+    }
+    EXPECT_EQ(presets, 4);
 }
 
 // A point at frame 200 of a block gives what two blocks split there give.
