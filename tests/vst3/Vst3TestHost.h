@@ -17,7 +17,9 @@ namespace vst3test {
 
 using namespace vst3;
 
-// The module loaded and entered; exited and unloaded at the end.
+// The module loaded and entered as the platform's hosts do (Linux: dlopen
+// and ModuleEntry; Windows: LoadLibrary and InitDll); exited and unloaded
+// at the end.
 class Module {
   public:
     explicit Module(const std::string& path);
@@ -35,7 +37,7 @@ class Module {
     std::string why;
 };
 
-// What this build made, and its module loaded once for a test program.
+// Linux: what this build made, and its module loaded once for a test program.
 std::string builtModulePath();
 const Module& builtModule();
 
