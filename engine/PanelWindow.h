@@ -1,7 +1,7 @@
 // The amplifier's panel in a child window of a host's window: the editor of
 // the VST 2.x plug-in (its frame editor, without the VST 2.x glue), driven
-// by the host's idle tick instead of its editor idle call. It also tells its owner what the panel did to the controls, as
-// gestures with values, so a format whose hosts record panel changes (CLAP)
+// by the host's idle tick instead of its editor idle call. It also tells its owner what the panel
+// did to the controls, as gestures with values, so a format whose hosts record panel changes (CLAP)
 // can pass them on. Main thread only.
 #pragma once
 

@@ -68,8 +68,7 @@ class Vst3Amp final : public ComponentFace,
     vst3::tresult VST3_API setActive(vst3::TBool state) override;
 
     // ---- IAudioProcessor (Vst3Audio.cpp)
-    vst3::tresult VST3_API setBusArrangements(vst3::SpeakerArrangement* inputs,
-                                              int32_t inputCount,
+    vst3::tresult VST3_API setBusArrangements(vst3::SpeakerArrangement* inputs, int32_t inputCount,
                                               vst3::SpeakerArrangement* outputs,
                                               int32_t outputCount) override;
     vst3::tresult VST3_API getBusArrangement(vst3::BusDirection direction, int32_t index,

@@ -104,8 +104,7 @@ constexpr Uid IPluginFactory2 = makeUid(0x0007B650, 0xF24B4C0B, 0xA464EDB9, 0xF0
 constexpr Uid IPluginFactory3 = makeUid(0x4555A2AB, 0xC1234E57, 0x9B122910, 0x36878931);
 constexpr Uid IComponent = makeUid(0xE831FF31, 0xF2D54301, 0x928EBBEE, 0x25697802);
 constexpr Uid IAudioProcessor = makeUid(0x42043F99, 0xB7DA453C, 0xA569E79D, 0x9AAEC33D);
-constexpr Uid IProcessContextRequirements =
-    makeUid(0x2A654303, 0xEF764E3D, 0x95B5FE83, 0x730EF6D0);
+constexpr Uid IProcessContextRequirements = makeUid(0x2A654303, 0xEF764E3D, 0x95B5FE83, 0x730EF6D0);
 constexpr Uid IEditController = makeUid(0xDCD7BBE3, 0x7742448D, 0xA874AACC, 0x979C759E);
 constexpr Uid IConnectionPoint = makeUid(0x70A4156F, 0x6E6E4026, 0x989148BF, 0xAA60D8D1);
 constexpr Uid IPlugView = makeUid(0x5BC32507, 0xD06049EA, 0xA6151B52, 0x2B755B29);

@@ -51,8 +51,7 @@ tresult VST3_API Vst3Amp::getParameterInfo(int32_t index, ParameterInfo* info) {
 }
 
 // The text of the value the control would take for this host value.
-tresult VST3_API Vst3Amp::getParamStringByValue(ParamID id, ParamValue normalized,
-                                                String128 text) {
+tresult VST3_API Vst3Amp::getParamStringByValue(ParamID id, ParamValue normalized, String128 text) {
     if (!isParameter(id) || text == nullptr) return kInvalidArgument;
     const int control = static_cast<int>(id);
     const double value = amp.hostValue(control, plainOf(control, std::clamp(normalized, 0.0, 1.0)));

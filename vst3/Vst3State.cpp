@@ -20,8 +20,7 @@ size_t readUpTo(IBStream& stream, uint8_t* bytes, size_t size) {
     size_t got = 0;
     while (got < size) {
         int32_t moved = 0;
-        const tresult result =
-            stream.read(bytes + got, static_cast<int32_t>(size - got), &moved);
+        const tresult result = stream.read(bytes + got, static_cast<int32_t>(size - got), &moved);
         if (moved > 0) got += std::min(static_cast<size_t>(moved), size - got);
         if (result != kResultOk || moved <= 0) break;
     }

@@ -32,7 +32,9 @@ class Vst3View final : public vst3::IPlugView,
     vst3::tresult VST3_API isPlatformTypeSupported(vst3::FIDString type) override;
     vst3::tresult VST3_API attached(void* parent, vst3::FIDString type) override;
     vst3::tresult VST3_API removed() override;
-    vst3::tresult VST3_API onWheel(float) override { return vst3::kResultFalse; }
+    vst3::tresult VST3_API onWheel(float) override {
+        return vst3::kResultFalse;
+    }
     vst3::tresult VST3_API onKeyDown(vst3::char16, int16_t, int16_t) override {
         return vst3::kResultFalse;
     }
@@ -41,9 +43,13 @@ class Vst3View final : public vst3::IPlugView,
     }
     vst3::tresult VST3_API getSize(vst3::ViewRect* size) override;
     vst3::tresult VST3_API onSize(vst3::ViewRect* size) override;
-    vst3::tresult VST3_API onFocus(vst3::TBool) override { return vst3::kResultOk; }
+    vst3::tresult VST3_API onFocus(vst3::TBool) override {
+        return vst3::kResultOk;
+    }
     vst3::tresult VST3_API setFrame(vst3::IPlugFrame* frame) override;
-    vst3::tresult VST3_API canResize() override { return vst3::kResultFalse; }
+    vst3::tresult VST3_API canResize() override {
+        return vst3::kResultFalse;
+    }
     vst3::tresult VST3_API checkSizeConstraint(vst3::ViewRect* rect) override;
 
 #if !defined(_WIN32)
@@ -51,7 +57,9 @@ class Vst3View final : public vst3::IPlugView,
     void VST3_API onTimer() override;
 #endif
     // The idle tick, from whatever drives it on this platform.
-    void tick() { window.tick(); }
+    void tick() {
+        window.tick();
+    }
 
   private:
     explicit Vst3View(Vst3Amp& owner);

@@ -25,9 +25,8 @@ const char* Vst3View::platformType() {
 
 bool Vst3View::startTicks() {
     HWND panel = static_cast<HWND>(window.nativeWindow());
-    timerRegistered =
-        panel != nullptr && SetTimer(panel, reinterpret_cast<UINT_PTR>(this), kTickMs,
-                                     onWindowTimer) != 0;
+    timerRegistered = panel != nullptr && SetTimer(panel, reinterpret_cast<UINT_PTR>(this), kTickMs,
+                                                   onWindowTimer) != 0;
     return timerRegistered;
 }
 

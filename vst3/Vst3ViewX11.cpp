@@ -36,7 +36,8 @@ bool Vst3View::startTicks() {
     }
     timerRegistered = true;
     const int fd = window.eventDescriptor();
-    if (fd >= 0 && runLoop->registerEventHandler(static_cast<IEventHandler*>(this), fd) == kResultOk)
+    if (fd >= 0 &&
+        runLoop->registerEventHandler(static_cast<IEventHandler*>(this), fd) == kResultOk)
         watchedDescriptor = fd;
     return true;
 }

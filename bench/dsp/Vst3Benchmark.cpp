@@ -2,8 +2,8 @@
 // same settings, block size and bass note as the VST 2.x plug-in and the LV2
 // binary beside it: the shells should cost the same.
 #include "BenchSignal.h"
-#include "vst3/Vst3Interface.h"
 #include "vst3/Vst3Identity.h"
+#include "vst3/Vst3Interface.h"
 
 #include <array>
 #include <dlfcn.h>
@@ -19,9 +19,9 @@ class Vst3Instance {
         auto entry = library != nullptr
                          ? reinterpret_cast<ModuleEntryProc>(dlsym(library, "ModuleEntry"))
                          : nullptr;
-        auto getFactory = library != nullptr ? reinterpret_cast<GetFactoryProc>(
-                                                   dlsym(library, "GetPluginFactory"))
-                                             : nullptr;
+        auto getFactory = library != nullptr
+                              ? reinterpret_cast<GetFactoryProc>(dlsym(library, "GetPluginFactory"))
+                              : nullptr;
         void* object = nullptr;
         if (entry == nullptr || getFactory == nullptr || !entry(library) ||
             getFactory()->createInstance(vst3shell::kClassId.bytes, iid::IComponent.bytes,
@@ -34,7 +34,8 @@ class Vst3Instance {
         component->queryInterface(iid::IEditController.bytes, &object);
         controller = static_cast<IEditController*>(object);
         for (ParamID c = 0; c < 9; ++c)
-            controller->setParamNormalized(c, controller->plainParamToNormalized(c, sliders[c + 1]));
+            controller->setParamNormalized(c,
+                                           controller->plainParamToNormalized(c, sliders[c + 1]));
         ProcessSetup setup{0, kSample32, kBlock, kRate};
         processor->setupProcessing(&setup);
         component->setActive(1);

@@ -128,9 +128,9 @@ TEST(Vst3Module, EntriesFactoryAndTheOneClass) {
     EXPECT_EQ(factory->createInstance(iid::IComponent.bytes, iid::IComponent.bytes, &object),
               kNoInterface);
     EXPECT_EQ(object, nullptr);
-    EXPECT_EQ(factory->createInstance(reinterpret_cast<const char*>(id), iid::IPlugView.bytes,
-                                      &object),
-              kNoInterface);
+    EXPECT_EQ(
+        factory->createInstance(reinterpret_cast<const char*>(id), iid::IPlugView.bytes, &object),
+        kNoInterface);
     EXPECT_EQ(object, nullptr);
 
     // The bundle's moduleinfo.json names the same class.
@@ -255,9 +255,9 @@ TEST(Vst3Params, NineControlsWithUnitsStepsAndTheVstTexts) {
 TEST(Vst3Plugin, CallsFollowTheStateDiagramAndBack) {
     void* object = nullptr;
     constexpr Uid classId = makeUid(0x4D6F7276, 0x47726176, 0x656C6F31, 0x41335653);
-    ASSERT_EQ(builtModule().factory()->createInstance(classId.bytes, iid::IComponent.bytes,
-                                                      &object),
-              kResultOk);
+    ASSERT_EQ(
+        builtModule().factory()->createInstance(classId.bytes, iid::IComponent.bytes, &object),
+        kResultOk);
     auto* component = static_cast<IComponent*>(object);
     component->queryInterface(iid::IAudioProcessor.bytes, &object);
     auto* processor = static_cast<IAudioProcessor*>(object);
@@ -327,9 +327,17 @@ TEST(Vst3Audio, RenderEqualsGraveloRenderWithTheSameBlock) {
     const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.5);
     rendertest::writeAudio(dir.file("in.wav"), input);
     for (bool doublePrecision : {false, true}) {
-        std::vector<std::string> args = {"--block",   "300",          "--set",  "Quorvel=12",
-                                         "--set",     "Output=-3.5",  "--set",  "Dirt=5.5",
-                                         "--set",     "Bass=2.5",     dir.file("in.wav"),
+        std::vector<std::string> args = {"--block",
+                                         "300",
+                                         "--set",
+                                         "Quorvel=12",
+                                         "--set",
+                                         "Output=-3.5",
+                                         "--set",
+                                         "Dirt=5.5",
+                                         "--set",
+                                         "Bass=2.5",
+                                         dir.file("in.wav"),
                                          dir.file("out.wav")};
         if (doublePrecision) args.insert(args.begin(), "--double");
         const rendertest::ToolResult run = rendertest::runTool(args);
@@ -377,7 +385,8 @@ TEST(Vst3Audio, EachVstPresetSoundsLikeItsFxp) {
         EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")),
                                           renderFile(amp, input, 256, false), why))
             << name << ": " << why;
-        EXPECT_FALSE(vst3shell::readVstPresetState(file, "00000000000000000000000000000000", state));
+        EXPECT_FALSE(
+            vst3shell::readVstPresetState(file, "00000000000000000000000000000000", state));
     }
     EXPECT_EQ(presets, 4);
 }
@@ -398,8 +407,7 @@ TEST(Vst3Audio, ParameterPointMidBlockTakesEffectAtItsFrame) {
             changes.add(kOutput, kFrame, 0.75);
             changes.add(3, 400, 0.9); // a second parameter later in the block
         }
-        withPoint.process(&in.left[at], &in.right[at], &p.left[at], &p.right[at], kSize,
-                          &changes);
+        withPoint.process(&in.left[at], &in.right[at], &p.left[at], &p.right[at], kSize, &changes);
         plain.process(&in.left[at], &in.right[at], &a.left[at], &a.right[at], kSize);
         if (at != kAt) {
             twoBlocks.process(&in.left[at], &in.right[at], &t.left[at], &t.right[at], kSize);
@@ -498,9 +506,13 @@ TEST(Vst3State, BadStateIsRefusedAndChangesNothing) {
     };
     std::vector<uint8_t> shorter(good.begin(), good.end() - 1), longer = good;
     longer.push_back(0);
-    const std::vector<std::vector<uint8_t>> bad = {
-        {}, shorter, longer, withFloat(0, 1.0f), withFloat(2, std::nanf("")),
-        withFloat(2, 30.0f), withFloat(40, INFINITY)};
+    const std::vector<std::vector<uint8_t>> bad = {{},
+                                                   shorter,
+                                                   longer,
+                                                   withFloat(0, 1.0f),
+                                                   withFloat(2, std::nanf("")),
+                                                   withFloat(2, 30.0f),
+                                                   withFloat(40, INFINITY)};
     for (const auto& bytes : bad) {
         EXPECT_EQ(amp.load(bytes, 1), kResultFalse) << bytes.size();
         EXPECT_EQ(amp.save(64), good);

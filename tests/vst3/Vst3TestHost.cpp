@@ -70,8 +70,7 @@ ParameterChanges::~ParameterChanges() {
 }
 
 IParamValueQueue* VST3_API ParameterChanges::getParameterData(int32_t index) {
-    return index >= 0 && index < getParameterCount() ? queues[static_cast<size_t>(index)]
-                                                     : nullptr;
+    return index >= 0 && index < getParameterCount() ? queues[static_cast<size_t>(index)] : nullptr;
 }
 
 IParamValueQueue* VST3_API ParameterChanges::addParameterData(const ParamID* id, int32_t* index) {
