@@ -38,11 +38,11 @@ tresult VST3_API Vst3Amp::queryInterface(const char* iid, void** object) {
 }
 
 uint32_t VST3_API Vst3Amp::addRef() {
-    return references.fetch_add(1, std::memory_order_relaxed) + 1;
+    return references.add();
 }
 
 uint32_t VST3_API Vst3Amp::release() {
-    const uint32_t left = references.fetch_sub(1, std::memory_order_acq_rel) - 1;
+    const uint32_t left = references.drop();
     if (left == 0) delete this;
     return left;
 }

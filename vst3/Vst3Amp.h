@@ -13,6 +13,7 @@
 #pragma once
 
 #include "engine/AmpInstance.h"
+#include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
 #include <atomic>
@@ -119,7 +120,7 @@ class Vst3Amp final : public ComponentFace,
     vst3::tresult loadChunk(vst3::IBStream* state) override;
     vst3::tresult saveChunk(vst3::IBStream* state) override;
 
-    std::atomic<uint32_t> references{1};
+    ReferenceCount references;
     bool initialized = false;
     bool setUp = false;
     bool processing = false;

@@ -142,7 +142,7 @@ tresult VST3_API Vst3Amp::getBusInfo(MediaType type, BusDirection direction, int
     bus->mediaType = kAudio;
     bus->direction = direction;
     bus->channelCount = 2;
-    copyUtf16(direction == kInput ? "Input" : "Output", bus->name);
+    copyText(direction == kInput ? "Input" : "Output", bus->name);
     bus->busType = kMain;
     bus->flags = kDefaultActive;
     return kResultOk;

@@ -31,9 +31,9 @@ uint32_t VST3_API Factory::release() {
 tresult VST3_API Factory::getFactoryInfo(PFactoryInfo* info) {
     if (info == nullptr) return kInvalidArgument;
     *info = PFactoryInfo{};
-    copyAscii(kVendor, info->vendor);
-    copyAscii(kUrl, info->url);
-    copyAscii(kEmail, info->email);
+    copyText(kVendor, info->vendor);
+    copyText(kUrl, info->url);
+    copyText(kEmail, info->email);
     info->flags = kFactoryUnicode;
     return kResultOk;
 }
@@ -47,39 +47,38 @@ tresult VST3_API Factory::getClassInfo(int32_t index, PClassInfo* info) {
     *info = PClassInfo{};
     std::memcpy(info->cid, kClassId.bytes, sizeof info->cid);
     info->cardinality = kManyInstances;
-    copyAscii(kVstAudioEffectClass, info->category);
-    copyAscii(kName, info->name);
+    copyText(kVstAudioEffectClass, info->category);
+    copyText(kName, info->name);
     return kResultOk;
 }
 
-tresult VST3_API Factory::getClassInfo2(int32_t index, PClassInfo2* info) {
+namespace {
+
+// The extended class record, in 8-bit (PClassInfo2) or UTF-16 (PClassInfoW)
+// text.
+template <class Record> tresult fillClassInfo(int32_t index, Record* info) {
     if (index != 0 || info == nullptr) return kInvalidArgument;
-    *info = PClassInfo2{};
+    *info = Record{};
     std::memcpy(info->cid, kClassId.bytes, sizeof info->cid);
     info->cardinality = kManyInstances;
-    copyAscii(kVstAudioEffectClass, info->category);
-    copyAscii(kName, info->name);
+    copyText(kVstAudioEffectClass, info->category);
+    copyText(kName, info->name);
     info->classFlags = 0; // one object: not distributable
-    copyAscii(kSubCategories, info->subCategories);
-    copyAscii(kVendor, info->vendor);
-    copyAscii(kVersion, info->version);
-    copyAscii(kSdkVersion, info->sdkVersion);
+    copyText(kSubCategories, info->subCategories);
+    copyText(kVendor, info->vendor);
+    copyText(kVersion, info->version);
+    copyText(kSdkVersion, info->sdkVersion);
     return kResultOk;
+}
+
+} // namespace
+
+tresult VST3_API Factory::getClassInfo2(int32_t index, PClassInfo2* info) {
+    return fillClassInfo(index, info);
 }
 
 tresult VST3_API Factory::getClassInfoUnicode(int32_t index, PClassInfoW* info) {
-    if (index != 0 || info == nullptr) return kInvalidArgument;
-    *info = PClassInfoW{};
-    std::memcpy(info->cid, kClassId.bytes, sizeof info->cid);
-    info->cardinality = kManyInstances;
-    copyAscii(kVstAudioEffectClass, info->category);
-    copyUtf16(kName, info->name);
-    info->classFlags = 0;
-    copyAscii(kSubCategories, info->subCategories);
-    copyUtf16(kVendor, info->vendor);
-    copyUtf16(kVersion, info->version);
-    copyUtf16(kSdkVersion, info->sdkVersion);
-    return kResultOk;
+    return fillClassInfo(index, info);
 }
 
 tresult VST3_API Factory::createInstance(FIDString cid, FIDString iid, void** object) {

@@ -39,9 +39,9 @@ tresult VST3_API Vst3Amp::getParameterInfo(int32_t index, ParameterInfo* info) {
     const engine::ControlInfo& control = amp.controlInfo(index);
     *info = ParameterInfo{};
     info->id = static_cast<ParamID>(index);
-    copyUtf16(control.name, info->title);
-    copyUtf16(control.name, info->shortTitle);
-    copyUtf16(AmpInstance::controlIsDecibels(index) ? "dB" : "", info->units);
+    copyText(control.name, info->title);
+    copyText(control.name, info->shortTitle);
+    copyText(AmpInstance::controlIsDecibels(index) ? "dB" : "", info->units);
     info->stepCount =
         static_cast<int32_t>(std::lround((control.maximum - control.minimum) / control.step));
     info->defaultNormalizedValue = normalizedOf(index, control.defaultValue);

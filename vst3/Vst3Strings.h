@@ -15,10 +15,11 @@ void copyUtf16(const char* text, vst3::char16* field, size_t capacity);
 // beyond ASCII becomes '?', which no number contains.
 std::string fromUtf16(const vst3::char16* text, size_t capacity = 128);
 
-template <size_t N> void copyAscii(const char* text, char (&field)[N]) {
+// Into a fixed field of either kind.
+template <size_t N> void copyText(const char* text, char (&field)[N]) {
     copyAscii(text, field, N);
 }
-template <size_t N> void copyUtf16(const char* text, vst3::char16 (&field)[N]) {
+template <size_t N> void copyText(const char* text, vst3::char16 (&field)[N]) {
     copyUtf16(text, field, N);
 }
 

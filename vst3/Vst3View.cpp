@@ -42,11 +42,11 @@ tresult VST3_API Vst3View::queryInterface(const char* iid, void** object) {
 }
 
 uint32_t VST3_API Vst3View::addRef() {
-    return references.fetch_add(1, std::memory_order_relaxed) + 1;
+    return references.add();
 }
 
 uint32_t VST3_API Vst3View::release() {
-    const uint32_t left = references.fetch_sub(1, std::memory_order_acq_rel) - 1;
+    const uint32_t left = references.drop();
     if (left == 0) delete this;
     return left;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/PanelWindow.h"
+#include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
 #include <atomic>
@@ -76,7 +77,7 @@ class Vst3View final : public vst3::IPlugView,
     void panelValue(int control, double value) override;
     void panelGestureEnd(int control) override;
 
-    std::atomic<uint32_t> references{1};
+    ReferenceCount references;
     Vst3Amp& owner;
     engine::PanelWindow window;
     vst3::IPlugFrame* frame = nullptr;

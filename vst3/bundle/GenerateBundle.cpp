@@ -2,7 +2,7 @@
 // bundle's Contents/Resources/moduleinfo.json from the factory's own
 // answers, and one .vstpreset per .fxp preset into a preset folder.
 //   gravelo-vst3-bundle BUNDLE PRESET_DIR [PRESET.fxp ...]
-#include "PresetFile.h"
+#include "PresetLoad.h"
 #include "engine/AmpInstance.h"
 #include "vst3/Vst3Identity.h"
 #include "vst3/bundle/PresetContainer.h"
@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -19,12 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace vst3shell;
-
-std::vector<uint8_t> readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path.string());
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void writeFile(const fs::path& path, const void* data, size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -74,15 +67,8 @@ std::string moduleInfo() {
 
 // The state the amplifier holds once it has loaded the .fxp's chunk.
 std::vector<uint8_t> presetState(const fs::path& path) {
-    const presetfile::ParseResult parsed = presetfile::parsePreset(readFile(path));
-    if (!parsed.ok) throw std::runtime_error(path.string() + ": " + parsed.error);
-    const presetfile::Preset& preset = parsed.preset;
-    if (preset.kind != presetfile::PresetKind::ProgramChunk ||
-        preset.pluginId != presetfile::fourCharCode("GRV1"))
-        throw std::runtime_error(path.string() + ": not a Gravelo program chunk");
     engine::AmpInstance amp;
-    if (!amp.loadState(preset.chunk.data(), preset.chunk.size()))
-        throw std::runtime_error(path.string() + ": the amplifier refuses its chunk");
+    presetfile::loadFxp(path, amp);
     const auto state = amp.saveState();
     return {state.begin(), state.end()};
 }
