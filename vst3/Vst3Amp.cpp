@@ -56,7 +56,6 @@ tresult VST3_API Vst3Amp::initialize(FUnknown* /*context*/) {
 
 tresult VST3_API Vst3Amp::terminate() {
     if (amp.active()) amp.deactivate();
-    processing = false;
     setComponentHandler(nullptr);
     initialized = false;
     return kResultOk;

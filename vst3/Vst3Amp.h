@@ -16,7 +16,6 @@
 #include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
-#include <atomic>
 #include <vector>
 
 namespace vst3shell {
@@ -123,11 +122,9 @@ class Vst3Amp final : public ComponentFace,
     ReferenceCount references;
     bool initialized = false;
     bool setUp = false;
-    bool processing = false;
     int32_t sampleSize = vst3::kSample32;
     double setupRate = 0.0;
     uint32_t setupMaxBlock = 0;
-    bool busActive[2] = {false, false};
     // Silence the amplifier reads in place of an input flagged silent.
     std::vector<float> silence32;
     std::vector<double> silence64;

@@ -152,12 +152,11 @@ tresult VST3_API Vst3Amp::getRoutingInfo(RoutingInfo*, RoutingInfo*) {
     return kNotImplemented;
 }
 
-// Only noted: the block is processed whatever the host activated.
+// Nothing to do: the buffers a host passes are processed whatever it
+// activated (an input without buffers reads as silence).
 tresult VST3_API Vst3Amp::activateBus(MediaType type, BusDirection direction, int32_t index,
-                                      TBool state) {
-    if (!isAudioBus(type, direction, index)) return kInvalidArgument;
-    busActive[direction] = state != 0;
-    return kResultOk;
+                                      TBool /*state*/) {
+    return isAudioBus(type, direction, index) ? kResultOk : kInvalidArgument;
 }
 
 // Stereo in and stereo out is the one layout; anything else is refused and
@@ -198,7 +197,6 @@ tresult VST3_API Vst3Amp::setupProcessing(ProcessSetup* setup) {
 
 tresult VST3_API Vst3Amp::setActive(TBool state) {
     if (state == 0) {
-        processing = false;
         amp.deactivate();
         return kResultOk;
     }
@@ -213,9 +211,7 @@ tresult VST3_API Vst3Amp::setActive(TBool state) {
 // Processing starts from the state the activation left; some hosts never
 // call this, and process runs all the same.
 tresult VST3_API Vst3Amp::setProcessing(TBool state) {
-    if (state != 0 && !amp.active()) return kNotInitialized;
-    processing = state != 0;
-    return kResultOk;
+    return state != 0 && !amp.active() ? kNotInitialized : kResultOk;
 }
 
 uint32_t VST3_API Vst3Amp::getTailSamples() {

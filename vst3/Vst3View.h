@@ -10,8 +10,6 @@
 #include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
-#include <atomic>
-
 namespace vst3shell {
 
 class Vst3Amp;
