@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <iterator>
 #include <thread>
 
 namespace vst3test {
@@ -32,6 +35,11 @@ std::vector<uint32_t> outputKnob(const HostWindow& host) {
     for (int row = 50; row < 150; ++row)
         part.insert(part.end(), all.begin() + row * 600 + 470, all.begin() + row * 600 + 570);
     return part;
+}
+
+size_t openDescriptors() {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                             std::filesystem::directory_iterator()));
 }
 
 // A view through the controller, released at the end.
@@ -74,6 +82,7 @@ TEST(Vst3Gui, EmbedsAtThePanelSizeOnTheHostsRunLoopAndLeavesNothingBehind) {
     HostWindow parent(0, 0, 600, 284);
     EXPECT_EQ(view->attached(parent.handle(), "HWND"), kResultFalse);
     RunLoop& loop = frame.runLoop;
+    const size_t descriptors = openDescriptors();
     for (int round = 0; round < 10; ++round) {
         ASSERT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultOk);
         EXPECT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultFalse);
@@ -82,6 +91,11 @@ TEST(Vst3Gui, EmbedsAtThePanelSizeOnTheHostsRunLoopAndLeavesNothingBehind) {
         EXPECT_GT(loop.timers.begin()->second, 0u);
         EXPECT_EQ(loop.handlers.size(), 1u);
         runHostLoop(loop, 20);
+        if (round == 0) { // the panel is drawn: not one flat colour
+            const std::vector<uint32_t> shown = parent.capture(parent.handle(), 600, 284);
+            EXPECT_NE(std::count(shown.begin(), shown.end(), shown[0]),
+                      static_cast<long>(shown.size()));
+        }
         ASSERT_EQ(view->removed(), kResultOk);
         EXPECT_TRUE(loop.timers.empty());
         EXPECT_TRUE(loop.handlers.empty());
@@ -89,7 +103,8 @@ TEST(Vst3Gui, EmbedsAtThePanelSizeOnTheHostsRunLoopAndLeavesNothingBehind) {
     }
     EXPECT_EQ(loop.timerRegistrations, 10);
     EXPECT_EQ(loop.handlerRegistrations, 10);
-    EXPECT_EQ(loop.references, 1); // every run-loop reference given back
+    EXPECT_EQ(loop.references, 1);             // every run-loop reference given back
+    EXPECT_EQ(openDescriptors(), descriptors); // every X connection closed
 
     // The host's window destroyed before removed: survived.
     ASSERT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultOk);
