@@ -129,8 +129,8 @@ TEST(Vst3Gui, NoRunLoopNoEditor) {
 }
 
 TEST(Vst3Gui, DragTellsTheHostAndAHostChangeMovesTheKnob) {
+    ComponentHandler handler; // outlives the plug-in, which releases it last
     Plugin amp;
-    ComponentHandler handler;
     ASSERT_EQ(amp.controller->setComponentHandler(&handler), kResultOk);
     View view(amp.controller);
     PlugFrame frame;
