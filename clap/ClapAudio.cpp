@@ -2,6 +2,7 @@
 // and process, which splits the host's block at each parameter event so the
 // change takes effect at its own frame.
 #include "clap/ClapAmp.h"
+#include "engine/BlockSplit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -42,15 +43,6 @@ bool channelsOf(const clap_audio_buffer* ports, uint32_t count, float* channels[
     return channels[0] != nullptr && channels[1] != nullptr;
 }
 
-// Frames [from, to) of the block through the amplifier.
-void runFrames(engine::AmpInstance& amp, float* const in[2], float* const out[2], uint32_t from,
-               uint32_t to) {
-    if (to <= from) return;
-    const float* const inputs[2] = {in[0] + from, in[1] + from};
-    float* const outputs[2] = {out[0] + from, out[1] + from};
-    amp.process(inputs, outputs, to - from);
-}
-
 } // namespace
 
 const clap_plugin_audio_ports* audioPortsExtension() {
@@ -75,20 +67,18 @@ clap_process_status processBlock(ClapAmp& self, const clap_process& block) {
         events != nullptr && events->size != nullptr && events->get != nullptr
             ? events->size(events)
             : 0;
-    uint32_t done = 0;
-    for (uint32_t i = 0; i < eventCount; ++i) {
-        const clap_event_header* event = events->get(events, i);
-        int control = 0;
-        double value = 0.0;
-        if (!ClapAmp::controlChange(event, control, value)) continue;
-        // Events come sorted; one out of order or past the end applies where
-        // the block has got to.
-        const uint32_t at = std::clamp(event->time, done, frames);
-        if (haveOutput) runFrames(self.amp, in, out, done, at);
-        done = at;
-        self.amp.setControl(control, value);
-    }
-    if (haveOutput) runFrames(self.amp, in, out, done, frames);
+    uint32_t read = 0;
+    auto nextChange = [&](engine::ControlChange& change) {
+        while (read < eventCount) {
+            const clap_event_header* event = events->get(events, read++);
+            if (ClapAmp::controlChange(event, change.control, change.value)) {
+                change.frame = event->time;
+                return true;
+            }
+        }
+        return false;
+    };
+    engine::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, nextChange);
 
     self.sendEditorRecords(block.out_events);
     return CLAP_PROCESS_CONTINUE;

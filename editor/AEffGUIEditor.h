@@ -1,30 +1,19 @@
-// Editor base that owns a frame window while open, hands the host's key,
-// wheel and draw requests to it and pumps idle during legacy mouse loops.
+// The VST 2.x face of the editor: the frame editor registered with its
+// AudioEffect, which hands the host's key, wheel and draw requests to the
+// frame, answers the knob mode and the parameter gestures through the
+// shell, and gives the host its idle during legacy mouse loops.
 // User-interface thread only.
 #pragma once
 
 #include "AEffEditor.h"
-#include "toolkit/VSTGUIEditorInterface.h"
+#include "FrameEditor.h"
 
 #include <cstdint>
 
-namespace VSTGUI {
-class CFrame;
-}
-
-class AEffGUIEditor : public AEffEditor, public VSTGUI::VSTGUIEditorInterface {
+class AEffGUIEditor : public AEffEditor, public FrameEditor {
   public:
-    // Millisecond ticks and a sleep, replaceable so that tests control time.
-    using TickSource = uint32_t (*)();
-    using Sleep = void (*)(uint32_t milliseconds);
-
-    static constexpr uint32_t kPumpSleepMs = 4;
-    static constexpr uint32_t kPumpEarlyMs = 50;
-    static constexpr uint32_t kPumpIntervalMs = 100;
-
-    explicit AEffGUIEditor(AudioEffect* effect);
-    // Undoes the drag-and-drop set-up of the constructor; does not close.
-    ~AEffGUIEditor() override;
+    explicit AEffGUIEditor(AudioEffect* owner) : AEffGUIEditor(owner, nullptr, 0, 0) {}
+    ~AEffGUIEditor() override = default;
 
     bool getRect(ERect** out) override;
     void idle() override;
@@ -37,19 +26,15 @@ class AEffGUIEditor : public AEffEditor, public VSTGUI::VSTGUIEditorInterface {
     virtual void draw(ERect* rect);
 
     // ---- VSTGUIEditorInterface
-    void pumpIdle() override;
     int32_t getKnobMode() const override;
     bool beginEdit(int32_t index) override;
     bool endEdit(int32_t index) override;
 
-    VSTGUI::CFrame* getFrame() const { return frame; }
-    void setClock(TickSource ticks, Sleep sleep);
-
   protected:
-    VSTGUI::CFrame* frame = nullptr;
+    // An editor with one view of client at this size.
+    AEffGUIEditor(AudioEffect* owner, VeSTEditorClient* viewClient, int32_t viewWidth,
+                  int32_t viewHeight);
+    void hostIdle() override;
+
     ERect rect{};
-    uint32_t nextIdleTime = 0;
-    bool inIdle = false;
-    TickSource ticks;
-    Sleep sleep;
 };

@@ -25,5 +25,7 @@ inline constexpr int32_t kVendorVersion =
 // Session identifiers: never change once released.
 inline constexpr const char* kClapId = "com.morvane.gravelo";
 inline constexpr const char* kLv2Uri = "urn:morvane:gravelo";
+// The VST 3 class id as four words ("MorvGraveloA3VS").
+inline constexpr uint32_t kVst3ClassWords[4] = {0x4D6F7276, 0x47726176, 0x656C6F31, 0x41335653};
 
 } // namespace gravelo::identity

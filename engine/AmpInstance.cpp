@@ -88,13 +88,27 @@ void AmpInstance::reset() {
     amp->amp.clearRunningState();
 }
 
-void AmpInstance::process(const float* const inputs[2], float* const outputs[2], uint32_t frames) {
-    if (!isActive) return;
+namespace {
+
+template <class Sample>
+void processBlock(TVobrix& runtime, const Sample* const inputs[2], Sample* const outputs[2],
+                  uint32_t frames) {
     // The shared path only reads the inputs and only writes the outputs.
-    float* in[2] = {const_cast<float*>(inputs[0]), const_cast<float*>(inputs[1])};
-    float* out[2] = {outputs[0], outputs[1]};
-    vobrix::processAudio(*amp, in, out, static_cast<int32_t>(std::min<uint32_t>(frames, INT32_MAX)),
-                         2);
+    Sample* in[2] = {const_cast<Sample*>(inputs[0]), const_cast<Sample*>(inputs[1])};
+    Sample* out[2] = {outputs[0], outputs[1]};
+    vobrix::processAudio(runtime, in, out,
+                         static_cast<int32_t>(std::min<uint32_t>(frames, INT32_MAX)), 2);
+}
+
+} // namespace
+
+void AmpInstance::process(const float* const inputs[2], float* const outputs[2], uint32_t frames) {
+    if (isActive) processBlock(*amp, inputs, outputs, frames);
+}
+
+void AmpInstance::process(const double* const inputs[2], double* const outputs[2],
+                          uint32_t frames) {
+    if (isActive) processBlock(*amp, inputs, outputs, frames);
 }
 
 double AmpInstance::control(int index) const {

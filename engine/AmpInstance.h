@@ -26,6 +26,7 @@
 // sliders 1 to 64, as little-endian 32-bit floats.
 #pragma once
 
+#include "effect/Controls.h"
 #include "runtime/SharedValue.h"
 
 #include <array>
@@ -79,10 +80,16 @@ class AmpInstance {
     // [audio] One block, two channels in and two out; the outputs may be the
     // inputs (in place). Does nothing while inactive; 0 frames is allowed.
     void process(const float* const inputs[2], float* const outputs[2], uint32_t frames);
+    // The same in double precision (the VST 2.x double-precision path).
+    void process(const double* const inputs[2], double* const outputs[2], uint32_t frames);
 
     // [any] Whether index names a control, and what it is (index must be one).
     static bool isControl(int index) { return index >= 0 && index < kControlCount; }
     const ControlInfo& controlInfo(int index) const { return infos[static_cast<size_t>(index)]; }
+    // Whether the control's values are decibels (Quorvel and Output).
+    static constexpr bool controlIsDecibels(int index) {
+        return gravelo::kControls[static_cast<size_t>(index)].isDecibels();
+    }
     // [any] The value the control holds now; 0 for an index that is none.
     double control(int index) const;
     // [any] Sets a control from a host by the rule above. True when the value

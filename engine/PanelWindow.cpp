@@ -1,7 +1,7 @@
 #include "engine/PanelWindow.h"
 
 #include "editor/CVeSTCanvas.h"
-#include "editor/CVeSTEditor.h"
+#include "editor/FrameEditor.h"
 #include "effect/TVobrixEffect.h"
 #include "engine/AmpInstance.h"
 #include "engine/EngineShell.h"
@@ -14,7 +14,7 @@ static_assert(AmpInstance::kControlCount == 9);
 
 PanelWindow::PanelWindow(AmpInstance& instance, PanelListener& owner)
     : amp(instance), listener(owner), canvas(std::make_unique<CVeSTCanvas>()),
-      editor(std::make_unique<CVeSTEditor>(nullptr, this, instance.effect().editorWidth,
+      editor(std::make_unique<FrameEditor>(this, instance.effect().editorWidth,
                                            instance.effect().editorHeight)) {}
 
 PanelWindow::~PanelWindow() {
@@ -25,7 +25,7 @@ PanelWindow::~PanelWindow() {
 
 bool PanelWindow::open(void* parent) {
     if (isOpen() || parent == nullptr) return false;
-    if (!editor->open(parent)) return false;
+    if (!editor->openFrame(parent)) return false;
     amp.host().setPanelShown(true);
     // The knobs start from the values the controls hold now, and move in the
     // steps the host's values take.
@@ -39,7 +39,7 @@ bool PanelWindow::open(void* parent) {
 
 void PanelWindow::close() {
     endGestures();
-    editor->close();
+    editor->closeFrame();
     amp.host().setPanelShown(false);
 }
 

@@ -1,7 +1,7 @@
 // The amplifier's panel in a child window of a host's window: the editor of
-// the VST 2.x plug-in, driven by the host's idle tick instead of its editor
-// idle call. It also tells its owner what the panel did to the controls, as
-// gestures with values, so a format whose hosts record panel changes (CLAP)
+// the VST 2.x plug-in (its frame editor, without the VST 2.x glue), driven
+// by the host's idle tick instead of its editor idle call. It also tells its owner what the panel
+// did to the controls, as gestures with values, so a format whose hosts record panel changes (CLAP)
 // can pass them on. Main thread only.
 #pragma once
 
@@ -13,7 +13,7 @@
 #include <memory>
 
 class CVeSTCanvas;
-class CVeSTEditor;
+class FrameEditor;
 
 namespace engine {
 
@@ -77,7 +77,7 @@ class PanelWindow final : public VeSTEditorClient {
     AmpInstance& amp;
     PanelListener& listener;
     std::unique_ptr<CVeSTCanvas> canvas; // what the effect draws on
-    std::unique_ptr<CVeSTEditor> editor;
+    std::unique_ptr<FrameEditor> editor;
     std::array<uint32_t, 9> hostChangesSeen{};
     std::array<bool, 9> grabbed{};
 };

@@ -1,19 +1,22 @@
--- Gravelo.lv2 in Ardour's own engine, without its window: the plug-in on a
--- track fed by the dummy backend's sine, its ports and presets as Ardour
--- sees them, a 10 dB step on Output at the track's meter, and a control
--- value that survives saving and reopening the session.
--- Run by scripts/ardour-check.sh (ardour7-lua); any failed check ends it.
+-- Gravelo.lv2 or Gravelo.vst3 in Ardour's own engine, without its window:
+-- the plug-in on a track fed by the dummy backend's sine, its controls and
+-- presets as Ardour sees them, a 10 dB step on Output at the track's meter,
+-- and a control value that survives saving and reopening the session.
+-- Run by scripts/ardour-check.sh (ardour7-lua) with GRAVELO_PLUGIN_TYPE
+-- (LV2 or VST3) and GRAVELO_PLUGIN_ID; any failed check ends it.
 local dir = os.getenv("GRAVELO_SESSION_DIR")
+local kind = os.getenv("GRAVELO_PLUGIN_TYPE")
+local id = os.getenv("GRAVELO_PLUGIN_ID")
 AudioEngine:set_backend("None (Dummy)", "", ""):set_device_name("Sine Wave")
 assert(create_session(dir, "gravelo", 48000), "cannot create a session in " .. dir)
 local track = Session:new_audio_track(1, 2, nil, 1, "Bass", ARDOUR.PresentationInfo.max_order,
                                       ARDOUR.TrackMode.Normal, true, false):front()
-local amp = ARDOUR.LuaAPI.new_plugin(Session, "urn:morvane:gravelo", ARDOUR.PluginType.LV2, "")
-assert(not amp:isnil(), "Ardour does not find urn:morvane:gravelo")
+local amp = ARDOUR.LuaAPI.new_plugin(Session, id, ARDOUR.PluginType[kind], "")
+assert(not amp:isnil(), "Ardour does not find " .. kind .. " " .. id)
 assert(track:add_processor_by_index(amp, 0, nil, true) == 0, "the plug-in did not go on the track")
 track:monitoring_control():set_value(ARDOUR.MonitorChoice.MonitorInput, PBD.GroupControlDisposition.NoGroup)
 local plugin = amp:to_insert():plugin(0)
-print("plug-in: " .. plugin:name() .. " (" .. plugin:unique_id() .. ")")
+print("plug-in: " .. plugin:name() .. " (" .. kind .. " " .. plugin:unique_id() .. ")")
 assert(plugin:name() == "Gravelo I", "named " .. plugin:name())
 
 local function control(index) return (ARDOUR.LuaAPI.get_processor_param(amp, index)) end

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The main job: installs what is needed, builds, installs the plug-in where
-# Linux hosts look for VST, CLAP and LV2 plug-ins, makes a DI bass demo,
+# Linux hosts look for VST, CLAP, LV2 and VST 3 plug-ins, makes a DI bass demo,
 # renders it through each preset, and draws the panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +14,12 @@ cp build/Gravelo.clap "$HOME/.clap/Gravelo.clap"
 mkdir -p "$HOME/.lv2"
 rm -rf "$HOME/.lv2/Gravelo.lv2"
 cp -R build/lv2-bundles/Gravelo.lv2 "$HOME/.lv2/Gravelo.lv2"
+mkdir -p "$HOME/.vst3"
+rm -rf "$HOME/.vst3/Gravelo.vst3"
+cp -R build/vst3-bundles/Gravelo.vst3 "$HOME/.vst3/Gravelo.vst3"
+vst3_presets="$HOME/.vst3/presets/Morvane/Gravelo I"
+mkdir -p "$vst3_presets"
+cp build/vst3-presets/*.vstpreset "$vst3_presets/"
 
 mkdir -p demo
 build/tools/gravelo-make-demo demo/di-bass.wav
@@ -29,6 +35,7 @@ echo
 echo "Plug-in installed:  $HOME/.vst/Gravelo.so"
 echo "CLAP installed:     $HOME/.clap/Gravelo.clap"
 echo "LV2 installed:      $HOME/.lv2/Gravelo.lv2 (urn:morvane:gravelo)"
+echo "VST 3 installed:    $HOME/.vst3/Gravelo.vst3, presets in $vst3_presets"
 echo "DI demo:            demo/di-bass.wav"
 for preset in presets/*.fxp; do
     name=$(basename "$preset" .fxp)

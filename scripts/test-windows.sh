@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Windows part of the tests: builds the 32-bit and 64-bit Gravelo.dll,
-# Gravelo.clap and the Windows test host with mingw-w64, checks the DLLs' imports and
-# exports, runs the test host under Wine on a private virtual X server (in
-# a Wine prefix of its own; it loads Gravelo.clap too), and compares the 32-bit DLL's audio with the
-# Linux plug-in's render of the same input. Exits non-zero on any failure.
+# Gravelo.clap, the VST 3 bundle's library and the Windows test host with
+# mingw-w64, checks the DLLs' imports and exports, runs the test host under
+# Wine on a private virtual X server (in a Wine prefix of its own; it loads
+# Gravelo.clap and the VST 3 library too), and compares the 32-bit DLL's
+# audio with the Linux plug-in's render of the same input. Exits non-zero on
+# any failure.
 #   scripts/test-windows.sh            (SKIP_INSTALL=1 skips apt-get)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +21,8 @@ build() { # folder toolchain
         -DGRAVELO_WERROR="${GRAVELO_WERROR:-OFF}" >/dev/null 2>&1 ||
         { echo "$1: cannot configure the cross build ($2); is mingw-w64 installed?"; return 1; }
     cmake --build "$1" -j2 2>&1 | grep -E 'warning|error|imports' || true
-    [ -f "$1/Gravelo.dll" ] && [ -f "$1/Gravelo.clap" ] && [ -f "$1/wintesthost.exe" ]
+    [ -f "$1/Gravelo.dll" ] && [ -f "$1/Gravelo.clap" ] && [ -f "$1/wintesthost.exe" ] &&
+        ls "$1"/vst3-bundles/Gravelo.vst3/Contents/*-win/Gravelo.vst3 >/dev/null
 }
 
 # The Linux plug-in and the reference renderer for the audio comparison: those

@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -32,4 +33,19 @@ template <class Sample> std::vector<Sample> bassNote(int frames) {
             0.4 * std::exp(-std::fmod(i / kRate, 0.5) * 4) * (std::sin(w) + 0.3 * std::sin(3 * w)));
     }
     return x;
+}
+
+// Plays the bass note through a shell's instance block by block: it offers
+// `in` (a block of floats), `run()` and `outLeft`.
+template <class Instance> void playBassNote(benchmark::State& state, Instance& instance) {
+    const auto source = bassNote<float>(kBlock * 375); // 2 s
+    size_t position = 0;
+    for (auto _ : state) {
+        std::copy_n(source.begin() + static_cast<long>(position), kBlock, instance.in.begin());
+        position = (position + kBlock) % source.size();
+        instance.run();
+        benchmark::DoNotOptimize(instance.outLeft.data());
+        benchmark::ClobberMemory();
+    }
+    reportPerFrame(state);
 }

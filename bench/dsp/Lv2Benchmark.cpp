@@ -50,16 +50,7 @@ class Lv2Instance {
 
 void processLv2(benchmark::State& state, const double (&sliders)[10]) {
     Lv2Instance instance(sliders);
-    const auto source = bassNote<float>(kBlock * 375); // 2 s
-    size_t position = 0;
-    for (auto _ : state) {
-        std::copy_n(source.begin() + static_cast<long>(position), kBlock, instance.in.begin());
-        position = (position + kBlock) % source.size();
-        instance.run();
-        benchmark::DoNotOptimize(instance.outLeft.data());
-        benchmark::ClobberMemory();
-    }
-    reportPerFrame(state);
+    playBassNote(state, instance);
 }
 
 void Lv2PluginDefault(benchmark::State& s) {

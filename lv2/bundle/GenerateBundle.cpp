@@ -2,24 +2,17 @@
 // plug-in with its ports and UI, one preset per .fxp file) into a folder.
 //   gravelo-lv2-bundle OUTDIR DSP_BINARY UI_BINARY [PRESET.fxp ...]
 #include "Description.h"
-#include "PresetFile.h"
+#include "PresetLoad.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace {
 
 namespace fs = std::filesystem;
 using gravelo_lv2::PresetContent;
-
-std::vector<uint8_t> readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path.string());
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void writeFile(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -30,15 +23,8 @@ void writeFile(const fs::path& path, const std::string& text) {
 // The preset's values as the amplifier holds them once it has loaded the
 // file's chunk: the controls a host shows and the state it restores.
 PresetContent presetFrom(const fs::path& path) {
-    const presetfile::ParseResult parsed = presetfile::parsePreset(readFile(path));
-    if (!parsed.ok) throw std::runtime_error(path.string() + ": " + parsed.error);
-    const presetfile::Preset& preset = parsed.preset;
-    if (preset.kind != presetfile::PresetKind::ProgramChunk ||
-        preset.pluginId != presetfile::fourCharCode("GRV1"))
-        throw std::runtime_error(path.string() + ": not a Gravelo program chunk");
     engine::AmpInstance amp;
-    if (!amp.loadState(preset.chunk.data(), preset.chunk.size()))
-        throw std::runtime_error(path.string() + ": the amplifier refuses its chunk");
+    presetfile::loadFxp(path, amp);
     PresetContent content;
     content.name = path.stem().string();
     for (int i = 0; i < engine::AmpInstance::kControlCount; ++i)

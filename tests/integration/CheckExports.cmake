@@ -9,10 +9,12 @@ foreach(line IN LISTS lines)
     list(APPEND names ${name})
 endforeach()
 list(SORT names)
-# EXPORTS: the expected names, sorted; the VST 2.x entries unless given.
+# EXPORTS: the expected names, sorted and separated by commas; the VST 2.x
+# entries unless given.
 if(NOT DEFINED EXPORTS)
-    set(EXPORTS "MAIN;VSTPluginMain;main")
+    set(EXPORTS "MAIN,VSTPluginMain,main")
 endif()
+string(REPLACE "," ";" EXPORTS "${EXPORTS}")
 if(NOT names STREQUAL EXPORTS)
     message(FATAL_ERROR "unexpected exported symbols: ${names}")
 endif()

@@ -34,3 +34,4 @@ void addEditorCases(std::vector<Case>& cases, const HostOptions& options);
 void addDropCases(std::vector<Case>& cases, const HostOptions& options);
 void addToolkitCases(std::vector<Case>& cases);
 void addClapCases(std::vector<Case>& cases, const HostOptions& options);
+void addVst3Cases(std::vector<Case>& cases, const HostOptions& options);

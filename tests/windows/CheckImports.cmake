@@ -1,7 +1,15 @@
 cmake_policy(SET CMP0057 NEW) # IN_LIST
 # Fails unless the DLL imports only libraries that ship with Windows and
-# exports exactly VSTPluginMain, main and MAIN from "output.dll".
-# Run with -DOBJDUMP=<objdump> -DDLL=<file>.
+# exports exactly EXPORTS (sorted, comma-separated; by default VSTPluginMain,
+# main and MAIN) from LIBRARY (by default "output.dll").
+# Run with -DOBJDUMP=<objdump> -DDLL=<file> [-DEXPORTS=a,b] [-DLIBRARY=name].
+if(NOT DEFINED EXPORTS)
+    set(EXPORTS "MAIN,VSTPluginMain,main")
+endif()
+string(REPLACE "," ";" EXPORTS "${EXPORTS}")
+if(NOT DEFINED LIBRARY)
+    set(LIBRARY output.dll)
+endif()
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "objdump failed on ${DLL}")
@@ -19,8 +27,8 @@ foreach(line IN LISTS imports)
     list(APPEND found ${name})
 endforeach()
 string(REGEX MATCH "Name[ \t]+[0-9a-fA-F]+ ([^\n]+)" library_line "${dump}")
-if(NOT CMAKE_MATCH_1 STREQUAL "output.dll")
-    message(FATAL_ERROR "the export directory names the library '${CMAKE_MATCH_1}', not output.dll")
+if(NOT CMAKE_MATCH_1 STREQUAL LIBRARY)
+    message(FATAL_ERROR "the export directory names the library '${CMAKE_MATCH_1}', not ${LIBRARY}")
 endif()
 string(REGEX MATCHALL "\t\\[ *[0-9]+\\] [A-Za-z_][A-Za-z0-9_@]*\n" exports "${dump}")
 set(names "")
@@ -30,7 +38,7 @@ foreach(line IN LISTS exports)
     list(APPEND names ${name})
 endforeach()
 list(SORT names)
-if(NOT names STREQUAL "MAIN;VSTPluginMain;main")
-    message(FATAL_ERROR "exports are '${names}', want MAIN, VSTPluginMain and main")
+if(NOT names STREQUAL EXPORTS)
+    message(FATAL_ERROR "exports are '${names}', want ${EXPORTS}")
 endif()
-message(STATUS "${DLL}: imports ${found}; exports ${names} from output.dll")
+message(STATUS "${DLL}: imports ${found}; exports ${names} from ${LIBRARY}")

@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     addEditorCases(cases, options);
     addDropCases(cases, options);
     addClapCases(cases, options);
+    addVst3Cases(cases, options);
     int passed = 0, failed = 0;
     for (const Case& c : cases) {
         notes.clear();

@@ -175,13 +175,11 @@ struct FakeClock {
     static void sleep(uint32_t ms) { sleeps.push_back(ms); }
 };
 
-// A base editor with a frame that has no window, and idle counted.
+// A base editor with a frame that has no window (closed by the base), and
+// idle counted.
 class CountingEditor : public AEffGUIEditor {
   public:
     CountingEditor() : AEffGUIEditor(nullptr) { setClock(FakeClock::ticks, FakeClock::sleep); }
-    ~CountingEditor() override {
-        if (frame != nullptr) frame->forget();
-    }
     void idle() override {
         ++idles;
         AEffGUIEditor::idle();

@@ -1,0 +1,94 @@
+#include "FrameEditor.h"
+
+#include "CVeSTView.h"
+#include "VeSTEditorClient.h"
+#include "toolkit/CFrame.h"
+
+#include <chrono>
+#include <thread>
+
+using namespace VSTGUI;
+
+namespace {
+
+uint32_t steadyTicks() {
+    using namespace std::chrono;
+    return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+void threadSleep(uint32_t milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+} // namespace
+
+FrameEditor::FrameEditor(VeSTEditorClient* owner, int32_t w, int32_t h)
+    : client(owner), width(w), height(h), ticks(&steadyTicks), sleep(&threadSleep) {
+    nextIdleTime = ticks();
+    // Each editor holds the window system's drag-and-drop set-up (the OLE
+    // apartment on Windows) for its whole life.
+    platform::enterDragAndDrop();
+}
+
+// A host that deletes the plug-in with the editor still open gets the
+// window and its connection closed here rather than leaked.
+FrameEditor::~FrameEditor() {
+    closeFrame();
+    platform::leaveDragAndDrop();
+}
+
+void FrameEditor::setClock(TickSource tickSource, Sleep sleeper) {
+    ticks = tickSource;
+    sleep = sleeper;
+}
+
+bool FrameEditor::openFrame(void* parent) {
+    if (frame != nullptr) closeFrame();
+    const ViewRect area(0, 0, width, height);
+    frame = new CFrame(area, parent, this);
+    if (!frame->hasWindow()) {
+        closeFrame();
+        return false;
+    }
+    if (client != nullptr) {
+        view = new CVeSTView(area, client);
+        frame->addView(view); // the frame releases the view when it goes
+    }
+    return true;
+}
+
+void FrameEditor::closeFrame() {
+    if (frame != nullptr) frame->forget();
+    frame = nullptr;
+    view = nullptr;
+}
+
+void FrameEditor::idle() {
+    if (view != nullptr && frame != nullptr && client != nullptr && client->onEditorIdle())
+        repaintView();
+    if (!inIdle && frame != nullptr) frame->idle();
+}
+
+bool FrameEditor::repaintView() {
+    if (view == nullptr) return false;
+    view->invalidRect(view->getBoundsCopy());
+    return true;
+}
+
+// Keeps the host alive during a legacy mouse loop: at most every 100 ms
+// the editor idles and the host gets its idle; in between it only sleeps.
+// Unsigned arithmetic, so the comparisons survive the tick wrap.
+void FrameEditor::pumpIdle() {
+    uint32_t now = ticks();
+    if (nextIdleTime > now) {
+        sleep(kPumpSleepMs);
+        now += kPumpSleepMs;
+        if (now < nextIdleTime - kPumpEarlyMs) return;
+    }
+    idle();
+    if (frame != nullptr) frame->paintPending();
+    nextIdleTime = now + kPumpIntervalMs;
+    inIdle = true;
+    hostIdle();
+    inIdle = false;
+}

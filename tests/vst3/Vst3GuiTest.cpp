@@ -1,0 +1,185 @@
+// Gravelo.vst3's editor view under a private virtual X server: embedded in a
+// host window at the panel's size, run by the host's run loop (timer and X
+// descriptor registered on attach, unregistered on removed), a real drag
+// reaching the host as begin/perform/end edits, and a host change moving
+// the knob.
+#include "Vst3TestHost.h"
+#include "support/HostWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <iterator>
+#include <thread>
+
+namespace vst3test {
+namespace {
+
+using testdisplay::HostWindow;
+constexpr ParamID kOutput = 1;
+
+// The host's main loop for ms milliseconds: its timers and descriptors fire.
+void runHostLoop(RunLoop& loop, int ms) {
+    for (int t = 0; t < ms; t += 5) {
+        loop.fire();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+// The Output knob with its value label, as the host window shows it.
+std::vector<uint32_t> outputKnob(const HostWindow& host) {
+    const std::vector<uint32_t> all = host.capture(host.handle(), 600, 284);
+    std::vector<uint32_t> part;
+    for (int row = 50; row < 150; ++row)
+        part.insert(part.end(), all.begin() + row * 600 + 470, all.begin() + row * 600 + 570);
+    return part;
+}
+
+size_t openDescriptors() {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                             std::filesystem::directory_iterator()));
+}
+
+// A view through the controller, released at the end.
+struct View {
+    explicit View(IEditController* controller) : view(controller->createView("editor")) {}
+    ~View() {
+        if (view != nullptr) view->release();
+    }
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+    IPlugView* operator->() const { return view; }
+    IPlugView* view;
+};
+
+TEST(Vst3Gui, EmbedsAtThePanelSizeOnTheHostsRunLoopAndLeavesNothingBehind) {
+    Plugin amp;
+    {
+        View probe(amp.controller); // a host asking only whether an editor exists
+        ASSERT_NE(probe.view, nullptr);
+        EXPECT_EQ(amp.controller->createView("editor"), nullptr); // one at a time
+        EXPECT_EQ(probe->isPlatformTypeSupported("X11EmbedWindowID"), kResultTrue);
+        EXPECT_EQ(probe->isPlatformTypeSupported("HWND"), kResultFalse);
+    }
+    EXPECT_EQ(amp.controller->createView("other"), nullptr);
+    View view(amp.controller);
+    ASSERT_NE(view.view, nullptr);
+    ViewRect size{};
+    ASSERT_EQ(view->getSize(&size), kResultOk);
+    EXPECT_EQ(size.right - size.left, 600);
+    EXPECT_EQ(size.bottom - size.top, 284);
+    ViewRect wrong{0, 0, 700, 300};
+    EXPECT_EQ(view->onSize(&wrong), kResultFalse);
+    EXPECT_EQ(view->canResize(), kResultFalse);
+    ASSERT_EQ(view->checkSizeConstraint(&wrong), kResultOk);
+    EXPECT_EQ(wrong.right * 1000 + wrong.bottom, 600284);
+    EXPECT_EQ(view->onKeyDown(u'a', 0, 0), kResultFalse);
+
+    PlugFrame frame;
+    ASSERT_EQ(view->setFrame(&frame), kResultOk);
+    HostWindow parent(0, 0, 600, 284);
+    EXPECT_EQ(view->attached(parent.handle(), "HWND"), kResultFalse);
+    RunLoop& loop = frame.runLoop;
+    const size_t descriptors = openDescriptors();
+    for (int round = 0; round < 10; ++round) {
+        ASSERT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultOk);
+        EXPECT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultFalse);
+        EXPECT_EQ(parent.childCount(), 1);
+        ASSERT_EQ(loop.timers.size(), 1u);
+        EXPECT_GT(loop.timers.begin()->second, 0u);
+        EXPECT_EQ(loop.handlers.size(), 1u);
+        runHostLoop(loop, 20);
+        if (round == 0) { // the panel is drawn: not one flat colour
+            const std::vector<uint32_t> shown = parent.capture(parent.handle(), 600, 284);
+            EXPECT_NE(std::count(shown.begin(), shown.end(), shown[0]),
+                      static_cast<long>(shown.size()));
+        }
+        ASSERT_EQ(view->removed(), kResultOk);
+        EXPECT_TRUE(loop.timers.empty());
+        EXPECT_TRUE(loop.handlers.empty());
+        EXPECT_EQ(parent.childCount(), 0);
+    }
+    EXPECT_EQ(loop.timerRegistrations, 10);
+    EXPECT_EQ(loop.handlerRegistrations, 10);
+    EXPECT_EQ(loop.references, 1);             // every run-loop reference given back
+    EXPECT_EQ(openDescriptors(), descriptors); // every X connection closed
+
+    // The host's window destroyed before removed: survived.
+    ASSERT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultOk);
+    parent.destroy();
+    runHostLoop(loop, 30);
+    EXPECT_EQ(view->removed(), kResultOk);
+    EXPECT_TRUE(loop.timers.empty());
+    EXPECT_EQ(view->setFrame(nullptr), kResultOk);
+    EXPECT_EQ(frame.references, 1);
+}
+
+TEST(Vst3Gui, NoRunLoopNoEditor) {
+    Plugin amp;
+    View view(amp.controller);
+    PlugFrame frame;
+    frame.lendRunLoop = false;
+    view->setFrame(&frame);
+    HostWindow parent(0, 0, 600, 284);
+    EXPECT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultFalse);
+    EXPECT_EQ(parent.childCount(), 0);
+    view->setFrame(nullptr);
+}
+
+TEST(Vst3Gui, DragTellsTheHostAndAHostChangeMovesTheKnob) {
+    ComponentHandler handler; // outlives the plug-in, which releases it last
+    Plugin amp;
+    ASSERT_EQ(amp.controller->setComponentHandler(&handler), kResultOk);
+    View view(amp.controller);
+    PlugFrame frame;
+    view->setFrame(&frame);
+    HostWindow parent(0, 0, 600, 284);
+    ASSERT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultOk);
+    RunLoop& loop = frame.runLoop;
+    runHostLoop(loop, 100);
+    const std::vector<uint32_t> atZero = outputKnob(parent);
+
+    parent.moveTo(519, 91);
+    runHostLoop(loop, 40);
+    parent.moveTo(520, 90); // the middle of the Output knob
+    runHostLoop(loop, 100);
+    parent.button(1, true);
+    runHostLoop(loop, 100);
+    for (int y = 85; y >= 70; y -= 5) {
+        parent.moveTo(520, y);
+        runHostLoop(loop, 60);
+    }
+    parent.button(1, false);
+    runHostLoop(loop, 100);
+
+    ASSERT_GE(handler.edits.size(), 3u);
+    EXPECT_EQ(handler.edits.front().kind, 'b');
+    EXPECT_EQ(handler.edits.back().kind, 'e');
+    for (size_t i = 1; i + 1 < handler.edits.size(); ++i)
+        EXPECT_EQ(handler.edits[i].kind, 'p');
+    for (const Edit& e : handler.edits)
+        EXPECT_EQ(e.id, kOutput);
+    const double last = handler.edits[handler.edits.size() - 2].value;
+    EXPECT_EQ(amp.controller->normalizedParamToPlain(kOutput, last), 10.0);
+    EXPECT_EQ(amp.value(kOutput), 10.0);
+    const std::vector<uint32_t> atTen = outputKnob(parent);
+    EXPECT_NE(atTen, atZero);
+
+    // The host moves it back, then to +10 dB again: the knob follows, and
+    // nothing is reported back to the host.
+    handler.edits.clear();
+    amp.set(kOutput, 0.0);
+    runHostLoop(loop, 100);
+    EXPECT_EQ(outputKnob(parent), atZero);
+    amp.set(kOutput, 10.0);
+    runHostLoop(loop, 100);
+    EXPECT_EQ(outputKnob(parent), atTen);
+    EXPECT_TRUE(handler.edits.empty());
+    view->removed();
+    view->setFrame(nullptr);
+}
+
+} // namespace
+} // namespace vst3test

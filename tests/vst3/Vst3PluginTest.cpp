@@ -1,0 +1,524 @@
+// Gravelo.vst3 through the project's own VST 3 test host: the module and
+// its factory, the buses, the parameters and their texts, the state diagram,
+// audio equal to the VST 2.x render, sample-accurate parameter points, and
+// the state through streams of one byte per call.
+#include "RenderTestSupport.h"
+#include "Vst3TestHost.h"
+#include "vst3/bundle/PresetContainer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace vst3test {
+namespace {
+
+constexpr double kRate = 48000.0;
+constexpr ParamID kOutput = 1;
+
+std::string utf8(const char16_t* text) {
+    std::string s;
+    for (; *text != 0; ++text)
+        s.push_back(static_cast<char>(*text));
+    return s;
+}
+
+std::u16string utf16(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+struct Stereo {
+    std::vector<float> left, right;
+};
+
+Stereo bassInput(double seconds) {
+    const rendertest::Audio signal = rendertest::testSignal(48000, 2, seconds);
+    Stereo in;
+    for (int64_t f = 0; f < signal.frames(); ++f) {
+        in.left.push_back(static_cast<float>(signal.at(f, 0)));
+        in.right.push_back(static_cast<float>(signal.at(f, 1)));
+    }
+    return in;
+}
+
+// The file's audio through the plug-in in blocks of `block`, planar; the
+// parameter points of `first` arrive with the first block.
+std::vector<std::vector<double>> renderFile(Plugin& amp, const rendertest::Audio& input,
+                                            int32_t block, bool doublePrecision,
+                                            ParameterChanges* first = nullptr) {
+    std::vector<std::vector<double>> planar(2);
+    const int64_t frames = input.frames();
+    for (int64_t at = 0; at < frames; at += block) {
+        const int32_t n = static_cast<int32_t>(std::min<int64_t>(block, frames - at));
+        std::vector<double> l(n), r(n), ol(n), orr(n);
+        for (int32_t f = 0; f < n; ++f) {
+            l[f] = input.at(at + f, 0);
+            r[f] = input.at(at + f, 1);
+        }
+        ParameterChanges* changes = at == 0 ? first : nullptr;
+        if (doublePrecision) {
+            amp.process(l.data(), r.data(), ol.data(), orr.data(), n, changes);
+        } else {
+            std::vector<float> lf(l.begin(), l.end()), rf(r.begin(), r.end()), olf(n), orf(n);
+            amp.process(lf.data(), rf.data(), olf.data(), orf.data(), n, changes);
+            ol.assign(olf.begin(), olf.end());
+            orr.assign(orf.begin(), orf.end());
+        }
+        planar[0].insert(planar[0].end(), ol.begin(), ol.end());
+        planar[1].insert(planar[1].end(), orr.begin(), orr.end());
+    }
+    return planar;
+}
+
+TEST(Vst3Module, EntriesFactoryAndTheOneClass) {
+    const Module& module = builtModule();
+    ASSERT_NE(module.factory(), nullptr) << module.error();
+    EXPECT_NE(module.symbol("ModuleEntry"), nullptr);
+    EXPECT_NE(module.symbol("ModuleExit"), nullptr);
+    // Entry and exit pair up any number of times, and a second load works.
+    {
+        Module again(builtModulePath());
+        ASSERT_NE(again.factory(), nullptr);
+        EXPECT_EQ(again.factory(), module.factory());
+    }
+    IPluginFactory* factory = module.factory();
+    void* face = nullptr;
+    ASSERT_EQ(factory->queryInterface(iid::IPluginFactory3.bytes, &face), kResultOk);
+    auto* factory3 = static_cast<IPluginFactory3*>(face);
+    EXPECT_EQ(factory->queryInterface(iid::IComponent.bytes, &face), kNoInterface);
+    EXPECT_EQ(face, nullptr);
+
+    PFactoryInfo info{};
+    ASSERT_EQ(factory->getFactoryInfo(&info), kResultOk);
+    EXPECT_STREQ(info.vendor, "Morvane");
+    EXPECT_EQ(info.flags, 16); // Unicode
+    ASSERT_EQ(factory->countClasses(), 1);
+
+    // The class id in Linux byte order: big-endian words.
+    const uint8_t id[16] = {0x4D, 0x6F, 0x72, 0x76, 0x47, 0x72, 0x61, 0x76,
+                            0x65, 0x6C, 0x6F, 0x31, 0x41, 0x33, 0x56, 0x53};
+    PClassInfo plain{};
+    ASSERT_EQ(factory->getClassInfo(0, &plain), kResultOk);
+    EXPECT_EQ(std::memcmp(plain.cid, id, 16), 0);
+    EXPECT_STREQ(plain.category, "Audio Module Class");
+    EXPECT_STREQ(plain.name, "Gravelo I");
+    EXPECT_EQ(plain.cardinality, 0x7FFFFFFF);
+    PClassInfo2 two{};
+    ASSERT_EQ(factory3->getClassInfo2(0, &two), kResultOk);
+    EXPECT_STREQ(two.subCategories, "Fx|Distortion|EQ|Dynamics");
+    EXPECT_STREQ(two.vendor, "Morvane");
+    EXPECT_STREQ(two.version, GRAVELO_VERSION);
+    EXPECT_EQ(two.classFlags, 0u);
+    PClassInfoW wide{};
+    ASSERT_EQ(factory3->getClassInfoUnicode(0, &wide), kResultOk);
+    EXPECT_EQ(utf8(wide.name), "Gravelo I");
+    EXPECT_EQ(utf8(wide.version), GRAVELO_VERSION);
+    EXPECT_EQ(std::memcmp(wide.cid, id, 16), 0);
+    EXPECT_EQ(factory->getClassInfo(1, &plain), kInvalidArgument);
+    EXPECT_EQ(factory3->getClassInfo2(-1, &two), kInvalidArgument);
+    EXPECT_EQ(factory3->setHostContext(nullptr), kResultOk);
+
+    // An unknown class or interface gives nothing.
+    void* object = &info;
+    EXPECT_EQ(factory->createInstance(iid::IComponent.bytes, iid::IComponent.bytes, &object),
+              kNoInterface);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(
+        factory->createInstance(reinterpret_cast<const char*>(id), iid::IPlugView.bytes, &object),
+        kNoInterface);
+    EXPECT_EQ(object, nullptr);
+
+    // The bundle's moduleinfo.json names the same class.
+    std::ifstream json(std::string(GRAVELO_VST3_BUNDLE) + "/Contents/Resources/moduleinfo.json");
+    const std::string text{std::istreambuf_iterator<char>(json), {}};
+    EXPECT_NE(text.find("\"CID\": \"4D6F727647726176656C6F3141335653\""), std::string::npos);
+    EXPECT_NE(text.find("\"Name\": \"Gravelo I\""), std::string::npos);
+    EXPECT_NE(text.find("[\"Fx\", \"Distortion\", \"EQ\", \"Dynamics\"]"), std::string::npos);
+}
+
+// The header's ids in the byte order Linux hosts use.
+TEST(Vst3Module, InterfaceIdsInLinuxByteOrder) {
+    const uint8_t component[16] = {0xE8, 0x31, 0xFF, 0x31, 0xF2, 0xD5, 0x43, 0x01,
+                                   0x92, 0x8E, 0xBB, 0xEE, 0x25, 0x69, 0x78, 0x02};
+    const uint8_t unknown[16] = {0, 0, 0, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
+    EXPECT_EQ(std::memcmp(iid::IComponent.bytes, component, 16), 0);
+    EXPECT_EQ(std::memcmp(iid::FUnknown.bytes, unknown, 16), 0);
+}
+
+TEST(Vst3Plugin, OneObjectAnswersEveryFaceAndOneStereoBusEachWay) {
+    Plugin amp;
+    ASSERT_NE(amp.processor, nullptr);
+    ASSERT_NE(amp.controller, nullptr);
+    void* face = nullptr;
+    ASSERT_EQ(amp.controller->queryInterface(iid::IComponent.bytes, &face), kResultOk);
+    EXPECT_EQ(face, amp.component);
+    static_cast<FUnknown*>(face)->release();
+    EXPECT_EQ(amp.component->queryInterface(iid::IConnectionPoint.bytes, &face), kNoInterface);
+    char controllerId[16] = {};
+    EXPECT_EQ(amp.component->getControllerClassId(controllerId), kResultFalse);
+
+    EXPECT_EQ(amp.component->getBusCount(kAudio, kInput), 1);
+    EXPECT_EQ(amp.component->getBusCount(kAudio, kOutput), 1);
+    EXPECT_EQ(amp.component->getBusCount(kEvent, kInput), 0);
+    BusInfo bus{};
+    ASSERT_EQ(amp.component->getBusInfo(kAudio, kOutput, 0, &bus), kResultOk);
+    EXPECT_EQ(bus.channelCount, 2);
+    EXPECT_EQ(utf8(bus.name), "Output");
+    EXPECT_EQ(bus.busType, kMain);
+    EXPECT_EQ(bus.flags, 1u);
+    EXPECT_EQ(amp.component->getBusInfo(kAudio, kInput, 1, &bus), kInvalidArgument);
+    EXPECT_EQ(amp.component->activateBus(kAudio, kInput, 0, 1), kResultOk);
+    EXPECT_EQ(amp.component->activateBus(kEvent, kInput, 0, 1), kInvalidArgument);
+
+    SpeakerArrangement stereo = kStereo, mono = 0x80000, left = kSpeakerL, surround = 0x3F;
+    EXPECT_EQ(amp.processor->setBusArrangements(&stereo, 1, &stereo, 1), kResultTrue);
+    EXPECT_EQ(amp.processor->setBusArrangements(&mono, 1, &stereo, 1), kResultFalse);
+    EXPECT_EQ(amp.processor->setBusArrangements(&stereo, 1, &left, 1), kResultFalse);
+    EXPECT_EQ(amp.processor->setBusArrangements(&surround, 1, &surround, 1), kResultFalse);
+    EXPECT_EQ(amp.processor->setBusArrangements(&stereo, 0, &stereo, 1), kResultFalse);
+    SpeakerArrangement now = 0;
+    ASSERT_EQ(amp.processor->getBusArrangement(kInput, 0, &now), kResultOk);
+    EXPECT_EQ(now, kStereo); // a refusal leaves stereo in place
+    EXPECT_EQ(amp.processor->getBusArrangement(kOutput, 1, &now), kInvalidArgument);
+    EXPECT_EQ(amp.processor->canProcessSampleSize(kSample32), kResultTrue);
+    EXPECT_EQ(amp.processor->canProcessSampleSize(kSample64), kResultTrue);
+    EXPECT_EQ(amp.processor->canProcessSampleSize(2), kResultFalse);
+}
+
+TEST(Vst3Params, NineControlsWithUnitsStepsAndTheVstTexts) {
+    Plugin amp;
+    IEditController* c = amp.controller;
+    ASSERT_EQ(c->getParameterCount(), 9);
+    const char* names[9] = {"Quorvel", "Output", "Presence", "Dirt", "Bass",
+                            "Middle",  "Treble", "Depth",    "LFcut"};
+    const int32_t steps[9] = {40, 80, 100, 100, 120, 120, 120, 99, 100};
+    const double defaults[9] = {0, 0, 0, 0, 0, 0, 0, 8, 0};
+    for (int32_t i = 0; i < 9; ++i) {
+        ParameterInfo info{};
+        ASSERT_EQ(c->getParameterInfo(i, &info), kResultOk);
+        EXPECT_EQ(info.id, static_cast<ParamID>(i));
+        EXPECT_EQ(utf8(info.title), names[i]);
+        EXPECT_EQ(utf8(info.units), i < 2 ? "dB" : "") << names[i];
+        EXPECT_EQ(info.stepCount, steps[i]) << names[i];
+        EXPECT_EQ(info.flags, kCanAutomate);
+        EXPECT_NEAR(c->normalizedParamToPlain(info.id, info.defaultNormalizedValue), defaults[i],
+                    1e-12);
+        EXPECT_NEAR(c->getParamNormalized(info.id), info.defaultNormalizedValue, 1e-12);
+        // Text round trips: what a value prints reads back to the same text.
+        for (double v : {0.0, 0.013, 0.25, 0.5, 0.7501, 1.0}) {
+            String128 text{};
+            ASSERT_EQ(c->getParamStringByValue(info.id, v, text), kResultOk);
+            double back = -1.0;
+            ASSERT_EQ(c->getParamValueByString(info.id, text, &back), kResultOk) << utf8(text);
+            String128 again{};
+            c->getParamStringByValue(info.id, back, again);
+            EXPECT_EQ(utf8(again), utf8(text));
+            // Plain and normalised are inverses.
+            EXPECT_NEAR(c->plainParamToNormalized(info.id, c->normalizedParamToPlain(info.id, v)),
+                        v, 1e-12);
+        }
+    }
+    ParameterInfo none{};
+    EXPECT_EQ(c->getParameterInfo(9, &none), kInvalidArgument);
+    // The VST 2.x display text of the snapped value; bare numbers read too.
+    String128 text{};
+    c->getParamStringByValue(kOutput, 0.7501, text);
+    EXPECT_EQ(utf8(text), "10.00");
+    c->getParamStringByValue(0, 0.3, text);
+    EXPECT_EQ(utf8(text), "12.00");
+    double v = 0.0;
+    std::u16string typed = utf16(" -10 ");
+    ASSERT_EQ(c->getParamValueByString(kOutput, typed.data(), &v), kResultOk);
+    EXPECT_DOUBLE_EQ(v, 0.25);
+    for (const char* bad : {"", "loud", "3 dB", "nan", "inf"}) {
+        std::u16string t = utf16(bad);
+        EXPECT_EQ(c->getParamValueByString(kOutput, t.data(), &v), kResultFalse) << bad;
+    }
+    EXPECT_EQ(c->getParamStringByValue(9, 0.5, text), kInvalidArgument);
+    EXPECT_EQ(c->setParamNormalized(9, 0.5), kInvalidArgument);
+    // The host's value is held by the control rule: snapped, kept in range.
+    ASSERT_EQ(c->setParamNormalized(kOutput, 0.7512), kResultOk);
+    EXPECT_EQ(amp.value(kOutput), 10.0);
+    c->setParamNormalized(kOutput, 7.0);
+    EXPECT_EQ(amp.value(kOutput), 20.0);
+    EXPECT_EQ(c->setParamNormalized(kOutput, std::nan("")), kResultFalse);
+    EXPECT_EQ(amp.value(kOutput), 20.0);
+}
+
+// The state diagram: each step needs the one before it, and going back
+// down the steps and up again works.
+TEST(Vst3Plugin, CallsFollowTheStateDiagramAndBack) {
+    void* object = nullptr;
+    constexpr Uid classId = makeUid(0x4D6F7276, 0x47726176, 0x656C6F31, 0x41335653);
+    ASSERT_EQ(
+        builtModule().factory()->createInstance(classId.bytes, iid::IComponent.bytes, &object),
+        kResultOk);
+    auto* component = static_cast<IComponent*>(object);
+    component->queryInterface(iid::IAudioProcessor.bytes, &object);
+    auto* processor = static_cast<IAudioProcessor*>(object);
+    ProcessSetup setup{0, kSample32, 256, kRate};
+    EXPECT_EQ(processor->setupProcessing(&setup), kNotInitialized); // before initialize
+    ASSERT_EQ(component->initialize(nullptr), kResultOk);
+    EXPECT_EQ(component->setActive(1), kNotInitialized); // before setupProcessing
+    EXPECT_EQ(processor->setProcessing(1), kNotInitialized);
+
+    std::vector<float> in(256, 0.25f), left(256, 7.0f), right(256, 7.0f);
+    float* ins[2] = {in.data(), in.data()};
+    float* outs[2] = {left.data(), right.data()};
+    AudioBusBuffers inBus{2, 0, {ins}}, outBus{2, 0, {outs}};
+    ProcessData data{};
+    data.numSamples = 256;
+    data.numInputs = data.numOutputs = 1;
+    data.inputs = &inBus;
+    data.outputs = &outBus;
+    EXPECT_EQ(processor->process(&data), kNotInitialized); // audio before activation
+    EXPECT_EQ(left[0], 7.0f);
+
+    ProcessSetup bad{0, kSample32, 0, kRate};
+    EXPECT_EQ(processor->setupProcessing(&bad), kInvalidArgument);
+    bad = {0, kSample32, 256, -1.0};
+    EXPECT_EQ(processor->setupProcessing(&bad), kInvalidArgument);
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(processor->setupProcessing(&setup), kResultOk);
+        ASSERT_EQ(component->setActive(1), kResultOk);
+        ASSERT_EQ(processor->setProcessing(1), kResultOk);
+        ASSERT_EQ(processor->process(&data), kResultOk);
+        EXPECT_NE(left[0], 7.0f);
+        EXPECT_EQ(left, right);
+        ASSERT_EQ(processor->setProcessing(0), kResultOk);
+        ASSERT_EQ(component->setActive(0), kResultOk);
+        left.assign(256, 7.0f);
+        EXPECT_EQ(processor->process(&data), kNotInitialized);
+        // Terminated and initialised again, the object starts over.
+        ASSERT_EQ(component->terminate(), kResultOk);
+        ASSERT_EQ(component->terminate(), kResultOk);
+        ASSERT_EQ(component->initialize(nullptr), kResultOk);
+    }
+    // Without setProcessing (some hosts never call it) and with a flush of
+    // parameters only, processing still works.
+    ASSERT_EQ(processor->setupProcessing(&setup), kResultOk);
+    ASSERT_EQ(component->setActive(1), kResultOk);
+    EXPECT_EQ(processor->process(&data), kResultOk);
+    ParameterChanges changes;
+    changes.add(kOutput, 0, 0.75);
+    ProcessData flush{};
+    flush.inputParameterChanges = &changes;
+    EXPECT_EQ(processor->process(&flush), kResultOk);
+    object = nullptr;
+    component->queryInterface(iid::IEditController.bytes, &object);
+    auto* controller = static_cast<IEditController*>(object);
+    EXPECT_EQ(controller->normalizedParamToPlain(kOutput, controller->getParamNormalized(kOutput)),
+              10.0);
+    controller->release();
+    processor->release();
+    component->terminate();
+    EXPECT_EQ(component->release(), 0u);
+}
+
+// The same settings through the VST 3 shell as through gravelo-render (the
+// VST 2.x plug-in): equal sample for sample, in single and double precision.
+TEST(Vst3Audio, RenderEqualsGraveloRenderWithTheSameBlock) {
+    rendertest::TempDir dir;
+    const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.5);
+    rendertest::writeAudio(dir.file("in.wav"), input);
+    for (bool doublePrecision : {false, true}) {
+        std::vector<std::string> args = {"--block",
+                                         "300",
+                                         "--set",
+                                         "Quorvel=12",
+                                         "--set",
+                                         "Output=-3.5",
+                                         "--set",
+                                         "Dirt=5.5",
+                                         "--set",
+                                         "Bass=2.5",
+                                         dir.file("in.wav"),
+                                         dir.file("out.wav")};
+        if (doublePrecision) args.insert(args.begin(), "--double");
+        const rendertest::ToolResult run = rendertest::runTool(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+
+        Plugin amp;
+        ASSERT_TRUE(amp.start(kRate, 300, doublePrecision ? kSample64 : kSample32));
+        // The settings as a host sends them: points at frame 0 of the first block.
+        ParameterChanges changes;
+        changes.add(0, 0, 12.0 / 40.0);
+        changes.add(kOutput, 0, (-3.5 + 20.0) / 40.0);
+        changes.add(3, 0, 0.55);
+        changes.add(4, 0, (2.5 + 6.0) / 12.0);
+        const auto planar = renderFile(amp, input, 300, doublePrecision, &changes);
+        EXPECT_EQ(amp.value(kOutput), -3.5);
+        std::string why;
+        EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")), planar, why))
+            << (doublePrecision ? "double: " : "float: ") << why;
+    }
+}
+
+// Each .vstpreset made from a .fxp gives the sound gravelo-render gives with
+// that .fxp.
+TEST(Vst3Audio, EachVstPresetSoundsLikeItsFxp) {
+    rendertest::TempDir dir;
+    const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.0);
+    rendertest::writeAudio(dir.file("in.wav"), input);
+    int presets = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(GRAVELO_FXP_PRESETS)) {
+        if (entry.path().extension() != ".fxp") continue;
+        ++presets;
+        const std::string name = entry.path().stem().string();
+        const rendertest::ToolResult run = rendertest::runTool(
+            {"--load-preset", entry.path().string(), dir.file("in.wav"), dir.file("out.wav")});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::vector<uint8_t> file =
+            rendertest::readBytes(std::string(GRAVELO_VST3_PRESETS) + "/" + name + ".vstpreset");
+        std::vector<uint8_t> state;
+        ASSERT_TRUE(vst3shell::readVstPresetState(file, "4D6F727647726176656C6F3141335653", state))
+            << name;
+        Plugin amp;
+        ASSERT_EQ(amp.load(state, 3), kResultOk) << name;
+        ASSERT_TRUE(amp.start(kRate, 256));
+        std::string why;
+        EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")),
+                                          renderFile(amp, input, 256, false), why))
+            << name << ": " << why;
+        EXPECT_FALSE(
+            vst3shell::readVstPresetState(file, "00000000000000000000000000000000", state));
+    }
+    EXPECT_EQ(presets, 4);
+}
+
+// A point at frame 200 of a block gives what two blocks split there give.
+TEST(Vst3Audio, ParameterPointMidBlockTakesEffectAtItsFrame) {
+    const Stereo in = bassInput(0.5);
+    constexpr int32_t kSize = 512, kFrame = 200;
+    constexpr size_t kAt = 20 * kSize; // the block that carries the point
+    Plugin withPoint, twoBlocks, plain;
+    for (Plugin* amp : {&withPoint, &twoBlocks, &plain})
+        ASSERT_TRUE(amp->start(kRate, kSize));
+    const size_t end = in.left.size() / kSize * kSize;
+    Stereo p{std::vector<float>(end), std::vector<float>(end)}, t = p, a = p;
+    for (size_t at = 0; at < end; at += kSize) {
+        ParameterChanges changes;
+        if (at == kAt) {
+            changes.add(kOutput, kFrame, 0.75);
+            changes.add(3, 400, 0.9); // a second parameter later in the block
+        }
+        withPoint.process(&in.left[at], &in.right[at], &p.left[at], &p.right[at], kSize, &changes);
+        plain.process(&in.left[at], &in.right[at], &a.left[at], &a.right[at], kSize);
+        if (at != kAt) {
+            twoBlocks.process(&in.left[at], &in.right[at], &t.left[at], &t.right[at], kSize);
+            continue;
+        }
+        twoBlocks.process(&in.left[at], &in.right[at], &t.left[at], &t.right[at], kFrame);
+        ParameterChanges first, second;
+        first.add(kOutput, 0, 0.75);
+        twoBlocks.process(&in.left[at + kFrame], &in.right[at + kFrame], &t.left[at + kFrame],
+                          &t.right[at + kFrame], 400 - kFrame, &first);
+        second.add(3, 0, 0.9);
+        twoBlocks.process(&in.left[at + 400], &in.right[at + 400], &t.left[at + 400],
+                          &t.right[at + 400], kSize - 400, &second);
+    }
+    EXPECT_EQ(withPoint.value(kOutput), 10.0);
+    EXPECT_EQ(withPoint.value(3), 9.0);
+    for (size_t f = 0; f < end; ++f) {
+        ASSERT_EQ(p.left[f], t.left[f]) << "frame " << f;
+        ASSERT_EQ(p.right[f], p.left[f]) << "frame " << f;
+        if (f < kAt + kFrame) {
+            ASSERT_EQ(p.left[f], a.left[f]) << "frame " << f;
+        }
+    }
+    EXPECT_NE(p.left[kAt + kFrame + 100], a.left[kAt + kFrame + 100]);
+}
+
+// An input the host flags silent is read as silence, whatever its buffer
+// holds; the outputs, never exact silence, are not flagged.
+TEST(Vst3Audio, SilenceFlagsAreHonoured) {
+    Plugin flagged, zeros;
+    ASSERT_TRUE(flagged.start(kRate, 256));
+    ASSERT_TRUE(zeros.start(kRate, 256));
+    std::vector<float> noise(256, 0.5f), silence(256, 0.0f), a(256), b(256), c(256), d(256);
+    float* ins[2] = {noise.data(), noise.data()};
+    float* outs[2] = {a.data(), b.data()};
+    AudioBusBuffers inBus{2, 3, {ins}}, outBus{2, 0, {outs}};
+    ProcessData data{};
+    data.numSamples = 256;
+    data.numInputs = data.numOutputs = 1;
+    data.inputs = &inBus;
+    data.outputs = &outBus;
+    ASSERT_EQ(flagged.processor->process(&data), kResultOk);
+    zeros.process(silence.data(), silence.data(), c.data(), d.data(), 256);
+    EXPECT_EQ(a, c);
+    EXPECT_EQ(b, c);
+    EXPECT_EQ(outBus.silenceFlags, 0u);
+    inBus.silenceFlags = 0;
+    ASSERT_EQ(flagged.processor->process(&data), kResultOk);
+    EXPECT_NE(a, c);
+}
+
+TEST(Vst3State, OneBytePerCallIntoAFreshInstanceGivesTheSameBytesAndAudio) {
+    Plugin first;
+    first.set(0, 18.0);
+    first.set(kOutput, -6.0);
+    first.set(7, 3.5); // exact in the chunk's floats, so the audio can be equal
+    const std::vector<uint8_t> saved = first.save(1);
+    ASSERT_EQ(saved.size(), 260u);
+    MemoryStream counted({}, 1);
+    first.component->getState(&counted);
+    EXPECT_EQ(counted.calls, 260);
+
+    Plugin second;
+    ASSERT_EQ(second.load(saved, 1), kResultOk);
+    EXPECT_EQ(second.save(7), saved);
+    EXPECT_EQ(second.value(0), 18.0);
+    EXPECT_EQ(second.value(7), 3.5);
+    ASSERT_TRUE(first.start(kRate, 256));
+    ASSERT_TRUE(second.start(kRate, 256));
+    const Stereo in = bassInput(0.2);
+    const size_t n = in.left.size() / 256 * 256;
+    std::vector<float> l1(n), r1(n), l2(n), r2(n);
+    for (size_t at = 0; at < n; at += 256) {
+        first.process(&in.left[at], &in.right[at], &l1[at], &r1[at], 256);
+        second.process(&in.left[at], &in.right[at], &l2[at], &r2[at], 256);
+    }
+    EXPECT_EQ(l1, l2);
+
+    // A stream holding more than the state is refused, and left where our
+    // own bytes end.
+    std::vector<uint8_t> longer = saved;
+    longer.push_back(0);
+    MemoryStream window(longer, 1);
+    EXPECT_EQ(second.component->setState(&window), kResultFalse);
+    EXPECT_EQ(window.position, 260u);
+}
+
+TEST(Vst3State, BadStateIsRefusedAndChangesNothing) {
+    Plugin amp;
+    amp.set(kOutput, 5.0);
+    const std::vector<uint8_t> good = amp.save(64);
+    auto withFloat = [&](size_t index, float value) {
+        std::vector<uint8_t> bytes = good;
+        std::memcpy(bytes.data() + 4 * index, &value, 4);
+        return bytes;
+    };
+    std::vector<uint8_t> shorter(good.begin(), good.end() - 1), longer = good;
+    longer.push_back(0);
+    const std::vector<std::vector<uint8_t>> bad = {{},
+                                                   shorter,
+                                                   longer,
+                                                   withFloat(0, 1.0f),
+                                                   withFloat(2, std::nanf("")),
+                                                   withFloat(2, 30.0f),
+                                                   withFloat(40, INFINITY)};
+    for (const auto& bytes : bad) {
+        EXPECT_EQ(amp.load(bytes, 1), kResultFalse) << bytes.size();
+        EXPECT_EQ(amp.save(64), good);
+    }
+    EXPECT_EQ(amp.component->setState(nullptr), kInvalidArgument);
+}
+
+} // namespace
+} // namespace vst3test

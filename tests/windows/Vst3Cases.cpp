@@ -1,0 +1,106 @@
+// The bundle's Windows library (Gravelo.vst3 inside the bundle beside the
+// DLL) under the project's own VST 3 test host: its exports and factory, the
+// class id in COM byte order, the audio scenario rendered equal to the VST
+// DLL's, and the Win32 editor view on its own window timer.
+#include "AudioScenario.h"
+#include "Check.h"
+#include "HostWindow.h"
+#include "PluginLibrary.h"
+#include "Vst3TestHost.h"
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using namespace vst3test;
+
+std::string vst3PathBeside(const std::string& dllPath) {
+    const size_t slash = dllPath.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? "" : dllPath.substr(0, slash + 1);
+    const char* arch = sizeof(void*) == 8 ? "x86_64-win" : "x86-win";
+    return folder + "vst3-bundles/Gravelo.vst3/Contents/" + arch + "/Gravelo.vst3";
+}
+
+void checkFactory(const Module& module) {
+    check(module.factory() != nullptr, "no factory: " + module.error());
+    check(module.symbol("GetPluginFactory@0") == nullptr, "the getter's plain name only");
+    PFactoryInfo info{};
+    check(module.factory()->getFactoryInfo(&info) == kResultOk &&
+              std::string(info.vendor) == "Morvane" && info.flags == 16,
+          "factory info");
+    check(module.factory()->countClasses() == 1, "one class");
+    PClassInfo plain{};
+    check(module.factory()->getClassInfo(0, &plain) == kResultOk &&
+              std::string(plain.name) == "Gravelo I",
+          "class info");
+    // The class id's four words in COM order, as Windows hosts store it.
+    const uint8_t com[16] = {0x76, 0x72, 0x6F, 0x4D, 0x72, 0x47, 0x76, 0x61,
+                             0x65, 0x6C, 0x6F, 0x31, 0x41, 0x33, 0x56, 0x53};
+    check(std::memcmp(plain.cid, com, 16) == 0, "class id in COM byte order");
+    const uint8_t component[16] = {0x31, 0xFF, 0x31, 0xE8, 0xD5, 0xF2, 0x01, 0x43,
+                                   0x92, 0x8E, 0xBB, 0xEE, 0x25, 0x69, 0x78, 0x02};
+    check(std::memcmp(iid::IComponent.bytes, component, 16) == 0, "IComponent in COM order");
+}
+
+// The scenario's host values as points at the first frame.
+void renderEqualsVst(const Module& module, const std::string& dllPath) {
+    PluginLibrary vst(dllPath);
+    AEffect* effect = vst.create();
+    check(effect != nullptr, "VST instance");
+    audio_scenario::prepare(effect);
+    const std::vector<float> input = audio_scenario::fixedInput();
+    const std::vector<float> expected = audio_scenario::renderFloat(effect, input);
+    PluginLibrary::destroy(effect);
+
+    Plugin amp(module);
+    check(amp.controller != nullptr, "instance");
+    check(amp.start(audio_scenario::kSampleRate, audio_scenario::kBlockSize), "activate");
+    ParameterChanges settings;
+    for (const auto& [index, x] : audio_scenario::kSettings)
+        settings.add(static_cast<ParamID>(index), 0, static_cast<double>(x));
+    std::vector<float> left(input.size()), right(input.size());
+    for (size_t at = 0; at < input.size(); at += audio_scenario::kBlockSize) {
+        const int32_t n =
+            static_cast<int32_t>(std::min<size_t>(audio_scenario::kBlockSize, input.size() - at));
+        check(amp.process(&input[at], &input[at], &left[at], &right[at], n,
+                          at == 0 ? &settings : nullptr) == kResultOk,
+              "process");
+    }
+    check(left == expected, "VST 3 render differs from the VST render");
+    check(right == left, "both outputs carry the result");
+}
+
+void editorOpensAndCloses(const Module& module) {
+    Plugin amp(module);
+    HostWindow window;
+    for (int round = 0; round < 3; ++round) {
+        IPlugView* view = amp.controller->createView("editor");
+        check(view != nullptr, "view");
+        check(view->isPlatformTypeSupported("HWND") == kResultTrue, "HWND");
+        check(view->isPlatformTypeSupported("X11EmbedWindowID") == kResultFalse, "no X11");
+        check(view->attached(window.handle(), "HWND") == kResultOk, "attached");
+        window.pump(nullptr, 200);
+        HWND child = window.editorWindow();
+        check(child != nullptr, "editor child window");
+        RECT r{};
+        GetClientRect(child, &r);
+        check(r.right == 600 && r.bottom == 284, "600 x 284");
+        check(view->removed() == kResultOk, "removed");
+        window.pump(nullptr, 20);
+        check(window.editorWindow() == nullptr, "child window gone");
+        check(view->release() == 0, "view released");
+    }
+}
+
+} // namespace
+
+void addVst3Cases(std::vector<Case>& cases, const HostOptions& options) {
+    auto module = std::make_shared<Module>(vst3PathBeside(options.dllPath));
+    const std::string dll = options.dllPath;
+    cases.push_back({"vst3: exports, factory and class id", [module] { checkFactory(*module); }});
+    cases.push_back({"vst3: the audio scenario renders as the VST DLL renders it",
+                     [module, dll] { renderEqualsVst(*module, dll); }});
+    cases.push_back({"vst3: Win32 editor view attached and removed three times",
+                     [module] { editorOpensAndCloses(*module); }});
+}

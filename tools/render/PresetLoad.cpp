@@ -1,0 +1,26 @@
+#include "PresetLoad.h"
+
+#include "PresetFile.h"
+#include "engine/AmpInstance.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
+
+namespace presetfile {
+
+void loadFxp(const std::filesystem::path& path, engine::AmpInstance& amp) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path.string());
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const ParseResult parsed = parsePreset(bytes);
+    if (!parsed.ok) throw std::runtime_error(path.string() + ": " + parsed.error);
+    const Preset& preset = parsed.preset;
+    if (preset.kind != PresetKind::ProgramChunk || preset.pluginId != fourCharCode("GRV1"))
+        throw std::runtime_error(path.string() + ": not a Gravelo program chunk");
+    if (!amp.loadState(preset.chunk.data(), preset.chunk.size()))
+        throw std::runtime_error(path.string() + ": the amplifier refuses its chunk");
+}
+
+} // namespace presetfile

@@ -1,0 +1,18 @@
+// A Gravelo .fxp preset file loaded into an amplifier instance, for the
+// programs that write the presets of other formats from the .fxp files.
+#pragma once
+
+#include <filesystem>
+
+namespace engine {
+class AmpInstance;
+}
+
+namespace presetfile {
+
+// Loads the file's program chunk into amp by the strict state rule. Throws
+// std::runtime_error, naming the file, when it cannot be read, is no
+// Gravelo program chunk, or the amplifier refuses the chunk.
+void loadFxp(const std::filesystem::path& path, engine::AmpInstance& amp);
+
+} // namespace presetfile

@@ -1,0 +1,88 @@
+// The editor as a VST 3 view: the amplifier's panel in a child window of the
+// host's window, at its fixed size. Its idle tick comes from the host's run
+// loop on Linux (a timer, and a watch on the X connection's descriptor, both
+// lent through the frame and unregistered on removed) and from a window
+// timer on Windows. Knob drags go to the host as begin/perform/end edits;
+// a value the host sets moves the knob at the next tick. Main thread only.
+#pragma once
+
+#include "engine/PanelWindow.h"
+#include "vst3/ReferenceCount.h"
+#include "vst3/Vst3Interface.h"
+
+namespace vst3shell {
+
+class Vst3Amp;
+
+class Vst3View final : public vst3::IPlugView,
+#if !defined(_WIN32)
+                       public vst3::IEventHandler,
+                       public vst3::ITimerHandler,
+#endif
+                       private engine::PanelListener {
+  public:
+    // A view with one reference, holding one on its owner; null without memory.
+    static Vst3View* create(Vst3Amp& owner);
+
+    vst3::tresult VST3_API queryInterface(const char* iid, void** object) override;
+    uint32_t VST3_API addRef() override;
+    uint32_t VST3_API release() override;
+
+    vst3::tresult VST3_API isPlatformTypeSupported(vst3::FIDString type) override;
+    vst3::tresult VST3_API attached(void* parent, vst3::FIDString type) override;
+    vst3::tresult VST3_API removed() override;
+    vst3::tresult VST3_API onWheel(float) override {
+        return vst3::kResultFalse;
+    }
+    vst3::tresult VST3_API onKeyDown(vst3::char16, int16_t, int16_t) override {
+        return vst3::kResultFalse;
+    }
+    vst3::tresult VST3_API onKeyUp(vst3::char16, int16_t, int16_t) override {
+        return vst3::kResultFalse;
+    }
+    vst3::tresult VST3_API getSize(vst3::ViewRect* size) override;
+    vst3::tresult VST3_API onSize(vst3::ViewRect* size) override;
+    vst3::tresult VST3_API onFocus(vst3::TBool) override {
+        return vst3::kResultOk;
+    }
+    vst3::tresult VST3_API setFrame(vst3::IPlugFrame* frame) override;
+    vst3::tresult VST3_API canResize() override {
+        return vst3::kResultFalse;
+    }
+    vst3::tresult VST3_API checkSizeConstraint(vst3::ViewRect* rect) override;
+
+#if !defined(_WIN32)
+    void VST3_API onFDIsSet(int fd) override;
+    void VST3_API onTimer() override;
+#endif
+    // The idle tick, from whatever drives it on this platform.
+    void tick() {
+        window.tick();
+    }
+
+  private:
+    explicit Vst3View(Vst3Amp& owner);
+    ~Vst3View();
+
+    // Per platform (Vst3ViewX11.cpp, Vst3ViewWin32.cpp): the window system's
+    // type name, and the tick started after the window opened and stopped
+    // before it closes. startTicks false: no tick can be had.
+    static const char* platformType();
+    bool startTicks();
+    void stopTicks();
+
+    void panelGestureBegin(int control) override;
+    void panelValue(int control, double value) override;
+    void panelGestureEnd(int control) override;
+
+    ReferenceCount references;
+    Vst3Amp& owner;
+    engine::PanelWindow window;
+    vst3::IPlugFrame* frame = nullptr;
+    // Linux: the run loop the frame lent, while the ticks run.
+    vst3::IRunLoop* runLoop = nullptr;
+    int watchedDescriptor = -1;
+    bool timerRegistered = false;
+};
+
+} // namespace vst3shell
