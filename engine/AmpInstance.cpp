@@ -158,18 +158,32 @@ std::array<uint8_t, AmpInstance::kStateBytes> AmpInstance::saveState() {
     return bytes;
 }
 
-bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
+bool AmpInstance::stateControls(const uint8_t* bytes, size_t size, ControlValues& controls) const {
     if (bytes == nullptr || size != kStateBytes) return false;
     float values[kStateFloats];
     std::memcpy(values, bytes, kStateBytes);
     if (values[0] != TVobrix::kStateMarker) return false;
     for (float v : values)
         if (!std::isfinite(v)) return false;
+    ControlValues taken{};
     for (int i = 0; i < kControlCount; ++i) {
         const ControlInfo& info = controlInfo(i);
         const double v = values[sliderNumber(i)];
         if (v < info.minimum - kRangeSlack || v > info.maximum + kRangeSlack) return false;
+        taken[static_cast<size_t>(i)] = v;
     }
+    controls = taken;
+    return true;
+}
+
+void AmpInstance::setControls(const ControlValues& values) {
+    for (int i = 0; i < kControlCount; ++i)
+        setControl(i, values[static_cast<size_t>(i)]);
+}
+
+bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
+    ControlValues checked{};
+    if (!stateControls(bytes, size, checked)) return false;
     amp->setState(bytes, static_cast<int32_t>(size), false);
     for (int i = 0; i < kControlCount; ++i) {
         hostValues[static_cast<size_t>(i)] = control(i);
