@@ -1,11 +1,16 @@
 #include "standalone/AmpRunner.h"
 
 #include "Interruption.h"
+#include "standalone/AmpWindow.h"
 #include "standalone/JackAmp.h"
 #include "standalone/PracticeSession.h"
 
+#include <poll.h>
+
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <thread>
 
@@ -25,10 +30,14 @@ void listPresets(const PresetList& presets) {
         std::printf("%3zu  %s\n", i, presets[i].name.c_str());
 }
 
-// The work of every tick, with or without a window.
-class Loop {
+// The work of every tick, with or without a window, and what the strip's
+// buttons do.
+class Loop final : public StripListener {
   public:
-    Loop(JackAmp& client, PracticeSession& practice) : jack(client), session(practice) {}
+    Loop(JackAmp& client, PracticeSession& practice, InputPeak& inputPeak,
+         const std::function<void(const std::string&)>& sayLine)
+        : jack(client), session(practice), peak(inputPeak), say(sayLine) {}
+
     void tick() {
         jack.followSampleRate();
         const uint32_t changes = jack.programChanges();
@@ -39,11 +48,42 @@ class Loop {
         session.saveIfDue(secondsNow());
     }
 
+    StripStatus status() {
+        const double now = secondsNow();
+        meter.update(peak.take(), now);
+        return {session.presetName(), meter.fraction(), meter.clipLit(now),
+                static_cast<int>(std::lround(jack.dspLoad())), jack.xruns()};
+    }
+
+    void stripPrevious() override { session.selectPrevious(); }
+    void stripNext() override { session.selectNext(); }
+    void stripSave() override {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        try {
+            say("saved the preset '" + session.saveUserPreset(local) + "'");
+        } catch (const StateFileError& error) {
+            say(error.what());
+        }
+    }
+
   private:
     JackAmp& jack;
     PracticeSession& session;
+    InputPeak& peak;
+    const std::function<void(const std::string&)>& say;
+    MeterDisplay meter;
     uint32_t programChangesSeen = 0;
 };
+
+// Waits for the window's events, or one tick of its redraw rate.
+void waitForWindow(const AmpWindow& window) {
+    std::vector<pollfd> polled;
+    for (int fd : window.eventDescriptors())
+        polled.push_back({fd, POLLIN, 0});
+    poll(polled.data(), polled.size(), 1000 / AmpWindow::kTickRate);
+}
 
 } // namespace
 
@@ -68,11 +108,23 @@ int runAmp(const AmpOptions& options, const std::function<void(const std::string
         for (const std::string& line : jack->connect(options.input, options.outputs))
             say(line);
 
-    Loop loop(*jack, session);
+    Loop loop(*jack, session, peak, say);
+    std::unique_ptr<AmpWindow> window;
+    if (options.gui) {
+        window = AmpWindow::open(amp, loop);
+        if (window == nullptr) say("no display to show the window on; running without it");
+    }
     while (!render::interruptionRequested() && !jack->serverGone()) {
-        std::this_thread::sleep_for(kIdleTick);
+        if (window != nullptr) {
+            if (window->closeRequested()) break;
+            waitForWindow(*window);
+            window->tick(loop.status());
+        } else {
+            std::this_thread::sleep_for(kIdleTick);
+        }
         loop.tick();
     }
+    window.reset();
     session.saveLast();
     if (jack->serverGone()) {
         say("the JACK server went away; the state is saved in " + session.paths().last.string());
