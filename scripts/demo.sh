@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: installs what is needed, builds, installs the plug-in where
-# Linux hosts look for VST, CLAP and LV2 plug-ins, makes a DI bass demo,
+# Linux hosts look for VST, CLAP and LV2 plug-ins and the practice amp into
+# ~/.local/bin, makes a DI bass demo,
 # renders it through each preset, and draws the panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,9 @@ cp build/Gravelo.clap "$HOME/.clap/Gravelo.clap"
 mkdir -p "$HOME/.lv2"
 rm -rf "$HOME/.lv2/Gravelo.lv2"
 cp -R build/lv2-bundles/Gravelo.lv2 "$HOME/.lv2/Gravelo.lv2"
+# The practice amp, where a user's own programs are found.
+mkdir -p "$HOME/.local/bin"
+cp build/gravelo-amp "$HOME/.local/bin/gravelo-amp"
 
 mkdir -p demo
 build/tools/gravelo-make-demo demo/di-bass.wav
@@ -29,6 +33,7 @@ echo
 echo "Plug-in installed:  $HOME/.vst/Gravelo.so"
 echo "CLAP installed:     $HOME/.clap/Gravelo.clap"
 echo "LV2 installed:      $HOME/.lv2/Gravelo.lv2 (urn:morvane:gravelo)"
+echo "Practice amp:       $HOME/.local/bin/gravelo-amp (JACK; gravelo-amp --help)"
 echo "DI demo:            demo/di-bass.wav"
 for preset in presets/*.fxp; do
     name=$(basename "$preset" .fxp)
