@@ -96,20 +96,7 @@ TEST_F(Lv2InJalv, ThePanelOpensInJalvsWindowAndADragOnOutputMakesItTenDecibelsLo
     // Input in screen coordinates: a host window at the origin, one pixel.
     HostWindow input(0, 0, 1, 1);
     const int x = panel.rootX + 520, y = panel.rootY + 90; // the middle of Output
-    input.moveTo(x, y + 1);
-    std::this_thread::sleep_for(100ms);
-    input.moveTo(x, y);
-    std::this_thread::sleep_for(200ms);
-    input.button(1, true);
-    std::this_thread::sleep_for(200ms);
-    for (int dy = 5; dy <= 20; dy += 5) {
-        input.moveTo(x, y - dy);
-        std::this_thread::sleep_for(150ms);
-    }
-    // The panel reads the mouse when it paints: hold the button until a paint
-    // has seen the last position, however busy the machine.
-    std::this_thread::sleep_for(700ms);
-    input.button(1, false);
+    input.dragPatiently(x, y, -20);
     ASSERT_TRUE(waitFor([&] { return recorder.finished(); }, 20s)) << recorder.text();
     metronome.stop();
     jalv.stop();

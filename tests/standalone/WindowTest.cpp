@@ -81,18 +81,7 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
 
     // 20 px up on Output: 10 dB at half a decibel per pixel.
     const int x = 520, y = 90;
-    input.moveTo(x, y + 1);
-    std::this_thread::sleep_for(100ms);
-    input.moveTo(x, y);
-    std::this_thread::sleep_for(200ms);
-    input.button(1, true);
-    std::this_thread::sleep_for(200ms);
-    for (int dy = 5; dy <= 20; dy += 5) {
-        input.moveTo(x, y - dy);
-        std::this_thread::sleep_for(150ms);
-    }
-    std::this_thread::sleep_for(700ms); // a paint has seen the last position
-    input.button(1, false);
+    input.dragPatiently(x, y, -20);
     std::this_thread::sleep_for(1s);
     const double louder = levelDb(run.client());
     EXPECT_NEAR(louder - before, 10.0, 1.5) << before << " " << louder;
