@@ -67,9 +67,14 @@ bool JackTestClient::play(const std::vector<float>& audio, bool freewheel, size_
     bool changed = changeAt == 0;
     const auto until = std::chrono::steady_clock::now() + 120s;
     while (recorded.load() < signal.size() && std::chrono::steady_clock::now() < until) {
+        // A period size change while freewheeling races with the cycles
+        // that run meanwhile (clients of one cycle may be given either
+        // size); the server changes it cleanly between real-time cycles.
         if (!changed && played.load() >= changeAt) {
             changed = true;
+            if (freewheel) jack_set_freewheel(player, 0);
             jack_set_buffer_size(player, newPeriod);
+            if (freewheel) jack_set_freewheel(player, 1);
         }
         std::this_thread::sleep_for(1ms);
     }
