@@ -172,6 +172,22 @@ std::array<uint8_t, AmpInstance::kStateBytes> AmpInstance::saveState() {
     return bytes;
 }
 
+bool AmpInstance::stateControls(const uint8_t* bytes, size_t size, ControlValues& controls) const {
+    if (!vobrix::passesStrictCheck(*amp, bytes, size, kStateBytes)) return false;
+    for (int i = 0; i < kControlCount; ++i) {
+        float value = 0.0f;
+        std::memcpy(&value, bytes + sizeof(float) * static_cast<size_t>(sliderNumber(i)),
+                    sizeof value);
+        controls[static_cast<size_t>(i)] = value;
+    }
+    return true;
+}
+
+void AmpInstance::setControls(const ControlValues& values) {
+    for (int i = 0; i < kControlCount; ++i)
+        setControl(i, values[static_cast<size_t>(i)]);
+}
+
 bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
     if (!vobrix::loadState(*amp, bytes, size, vobrix::StateCheck::Strict)) return false;
     for (int i = 0; i < kControlCount; ++i) {

@@ -119,6 +119,15 @@ class AmpInstance {
     // 260, the marker is there and every value is finite with controls 0..8
     // inside their ranges. May run while process() runs on the audio thread.
     bool loadState(const uint8_t* bytes, size_t size);
+    // [any] The control values a saved state holds, checked as loadState
+    // checks it; false, leaving `values` alone, for a state it refuses. The
+    // amplifier's sound is its controls, so setting these values sounds as
+    // loading the state does: a shell that must switch states on the audio
+    // thread (which loadState may not run on) reads them here beforehand.
+    using ControlValues = std::array<double, kControlCount>;
+    bool stateControls(const uint8_t* bytes, size_t size, ControlValues& values) const;
+    // [any] Each control set by setControl's rule.
+    void setControls(const ControlValues& values);
 
     // [any] What the panel shows: each band leveler's gain (band 0..3) and
     // whether the limiter clipped since the panel last took the flag.

@@ -20,10 +20,10 @@ bool carriesMarker(const void* data, size_t size) {
     return marker == TVobrix::kStateMarker;
 }
 
-bool passesStrictCheck(TVobrix& runtime, const void* data, size_t size) {
-    const int32_t saved = runtime.getState(nullptr, false);
-    if (saved <= 0 || size != static_cast<size_t>(saved) || !carriesMarker(data, size))
-        return false;
+} // namespace
+
+bool passesStrictCheck(const TVobrix& runtime, const void* data, size_t size, size_t expected) {
+    if (size != expected || !carriesMarker(data, size)) return false;
     std::vector<float> values(size / sizeof(float));
     std::memcpy(values.data(), data, values.size() * sizeof(float));
     for (float v : values)
@@ -36,10 +36,13 @@ bool passesStrictCheck(TVobrix& runtime, const void* data, size_t size) {
     return true;
 }
 
-} // namespace
-
 bool loadState(TVobrix& runtime, const void* data, size_t size, StateCheck check) {
-    if (check == StateCheck::Strict && !passesStrictCheck(runtime, data, size)) return false;
+    if (check == StateCheck::Strict) {
+        // Exactly what the runtime saves now.
+        const int32_t saved = runtime.getState(nullptr, false);
+        if (saved <= 0 || !passesStrictCheck(runtime, data, size, static_cast<size_t>(saved)))
+            return false;
+    }
     const size_t limit = static_cast<size_t>(std::numeric_limits<int32_t>::max());
     runtime.setState(data, static_cast<int32_t>(size < limit ? size : limit), false);
     return carriesMarker(data, size);

@@ -21,6 +21,10 @@ enum class StateCheck {
     Strict,
 };
 
+// The strict mode's check alone, for a chunk of `expected` bytes: whether
+// loading it would be taken. Changes nothing.
+bool passesStrictCheck(const TVobrix& runtime, const void* data, size_t size, size_t expected);
+
 // Loads `size` bytes of state by the rule of `check`. True when the chunk
 // was loaded; false, changing nothing, when it was refused (Lenient
 // refuses only a chunk without the marker).

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: installs what is needed, builds, installs the plug-in where
-# Linux hosts look for VST, CLAP, LV2 and VST 3 plug-ins, makes a DI bass demo,
+# Linux hosts look for VST, CLAP, LV2 and VST 3 plug-ins and the practice amp
+# into ~/.local/bin, makes a DI bass demo,
 # renders it through each preset, and draws the panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,9 @@ cp -R build/vst3-bundles/Gravelo.vst3 "$HOME/.vst3/Gravelo.vst3"
 vst3_presets="$HOME/.vst3/presets/Morvane/Gravelo I"
 mkdir -p "$vst3_presets"
 cp build/vst3-presets/*.vstpreset "$vst3_presets/"
+# The practice amp, where a user's own programs are found.
+mkdir -p "$HOME/.local/bin"
+cp build/gravelo-amp "$HOME/.local/bin/gravelo-amp"
 
 mkdir -p demo
 build/tools/gravelo-make-demo demo/di-bass.wav
@@ -36,6 +40,7 @@ echo "Plug-in installed:  $HOME/.vst/Gravelo.so"
 echo "CLAP installed:     $HOME/.clap/Gravelo.clap"
 echo "LV2 installed:      $HOME/.lv2/Gravelo.lv2 (urn:morvane:gravelo)"
 echo "VST 3 installed:    $HOME/.vst3/Gravelo.vst3, presets in $vst3_presets"
+echo "Practice amp:       $HOME/.local/bin/gravelo-amp (JACK; gravelo-amp --help)"
 echo "DI demo:            demo/di-bass.wav"
 for preset in presets/*.fxp; do
     name=$(basename "$preset" .fxp)

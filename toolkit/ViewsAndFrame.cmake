@@ -25,6 +25,7 @@ if(GRAVELO_WINDOW_BACKEND STREQUAL "x11")
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11ErrorTrap.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11Events.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11Paint.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11TopLevel.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11Window.cpp)
     target_link_libraries(gravelo_toolkit PRIVATE X11::X11 PkgConfig::CAIRO_XLIB ${CMAKE_DL_LIBS})
 elseif(GRAVELO_WINDOW_BACKEND STREQUAL "win32")

@@ -1,8 +1,8 @@
 // What hosts get wrong or leave out: rates the plug-in cannot run at,
 // control values that are no numbers, ports left unconnected, runs of no
 // frames; and what the control outputs show.
-#include "AllocationCounter.h"
 #include "HostFixture.h"
+#include "support/AllocationCounter.h"
 
 #include <algorithm>
 #include <cmath>

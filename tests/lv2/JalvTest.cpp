@@ -3,22 +3,18 @@
 // recorder. The panel opens inside jalv's window, the audio side runs (its
 // control outputs reach jalv), and a drag of 20 px up on Output makes what
 // jalv plays 10 dB louder.
-#include "ForeignWindows.h"
 #include "LilvHost.h"
 #include "RenderTestSupport.h"
+#include "support/ForeignWindows.h"
 #include "support/HostWindow.h"
+#include "support/JackServer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <csignal>
-#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -26,79 +22,19 @@ namespace lv2test {
 namespace {
 
 using namespace std::chrono_literals;
+using testdisplay::findWindowByClass;
+using testdisplay::ForeignWindow;
 using testdisplay::HostWindow;
-
-// A program run beside the test, its output in a file, stopped by its own
-// pid when the test is done with it.
-class Child {
-  public:
-    Child(const std::vector<std::string>& args, std::string outputFile)
-        : output(std::move(outputFile)) {
-        pid = fork();
-        if (pid != 0) return;
-        const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(out, STDOUT_FILENO);
-        dup2(out, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    ~Child() { stop(); }
-    // SIGTERM, then the exit status (128 + signal when it did not exit).
-    int stop() {
-        if (pid <= 0) return status;
-        kill(pid, SIGTERM);
-        int raw = 0;
-        waitpid(pid, &raw, 0);
-        pid = -1;
-        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-        return status;
-    }
-    // Whether it has exited by itself (then stop() only reports how).
-    bool finished() {
-        int raw = 0;
-        if (pid <= 0 || waitpid(pid, &raw, WNOHANG) != pid) return pid <= 0;
-        pid = -1;
-        status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-        return true;
-    }
-    std::string text() const {
-        std::ifstream in(output);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-  private:
-    std::string output;
-    pid_t pid = -1;
-    int status = -1;
-};
-
-template <class Ready> bool waitFor(Ready ready, std::chrono::milliseconds limit) {
-    for (auto waited = 0ms; waited < limit; waited += 50ms) {
-        if (ready()) return true;
-        std::this_thread::sleep_for(50ms);
-    }
-    return ready();
-}
+using testsupport::Child;
+using testsupport::waitFor;
 
 class Lv2InJalv : public ::testing::Test {
   protected:
     void SetUp() override {
         useBuiltBundle();
-        const std::string server = "gravelo-lv2-" + std::to_string(getpid());
-        setenv("JACK_DEFAULT_SERVER", server.c_str(), 1);
-        setenv("JACK_NO_START_SERVER", "1", 1);
-        jack = std::make_unique<Child>(std::vector<std::string>{"jackd", "--no-realtime", "-n",
-                                                                server, "-d", "dummy", "-r",
-                                                                "48000", "-p", "256"},
-                                       folder / "jackd.log");
-        const std::string socket =
-            "/dev/shm/jack_" + server + "_" + std::to_string(getuid()) + "_0";
-        ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(socket); }, 10s))
-            << "jackd did not start";
+        jack = std::make_unique<testsupport::DummyJackServer>(
+            "gravelo-lv2-" + std::to_string(getpid()), 48000, 256, folder / "jackd.log");
+        ASSERT_TRUE(jack->running()) << "jackd did not start";
     }
     void TearDown() override {
         jack.reset();
@@ -111,7 +47,7 @@ class Lv2InJalv : public ::testing::Test {
         std::filesystem::create_directories(path);
         return path;
     }();
-    std::unique_ptr<Child> jack;
+    std::unique_ptr<testsupport::DummyJackServer> jack;
 };
 
 // The loudest sample of a stretch of the recording, in seconds.
@@ -160,20 +96,7 @@ TEST_F(Lv2InJalv, ThePanelOpensInJalvsWindowAndADragOnOutputMakesItTenDecibelsLo
     // Input in screen coordinates: a host window at the origin, one pixel.
     HostWindow input(0, 0, 1, 1);
     const int x = panel.rootX + 520, y = panel.rootY + 90; // the middle of Output
-    input.moveTo(x, y + 1);
-    std::this_thread::sleep_for(100ms);
-    input.moveTo(x, y);
-    std::this_thread::sleep_for(200ms);
-    input.button(1, true);
-    std::this_thread::sleep_for(200ms);
-    for (int dy = 5; dy <= 20; dy += 5) {
-        input.moveTo(x, y - dy);
-        std::this_thread::sleep_for(150ms);
-    }
-    // The panel reads the mouse when it paints: hold the button until a paint
-    // has seen the last position, however busy the machine.
-    std::this_thread::sleep_for(700ms);
-    input.button(1, false);
+    input.dragPatiently(x, y, -20);
     ASSERT_TRUE(waitFor([&] { return recorder.finished(); }, 20s)) << recorder.text();
     metronome.stop();
     jalv.stop();

@@ -6,7 +6,10 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <stdexcept>
+#include <thread>
 #include <unistd.h>
 
 namespace testdisplay {
@@ -92,6 +95,23 @@ void HostWindow::drag(int x, int y, int dy, int steps) {
                              CurrentTime);
     XTestFakeButtonEvent(connection, 1, False, CurrentTime);
     XSync(connection, False);
+}
+
+void HostWindow::dragPatiently(int x, int y, int dy) {
+    using namespace std::chrono_literals;
+    moveTo(x, y + 1);
+    std::this_thread::sleep_for(100ms);
+    moveTo(x, y);
+    std::this_thread::sleep_for(200ms);
+    button(1, true);
+    std::this_thread::sleep_for(200ms);
+    const int step = dy < 0 ? -5 : 5;
+    for (int moved = step; std::abs(moved) <= std::abs(dy); moved += step) {
+        moveTo(x, y + moved);
+        std::this_thread::sleep_for(150ms);
+    }
+    std::this_thread::sleep_for(700ms);
+    button(1, false);
 }
 
 VSTGUI::Colour HostWindow::pixel(void* window, int x, int y) const {

@@ -36,6 +36,11 @@ class HostWindow {
     void controlKey(bool down);
     // A press of button 1 at (x, y), a vertical drag by dy in steps, a release.
     void drag(int x, int y, int dy, int steps);
+    // The same drag at a hand's pace, for another program's window (which
+    // takes its events in its own time): up by -dy in 5 px steps with
+    // pauses, the button held until the window has painted (and so read)
+    // the last position, however busy the machine.
+    void dragPatiently(int x, int y, int dy);
 
     // Opaque colour of one pixel of window (any window of the server).
     VSTGUI::Colour pixel(void* window, int x, int y) const;

@@ -44,7 +44,7 @@ double toleranceOf(const std::string& display) {
 // Sets host values and reads what the parameter then displays.
 class Probe {
   public:
-    Probe(PluginHost& plugin, int parameter)
+    Probe(ParameterSurface& plugin, int parameter)
         : host(plugin), index(parameter), name(plugin.parameterName(parameter)) {
         label = trim(plugin.parameterLabel(parameter));
         // Some plug-ins put the unit into the display ("-6.00 dB") instead.
@@ -76,7 +76,7 @@ class Probe {
                lower(display + " " + label) == w;
     }
 
-    PluginHost& host;
+    ParameterSurface& host;
     const int index;
     const std::string name;
     std::string label;
@@ -177,7 +177,7 @@ std::optional<double> leadingNumber(const std::string& text) {
     return value;
 }
 
-float setByDisplay(PluginHost& host, int index, const std::string& wanted) {
+float setByDisplay(ParameterSurface& host, int index, const std::string& wanted) {
     Probe probe(host, index);
     const std::optional<double> target = probe.wantedNumber(wanted);
     const auto atZero = probe.number(0.0f), atOne = probe.number(1.0f);

@@ -4,7 +4,7 @@
 // number, a scan for texts that are not numbers.
 #pragma once
 
-#include "PluginHost.h"
+#include "ParameterSurface.h"
 
 #include <optional>
 #include <string>
@@ -17,6 +17,6 @@ std::optional<double> leadingNumber(const std::string& text);
 // Sets parameter `index` to the host value whose display is `wanted` and
 // answers that value. Throws RenderError naming the reachable range (or the
 // nearest settings, or some of the texts shown) when no value displays it.
-float setByDisplay(PluginHost& host, int index, const std::string& wanted);
+float setByDisplay(ParameterSurface& host, int index, const std::string& wanted);
 
 } // namespace render

@@ -2,20 +2,13 @@
 #pragma once
 
 #include "AudioFiles.h"
+#include "RenderError.h"
+#include "Setting.h"
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace render {
-
-// One --set: a parameter by name or index, and a value either in the units
-// the plug-in displays or, with the 'n' suffix, as a host value 0..1.
-struct ParameterSetting {
-    std::string parameter;
-    std::string value;
-    bool hostValue = false;
-};
 
 struct Options {
     std::string input;
@@ -42,10 +35,5 @@ struct Options {
 // Throws UsageError for a command line that makes no sense.
 Options parseOptions(int argc, const char* const* argv);
 const char* usageText();
-
-class UsageError : public std::runtime_error {
-  public:
-    explicit UsageError(const std::string& message) : std::runtime_error(message) {}
-};
 
 } // namespace render

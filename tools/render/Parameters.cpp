@@ -25,7 +25,7 @@ std::optional<int> asIndex(const std::string& text) {
     return static_cast<int>(value);
 }
 
-std::string namesOf(PluginHost& host) {
+std::string namesOf(ParameterSurface& host) {
     std::string names;
     for (int i = 0; i < host.parameterCount(); ++i)
         names += (i > 0 ? ", " : "") + host.parameterName(i);
@@ -34,7 +34,7 @@ std::string namesOf(PluginHost& host) {
 
 } // namespace
 
-int findParameter(PluginHost& host, const std::string& nameOrIndex) {
+int findParameter(ParameterSurface& host, const std::string& nameOrIndex) {
     for (int i = 0; i < host.parameterCount(); ++i)
         if (sameName(host.parameterName(i), nameOrIndex)) return i;
     if (const auto index = asIndex(nameOrIndex)) {
@@ -47,7 +47,7 @@ int findParameter(PluginHost& host, const std::string& nameOrIndex) {
                       ")");
 }
 
-void applySetting(PluginHost& host, const ParameterSetting& setting) {
+void applySetting(ParameterSurface& host, const ParameterSetting& setting) {
     const int index = findParameter(host, setting.parameter);
     if (setting.hostValue)
         host.setParameter(index, std::strtof(setting.value.c_str(), nullptr));
@@ -55,7 +55,7 @@ void applySetting(PluginHost& host, const ParameterSetting& setting) {
         setByDisplay(host, index, setting.value);
 }
 
-void listParameters(PluginHost& host, std::FILE* out) {
+void listParameters(ParameterSurface& host, std::FILE* out) {
     for (int i = 0; i < host.parameterCount(); ++i) {
         const std::string label = host.parameterLabel(i);
         std::fprintf(out, "%3d  %-16s %.6f  %s%s%s\n", i, host.parameterName(i).c_str(),

@@ -3,6 +3,7 @@
 // mains off, effClose; with the transport playing at 120 BPM in 4/4.
 #pragma once
 
+#include "ParameterSurface.h"
 #include "hosting/PluginLibrary.h"
 
 #include <memory>
@@ -11,7 +12,7 @@
 
 namespace render {
 
-class PluginHost {
+class PluginHost final : public ParameterSurface {
   public:
     // Loads and creates the instance; throws RenderError when the library
     // does not load or does not give a usable effect.
@@ -41,12 +42,12 @@ class PluginHost {
         return host.dispatch(opcode, index, value, ptr, opt);
     }
 
-    int parameterCount() const { return effect().numParams; }
-    float parameter(int index) const { return host.getParameter(index); }
-    void setParameter(int index, float value) { host.setParameter(index, value); }
-    std::string parameterName(int index) { return host.parameterName(index); }
-    std::string parameterDisplay(int index) { return host.parameterDisplay(index); }
-    std::string parameterLabel(int index) { return host.parameterLabel(index); }
+    int parameterCount() const override { return effect().numParams; }
+    float parameter(int index) const override { return host.getParameter(index); }
+    void setParameter(int index, float value) override { host.setParameter(index, value); }
+    std::string parameterName(int index) override { return host.parameterName(index); }
+    std::string parameterDisplay(int index) override { return host.parameterDisplay(index); }
+    std::string parameterLabel(int index) override { return host.parameterLabel(index); }
 
     // effGetChunk / effSetChunk; `program` selects the program chunk.
     std::vector<uint8_t> chunk(bool program) { return host.getChunk(program); }

@@ -1,11 +1,11 @@
-#include "ForeignWindows.h"
+#include "support/ForeignWindows.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <vector>
 
-namespace lv2test {
+namespace testdisplay {
 
 namespace {
 
@@ -67,4 +67,4 @@ ForeignWindow findWindowByClass(const std::string& classPrefix) {
     return found;
 }
 
-} // namespace lv2test
+} // namespace testdisplay

@@ -1,0 +1,57 @@
+// The window titled "Gravelo I": the panel as the plug-in shows it (the
+// engine's panel window) and the strip beneath it, in a top-level window
+// of the program's own. User-interface thread only.
+#pragma once
+
+#include "engine/PanelWindow.h"
+#include "standalone/StripView.h"
+
+#include <memory>
+#include <vector>
+
+namespace VSTGUI {
+class CFrame;
+namespace platform {
+class TopLevelWindow;
+}
+} // namespace VSTGUI
+
+namespace standalone {
+
+class AmpWindow final : private engine::PanelListener {
+  public:
+    static constexpr int kWidth = engine::PanelWindow::kWidth;
+    static constexpr int kHeight = engine::PanelWindow::kHeight + 48;
+    static constexpr int kTickRate = engine::PanelWindow::kTickRate;
+
+    // Null when there is no display to open it on.
+    static std::unique_ptr<AmpWindow> open(engine::AmpInstance& amp, StripListener& strip);
+    ~AmpWindow();
+    AmpWindow(const AmpWindow&) = delete;
+    AmpWindow& operator=(const AmpWindow&) = delete;
+
+    // The panel's tick and the strip's idle, the strip showing `status`.
+    void tick(const StripStatus& status);
+    // True once the user closed the window.
+    bool closeRequested();
+    // What to poll for the window's events.
+    std::vector<int> eventDescriptors() const;
+
+  private:
+    AmpWindow(engine::AmpInstance& amp, StripListener& strip);
+    bool build();
+
+    // The panel's gestures matter to hosts that record them; here the
+    // controls it sets are the whole story.
+    void panelGestureBegin(int) override {}
+    void panelValue(int, double) override {}
+    void panelGestureEnd(int) override {}
+
+    StripListener& stripListener;
+    std::unique_ptr<VSTGUI::platform::TopLevelWindow> top;
+    engine::PanelWindow panel;
+    VSTGUI::CFrame* stripFrame = nullptr;
+    StripView* strip = nullptr;
+};
+
+} // namespace standalone

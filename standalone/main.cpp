@@ -1,0 +1,39 @@
+// gravelo-amp: the amplifier and its panel as a JACK client, for practising
+// without a DAW.
+#include "Interruption.h"
+#include "RenderError.h"
+#include "standalone/AmpOptions.h"
+#include "standalone/AmpRunner.h"
+
+#include <cstdio>
+
+namespace {
+
+void printLine(const std::string& line) {
+    std::fprintf(stderr, "gravelo-amp: %s\n", line.c_str());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace standalone;
+    try {
+        const AmpOptions options = parseAmpOptions(argc, argv);
+        if (options.help) {
+            std::fputs(ampUsageText(), stdout);
+            return 0;
+        }
+        if (options.version) {
+            std::printf("gravelo-amp %s\n", GRAVELO_VERSION);
+            return 0;
+        }
+        render::catchInterruptions();
+        return runAmp(options, printLine);
+    } catch (const render::UsageError& error) {
+        printLine(error.what());
+        return 2;
+    } catch (const std::exception& error) {
+        printLine(error.what());
+        return 1;
+    }
+}

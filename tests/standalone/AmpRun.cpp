@@ -1,0 +1,117 @@
+#include "AmpRun.h"
+
+#include <jack/jack.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <unistd.h>
+
+namespace standalonetest {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string serverName() {
+    static int count = 0;
+    return "gravelo-amp-test-" + std::to_string(getpid()) + "-" + std::to_string(++count);
+}
+
+} // namespace
+
+AmpRun::AmpRun(int period) {
+    setenv("XDG_CONFIG_HOME", config.path.c_str(), 1);
+    server = std::make_unique<testsupport::DummyJackServer>(serverName(), kRate, period,
+                                                            config.path / "jackd.log");
+}
+
+// A client that was still connected when its server went leaves its
+// semaphores in /dev/shm, named after the server.
+AmpRun::~AmpRun() {
+    test.reset();
+    stopAmp();
+    server->stop();
+    std::error_code ignored;
+    for (const auto& item : std::filesystem::directory_iterator("/dev/shm", ignored))
+        if (item.path().filename().string().find("_" + server->name() + "_") != std::string::npos)
+            std::filesystem::remove(item.path(), ignored);
+}
+
+bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, bool window) {
+    std::vector<std::string> command{GRAVELO_AMP, "--no-connect"};
+    if (!window) command.push_back("--no-gui");
+    command.insert(command.end(), args.begin(), args.end());
+    amp = std::make_unique<Child>(command, (config.path / "amp.log").string());
+    if (test == nullptr) test = std::make_unique<JackTestClient>("test");
+    if (!test->ok()) {
+        why = "the test client did not open";
+        return false;
+    }
+    const bool ready = testsupport::waitFor(
+        [&] { return amp->finished() || jack_port_by_name(test->client(), "Gravelo:midi_in"); },
+        20s);
+    if (!ready || amp->finished()) {
+        why = "gravelo-amp did not come up: " + amp->text();
+        return false;
+    }
+    if (!test->connectTo("Gravelo")) {
+        why = "could not connect to Gravelo";
+        return false;
+    }
+    return true;
+}
+
+int AmpRun::stopAmp() {
+    return amp ? amp->stop() : -1;
+}
+
+std::vector<float> leadAndSignal(double seconds, double signalSeconds) {
+    std::vector<float> samples(static_cast<size_t>(seconds * kRate), 0.0f);
+    const rendertest::Audio signal = rendertest::testSignal(kRate, 1, signalSeconds);
+    for (double v : signal.samples)
+        samples.push_back(static_cast<float>(v));
+    return samples;
+}
+
+std::vector<float> render(const rendertest::TempDir& folder, const std::vector<float>& input,
+                          const std::vector<std::string>& args) {
+    rendertest::Audio audio;
+    audio.rate = kRate;
+    audio.samples.assign(input.begin(), input.end());
+    const std::string in = folder.file("render-in.wav"), out = folder.file("render-out.wav");
+    rendertest::writeAudio(in, audio);
+    std::vector<std::string> command{"--quiet"};
+    command.insert(command.end(), args.begin(), args.end());
+    command.push_back(in);
+    command.push_back(out);
+    if (rendertest::runTool(command).exitCode != 0) return {};
+    const rendertest::Audio rendered = rendertest::readAudio(out);
+    std::vector<float> left;
+    for (int64_t i = 0; i < rendered.frames(); ++i)
+        left.push_back(static_cast<float>(rendered.at(i, 0)));
+    return left;
+}
+
+Alignment align(const std::vector<float>& recorded, const std::vector<float>& rendered, size_t from,
+                long maxShift) {
+    Alignment best{0, std::numeric_limits<double>::infinity()};
+    for (long shift = -maxShift; shift <= maxShift; ++shift) {
+        double worst = 0.0;
+        size_t compared = 0;
+        for (size_t i = from; i < rendered.size(); ++i) {
+            const long k = static_cast<long>(i) - shift;
+            if (k < 0 || static_cast<size_t>(k) >= recorded.size()) continue;
+            worst =
+                std::max(worst, std::fabs(static_cast<double>(recorded[static_cast<size_t>(k)]) -
+                                          rendered[i]));
+            ++compared;
+            if (worst >= best.difference) break;
+        }
+        if (compared > 0 && worst < best.difference) best = {shift, worst};
+    }
+    return best;
+}
+
+} // namespace standalonetest
