@@ -1,5 +1,6 @@
 #include "standalone/AmpWindow.h"
 
+#include "effect/Identity.h"
 #include "standalone/StripLayout.h"
 #include "toolkit/CFrame.h"
 #include "toolkit/platform/TopLevelWindow.h"
@@ -18,7 +19,7 @@ std::unique_ptr<AmpWindow> AmpWindow::open(engine::AmpInstance& amp, StripListen
 }
 
 bool AmpWindow::build() {
-    top = VSTGUI::platform::TopLevelWindow::create("Gravelo I", kWidth, kHeight);
+    top = VSTGUI::platform::TopLevelWindow::create(gravelo::identity::kEffectName, kWidth, kHeight);
     if (top == nullptr) return false;
     void* panelArea = top->addArea(0, 0, kWidth, engine::PanelWindow::kHeight);
     void* stripArea = top->addArea(0, engine::PanelWindow::kHeight, kWidth, strip_layout::kHeight);

@@ -2,6 +2,7 @@
 // without a DAW.
 #include "Interruption.h"
 #include "RenderError.h"
+#include "effect/Identity.h"
 #include "standalone/AmpOptions.h"
 #include "standalone/AmpRunner.h"
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (options.version) {
-            std::printf("gravelo-amp %s\n", GRAVELO_VERSION);
+            std::printf("gravelo-amp %s\n", gravelo::identity::kVersion);
             return 0;
         }
         render::catchInterruptions();
