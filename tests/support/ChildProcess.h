@@ -1,5 +1,7 @@
-// A program run beside a test, its output in a file, stopped by its own pid
-// (SIGTERM, then waited for) when the test is done with it.
+// A program run beside a test: the one way tests start, signal, stop and
+// read other processes. Everything the child needs (arguments, environment,
+// files) is prepared before the fork, so the child only redirects and execs.
+// Descriptors without close-on-exec (a pipe's end) stay open in the child.
 #pragma once
 
 #include <chrono>
@@ -10,26 +12,48 @@
 
 namespace testsupport {
 
+struct ChildSetup {
+    std::string input = "/dev/null"; // file on standard input
+    std::string output;              // standard output's file; empty: the test's own
+    std::string errors;              // standard error's file; empty: where output goes
+    // "NAME=value" entries set in the child's environment over the test's.
+    std::vector<std::string> environment;
+    bool endsWithTest = false; // SIGTERM to the child when the test's process ends
+    bool onTerminal = false;   // standard input, output and error on a pseudo-terminal
+};
+
 class Child {
   public:
-    // Runs args[0] (looked up in PATH) with the test's environment.
+    // Runs args[0] (looked up in PATH unless it holds a slash).
+    Child(const std::vector<std::string>& args, const ChildSetup& setup);
+    // Both output streams into outputFile.
     Child(const std::vector<std::string>& args, std::string outputFile);
     ~Child() { stop(); }
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
 
-    // SIGTERM, then the exit status (128 + signal when it did not exit).
+    bool started() const { return pid > 0 || status >= 0; }
+    void signal(int number);
+    // Waits until it exits by itself: its exit status, 128 + signal when a
+    // signal ended it, 127 when it could not be run.
+    int wait();
+    // SIGTERM, then the status as wait() gives it.
     int stop();
     // Whether it has exited by itself (then stop() only reports how).
     bool finished();
-    // Its output so far.
+    // Its output file so far.
     std::string text() const;
+    // What it wrote to its terminal until it closed it (onTerminal only).
+    std::string terminalText();
     pid_t id() const { return pid; }
 
   private:
+    void reap(int raw);
+
     std::string output;
     pid_t pid = -1;
     int status = -1;
+    int terminal = -1;
 };
 
 // Polls `ready` every 50 ms until it answers true or `limit` passed.

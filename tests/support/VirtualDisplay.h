@@ -5,8 +5,10 @@
 // stopped by its own pid, or when the program that started it dies.
 #pragma once
 
+#include "support/ChildProcess.h"
+
+#include <memory>
 #include <string>
-#include <sys/types.h>
 
 namespace testdisplay {
 
@@ -20,7 +22,7 @@ class VirtualDisplay {
     const std::string& name() const { return displayName; }
 
   private:
-    pid_t server = -1;
+    std::unique_ptr<testsupport::Child> server; // stopped (SIGTERM, waited for) first
     std::string displayName;
 };
 

@@ -1,11 +1,8 @@
 // The progress bar: on a terminal for a long file, never in a pipe or file.
 #include "RenderTestSupport.h"
+#include "support/ChildProcess.h"
 
 #include <gtest/gtest.h>
-
-#include <pty.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace rendertest {
 namespace {
@@ -13,27 +10,13 @@ namespace {
 // Runs the tool with its standard error (and output) on a pseudo-terminal,
 // as in an interactive shell; answers what the terminal showed.
 std::string runOnTerminal(const std::vector<std::string>& args, int& exitCode) {
-    int terminal = -1;
-    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
-    if (child == 0) {
-        std::vector<char*> argv;
-        static std::string tool = RENDER_TOOL;
-        argv.push_back(tool.data());
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(tool.c_str(), argv.data());
-        _exit(127);
-    }
-    std::string shown;
-    char buffer[4096];
-    ssize_t n = 0;
-    while ((n = read(terminal, buffer, sizeof buffer)) > 0)
-        shown.append(buffer, static_cast<size_t>(n));
-    close(terminal);
-    int status = 0;
-    waitpid(child, &status, 0);
-    exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::vector<std::string> command{RENDER_TOOL};
+    command.insert(command.end(), args.begin(), args.end());
+    testsupport::ChildSetup onTerminal;
+    onTerminal.onTerminal = true;
+    testsupport::Child render(command, onTerminal);
+    const std::string shown = render.terminalText();
+    exitCode = render.wait();
     return shown;
 }
 

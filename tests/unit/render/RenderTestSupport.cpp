@@ -1,21 +1,19 @@
 #include "RenderTestSupport.h"
 
 #include "hosting/PluginLibrary.h"
+#include "support/ChildProcess.h"
 
 #include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace rendertest {
 
@@ -26,32 +24,13 @@ std::string slurp(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void addAsanOptions(const std::string& more) {
-    if (more.empty()) return;
+// The test's ASAN_OPTIONS with `more` added, for the child's environment.
+std::vector<std::string> asanEnvironment(const std::string& more) {
+    if (more.empty()) return {};
     const char* current = std::getenv("ASAN_OPTIONS");
     const std::string options =
         current != nullptr && *current != '\0' ? std::string(current) + ":" + more : more;
-    setenv("ASAN_OPTIONS", options.c_str(), 1);
-}
-
-[[noreturn]] void execProgram(const std::string& program, const std::vector<std::string>& args,
-                              const std::string& out, const std::string& err,
-                              const std::string& asanOptions) {
-    addAsanOptions(asanOptions);
-    const int in = open("/dev/null", O_RDONLY);
-    const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (in < 0 || o < 0 || e < 0) _exit(126);
-    dup2(in, 0);
-    dup2(o, 1);
-    dup2(e, 2);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execvp(program.c_str(), argv.data());
-    _exit(127);
+    return {"ASAN_OPTIONS=" + options};
 }
 
 } // namespace
@@ -64,14 +43,16 @@ ToolResult runProgram(const std::string& program, const std::vector<std::string>
                       const std::string& asanOptions) {
     TempDir capture;
     const std::string out = capture.file("stdout"), err = capture.file("stderr");
-    const pid_t child = fork();
-    if (child < 0) throw std::runtime_error("fork failed");
-    if (child == 0) execProgram(program, args, out, err, asanOptions);
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0) {
-    }
+    std::vector<std::string> command{program};
+    command.insert(command.end(), args.begin(), args.end());
+    testsupport::ChildSetup setup;
+    setup.output = out;
+    setup.errors = err;
+    setup.environment = asanEnvironment(asanOptions);
+    testsupport::Child child(command, setup);
+    if (!child.started()) throw std::runtime_error("fork failed");
     ToolResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.exitCode = child.wait();
     result.out = slurp(out);
     result.err = slurp(err);
     return result;
