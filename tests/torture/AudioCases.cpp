@@ -56,8 +56,8 @@ void badSamples(double bad, const std::string& what) {
             const Signal signal = [bad](long f) { return f >= 1000 && f < 1300 ? bad : sine(f); };
             processBlocks(*host, signal, 4, 512, dbl, what);
             const double after = processBlocks(*host, sine, 20, 512, dbl, what + ", then audio");
-            check(after > 1e-3,
-                  what + ": silence after the bad samples (" + formatPeak(after) + ")");
+            ASSERT_TRUE(after > 1e-3)
+                << what + ": silence after the bad samples (" + formatPeak(after) + ")";
         }
 }
 
@@ -99,9 +99,10 @@ void hugeSamples(double huge, const std::string& what) {
                 o[0][i] = fo[0][i];
         }
         for (size_t i = 0; i < frames; ++i)
-            check(std::isfinite(o[0][i]), what + ": output not finite at " + std::to_string(i));
+            ASSERT_TRUE(std::isfinite(o[0][i]))
+                << what + ": output not finite at " + std::to_string(i);
         const double after = processBlocks(*host, sine, 200, 480, dbl, what + ", then audio");
-        check(after > 1e-3, what + ": silence after the huge samples");
+        ASSERT_TRUE(after > 1e-3) << what + ": silence after the huge samples";
     }
 }
 
@@ -208,7 +209,7 @@ TEST(Audio, SetParameterStormFromASecondThreadDuringAudio) {
     stop = true;
     storm.join();
     host->calls.clear();
-    check(changes.load() > 0, "the storm thread never ran");
+    ASSERT_TRUE(changes.load() > 0) << "the storm thread never ran";
     note(std::to_string(changes.load()) + " parameter changes during " + std::to_string(b) +
          " blocks");
 }

@@ -1,5 +1,7 @@
-// How a torture case or the soak run gives its verdict: it returns normally
-// when it passed and calls fail() when it did not.
+// How the plug-in rig and the soak run give their verdict: they return
+// normally when all went well and call fail() when it did not (the cases
+// themselves assert with GoogleTest, which reports a Failure thrown by the
+// rig as the case's failure).
 #pragma once
 
 #include <stdexcept>

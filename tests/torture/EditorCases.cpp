@@ -36,8 +36,8 @@ TEST_P(EditorSteps, KeepOneChildWindowWhileOpen) {
             if (answer != 0) open = everOpened = true;
             // A plug-in that says it has an editor must open it in a live window.
             const bool hasEditor = host->effect()->flags & effFlagsHasEditor;
-            check(answer != 0 || !hasEditor || !parent.alive(),
-                  "effEditOpen answered 0 for a live parent");
+            ASSERT_TRUE(answer != 0 || !hasEditor || !parent.alive())
+                << "effEditOpen answered 0 for a live parent";
             break;
         }
         case 'i':
@@ -54,15 +54,16 @@ TEST_P(EditorSteps, KeepOneChildWindowWhileOpen) {
             break;
         case 'x':
             host->close();
-            check(parent.childCount() == 0, "effClose with the editor open left its window behind");
+            ASSERT_TRUE(parent.childCount() == 0)
+                << "effClose with the editor open left its window behind";
             return;
         }
         if (parent.alive()) {
             const int expected = open ? 1 : 0;
-            check(parent.childCount() == expected, std::string("after '") + step +
-                                                       "' the parent holds " +
-                                                       std::to_string(parent.childCount()) +
-                                                       " windows, not " + std::to_string(expected));
+            ASSERT_TRUE(parent.childCount() == expected)
+                << std::string("after '") + step + "' the parent holds " +
+                       std::to_string(parent.childCount()) + " windows, not " +
+                       std::to_string(expected);
         }
     }
     if (!everOpened) note("effEditOpen answered 0: no editor window to drive");
@@ -90,7 +91,8 @@ TEST(Editor, MouseDragOnTheOutputKnobThroughTheXServer) {
     PluginRig rig;
     auto host = rig.started();
     HostWindow parent;
-    check(host->dispatch(effEditOpen, 0, 0, parent.handle()) != 0, "effEditOpen answered 0");
+    ASSERT_TRUE(host->dispatch(effEditOpen, 0, 0, parent.handle()) != 0)
+        << "effEditOpen answered 0";
     idleFrames(*host, 3);
     const float before = host->getParameter(1);
     // One jump onto the knob and a rest of a few frames, as a host's user
@@ -108,9 +110,9 @@ TEST(Editor, MouseDragOnTheOutputKnobThroughTheXServer) {
     const float after = host->getParameter(1);
     host->dispatch(effEditClose);
     // Up raises the value by 0.5 dB a pixel: 32 pixels from 0 dB give +16 dB.
-    check(after > before && after <= 1.0f,
-          "a 32-pixel drag up on the Output knob took the parameter from " +
-              std::to_string(before) + " to " + std::to_string(after));
+    ASSERT_TRUE(after > before && after <= 1.0f)
+        << "a 32-pixel drag up on the Output knob took the parameter from " +
+               std::to_string(before) + " to " + std::to_string(after);
     note("Output moved from " + std::to_string(before) + " to " + std::to_string(after));
 }
 
@@ -122,8 +124,8 @@ TEST(Editor, FourOpenAtOnceClosedInTheOppositeOrder) {
     for (int i = 0; i < 4; ++i) {
         hosts.push_back(rig.started());
         windows.push_back(std::make_unique<HostWindow>());
-        check(hosts[i]->dispatch(effEditOpen, 0, 0, windows[i]->handle()) != 0,
-              "effEditOpen answered 0");
+        ASSERT_TRUE(hosts[i]->dispatch(effEditOpen, 0, 0, windows[i]->handle()) != 0)
+            << "effEditOpen answered 0";
     }
     for (int round = 0; round < 5; ++round)
         for (auto& host : hosts) {
@@ -131,15 +133,17 @@ TEST(Editor, FourOpenAtOnceClosedInTheOppositeOrder) {
             processChecked(*host, sine, round * 64L, 64, false, "audio with four editors");
         }
     for (int i = 0; i < 4; ++i)
-        check(windows[i]->childCount() == 1, "a parent lost its editor window");
+        ASSERT_TRUE(windows[i]->childCount() == 1) << "a parent lost its editor window";
     // Closed in the opposite order, the last one by effClose with its editor open.
     for (int i = 3; i >= 1; --i) {
         hosts[i]->dispatch(effEditClose);
-        check(windows[i]->childCount() == 0, "effEditClose left a window behind");
-        check(windows[0]->childCount() == 1, "closing another editor took this one's window");
+        ASSERT_TRUE(windows[i]->childCount() == 0) << "effEditClose left a window behind";
+        ASSERT_TRUE(windows[0]->childCount() == 1)
+            << "closing another editor took this one's window";
     }
     hosts[0]->close();
-    check(windows[0]->childCount() == 0, "effClose with the editor open left its window behind");
+    ASSERT_TRUE(windows[0]->childCount() == 0)
+        << "effClose with the editor open left its window behind";
 }
 
 TEST(Editor, Rectangle) {
@@ -147,9 +151,9 @@ TEST(Editor, Rectangle) {
     auto host = rig.started();
     ERect* rect = nullptr;
     host->dispatch(effEditGetRect, 0, 0, &rect);
-    check(rect != nullptr, "effEditGetRect gave no rectangle");
-    check(rect->right - rect->left == 600 && rect->bottom - rect->top == 284,
-          "the editor is not 600 x 284");
+    ASSERT_TRUE(rect != nullptr) << "effEditGetRect gave no rectangle";
+    ASSERT_TRUE(rect->right - rect->left == 600 && rect->bottom - rect->top == 284)
+        << "the editor is not 600 x 284";
 }
 
 } // namespace

@@ -51,8 +51,8 @@ TEST(Instances, TwoHundredAliveAtOnce) {
         }
     // Each instance keeps its own state: instance i's chunk holds its setting.
     for (size_t i = 0; i < hosts.size(); ++i)
-        check(hosts[i]->getChunk().size() == 260,
-              "instance " + std::to_string(i) + " lost its state");
+        ASSERT_TRUE(hosts[i]->getChunk().size() == 260)
+            << "instance " + std::to_string(i) + " lost its state";
     // Destroyed in a shuffled order rather than the order of creation.
     std::mt19937 random(3);
     std::shuffle(hosts.begin(), hosts.end(), random);
@@ -72,14 +72,15 @@ TEST(Instances, ClosedWithoutOpen) {
 TEST(Instances, EntriesRefuseAHostThatAnswersNoVersion) {
     std::string error;
     auto library = hosting::PluginLibrary::load(hosting::builtPluginPath(), &error);
-    check(library != nullptr, "cannot load the plug-in: " + error);
+    ASSERT_TRUE(library != nullptr) << "cannot load the plug-in: " + error;
     for (const char* entry : {"VSTPluginMain", "main", "MAIN"}) {
         hosting::Host refusing;
         refusing.versionAnswer = 0; // a host that does not answer the version query
-        check(!refusing.create(library->entry(entry)),
-              std::string(entry) + " accepted a host without a version");
+        ASSERT_TRUE(!refusing.create(library->entry(entry)))
+            << std::string(entry) + " accepted a host without a version";
         hosting::Host normal;
-        check(normal.create(library->entry(entry)), std::string(entry) + " refused a normal host");
+        ASSERT_TRUE(normal.create(library->entry(entry)))
+            << std::string(entry) + " refused a normal host";
     }
 }
 

@@ -31,29 +31,31 @@ TEST(State, ThreeThousandChunksOfRandomBytesThenTheSavedState) {
     PluginRig rig;
     auto host = rig.started();
     const std::vector<uint8_t> good = host->getChunk();
-    check(good.size() == 260, "getChunk answered " + std::to_string(good.size()) + " bytes");
+    ASSERT_TRUE(good.size() == 260)
+        << "getChunk answered " + std::to_string(good.size()) + " bytes";
     std::mt19937 random(11);
     for (int i = 0; i < 3000; ++i) {
         const auto bytes = randomChunk(random);
         const bool preset = random() % 2;
         const VstIntPtr answer =
             host->setChunk(bytes.empty() ? nullptr : bytes.data(), bytes.size(), preset);
-        check(answer == static_cast<VstIntPtr>(bytes.size()),
-              "setChunk answered " + std::to_string(answer));
+        ASSERT_TRUE(answer == static_cast<VstIntPtr>(bytes.size()))
+            << "setChunk answered " + std::to_string(answer);
         std::vector<std::vector<float>> in(2, std::vector<float>(32, 0.1f)),
             out(2, std::vector<float>(32));
         host->process(in, out); // anything but a crash is allowed for garbage
-        check(host->getChunk(preset).size() == 260, "getChunk after garbage is not 260 bytes");
+        ASSERT_TRUE(host->getChunk(preset).size() == 260)
+            << "getChunk after garbage is not 260 bytes";
     }
     host->calls.clear();
-    check(host->setChunk(good.data(), good.size()) == 260, "the good chunk was refused");
+    ASSERT_TRUE(host->setChunk(good.data(), good.size()) == 260) << "the good chunk was refused";
     // Filter states hold whatever the garbage left; a suspend and resume starts clean.
     host->dispatch(effMainsChanged, 0, 0);
     host->dispatch(effMainsChanged, 0, 1);
     const double peak =
         processBlocks(*host, sine, 100, 480, false, "after restoring the good chunk");
-    check(peak > 1e-3, "silence after restoring the good chunk");
-    check(host->getChunk() == good, "the restored state differs from the saved one");
+    ASSERT_TRUE(peak > 1e-3) << "silence after restoring the good chunk";
+    ASSERT_TRUE(host->getChunk() == good) << "the restored state differs from the saved one";
 }
 
 TEST(State, NullBuffersAndEveryOpcodeFromMinus3To139) {
@@ -124,7 +126,8 @@ TEST(State, FloodsOf5000MidiOtherAndNullEvents) {
     }
     for (int round = 0; round < 20; ++round) {
         list->numEvents = round % 5 == 4 ? -3 : static_cast<VstInt32>(count);
-        check(host->dispatch(effProcessEvents, 0, 0, list) == 1, "processEvents did not answer 1");
+        ASSERT_TRUE(host->dispatch(effProcessEvents, 0, 0, list) == 1)
+            << "processEvents did not answer 1";
         processChecked(*host, sine, round * 256L, 256, false, "after events");
     }
 }
