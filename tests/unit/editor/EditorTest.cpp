@@ -1,7 +1,7 @@
 // The editor and its view without a display: entries forwarded, the draw
 // context lent for one draw, idle rules, pumpIdle timing, knob mode.
 #include "EditorFixture.h"
-#include "RecordingViews.h"
+#include "unit/toolkit/RecordingViews.h"
 
 #include "editor/CVeSTCanvas.h"
 #include "editor/CVeSTView.h"
