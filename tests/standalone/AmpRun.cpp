@@ -39,9 +39,10 @@ AmpRun::~AmpRun() {
             std::filesystem::remove(item.path(), ignored);
 }
 
-bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, bool window) {
-    std::vector<std::string> command{GRAVELO_AMP, "--no-connect"};
-    if (!window) command.push_back("--no-gui");
+bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, Start how) {
+    std::vector<std::string> command{GRAVELO_AMP};
+    if (!how.connect) command.push_back("--no-connect");
+    if (!how.window) command.push_back("--no-gui");
     command.insert(command.end(), args.begin(), args.end());
     amp = std::make_unique<Child>(command, (config.path / "amp.log").string());
     if (test == nullptr) test = std::make_unique<JackTestClient>("test");
@@ -61,6 +62,11 @@ bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, bo
         return false;
     }
     return true;
+}
+
+bool AmpRun::connected(const std::string& from, const std::string& to) const {
+    const jack_port_t* port = jack_port_by_name(test->client(), from.c_str());
+    return port != nullptr && jack_port_connected_to(port, to.c_str()) != 0;
 }
 
 int AmpRun::stopAmp() {

@@ -25,10 +25,20 @@ class AmpRun {
     ~AmpRun();
 
     bool serverRunning() const { return server->running(); }
-    // Starts gravelo-amp --no-connect (and --no-gui unless `window`) with
-    // `args`, waits for its ports and connects the test client to them.
-    // False with the reason in `why`.
-    bool startAmp(const std::vector<std::string>& args, std::string& why, bool window = false);
+    // How gravelo-amp starts besides its arguments: by default without its
+    // window (--no-gui) and without connecting to the server's ports.
+    struct Start {
+        bool window = false;
+        bool connect = false;
+    };
+    // Starts gravelo-amp with `args`, waits for its ports and connects the
+    // test client to them. False with the reason in `why`.
+    bool startAmp(const std::vector<std::string>& args, std::string& why, Start how);
+    bool startAmp(const std::vector<std::string>& args, std::string& why) {
+        return startAmp(args, why, Start{});
+    }
+    // Whether port `from` is connected to port `to`.
+    bool connected(const std::string& from, const std::string& to) const;
     // Closes the test client (before the server goes, so that it leaves
     // nothing behind).
     void closeClient() { test.reset(); }

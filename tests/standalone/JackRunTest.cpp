@@ -85,6 +85,26 @@ TEST(AmpOnJack, ProgramChangeTwoSwitchesToTheThirdPresetWithinOnePeriod) {
     expectRenderMatch(run, {"--load-preset", GRAVELO_PRESETS_DIR "/growl.fxp"});
 }
 
+TEST(AmpOnJack, ConnectsToTheFirstPhysicalPortsOrToThoseNamed) {
+    AmpRun run;
+    ASSERT_TRUE(run.serverRunning());
+    std::string why;
+    ASSERT_TRUE(run.startAmp({}, why, {.connect = true})) << why;
+    EXPECT_TRUE(run.connected("Gravelo:in", "system:capture_1"));
+    EXPECT_TRUE(run.connected("Gravelo:out_left", "system:playback_1"));
+    EXPECT_TRUE(run.connected("Gravelo:out_right", "system:playback_2"));
+    EXPECT_EQ(run.stopAmp(), 0) << run.ampOutput();
+    ASSERT_TRUE(run.startAmp(
+        {"--input", "system:capture_2", "--output", "system:playback_2,system:playback_1"}, why,
+        {.connect = true}))
+        << why;
+    EXPECT_TRUE(run.connected("Gravelo:in", "system:capture_2"));
+    EXPECT_FALSE(run.connected("Gravelo:in", "system:capture_1"));
+    EXPECT_TRUE(run.connected("Gravelo:out_left", "system:playback_2"));
+    EXPECT_TRUE(run.connected("Gravelo:out_right", "system:playback_1"));
+    EXPECT_EQ(run.stopAmp(), 0) << run.ampOutput();
+}
+
 TEST(AmpOnJack, TheStateIsRememberedAcrossRunsAndADamagedOneIsKeptAside) {
     AmpRun run;
     ASSERT_TRUE(run.serverRunning());

@@ -56,7 +56,7 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
     AmpRun run(256);
     ASSERT_TRUE(run.serverRunning());
     std::string why;
-    ASSERT_TRUE(run.startAmp({}, why, true)) << why;
+    ASSERT_TRUE(run.startAmp({}, why, {.window = true})) << why;
     testdisplay::ForeignWindow window;
     ASSERT_TRUE(testsupport::waitFor(
         [&] {
