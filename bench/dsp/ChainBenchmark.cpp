@@ -4,7 +4,7 @@
 // The "time/frame" counter is the figure the speed goals are stated in.
 #include "BenchSignal.h"
 #include "effect/TVobrixEffect.h"
-#include "hosting/InProcess.h"
+#include "vsthost/InProcess.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,10 +17,10 @@ constexpr double kDriveOnly[10] = {0, 12, 0, 3, 6, 0, 0, 0, 8, 2};
 constexpr double kToneOnly[10] = {0, 12, 0, 3, 0, 4, 3, 5, 8, 2};
 
 // Nothing may allocate while it processes: the host keeps no record of calls.
-struct Instance : hosting::Host {
+struct Instance : vsthost::Host {
     explicit Instance(const double (&sliders)[10]) {
         recording = false;
-        create(hosting::createAmplifier);
+        create(vsthost::createAmplifier);
         start(kRate, kBlock);
         auto& fx = runtime();
         for (int n = 1; n <= 9; ++n) {
@@ -29,7 +29,7 @@ struct Instance : hosting::Host {
                                                    (info.maximum - info.minimum)));
         }
     }
-    TVobrixEffect& runtime() const { return hosting::amplifierOf(effect()); }
+    TVobrixEffect& runtime() const { return vsthost::amplifierOf(effect()); }
 };
 
 template <class Sample> void processPlugin(benchmark::State& state, const double (&sliders)[10]) {

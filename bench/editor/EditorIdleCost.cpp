@@ -3,9 +3,9 @@
 // second) and the resident memory the open editor adds, under a private
 // virtual X server.
 #include "effect/panel/PanelLayout.h"
-#include "hosting/InProcess.h"
 #include "support/HostWindow.h"
 #include "support/VirtualDisplay.h"
+#include "vsthost/InProcess.h"
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -31,7 +31,7 @@ double residentKiB() {
 }
 
 // A host's editor timer: effEditIdle every 10 ms for the given time.
-void idleFor(hosting::Host& plugin, std::chrono::milliseconds span) {
+void idleFor(vsthost::Host& plugin, std::chrono::milliseconds span) {
     const auto end = std::chrono::steady_clock::now() + span;
     while (std::chrono::steady_clock::now() < end) {
         plugin.dispatch(effEditIdle);
@@ -49,9 +49,9 @@ int main() {
     }
     testdisplay::HostWindow parent(0, 0, panel_layout::kWidth, panel_layout::kHeight);
 
-    hosting::Host plugin;
+    vsthost::Host plugin;
     plugin.recording = false;
-    plugin.create(hosting::createAmplifier);
+    plugin.create(vsthost::createAmplifier);
     plugin.start();
 
     // Warm the shared libraries (fonts, image decoding) once, as any first

@@ -1,6 +1,6 @@
 #include "FuzzHost.h"
 
-#include "hosting/InProcess.h"
+#include "vsthost/InProcess.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,7 +20,7 @@ constexpr float kOutputBound = 1.0e4f;
 
 Instance::Instance(float sampleRate, VstInt32 blockSize) {
     recording = false; // a fuzzing run makes millions of calls
-    if (!create(hosting::createAmplifier)) std::abort();
+    if (!create(vsthost::createAmplifier)) std::abort();
     start(sampleRate, blockSize);
 }
 

@@ -3,14 +3,14 @@
 // targets that drive the shell with fuzzed data.
 #pragma once
 
-#include "hosting/Host.h"
+#include "vsthost/Host.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace fuzzhost {
 
-class Instance : public hosting::Host {
+class Instance : public vsthost::Host {
   public:
     // Created, opened, given a sample rate and block size, and resumed.
     explicit Instance(float sampleRate = 48000.0f, VstInt32 blockSize = 64);

@@ -88,8 +88,8 @@ TEST_F(HostTest, RunsOfNoFramesActAsEmptyVstBlocks) {
         instance.run(0);
     }
 
-    hosting::Host vst;
-    ASSERT_TRUE(vst.create(rendertest::loadedLibrary(hosting::builtPluginPath()).entry()));
+    vsthost::Host vst;
+    ASSERT_TRUE(vst.create(rendertest::loadedLibrary(vsthost::builtPluginPath()).entry()));
     vst.start(kRate, kBlock);
     for (const auto& [control, value] : kWorstCase)
         vst.setParameter(static_cast<VstInt32>(control),

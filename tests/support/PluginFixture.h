@@ -2,7 +2,7 @@
 // through its entry, as a host does.
 #pragma once
 
-#include "hosting/PluginLibrary.h"
+#include "vsthost/PluginLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,13 @@ class PluginFixture : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         std::string error;
-        library = hosting::PluginLibrary::load(hosting::builtPluginPath(), &error);
+        library = vsthost::PluginLibrary::load(vsthost::builtPluginPath(), &error);
         ASSERT_NE(library, nullptr) << error;
     }
     static void TearDownTestSuite() { library.reset(); }
 
     void SetUp() override { ASSERT_TRUE(host.create(library->entry("VSTPluginMain"))); }
 
-    static inline std::unique_ptr<hosting::PluginLibrary> library;
-    hosting::Host host;
+    static inline std::unique_ptr<vsthost::PluginLibrary> library;
+    vsthost::Host host;
 };

@@ -17,7 +17,7 @@ namespace torture {
 namespace {
 
 // Every control at the end of its range that drives hardest.
-void worstCase(hosting::Host& host) {
+void worstCase(vsthost::Host& host) {
     for (int i = 0; i < host.effect()->numParams; ++i)
         host.setParameter(i, 1.0f);
 }

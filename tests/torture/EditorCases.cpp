@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(, EditorSteps,
 // Centre of the Output knob (slider 2, 80 x 80 at (480, 50)) on the panel.
 constexpr int kOutputKnobX = 520, kOutputKnobY = 90;
 
-void idleFrames(hosting::Host& host, int frames) {
+void idleFrames(vsthost::Host& host, int frames) {
     for (int k = 0; k < frames; ++k) {
         host.dispatch(effEditIdle);
         usleep(35000); // past the panel's 30 frames a second
@@ -119,7 +119,7 @@ TEST(Editor, MouseDragOnTheOutputKnobThroughTheXServer) {
 // Several instances share the process, each with its own editor window.
 TEST(Editor, FourOpenAtOnceClosedInTheOppositeOrder) {
     PluginRig rig;
-    std::vector<std::unique_ptr<hosting::Host>> hosts;
+    std::vector<std::unique_ptr<vsthost::Host>> hosts;
     std::vector<std::unique_ptr<HostWindow>> windows;
     for (int i = 0; i < 4; ++i) {
         hosts.push_back(rig.started());

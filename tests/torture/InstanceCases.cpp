@@ -39,7 +39,7 @@ TEST(Instances, ThousandCreatedAndDestroyed) {
 
 TEST(Instances, TwoHundredAliveAtOnce) {
     PluginRig rig;
-    std::vector<std::unique_ptr<hosting::Host>> hosts;
+    std::vector<std::unique_ptr<vsthost::Host>> hosts;
     for (int i = 0; i < 200; ++i)
         hosts.push_back(rig.started());
     for (int round = 0; round < 3; ++round)
@@ -71,14 +71,14 @@ TEST(Instances, ClosedWithoutOpen) {
 
 TEST(Instances, EntriesRefuseAHostThatAnswersNoVersion) {
     std::string error;
-    auto library = hosting::PluginLibrary::load(hosting::builtPluginPath(), &error);
+    auto library = vsthost::PluginLibrary::load(vsthost::builtPluginPath(), &error);
     ASSERT_TRUE(library != nullptr) << "cannot load the plug-in: " + error;
     for (const char* entry : {"VSTPluginMain", "main", "MAIN"}) {
-        hosting::Host refusing;
+        vsthost::Host refusing;
         refusing.versionAnswer = 0; // a host that does not answer the version query
         ASSERT_TRUE(!refusing.create(library->entry(entry)))
             << std::string(entry) + " accepted a host without a version";
-        hosting::Host normal;
+        vsthost::Host normal;
         ASSERT_TRUE(normal.create(library->entry(entry)))
             << std::string(entry) + " refused a normal host";
     }

@@ -14,17 +14,17 @@ double sine(long frame) {
 
 PluginRig::PluginRig() {
     std::string error;
-    library = hosting::PluginLibrary::load(hosting::builtPluginPath(), &error);
+    library = vsthost::PluginLibrary::load(vsthost::builtPluginPath(), &error);
     check(library != nullptr, "cannot load the plug-in: " + error);
 }
 
-std::unique_ptr<hosting::Host> PluginRig::create() {
-    auto host = std::make_unique<hosting::Host>();
+std::unique_ptr<vsthost::Host> PluginRig::create() {
+    auto host = std::make_unique<vsthost::Host>();
     check(host->create(library->entry("VSTPluginMain")), "the entry answered null");
     return host;
 }
 
-std::unique_ptr<hosting::Host> PluginRig::started(float sampleRate, int blockSize) {
+std::unique_ptr<vsthost::Host> PluginRig::started(float sampleRate, int blockSize) {
     auto host = create();
     host->start(sampleRate, blockSize);
     return host;
@@ -66,12 +66,12 @@ double processChecked(AEffect* effect, const Signal& signal, long start, int fra
                            : runBlock<float>(effect, signal, start, frames, what);
 }
 
-double processChecked(hosting::Host& host, const Signal& signal, long start, int frames,
+double processChecked(vsthost::Host& host, const Signal& signal, long start, int frames,
                       bool doublePrecision, const std::string& what) {
     return processChecked(host.effect(), signal, start, frames, doublePrecision, what);
 }
 
-double processBlocks(hosting::Host& host, const Signal& signal, int blocks, int frames,
+double processBlocks(vsthost::Host& host, const Signal& signal, int blocks, int frames,
                      bool doublePrecision, const std::string& what) {
     double peak = 0.0;
     for (int b = 0; b < blocks; ++b)

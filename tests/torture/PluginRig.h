@@ -3,7 +3,7 @@
 // whose outputs are checked to be finite and bounded.
 #pragma once
 
-#include "hosting/PluginLibrary.h"
+#include "vsthost/PluginLibrary.h"
 
 #include <functional>
 #include <memory>
@@ -23,13 +23,13 @@ class PluginRig {
   public:
     PluginRig(); // loads the library; fails the case when it cannot
     // A new instance, created only (not opened, not resumed).
-    std::unique_ptr<hosting::Host> create();
+    std::unique_ptr<vsthost::Host> create();
     // Created, opened, given rate and block size, resumed.
-    std::unique_ptr<hosting::Host> started(float sampleRate = 48000.0f, int blockSize = 512);
-    hosting::EntryFunction entry() const { return library->entry("VSTPluginMain"); }
+    std::unique_ptr<vsthost::Host> started(float sampleRate = 48000.0f, int blockSize = 512);
+    vsthost::EntryFunction entry() const { return library->entry("VSTPluginMain"); }
 
   private:
-    std::unique_ptr<hosting::PluginLibrary> library;
+    std::unique_ptr<vsthost::PluginLibrary> library;
 };
 
 // Runs `frames` frames through processReplacing (or processDoubleReplacing)
@@ -38,11 +38,11 @@ class PluginRig {
 // Answers the output peak.
 double processChecked(AEffect* effect, const Signal& signal, long start, int frames,
                       bool doublePrecision, const std::string& what);
-double processChecked(hosting::Host& host, const Signal& signal, long start, int frames,
+double processChecked(vsthost::Host& host, const Signal& signal, long start, int frames,
                       bool doublePrecision, const std::string& what);
 
 // Several blocks in a row; answers the peak over all of them.
-double processBlocks(hosting::Host& host, const Signal& signal, int blocks, int frames,
+double processBlocks(vsthost::Host& host, const Signal& signal, int blocks, int frames,
                      bool doublePrecision, const std::string& what);
 
 std::string formatPeak(double peak);

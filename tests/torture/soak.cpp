@@ -59,9 +59,9 @@ double bassLine(long frame) {
 // One instance started as a host starts it, with the transport playing.
 // Its host answers from two threads at once (audio asks for the time every
 // block while the editor works), so it keeps no record of calls.
-class Instance : public hosting::Host {
+class Instance : public vsthost::Host {
   public:
-    explicit Instance(hosting::EntryFunction entry) {
+    explicit Instance(vsthost::EntryFunction entry) {
         recording = false;
         timeInfo = VstTimeInfo{};
         timeInfo->sampleRate = kSampleRate;

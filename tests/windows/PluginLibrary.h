@@ -2,7 +2,7 @@
 // made through one of its entries on the project's host side.
 #pragma once
 
-#include "hosting/Host.h"
+#include "vsthost/Host.h"
 
 #include <windows.h>
 
@@ -28,5 +28,5 @@ class PluginLibrary {
   private:
     HMODULE module = nullptr;
     // Each instance's host side, kept until the library goes.
-    mutable std::vector<std::unique_ptr<hosting::Host>> hosts;
+    mutable std::vector<std::unique_ptr<vsthost::Host>> hosts;
 };

@@ -3,17 +3,17 @@
 #include "effect/TVobrixEffect.h"
 #include "effect/panel/PanelLayout.h"
 #include "host/CVeST.h"
-#include "hosting/InProcess.h"
 #include "toolkit/COffscreenContext.h"
+#include "vsthost/InProcess.h"
 
 #include <stdexcept>
 
 PanelPicture::PanelPicture(double sampleRate) {
     host.recording = false;
-    if (!host.create(hosting::createAmplifier))
+    if (!host.create(vsthost::createAmplifier))
         throw std::runtime_error("the plug-in refused to start");
-    owner = &hosting::shellOf(host.effect());
-    runtime = &hosting::amplifierOf(host.effect());
+    owner = &vsthost::shellOf(host.effect());
+    runtime = &vsthost::amplifierOf(host.effect());
     host.start(sampleRate);
     offscreen = new VSTGUI::COffscreenContext(nullptr, panel_layout::kWidth, panel_layout::kHeight);
 }

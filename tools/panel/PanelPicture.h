@@ -3,7 +3,7 @@
 // the shell's editor client exactly as the view draws and clicks.
 #pragma once
 
-#include "hosting/Host.h"
+#include "vsthost/Host.h"
 
 #include <cstdint>
 #include <string>
@@ -40,7 +40,7 @@ class PanelPicture {
     VSTGUI::COffscreenContext& context() { return *offscreen; }
 
   private:
-    hosting::Host host;
+    vsthost::Host host;
     CVeST* owner = nullptr;
     TVobrixEffect* runtime = nullptr;
     VSTGUI::COffscreenContext* offscreen = nullptr;

@@ -10,11 +10,11 @@ constexpr VstIntPtr kProcessPrecision32 = 0;
 constexpr VstIntPtr kProcessPrecision64 = 1;
 constexpr double kTempo = 120.0;
 
-std::unique_ptr<hosting::PluginLibrary> loadLibrary(const std::string& path) {
+std::unique_ptr<vsthost::PluginLibrary> loadLibrary(const std::string& path) {
     // One render is one process: the library stays mapped until it ends.
     std::string why;
     auto library =
-        hosting::PluginLibrary::load(path, &why, hosting::PluginLibrary::Unloading::never);
+        vsthost::PluginLibrary::load(path, &why, vsthost::PluginLibrary::Unloading::never);
     if (!library) throw RenderError("cannot load plug-in '" + path + "': " + why);
     return library;
 }
@@ -32,7 +32,7 @@ PluginHost::~PluginHost() {
 }
 
 void PluginHost::create() {
-    hosting::EntryFunction entry = library->entry("VSTPluginMain");
+    vsthost::EntryFunction entry = library->entry("VSTPluginMain");
     if (entry == nullptr) entry = library->entry("main");
     if (entry == nullptr)
         throw RenderError("'" + path() +

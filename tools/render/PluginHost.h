@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ParameterSurface.h"
-#include "hosting/PluginLibrary.h"
+#include "vsthost/PluginLibrary.h"
 
 #include <memory>
 #include <string>
@@ -64,8 +64,8 @@ class PluginHost final : public ParameterSurface {
     void advanceTime(int frames);
 
     // Unloaded last, after the instance is closed.
-    std::unique_ptr<hosting::PluginLibrary> library;
-    hosting::Host host;
+    std::unique_ptr<vsthost::PluginLibrary> library;
+    vsthost::Host host;
     bool running = false;
 };
 

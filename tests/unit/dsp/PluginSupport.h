@@ -4,18 +4,18 @@
 
 #include "effect/TVobrixEffect.h"
 #include "host/CVeST.h"
-#include "hosting/InProcess.h"
+#include "vsthost/InProcess.h"
 
 #include <vector>
 
 namespace dsptest {
 
-class Plugin : public hosting::Host {
+class Plugin : public vsthost::Host {
   public:
     // Audio and control calls come from two threads in some tests.
     Plugin() {
         recording = false;
-        create(hosting::createAmplifier);
+        create(vsthost::createAmplifier);
     }
 
     // Host parameter value 0..1 for slider `number` from its value in units.
@@ -34,8 +34,8 @@ class Plugin : public hosting::Host {
         process(in, out, static_cast<VstInt32>(inLeft.size()));
     }
 
-    CVeST* shell() const { return &hosting::shellOf(effect()); }
-    TVobrixEffect& runtime() const { return hosting::amplifierOf(effect()); }
+    CVeST* shell() const { return &vsthost::shellOf(effect()); }
+    TVobrixEffect& runtime() const { return vsthost::amplifierOf(effect()); }
 };
 
 template <class Sample> std::vector<Sample> convert(const std::vector<double>& x) {

@@ -4,8 +4,8 @@
 
 #include "editor/CVeSTEditor.h"
 #include "host/CVeST.h"
-#include "hosting/InProcess.h"
 #include "support/RecordingRuntime.h"
+#include "vsthost/InProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@ class EditorFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         runtime = new RecordingRuntime();
-        ASSERT_TRUE(hosting::createWithRuntime(host, runtime));
-        shell = &hosting::shellOf(host.effect());
+        ASSERT_TRUE(vsthost::createWithRuntime(host, runtime));
+        shell = &vsthost::shellOf(host.effect());
         editor = static_cast<CVeSTEditor*>(shell->getEditor());
         ASSERT_NE(editor, nullptr);
     }
@@ -23,7 +23,7 @@ class EditorFixture : public ::testing::Test {
         return host.dispatch(opcode, 0, 0, ptr);
     }
 
-    hosting::Host host;
+    vsthost::Host host;
     RecordingRuntime* runtime = nullptr;
     CVeST* shell = nullptr;
     CVeSTEditor* editor = nullptr;

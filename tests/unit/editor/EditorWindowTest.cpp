@@ -4,12 +4,12 @@
 #include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
 #include "host/CVeST.h"
-#include "hosting/InProcess.h"
 #include "runtime/TVobrix.h"
 #include "runtime/VeSTDrawingServices.h"
 #include "support/HostWindow.h"
 #include "toolkit/CFrame.h"
 #include "toolkit/COffscreenContext.h"
+#include "vsthost/InProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +45,8 @@ class PaintingRuntime : public TVobrix {
 
 struct Plugin {
     explicit Plugin(TVobrix* runtime) {
-        hosting::createWithRuntime(host, runtime);
-        shell = &hosting::shellOf(host.effect());
+        vsthost::createWithRuntime(host, runtime);
+        shell = &vsthost::shellOf(host.effect());
         host.start();
     }
     VstIntPtr dispatch(VstInt32 opcode, VstIntPtr value = 0, void* ptr = nullptr) {
@@ -55,7 +55,7 @@ struct Plugin {
     CVeSTEditor* editor() const { return static_cast<CVeSTEditor*>(shell->getEditor()); }
     void* window() const { return editor()->getFrame()->getNativeWindow(); }
     std::string display(VstInt32 index) { return host.parameterDisplay(index); }
-    hosting::Host host;
+    vsthost::Host host;
     CVeST* shell;
 };
 

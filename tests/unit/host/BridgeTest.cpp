@@ -1,9 +1,9 @@
 #include "editor/CVeSTEditor.h"
 #include "host/CVeST.h"
-#include "hosting/InProcess.h"
 #include "runtime/VeSTDrawingServices.h"
 #include "runtime/VeSTServices.h"
 #include "support/RecordingRuntime.h"
+#include "vsthost/InProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +16,11 @@ class Bridge : public ::testing::Test {
     void SetUp() override {
         runtime = new RecordingRuntime();
         runtime->channelCount = 2;
-        ASSERT_TRUE(hosting::createWithRuntime(host, runtime));
+        ASSERT_TRUE(vsthost::createWithRuntime(host, runtime));
         effect = host.effect();
-        shell = &hosting::shellOf(effect);
+        shell = &vsthost::shellOf(effect);
     }
-    hosting::Host host;
+    vsthost::Host host;
     RecordingRuntime* runtime = nullptr;
     AEffect* effect = nullptr;
     CVeST* shell = nullptr;
@@ -122,8 +122,8 @@ struct EditorWatcher : RecordingRuntime {
 
 TEST_F(Bridge, RuntimeIsDestroyedBeforeTheEditor) {
     bool editorAlive = false;
-    hosting::Host other;
-    ASSERT_TRUE(hosting::createWithRuntime(other, new EditorWatcher(editorAlive)));
+    vsthost::Host other;
+    ASSERT_TRUE(vsthost::createWithRuntime(other, new EditorWatcher(editorAlive)));
     EXPECT_EQ(other.close(), 1);
     EXPECT_TRUE(editorAlive);
 }
@@ -137,8 +137,8 @@ TEST_F(Bridge, EditorIsCreatedOnceWithTheSizeTheRuntimeDeclares) {
 
     auto* withoutPanel = new RecordingRuntime();
     withoutPanel->editorWidth = 0;
-    hosting::Host other;
-    ASSERT_TRUE(hosting::createWithRuntime(other, withoutPanel));
+    vsthost::Host other;
+    ASSERT_TRUE(vsthost::createWithRuntime(other, withoutPanel));
     EXPECT_EQ(other.effect()->flags & effFlagsHasEditor, 0) << "no panel, no editor";
 }
 

@@ -1,4 +1,4 @@
-// The tool's renders against the hosting library's: the same input and
+// The tool's renders against the VST 2.x host library (tools/vsthost)'s: the same input and
 // settings must give the same samples.
 #include "RenderTestSupport.h"
 

@@ -1,7 +1,7 @@
 // Presets, chunks and the parameter list through the tool.
 #include "RenderTestSupport.h"
-#include "hosting/PluginLibrary.h"
 #include "tools/render/PresetFile.h"
+#include "vsthost/PluginLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ struct Rendered {
     Rendered() { writeAudio(dir.file("in.wav"), input); }
 };
 
-hosting::Host* freshGravelo(hosting::Host& host) {
-    if (!host.create(loadedLibrary(hosting::builtPluginPath()).entry())) return nullptr;
+vsthost::Host* freshGravelo(vsthost::Host& host) {
+    if (!host.create(loadedLibrary(vsthost::builtPluginPath()).entry())) return nullptr;
     host.dispatch(effOpen);
     return &host;
 }
@@ -82,7 +82,7 @@ TEST(RenderState, PresetFileHasTheStandardProgramChunkLayout) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.data()) + 28), "Round Tone");
 
     // The chunk is what the plug-in gives a host for the same settings.
-    hosting::Host host;
+    vsthost::Host host;
     ASSERT_NE(freshGravelo(host), nullptr);
     host.setParameter(2, 0.45f);
     host.setParameter(1, 19.0f / 40.0f);

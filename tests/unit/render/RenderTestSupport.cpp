@@ -1,7 +1,7 @@
 #include "RenderTestSupport.h"
 
-#include "hosting/PluginLibrary.h"
 #include "support/ChildProcess.h"
+#include "vsthost/PluginLibrary.h"
 
 #include <sndfile.h>
 
@@ -143,7 +143,7 @@ int sourceOf(int k, int channels) {
 }
 
 template <class Sample>
-void renderBlocks(hosting::Host& host, const Audio& input, const Reference& how,
+void renderBlocks(vsthost::Host& host, const Audio& input, const Reference& how,
                   std::vector<std::vector<double>>& result) {
     const AEffect* effect = host.effect();
     const int64_t total =
@@ -170,18 +170,18 @@ void renderBlocks(hosting::Host& host, const Audio& input, const Reference& how,
 
 } // namespace
 
-const hosting::PluginLibrary& loadedLibrary(const std::string& path) {
-    static auto* libraries = new std::map<std::string, std::unique_ptr<hosting::PluginLibrary>>();
+const vsthost::PluginLibrary& loadedLibrary(const std::string& path) {
+    static auto* libraries = new std::map<std::string, std::unique_ptr<vsthost::PluginLibrary>>();
     auto& library = (*libraries)[path];
-    if (!library) library = hosting::PluginLibrary::load(path);
+    if (!library) library = vsthost::PluginLibrary::load(path);
     if (!library) throw std::runtime_error("reference: the plug-in " + path + " does not load");
     return *library;
 }
 
 std::vector<std::vector<double>> renderReference(const Audio& input, const Reference& how) {
-    const hosting::PluginLibrary& library =
-        loadedLibrary(how.plugin.empty() ? hosting::builtPluginPath() : how.plugin);
-    hosting::Host host;
+    const vsthost::PluginLibrary& library =
+        loadedLibrary(how.plugin.empty() ? vsthost::builtPluginPath() : how.plugin);
+    vsthost::Host host;
     if (!host.create(library.entry())) throw std::runtime_error("reference: no effect");
     host.open(input.rate, how.block);
     if (!how.chunk.empty()) host.setChunk(how.chunk.data(), how.chunk.size(), false);

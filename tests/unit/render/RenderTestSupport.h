@@ -1,8 +1,8 @@
 // Running gravelo-render as a user does, making its input files, reading its
-// output, and the reference: the same audio through the hosting library.
+// output, and the reference: the same audio through the VST 2.x host library (tools/vsthost).
 #pragma once
 
-#include "hosting/PluginLibrary.h"
+#include "vsthost/PluginLibrary.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -60,7 +60,7 @@ void writeAudio(const std::string& path, const Audio& audio, int format = 0);
 Audio readAudio(const std::string& path);
 
 // How the reference renders: the settings the tool is asked for, given to
-// the plug-in through the hosting library.
+// the plug-in through the VST 2.x host library (tools/vsthost).
 struct Reference {
     std::string plugin;
     int block = 256;
@@ -71,7 +71,7 @@ struct Reference {
 };
 // The plug-in library at `path`, loaded once and kept for the rest of the
 // test program (as the tool keeps it for its whole run).
-const hosting::PluginLibrary& loadedLibrary(const std::string& path);
+const vsthost::PluginLibrary& loadedLibrary(const std::string& path);
 
 // Planar outputs: the plug-in's first two.
 std::vector<std::vector<double>> renderReference(const Audio& input, const Reference& how);

@@ -3,7 +3,7 @@
 // DLL produced under Wine.
 //   gravelo-audio-reference <Gravelo.so> <windows-render.f32>
 #include "../AudioScenario.h"
-#include "hosting/PluginLibrary.h"
+#include "vsthost/PluginLibrary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <Gravelo.so> <windows-render.f32>\n", argv[0]);
         return 2;
     }
-    const auto library = hosting::PluginLibrary::load(argv[1]);
-    hosting::Host host;
+    const auto library = vsthost::PluginLibrary::load(argv[1]);
+    vsthost::Host host;
     std::vector<float> windows;
     if (!library || !host.create(library->entry()) ||
         !audio_scenario::readFloats(argv[2], windows)) {

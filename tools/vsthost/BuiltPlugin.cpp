@@ -1,9 +1,9 @@
 #include "PluginLibrary.h"
 
-namespace hosting {
+namespace vsthost {
 
 std::string builtPluginPath() {
     return GRAVELO_PLUGIN_PATH;
 }
 
-} // namespace hosting
+} // namespace vsthost
