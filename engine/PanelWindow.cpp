@@ -32,8 +32,10 @@ bool PanelWindow::open(void* parent) {
     TVobrixEffect& effect = amp.effect();
     effect.panel.followSliderSteps(true);
     effect.panel.takeSliderValues(effect);
-    for (int i = 0; i < AmpInstance::kControlCount; ++i)
+    for (int i = 0; i < AmpInstance::kControlCount; ++i) {
         hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
+        reported[static_cast<size_t>(i)] = amp.control(i);
+    }
     return true;
 }
 
@@ -85,11 +87,8 @@ bool PanelWindow::onEditorIdle() {
 void PanelWindow::tick() {
     if (!isOpen()) return;
     takeHostChanges();
-    std::array<double, 9> before{};
-    for (int i = 0; i < AmpInstance::kControlCount; ++i)
-        before[static_cast<size_t>(i)] = amp.control(i);
     editor->idle(); // the runtime's repaint timer, then the window's events and paint
-    reportPanelChanges(before);
+    reportPanelChanges();
     if (amp.effect().mouseButtons == 0.0) endGestures();
 }
 
@@ -104,20 +103,25 @@ void PanelWindow::takeHostChanges() {
         if (count == hostChangesSeen[static_cast<size_t>(i)]) continue;
         hostChangesSeen[static_cast<size_t>(i)] = count;
         amp.restoreHostValue(i);
+        reported[static_cast<size_t>(i)] = amp.control(i);
         moved = true;
     }
     TVobrixEffect& effect = amp.effect();
     if (moved) effect.panel.takeSliderValues(effect);
 }
 
-// A control that moved during the tick without a host change is the panel's.
-void PanelWindow::reportPanelChanges(const std::array<double, 9>& before) {
+// A control that moved since it was last reported, without a host change,
+// is the panel's. The panel moves it inside the tick where the window's
+// events are taken in the tick (X11), and between ticks where the host's
+// message loop hands them to the window (Win32).
+void PanelWindow::reportPanelChanges() {
     for (int i = 0; i < AmpInstance::kControlCount; ++i) {
         const size_t k = static_cast<size_t>(i);
         const double now = amp.control(i);
-        if (now == before[k] || amp.hostChanges(i) != hostChangesSeen[k]) continue;
+        if (now == reported[k] || amp.hostChanges(i) != hostChangesSeen[k]) continue;
         if (!grabbed[k]) listener.panelGestureBegin(i);
         grabbed[k] = true;
+        reported[k] = now;
         listener.panelValue(i, now);
     }
 }

@@ -71,7 +71,7 @@ class PanelWindow final : public VeSTEditorClient {
     bool onEditorIdle() override;
 
     void takeHostChanges();
-    void reportPanelChanges(const std::array<double, 9>& before);
+    void reportPanelChanges();
     void endGestures();
 
     AmpInstance& amp;
@@ -79,6 +79,7 @@ class PanelWindow final : public VeSTEditorClient {
     std::unique_ptr<CVeSTCanvas> canvas; // what the effect draws on
     std::unique_ptr<FrameEditor> editor;
     std::array<uint32_t, 9> hostChangesSeen{};
+    std::array<double, 9> reported{}; // the values the host knows of
     std::array<bool, 9> grabbed{};
 };
 

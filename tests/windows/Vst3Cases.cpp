@@ -1,7 +1,8 @@
 // The bundle's Windows library (Gravelo.vst3 inside the bundle beside the
 // DLL) under the project's own VST 3 test host: its exports and factory, the
 // class id in COM byte order, the audio scenario rendered equal to the VST
-// DLL's, and the Win32 editor view on its own window timer.
+// DLL's, and the Win32 editor view on its own window timer, whose knob drag
+// reaches the host as edits.
 #include "AudioScenario.h"
 #include "Check.h"
 #include "HostWindow.h"
@@ -93,6 +94,46 @@ void editorOpensAndCloses(const Module& module) {
     }
 }
 
+// A message to the panel's window with the system's pointer put where it
+// says, then the host's loop for a while (the view's timer ticks in it).
+void post(const HostWindow& window, HWND child, UINT message, WPARAM keys, int x, int y) {
+    POINT screen{x, y};
+    ClientToScreen(child, &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageW(child, message, keys, MAKELPARAM(x, y));
+    window.pump(nullptr, 100);
+}
+
+// A 20-pixel drag up on Output reaches the host as begin, values ending at
+// +10 dB, end.
+void dragTellsTheHost(const Module& module) {
+    ComponentHandler handler;
+    Plugin amp(module);
+    check(amp.controller->setComponentHandler(&handler) == kResultOk, "handler");
+    IPlugView* view = amp.controller->createView("editor");
+    HostWindow window;
+    check(view != nullptr && view->attached(window.handle(), "HWND") == kResultOk, "attached");
+    window.pump(nullptr, 200);
+    HWND child = window.editorWindow();
+    check(child != nullptr, "editor child window");
+    constexpr int kX = 520, kY = 90; // the middle of the Output knob
+    post(window, child, WM_MOUSEMOVE, 0, kX, kY);
+    post(window, child, WM_LBUTTONDOWN, MK_LBUTTON, kX, kY);
+    for (int step = 1; step <= 5; ++step)
+        post(window, child, WM_MOUSEMOVE, MK_LBUTTON, kX, kY - 4 * step);
+    post(window, child, WM_LBUTTONUP, 0, kX, kY - 20);
+    const std::vector<Edit>& edits = handler.edits;
+    check(edits.size() >= 3 && edits.front().kind == 'b' && edits.back().kind == 'e',
+          "begin, values, end");
+    for (const Edit& e : edits)
+        check(e.id == 1, "edits of Output only");
+    check(amp.controller->normalizedParamToPlain(1, edits[edits.size() - 2].value) == 10.0,
+          "the last value is +10 dB");
+    view->removed();
+    view->release();
+    amp.controller->setComponentHandler(nullptr);
+}
+
 } // namespace
 
 void addVst3Cases(std::vector<Case>& cases, const HostOptions& options) {
@@ -103,4 +144,6 @@ void addVst3Cases(std::vector<Case>& cases, const HostOptions& options) {
                      [module, dll] { renderEqualsVst(*module, dll); }});
     cases.push_back({"vst3: Win32 editor view attached and removed three times",
                      [module] { editorOpensAndCloses(*module); }});
+    cases.push_back({"vst3: a 20-pixel drag up on Output tells the host +10 dB",
+                     [module] { dragTellsTheHost(*module); }});
 }
