@@ -6,6 +6,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -92,6 +93,23 @@ void HostWindow::drag(int x, int y, int dy, int steps) {
                              CurrentTime);
     XTestFakeButtonEvent(connection, 1, False, CurrentTime);
     XSync(connection, False);
+}
+
+void HostWindow::flick(int x, int y, int dy, int releaseDelayMs,
+                       const std::function<void()>& idle) {
+    moveTo(x, y);
+    idle();
+    button(1, true);
+    idle();
+    const int step = dy < 0 ? -5 : 5;
+    for (int moved = step; moved != dy && std::abs(moved) < std::abs(dy); moved += step) {
+        moveTo(x, y + moved);
+        idle();
+    }
+    moveTo(x, y + dy);
+    usleep(static_cast<useconds_t>(releaseDelayMs) * 1000);
+    button(1, false);
+    idle();
 }
 
 VSTGUI::Colour HostWindow::pixel(void* window, int x, int y) const {

@@ -7,6 +7,7 @@
 #include "toolkit/Colour.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct _XDisplay;
@@ -36,6 +37,11 @@ class HostWindow {
     void controlKey(bool down);
     // A press of button 1 at (x, y), a vertical drag by dy in steps, a release.
     void drag(int x, int y, int dy, int steps);
+    // A quick vertical drag by dy as a hand makes it: the pointer onto (x, y),
+    // a press, motions of 5 px with the host's loop (idle) run after each,
+    // then the last motion and, releaseDelayMs later with no loop between,
+    // the release; the loop runs once more after it.
+    void flick(int x, int y, int dy, int releaseDelayMs, const std::function<void()>& idle);
 
     // Opaque colour of one pixel of window (any window of the server).
     VSTGUI::Colour pixel(void* window, int x, int y) const;
