@@ -1,8 +1,9 @@
 // Sample-rate constants shared by the envelope followers of the chain.
 #pragma once
 
+#include "OwnMath.h"
+
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 
 namespace dsp {
@@ -10,7 +11,7 @@ namespace dsp {
 // One-pole coefficient of a time constant of `ms` milliseconds; 0 ms gives
 // exp(−∞) = 0, an instant follower.
 inline double timeCoefficient(double ms, double sampleRate) {
-    return std::exp(-1.0 / (ms * sampleRate / 1000.0));
+    return math::exp(-1.0 / (ms * sampleRate / 1000.0));
 }
 
 struct Smoothing {
@@ -19,10 +20,10 @@ struct Smoothing {
 
     static Smoothing forSampleRate(double sr) {
         Smoothing s;
-        s.c1ms = std::exp(-1.0 / (sr * 0.001));
-        s.c20ms = std::exp(-1.0 / (sr * 0.02));
-        s.c60ms = std::exp(-1.0 / (sr * 0.06));
-        s.c1Hz = 1.0 - std::exp(-2.0 * std::numbers::pi / sr);
+        s.c1ms = math::exp(-1.0 / (sr * 0.001));
+        s.c20ms = math::exp(-1.0 / (sr * 0.02));
+        s.c60ms = math::exp(-1.0 / (sr * 0.06));
+        s.c1Hz = 1.0 - math::exp(-2.0 * std::numbers::pi / sr);
         return s;
     }
 };
