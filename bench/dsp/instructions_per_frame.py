@@ -23,7 +23,7 @@ for prefix in ('Built/', 'Baseline/'):
 only = sys.argv[2:] or [n for n in cases if '/' not in n]
 for bm in only:
     fn, frames = cases[bm]
-    out = f'{work}/{bm}.out'
+    out = f"{work}/{bm.replace('/', '-')}.out"
     subprocess.run(['valgrind', '--tool=callgrind', f'--callgrind-out-file={out}', f'{B}/bench/dsp/dsp_bench',
                     f'--benchmark_filter=^{bm}$', '--benchmark_min_time=0.2'], capture_output=True)
     txt = subprocess.run(['callgrind_annotate', '--threshold=100', '--inclusive=yes', '--tree=caller', out], capture_output=True, text=True).stdout

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <numbers>
 
+// Four-lane vectors by value (see Lanes.h); all inlined into the block form.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace dsp {
 
 // One-pole coefficient of a time constant of `ms` milliseconds; 0 ms gives
@@ -28,12 +32,29 @@ struct Smoothing {
     }
 };
 
+// One step of a one-pole follower from `from` towards `to`: (1 − c)·to + c·from,
+// written so that `from`, the value carried from the last sample, meets one
+// multiply and one addition (the followers' recurrences are what a block
+// waits for).
+template <class V> inline V follow(V from, V to, double c) {
+    return (1.0 - c) * to + c * from;
+}
+
+// A mean square at 1 Hz one sample on: ms meets one multiply and one addition.
+inline double nextMeanSquare(double ms, double x, double c1Hz) {
+    return (1.0 - c1Hz) * ms + c1Hz * (x * x);
+}
+
 // Peak-hold follower used twice after the leveler's and the limiter's first
-// envelope: rises at once (in > held gives in), else falls with the 20 ms
-// coefficient. With 0 ≤ c < 1 the falling value is below in exactly when in
-// > held, so the larger of the two is that choice, without a branch.
-inline double holdFollow(double in, double held, double c20ms) {
-    return std::max(in, in + c20ms * (held - in));
+// envelope, one value or four lanes: rises at once (in ≥ held gives in),
+// else falls towards in with the 20 ms coefficient. Both ways are computed
+// and one is chosen, so nothing branches on the signal, and the comparison
+// runs beside the arithmetic instead of after it.
+template <class V> inline V holdFollow(V in, V held, double c20ms) {
+    const V falling = follow(held, in, c20ms);
+    return held > in ? falling : in;
 }
 
 } // namespace dsp
+
+#pragma GCC diagnostic pop
