@@ -193,14 +193,17 @@ template <class V> inline V atan(V x) {
     const V baseLow =
         select(beyond, splat<V>(kHalfPiLow), select(middle, splat<V>(kQuarterPiLow), zero));
 
-    const V r = numerator / denominator;
+    // One division: r within an ulp or so of the quotient, and rLow, what
+    // r·denominator misses of the numerator (exactly, by Dekker's product),
+    // brings r + rLow to the quotient's full accuracy.
+    const V inverse = 1.0 / denominator;
+    const V r = numerator * inverse;
     // Past 2^500 the correction is far below an ulp of π/2; the bound keeps
     // the product's halves finite.
     const V bounded = select(denominator > 0x1p500, splat<V>(0x1p500), denominator);
     const Exact<V> product = twoProduct(r, bounded);
     const V rLow =
-        (((numerator - product.sum) - product.error) + numeratorLow - r * denominatorLow) /
-        denominator;
+        (((numerator - product.sum) - product.error) + numeratorLow - r * denominatorLow) * inverse;
     const V z = r * r;
     const Exact<V> head = twoSum(base, r);
     const V tail = r * (z * polynomial(z, kAtan)) + ((rLow - rLow * z) + baseLow);
