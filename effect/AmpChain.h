@@ -30,8 +30,14 @@ struct HostValues {
 class AmpChain {
   public:
     // Open state: every coefficient, state, meter and the noise generator back
-    // to the start. Only while no other thread uses the chain (effOpen).
+    // to the start. Only while no other thread uses the chain (effOpen, and a
+    // format's activation, which must sound like a new instance).
     void open();
+    // Audio thread (or none): everything that runs back to the open state
+    // (filters, levelers, limiter, the noise generator's sequence, meters and
+    // the clip flag), keeping the coefficients, which depend only on the rate
+    // and the controls. What follows sounds as from a new instance.
+    void restart();
 
     // Any thread but the audio thread; published whole, picked up by the
     // audio thread at its next block.
@@ -46,9 +52,6 @@ class AmpChain {
     // newest coefficients, starts over from the open state if the state went
     // non-finite, refreshes the displayed gains, draws the noise offset.
     void beginBlock();
-    // Audio thread: filters, levelers and limiter back to silence; the
-    // coefficients and meters stay.
-    void clearRunningState();
 
     // Audio thread. The reference form, one sample at a time, exactly in the
     // order of the signal flow; answers the output for both channels.

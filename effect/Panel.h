@@ -13,6 +13,9 @@
 
 class AmpChain;
 class TVobrix;
+namespace vobrix {
+struct MouseState;
+}
 
 // Per-knob values kept between frames.
 struct KnobState {
@@ -51,6 +54,8 @@ class Panel {
     // The faint build label at the bottom left.
     void drawBuildLabel(TVobrix& runtime);
 
+    // The knob's value after the mouse of this frame; knobWidget also draws it.
+    double followMouse(TVobrix& runtime, const KnobLayout& layout, KnobState& knob);
     double knobWidget(TVobrix& runtime, const KnobLayout& layout, KnobState& knob);
     void levelMeter(TVobrix& runtime, double gain, double x, double y);
     void limitLed(TVobrix& runtime, double clipFlag);
@@ -59,11 +64,11 @@ class Panel {
     double ledLevel() const { return level; }
 
   private:
-    void snapshotMouse(TVobrix& runtime);
+    void useMouse(const vobrix::MouseState& mouse);
     void latchPressPoint();
     bool pressInside(const KnobLayout& layout) const;
 
-    double mouseButtons = 0.0, mouseX = 0.0, mouseY = 0.0; // snapshot of this frame
+    double mouseButtons = 0.0, mouseX = 0.0, mouseY = 0.0; // the mouse state in use
     double downX = 0.0, downY = 0.0;   // where the runtime saw a button last go down
     double pressX = 0.0, pressY = 0.0; // latched from there; 0 means not latched
     bool recompute = false;

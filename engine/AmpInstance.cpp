@@ -73,6 +73,9 @@ bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
     // The rate as a VST 2.x host passes it (a float), so renders match.
     shell->setRate(static_cast<float>(rate),
                    static_cast<int32_t>(std::min<uint32_t>(maxBlock, INT32_MAX)));
+    // As the effect's open hook leaves it (nothing runs it on the audio
+    // thread while inactive); the resume then designs for this rate.
+    amp->amp.open();
     amp->doResume(); // the effect's init hook reads them
     isActive = true;
     return true;
@@ -85,7 +88,7 @@ void AmpInstance::deactivate() {
 }
 
 void AmpInstance::reset() {
-    amp->amp.clearRunningState();
+    amp->amp.restart();
 }
 
 namespace {

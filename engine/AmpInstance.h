@@ -62,9 +62,11 @@ class AmpInstance {
     AmpInstance(const AmpInstance&) = delete;
     AmpInstance& operator=(const AmpInstance&) = delete;
 
-    // [main] Prepares processing at this rate for blocks of at most maxFrames.
-    // False, staying inactive, for a rate that is not finite and positive
-    // (or above 1 MHz) or a maxFrames of 0.
+    // [main] Prepares processing at this rate for blocks of at most maxFrames,
+    // from the state of a new instance with the same controls (whatever ran
+    // before, at this or another rate, leaves no trace in the sound or the
+    // meters). False, staying inactive, for a rate that is not finite and
+    // positive (or above 1 MHz) or a maxFrames of 0.
     bool activate(double sampleRate, uint32_t maxFrames);
     // Whether activate() takes this rate, for formats that learn it earlier.
     static bool acceptsSampleRate(double sampleRate);
@@ -74,7 +76,9 @@ class AmpInstance {
     double sampleRate() const { return rate; }
     uint32_t maxFrames() const { return maxBlock; }
 
-    // [audio] Clears the filters' and levelers' running state; controls stay.
+    // [audio] Back to the state a new instance with the same controls has
+    // after activate(): filters, levelers, limiter, meters, the clip flag and
+    // the noise generator's sequence. Controls and coefficients stay.
     void reset();
 
     // [audio] One block, two channels in and two out; the outputs may be the

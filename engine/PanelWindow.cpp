@@ -89,7 +89,8 @@ void PanelWindow::tick() {
     takeHostChanges();
     editor->idle(); // the runtime's repaint timer, then the window's events and paint
     reportPanelChanges();
-    if (amp.effect().mouseButtons == 0.0) endGestures();
+    // A release ends the gestures once the panel has drawn it.
+    if (amp.effect().mouseButtons == 0.0 && !vobrix::releasePending(amp.effect())) endGestures();
 }
 
 // A host's change reaches the knobs before the panel draws, or the panel

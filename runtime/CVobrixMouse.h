@@ -14,4 +14,12 @@ class CVobrixMouse : public CVobrixGraphics {
     // the next frame comes and wherever the pointer is by then.
     SharedValue mousePressX{0.0};
     SharedValue mousePressY{0.0};
+    // The last release no panel frame has taken yet (buttons 0: none): the
+    // buttons that went up, where the pointer was then and where they had
+    // gone down (vobrix::takeMouseFrame hands it on).
+    SharedValue releasedButtons{0.0};
+    SharedValue releaseX{0.0};
+    SharedValue releaseY{0.0};
+    SharedValue releasePressX{0.0};
+    SharedValue releasePressY{0.0};
 };

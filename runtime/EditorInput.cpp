@@ -39,8 +39,35 @@ void mouseDown(TVobrix& runtime, double x, double y, int32_t buttonState) {
 
 void mouseUp(TVobrix& runtime, double x, double y) {
     movePointer(runtime, x, y);
+    const double held = runtime.mouseButtons;
+    if (held != 0.0) {
+        runtime.releaseX = x;
+        runtime.releaseY = y;
+        runtime.releasePressX = runtime.mousePressX.load();
+        runtime.releasePressY = runtime.mousePressY.load();
+        runtime.releasedButtons = held;
+    }
     runtime.mouseButtons = 0.0;
     raiseRedrawRate(runtime);
+}
+
+bool releasePending(const TVobrix& runtime) {
+    return runtime.releasedButtons != 0.0;
+}
+
+MouseFrame takeMouseFrame(TVobrix& runtime) {
+    MouseFrame frame;
+    if (releasePending(runtime)) {
+        MouseState released{runtime.releasedButtons, runtime.releaseX, runtime.releaseY,
+                            runtime.releasePressX, runtime.releasePressY};
+        frame.states[frame.count++] = released;
+        released.buttons = 0.0;
+        frame.states[frame.count++] = released;
+        runtime.releasedButtons = 0.0;
+    }
+    frame.states[frame.count++] = {runtime.mouseButtons, runtime.mouseX, runtime.mouseY,
+                                   runtime.mousePressX, runtime.mousePressY};
+    return frame;
 }
 
 void mouseMoved(TVobrix& runtime, double x, double y) {

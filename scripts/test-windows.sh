@@ -3,9 +3,10 @@
 # Gravelo.clap, the VST 3 bundle's library and the Windows test host with
 # mingw-w64, checks the DLLs' imports and exports, runs the test host under
 # Wine on a private virtual X server (in a Wine prefix of its own; it loads
-# Gravelo.clap and the VST 3 library too), and compares the 32-bit DLL's
-# audio with the Linux plug-in's render of the same input. Exits non-zero on
-# any failure.
+# Gravelo.clap and the VST 3 library too), and compares both DLLs' audio (a
+# scenario, the defaults, the heaviest case and the presets' values) with the
+# Linux plug-in's renders of the same input: every sample must be identical.
+# Exits non-zero on any failure.
 #   scripts/test-windows.sh            (SKIP_INSTALL=1 skips apt-get)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -87,6 +88,9 @@ status=0
 run_host build-win32 wine || status=1
 run_host build-win64 wine || status=1
 wineserver -w
-"$linux/gravelo-audio-reference" "$linux/Gravelo.so" build-win32/audio.f32 || status=1
+for bits in 32 64; do
+    echo "== build-win$bits: its renders against the Linux plug-in's, sample for sample"
+    "$linux/gravelo-audio-reference" "$linux/Gravelo.so" "build-win$bits/audio.f32" || status=1
+done
 echo "Windows tests took $(($(date +%s) - started)) s"
 exit $status

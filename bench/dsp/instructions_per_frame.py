@@ -3,7 +3,9 @@
 # by callgrind: unlike CPU time, the count does not move with the machine's
 # load. Usage: instructions_per_frame.py <build folder> [benchmark names...]
 # Plugin*: processReplacing / processDoubleReplacing inclusive, per frame of
-# a 256-frame block; SampleHook*: doSample inclusive, per call.
+# a 256-frame block; SampleHook*: doSample inclusive, per call. With
+# GRAVELO_BASELINE_PLUGIN set (see ChainBenchmark.cpp), Built/Plugin* and
+# Baseline/Plugin* count this build's library and that one side by side.
 import re, subprocess, sys, tempfile
 B = sys.argv[1]
 work = tempfile.mkdtemp(prefix='gravelo-callgrind-')
@@ -15,10 +17,13 @@ cases = {
  'SampleHookDefault': ('TVobrixEffect::doSample()', 1),
  'SampleHookWorstCase': ('TVobrixEffect::doSample()', 1),
 }
-only = sys.argv[2:] or list(cases)
+for prefix in ('Built/', 'Baseline/'):
+    for name in [n for n in list(cases) if n.startswith('Plugin') and 'Only' not in n]:
+        cases[prefix + name] = cases[name]
+only = sys.argv[2:] or [n for n in cases if '/' not in n]
 for bm in only:
     fn, frames = cases[bm]
-    out = f'{work}/{bm}.out'
+    out = f"{work}/{bm.replace('/', '-')}.out"
     subprocess.run(['valgrind', '--tool=callgrind', f'--callgrind-out-file={out}', f'{B}/bench/dsp/dsp_bench',
                     f'--benchmark_filter=^{bm}$', '--benchmark_min_time=0.2'], capture_output=True)
     txt = subprocess.run(['callgrind_annotate', '--threshold=100', '--inclusive=yes', '--tree=caller', out], capture_output=True, text=True).stdout

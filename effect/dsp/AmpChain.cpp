@@ -15,11 +15,15 @@ constexpr double kNoiseScale = 1e-10;    // full-scale noise offset
 void AmpChain::open() {
     published.reset();
     adopted = &published.current();
+    useWideInstructions(true);
+    restart();
+}
+
+void AmpChain::restart() {
     running = dsp::ChainState{};
+    splitInput = 0.0;
     noiseSource.reset();
     noise = 0.0;
-    splitInput = 0.0;
-    useWideInstructions(true);
     for (SharedValue& gain : displayed)
         gain = 0.0;
     splitInputShown = 0.0;
@@ -38,11 +42,6 @@ void AmpChain::followControls(const dsp::ControlValues& controls) {
     const dsp::ControlValues& designed = published.current().controls;
     if (std::memcmp(&designed, &controls, sizeof controls) == 0) return;
     published.editCurrent([&](dsp::ChainCoefficients& c) { c.designControls(controls); });
-}
-
-void AmpChain::clearRunningState() {
-    running = dsp::ChainState{};
-    splitInput = 0.0;
 }
 
 void AmpChain::beginBlock() {

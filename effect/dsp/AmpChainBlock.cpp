@@ -40,29 +40,46 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
                                     c.controls.levelerFloor);
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
+    // Loops each short enough from its inputs to its outputs that the
+    // processor overlaps many samples of it: the band filters into w, the
+    // levelers' envelopes into e3, then their gains, the band sum and ms2.
+    dsp::Quad w[vobrix::kPieceFrames], e3[vobrix::kPieceFrames];
     for (int i = 0; i < frames; ++i) {
         const dsp::Quad u1t2t3u4 = readS(dsp::Quad{s[i], s[i], s[i], s[i]});
         const dsp::Pair u2u3 = f7f9(dsp::Pair{u1t2t3u4[1], u1t2t3u4[2]});
-        const dsp::Quad o =
-            levelers(dsp::Quad{u1t2t3u4[0], u2u3[0], u2u3[1], u1t2t3u4[3]} * inputGain);
+        w[i] = dsp::Quad{u1t2t3u4[0], u2u3[0], u2u3[1], u1t2t3u4[3]} * inputGain;
+    }
+    for (int i = 0; i < frames; ++i)
+        e3[i] = levelers.envelope(w[i]);
+    for (int i = 0; i < frames; ++i) {
+        const dsp::Quad o = levelers.gained(w[i], e3[i]);
         y[i] = o[3] + (o[2] + (o[1] + o[0]));
-        threshold[i] = limiter.threshold(y[i], c.smoothing.c1Hz);
+        threshold[i] = limiter.meanSquare(y[i], c.smoothing.c1Hz);
     }
     readS.store();
     f7f9.store();
     levelers.store();
     limiter.store();
+    dsp::lanewise(frames, threshold, threshold, threshold,
+                  [](auto ms2, auto) { return dsp::thresholdOf(ms2); });
 }
 
-// Legend: K overshoot, g1..g3 gain envelopes; the output gain follows.
+// Legend: K overshoot, g1..g3 gain envelopes; the output gain follows. Only
+// the envelopes run a sample at a time; K and the division by g3 take four
+// samples at a time. `threshold` ends holding K, `g3` the last envelope.
 bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* y,
-                   const double* threshold, double* out, int frames) {
+                   double* threshold, double* g3, double* out, int frames) {
     const double outputGain = c.controls.outputGain;
+    dsp::lanewise(frames, threshold, y, threshold,
+                  [](auto x, auto t) { return dsp::overshoot(x, t); });
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
     bool clipped = false;
     for (int i = 0; i < frames; ++i)
-        out[i] = vobrix::finiteOrZero(limiter(y[i], threshold[i], clipped) * outputGain);
+        g3[i] = limiter(threshold[i], clipped);
     limiter.store();
+    dsp::lanewise(frames, out, y, g3, [outputGain](auto x, auto g) {
+        return dsp::finiteOrZero(dsp::limited(x, g) * outputGain);
+    });
     return clipped;
 }
 
@@ -73,18 +90,28 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     double s[vobrix::kPieceFrames], y[vobrix::kPieceFrames], threshold[vobrix::kPieceFrames];
 
     dsp::BiquadRunner<double> lowCut(c.lowCut, st.lowCut);
-    for (int i = 0; i < frames; ++i)
-        s[i] = lowCut(vobrix::finiteOrZero(in[i]) + noise);
-    lowCut.store();
-
     const double dirt = c.controls.dirtAmount;
-    if (!vobrix::isZero(dirt))
-        dsp::runDriveBlock(c.drive, st.drive, s, y, frames, c.smoothing.c1Hz, dirt);
+    if (vobrix::isZero(dirt)) {
+        for (int i = 0; i < frames; ++i)
+            s[i] = lowCut(vobrix::finiteOrZero(in[i]) + noise);
+    } else {
+        // The drive's side chain reads s as it is made: its recurrences run
+        // beside the input filter's. Its samples wait in y, their ms1 in threshold.
+        dsp::DriveSideRunner drive(c.drive, st.drive, c.smoothing.c1Hz);
+        for (int i = 0; i < frames; ++i) {
+            s[i] = lowCut(vobrix::finiteOrZero(in[i]) + noise);
+            y[i] = drive(s[i], threshold[i]);
+        }
+        drive.store();
+        dsp::finishDriveBlock(c.drive, st.drive, s, y, threshold, frames, dirt);
+    }
+    lowCut.store();
     splitInput = s[frames - 1];
 
     splitAndLevel(c, st, s, y, threshold, frames);
     dsp::runToneBlock(dsp::ToneSelection::of(c.tone, st.tone, c.controls), y, frames);
-    return limitToOutput(c, st, y, threshold, out, frames);
+    // s is free again: it takes the limiter's envelope.
+    return limitToOutput(c, st, y, threshold, s, out, frames);
 }
 
 // The same steps compiled twice: for the baseline instruction set, and with

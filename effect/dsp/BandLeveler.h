@@ -26,8 +26,8 @@ struct BandLevelerState {
 inline double runBandLeveler(const BandLevelerCoeffs& c, BandLevelerState& s, double w,
                              double c20ms, double floor) {
     const double v = std::fabs(w) * c.k;
-    const double towards = v > s.e1 ? c.attack : c.release; // a select, not a branch
-    s.e1 = v + towards * (s.e1 - v);
+    const double rising = follow(s.e1, v, c.attack), falling = follow(s.e1, v, c.release);
+    s.e1 = v > s.e1 ? rising : falling;
     s.e2 = holdFollow(s.e1, s.e2, c20ms);
     s.e3 = holdFollow(s.e2, s.e3, c20ms);
     s.gain = 1.0 / (s.e3 + floor);
@@ -39,8 +39,7 @@ class LevelerQuadRunner {
   public:
     LevelerQuadRunner(const BandLevelerCoeffs (&c)[4], BandLevelerState (&s)[4], double c20ms,
                       double gainFloor)
-        : c20{c20ms, c20ms, c20ms, c20ms}, floor{gainFloor, gainFloor, gainFloor, gainFloor},
-          home(s) {
+        : c20(c20ms), floor{gainFloor, gainFloor, gainFloor, gainFloor}, home(s) {
         for (int i = 0; i < 4; ++i) {
             attack[i] = c[i].attack;
             release[i] = c[i].release;
@@ -52,13 +51,22 @@ class LevelerQuadRunner {
         }
     }
 
-    Quad operator()(Quad w) {
+    Quad operator()(Quad w) { return gained(w, envelope(w)); }
+
+    // The two halves, for a block loop that runs each over the whole block:
+    // the envelopes (answering e3), then the gain, which has no state of its
+    // own beyond the last value.
+    Quad envelope(Quad w) {
         const Quad v = absolute(w) * k;
-        const Quad towards = v > e1 ? attack : release;
-        e1 = v + towards * (e1 - v);
-        e2 = larger(e1, e1 + c20 * (e2 - e1));
-        e3 = larger(e2, e2 + c20 * (e3 - e2));
-        gain = 1.0 / (e3 + floor);
+        const Quad rising = (1.0 - attack) * v + attack * e1;
+        const Quad falling = (1.0 - release) * v + release * e1;
+        e1 = v > e1 ? rising : falling;
+        e2 = holdFollow(e1, e2, c20);
+        e3 = holdFollow(e2, e3, c20);
+        return e3;
+    }
+    Quad gained(Quad w, Quad envelope3) {
+        gain = 1.0 / (envelope3 + floor);
         return w * gain;
     }
 
@@ -68,7 +76,9 @@ class LevelerQuadRunner {
     }
 
   private:
-    Quad attack, release, k, e1, e2, e3, gain, c20, floor;
+    Quad attack, release, k, e1, e2, e3, gain;
+    double c20;
+    Quad floor;
     BandLevelerState (&home)[4];
 };
 

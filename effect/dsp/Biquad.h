@@ -43,12 +43,14 @@ inline BiquadCoeffs designBiquad(double frequency, double q, double gainDb, Biqu
     return designBiquad(frequency, q, gainDb, static_cast<double>(type), sampleRate);
 }
 
-// y = b0·x + b1·x1 + b2·x2 − a1·y1 − a2·y2, evaluated left to right in every
-// lane. Every form of the filter runs this one expression, so the block and
-// lane forms agree with the per-sample form bit for bit.
+// y = (b0·x + b1·x1 + b2·x2 − a2·y2) − a1·y1, in this order in every lane:
+// the newest output enters last, so a sample waits for the one before it by
+// one multiply and one subtraction only. Every form of the filter runs this
+// one expression, so the block and lane forms agree with the per-sample form
+// bit for bit.
 template <class V>
 inline V runBiquad(const BiquadCoeffsOf<V>& c, BiquadStateOf<V>& s, std::type_identity_t<V> x) {
-    const V y = c.b0 * x + c.b1 * s.x1 + c.b2 * s.x2 - c.a1 * s.y1 - c.a2 * s.y2;
+    const V y = (c.b0 * x + c.b1 * s.x1 + c.b2 * s.x2 - c.a2 * s.y2) - c.a1 * s.y1;
     s.x2 = s.x1;
     s.x1 = x;
     s.y2 = s.y1;

@@ -1,4 +1,5 @@
 #include "Biquad.h"
+#include "OwnMath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,10 +53,10 @@ BiquadCoeffs designBiquad(double frequency, double q, double gainDb, double type
     q = std::min(std::max(q, 0.01), 10.0);
     frequency = std::min(std::max(frequency, 0.1), sampleRate / 2);
 
-    const double A = std::pow(10.0, gainDb / 40);
+    const double A = math::exp10(gainDb / 40);
     const double w0 = 2 * std::numbers::pi * frequency / sampleRate;
-    const double sinW0 = std::sin(w0);
-    const double cosW0 = std::cos(w0);
+    const double sinW0 = math::sin(w0);
+    const double cosW0 = math::cos(w0);
     const double alpha = sinW0 / (2 * q);
     const double sqrtAOverQ = std::sqrt(std::fabs(A)) / q;
 

@@ -1,13 +1,13 @@
 #include "ControlValues.h"
 
-#include <cmath>
+#include "OwnMath.h"
 
 namespace dsp {
 
 ControlValues ControlValues::fromSliders(const double (&s)[10]) {
     ControlValues v;
-    v.inputGain = std::pow(10.0, s[1] / 20);
-    v.outputGain = std::pow(10.0, s[2] / 20);
+    v.inputGain = math::exp10(s[1] / 20);
+    v.outputGain = math::exp10(s[2] / 20);
     v.presenceFreq = (10 - s[3]) * 70 + 600;
     v.dirtAmount = s[4] / 10;
     v.bass = s[5];

@@ -4,9 +4,16 @@
 
 #include "Biquad.h"
 #include "CascadeLanes.h"
+#include "OwnMath.h"
+#include "Smoothing.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+// 256-bit vectors by value (see Lanes.h); all inlined into the block form.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace dsp {
 
@@ -21,13 +28,19 @@ struct DriveState {
     double ms1 = 0.0; // mean square of the side chain
 };
 
-// The shaper alone, from the side-chain sample h: ms1 tracks h² at 1 Hz, the
-// gain tg lifts quiet signals (at most 5.623) so the atan saturates evenly.
+// The shaper, from the side-chain sample h: ms1 tracks h² at 1 Hz (the one
+// recurrence), the gain tg lifts quiet signals (at most 5.623) so the atan
+// saturates evenly, then the output scale. The part after ms1 has no state,
+// so the block form runs it four samples at a time (one value or a Quad).
+template <class V> inline V shaped(V h, V ms1, double amount) {
+    const V rms1 = squareRoot(absolute(ms1));
+    const V tg = smaller(100 * 0.0001 / (rms1 + 0.0001), V{} + 5.623);
+    return math::atan(800 * amount * tg * h) * (amount / 100 + 0.03);
+}
+
 inline double shapeDrive(double h, double& ms1, double c1Hz, double amount) {
-    ms1 = ms1 + c1Hz * (h * h - ms1);
-    const double rms1 = std::sqrt(std::fabs(ms1));
-    const double tg = std::min(100 * 0.0001 / (rms1 + 0.0001), 5.623);
-    return std::atan(800 * amount * tg * h) * (amount / 100 + 0.03);
+    ms1 = nextMeanSquare(ms1, h, c1Hz);
+    return shaped(h, ms1, amount);
 }
 
 // One sample: what the drive adds to s.
@@ -40,23 +53,43 @@ inline double runDrive(const DriveFilters& f, DriveState& st, double s, double c
     return d;
 }
 
-// The drive over a block, added to s in place; `scratch` holds `frames`
-// values. The shaper's ms1 recurrence runs in its own loop, the three tone
-// filters as one wavefront after it.
-inline void runDriveBlock(const DriveFilters& f, DriveState& st, double* s, double* scratch,
-                          int frames, double c1Hz, double amount) {
-    BiquadRunner<double> side(f.sideChain, st.sideChain);
-    double ms1 = st.ms1;
-    for (int i = 0; i < frames; ++i)
-        scratch[i] = shapeDrive(side(s[i]), ms1, c1Hz, amount);
-    side.store();
-    st.ms1 = ms1;
+// The drive's recurrences over a block, a sample at a time: the side-chain
+// filter and ms1 in locals (the block form runs them beside the input
+// filter's); store() writes them back.
+class DriveSideRunner {
+  public:
+    DriveSideRunner(const DriveFilters& f, DriveState& st, double c1Hz)
+        : side(f.sideChain, st.sideChain), ms1(st.ms1), c1(c1Hz), home(st) {}
+    // The side-chain sample h of s; meanSquare gets ms1 after it.
+    double operator()(double s, double& meanSquare) {
+        const double h = side(s);
+        meanSquare = ms1 = nextMeanSquare(ms1, h, c1);
+        return h;
+    }
+    void store() {
+        side.store();
+        home.ms1 = ms1;
+    }
 
+  private:
+    BiquadRunner<double> side;
+    double ms1, c1;
+    DriveState& home;
+};
+
+// The rest of the drive over a block, from the side-chain samples h and
+// their ms1: the shaper four samples at a time into h, the three tone
+// filters as one wavefront, and the result added to s in place.
+inline void finishDriveBlock(const DriveFilters& f, DriveState& st, double* s, double* h,
+                             const double* ms1, int frames, double amount) {
+    lanewise(frames, h, h, ms1, [amount](auto x, auto ms) { return shaped(x, ms, amount); });
     CascadeView tone;
     tone.add(f.tone, st.tone, 3);
-    runCascadeLanes(tone, scratch, frames);
+    runCascadeLanes(tone, h, frames);
     for (int i = 0; i < frames; ++i)
-        s[i] = s[i] + scratch[i];
+        s[i] = s[i] + h[i];
 }
 
 } // namespace dsp
+
+#pragma GCC diagnostic pop

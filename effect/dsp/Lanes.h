@@ -7,7 +7,9 @@
 
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 // 256-bit vectors passed by value: GCC notes that their calling convention
@@ -39,13 +41,52 @@ template <class V> inline void setLane(V& v, [[maybe_unused]] int lane, double x
         v[lane] = x;
 }
 
+// Lane by lane exactly what the scalar functions do: std::fabs, std::sqrt,
+// std::max and std::min (with their argument order), std::isfinite ? x : 0.
 inline Quad absolute(Quad x) {
     return (Quad)((QuadBits)x & QuadBits{INT64_MAX, INT64_MAX, INT64_MAX, INT64_MAX});
 }
+inline double absolute(double x) {
+    return std::fabs(x);
+}
 
-// std::max, lane by lane: (a < b) ? b : a.
-inline Quad larger(Quad a, Quad b) {
+template <class V> inline V squareRoot(V x) {
+    if constexpr (std::is_same_v<V, double>) {
+        return std::sqrt(x);
+    } else {
+        V root;
+        for (int k = 0; k < kLanesOf<V>; ++k)
+            root[k] = std::sqrt(x[k]);
+        return root;
+    }
+}
+
+template <class V> inline V larger(V a, V b) {
     return a < b ? b : a;
+}
+template <class V> inline V smaller(V a, V b) {
+    return b < a ? b : a;
+}
+
+template <class V> inline V finiteOrZero(V x) {
+    return x - x == 0.0 ? x : V{};
+}
+
+// out[i] = f(a[i], b[i]) for i < frames: four samples at a time as Quads,
+// the rest one by one, so every sample gets the same arithmetic either way
+// (f is generic over double and Quad). out may be a or b.
+template <class F>
+inline void lanewise(int frames, double* out, const double* a, const double* b, F f) {
+    int i = 0;
+    for (; i + 4 <= frames; i += 4) {
+        Quad x, y;
+        std::memcpy(&x, a + i, sizeof x);
+        std::memcpy(&y, b + i, sizeof y);
+        const Quad z = f(x, y);
+        std::memcpy(out + i, &z, sizeof z);
+    }
+    for (; i < frames; ++i)
+        out[i] = f(a[i], b[i]);
 }
 
 } // namespace dsp

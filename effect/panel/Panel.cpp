@@ -1,6 +1,7 @@
 #include "effect/Panel.h"
 
 #include "effect/AmpChain.h"
+#include "runtime/EditorInput.h"
 #include "runtime/HostParameters.h"
 #include "runtime/Numeric.h"
 #include "runtime/TVobrix.h"
@@ -50,12 +51,13 @@ void Panel::takeSliderValues(TVobrix& runtime) {
         knobs[i].value = runtime.sliderValues[kKnobs[i].slider];
 }
 
-void Panel::snapshotMouse(TVobrix& runtime) {
-    mouseButtons = runtime.mouseButtons;
-    mouseX = runtime.mouseX;
-    mouseY = runtime.mouseY;
-    downX = runtime.mousePressX;
-    downY = runtime.mousePressY;
+void Panel::useMouse(const vobrix::MouseState& mouse) {
+    mouseButtons = mouse.buttons;
+    mouseX = mouse.x;
+    mouseY = mouse.y;
+    downX = mouse.pressX;
+    downY = mouse.pressY;
+    latchPressPoint();
 }
 
 void Panel::latchPressPoint() {
@@ -74,12 +76,19 @@ bool Panel::pressInside(const KnobLayout& k) const {
 }
 
 void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
-    snapshotMouse(runtime);
+    const vobrix::MouseFrame frame = vobrix::takeMouseFrame(runtime);
+    // The states this frame would otherwise miss (a release since the last
+    // one): the knobs follow them, undrawn, before the mouse as it is now.
+    for (int s = 0; s + 1 < frame.count; ++s) {
+        useMouse(frame.states[s]);
+        for (size_t i = 0; i < kKnobs.size(); ++i)
+            followMouse(runtime, kKnobs[i], knobs[i]);
+    }
+    useMouse(frame.states[frame.count - 1]);
     setColour(runtime, 0, 0, 0, 1);
     runtime.penX = runtime.penY = 0.0;
     runtime.selectFont(kPanelFontIndex, runtime.stringAt(10002), 11.9, 1);
     runtime.textHeight = 14.0;
-    latchPressPoint();
 
     const ImageSlot& background = runtime.image(kBackgroundImage);
     blit(runtime, kBackgroundImage, 0, 0, background.width, background.height, runtime.penX,
@@ -107,7 +116,7 @@ void Panel::drawBuildLabel(TVobrix& runtime) {
     runtime.drawStringSlot(10000.0);
 }
 
-double Panel::knobWidget(TVobrix& runtime, const KnobLayout& k, KnobState& knob) {
+double Panel::followMouse(TVobrix& runtime, const KnobLayout& k, KnobState& knob) {
     knob.steps = (k.maximum - k.minimum) / k.sens;
     if (!vobrix::isZero(knob.valueAtPress - knob.value)) recompute = true;
     if (mouseButtons == 0.0) knob.valueAtPress = knob.value;
@@ -126,6 +135,11 @@ double Panel::knobWidget(TVobrix& runtime, const KnobLayout& k, KnobState& knob)
     if (!(value >= k.minimum)) value = k.minimum;
     if (value > k.maximum) value = k.maximum;
     knob.value = value;
+    return value;
+}
+
+double Panel::knobWidget(TVobrix& runtime, const KnobLayout& k, KnobState& knob) {
+    const double value = followMouse(runtime, k, knob);
 
     const double lastFrame = (k.frames - 1) * k.size;
     knob.frameOffset = std::min(

@@ -167,5 +167,26 @@ TEST(ClapGui, DraggingOutputUpTwentyPixelsTellsTheHostPlusTenDecibels) {
     amp.gui()->destroy(p);
 }
 
+// The button goes up 0 to 5 ms after the last motion, in the same turn of
+// the host's loop: the drag still ends exactly where the pointer went up.
+TEST(ClapGui, AQuickReleaseEndsTheDragWhereThePointerWentUp) {
+    TestHost host;
+    Instance amp(library(), host);
+    const clap_plugin* p = amp.plugin();
+    HostWindow parent(0, 0, 600, 284);
+    const clap_window window = x11Window(parent);
+    ASSERT_TRUE(amp.gui()->create(p, CLAP_WINDOW_API_X11, false));
+    ASSERT_TRUE(amp.gui()->set_parent(p, &window));
+    ASSERT_TRUE(amp.gui()->show(p));
+    runHostLoop(amp, host, 100);
+    for (int round = 0; round < 10; ++round) {
+        amp.setValue(1, 0.0);
+        parent.flick(520, 90, -20, round % 6, [&] { runHostLoop(amp, host, 40); });
+        runHostLoop(amp, host, 60);
+        EXPECT_EQ(amp.value(1), 10.0) << "round " << round;
+    }
+    amp.gui()->destroy(p);
+}
+
 } // namespace
 } // namespace claptest

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace claptest {
@@ -266,6 +267,50 @@ TEST(ClapAudio, ParameterEventMidBlockTakesEffectAtItsFrame) {
         ++compared;
     }
     EXPECT_GT(compared, 100);
+}
+
+// Whatever ran before, a re-activation (at this or another rate) and a reset
+// leave the instance as a new one with the same controls: the same render,
+// bit for bit, out of place and in place.
+TEST(ClapAudio, ReactivationAndResetSoundLikeANewInstance) {
+    const Stereo in = bassInput(72000);
+    const auto settings = [](Instance& amp) {
+        for (const auto& [param, value] :
+             {std::pair<clap_id, double>{0, 24}, {3, 7}, {4, 4}, {5, 3}, {6, 5}, {7, 2}, {8, 6}})
+            amp.setValue(param, value);
+    };
+    TestHost freshHost, host;
+    Instance fresh(library(), freshHost), amp(library(), host);
+    settings(fresh);
+    settings(amp);
+    ASSERT_TRUE(fresh.start(kRate, kBlock));
+    const Stereo first = render(fresh, in);
+
+    const auto inPlace = [&] {
+        Stereo io = in;
+        for (size_t at = 0; at < io.left.size(); at += kBlock)
+            amp.process(&io.left[at], &io.right[at], &io.left[at], &io.right[at],
+                        static_cast<uint32_t>(std::min<size_t>(kBlock, io.left.size() - at)));
+        return io;
+    };
+    const auto expectFirst = [&](const Stereo& out, const char* after) {
+        size_t differing = 0;
+        for (size_t f = 0; f < in.left.size(); ++f)
+            differing += out.left[f] != first.left[f] || out.right[f] != first.right[f];
+        EXPECT_EQ(differing, 0u) << after;
+    };
+    ASSERT_TRUE(amp.start(44100.0, 64));
+    render(amp, in, 64);
+    amp.stop();
+    ASSERT_TRUE(amp.start(kRate, kBlock));
+    expectFirst(render(amp, in), "re-activation at another rate");
+    amp.stop();
+    ASSERT_TRUE(amp.start(kRate, kBlock));
+    expectFirst(inPlace(), "re-activation, in place");
+    amp.reset();
+    expectFirst(render(amp, in), "reset");
+    amp.reset();
+    expectFirst(inPlace(), "reset, in place");
 }
 
 } // namespace

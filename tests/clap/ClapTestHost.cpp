@@ -176,11 +176,15 @@ Instance::Instance(const ClapLibrary& library, TestHost& host, const char* id) {
 }
 
 Instance::~Instance() {
-    if (active) {
-        object->stop_processing(object);
-        object->deactivate(object);
-    }
+    stop();
     object->destroy(object);
+}
+
+void Instance::stop() {
+    if (!active) return;
+    object->stop_processing(object);
+    object->deactivate(object);
+    active = false;
 }
 
 const clap_plugin_params* Instance::params() const {

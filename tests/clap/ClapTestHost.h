@@ -172,9 +172,11 @@ class Instance {
     const clap_plugin_state* state() const;
     const clap_plugin_gui* gui() const;
 
-    // activate + start_processing.
+    // activate + start_processing; stop_processing + deactivate.
     bool start(double sampleRate, uint32_t maxFrames);
-    // Left and right through one process call; inputs and outputs separate.
+    void stop();
+    void reset() const { object->reset(object); }
+    // Left and right through one process call; outputs may be the inputs.
     clap_process_status process(const float* left, const float* right, float* outLeft,
                                 float* outRight, uint32_t frames, const InputEvents* in = nullptr,
                                 OutputEvents* out = nullptr);

@@ -129,6 +129,23 @@ TEST(Lv2Ui, DraggingOutputUpTwentyPixelsWritesPlusTenDecibelsToItsPort) {
     EXPECT_EQ(ui.writes.back(), std::make_pair(uint32_t{kFirstControl}, 2.0f));
 }
 
+// The button goes up 0 to 5 ms after the last motion, in the same idle
+// call: the drag still ends exactly where the pointer went up.
+TEST(Lv2Ui, AQuickReleaseEndsTheDragWhereThePointerWentUp) {
+    HostWindow parent(0, 0, kWidth, kHeight);
+    UiHost ui(world(), parent.handle());
+    ASSERT_TRUE(ui.open());
+    ui.idle(100);
+    for (int round = 0; round < 10; ++round) {
+        ui.portEvent(kOutputPort, 0.0f);
+        ui.writes.clear();
+        parent.flick(520, 90, -20, round % 6, [&] { ui.idle(40); });
+        ui.idle(60);
+        ASSERT_FALSE(ui.writes.empty()) << "round " << round;
+        EXPECT_EQ(ui.writes.back(), std::make_pair(kOutputPort, 10.0f)) << "round " << round;
+    }
+}
+
 TEST(Lv2Ui, APortChangeFromTheHostMovesTheKnob) {
     HostWindow parent(0, 0, kWidth, kHeight);
     UiHost ui(world(), parent.handle());

@@ -114,6 +114,23 @@ void HostWindow::dragPatiently(int x, int y, int dy) {
     button(1, false);
 }
 
+void HostWindow::flick(int x, int y, int dy, int releaseDelayMs,
+                       const std::function<void()>& idle) {
+    moveTo(x, y);
+    idle();
+    button(1, true);
+    idle();
+    const int step = dy < 0 ? -5 : 5;
+    for (int moved = step; moved != dy && std::abs(moved) < std::abs(dy); moved += step) {
+        moveTo(x, y + moved);
+        idle();
+    }
+    moveTo(x, y + dy);
+    usleep(static_cast<useconds_t>(releaseDelayMs) * 1000);
+    button(1, false);
+    idle();
+}
+
 VSTGUI::Colour HostWindow::pixel(void* window, int x, int y) const {
     XImage* image = XGetImage(connection, windowOf(window), x, y, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) return VSTGUI::kTransparentColour;

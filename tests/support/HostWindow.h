@@ -7,6 +7,7 @@
 #include "toolkit/Colour.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct _XDisplay;
@@ -41,6 +42,11 @@ class HostWindow {
     // pauses, the button held until the window has painted (and so read)
     // the last position, however busy the machine.
     void dragPatiently(int x, int y, int dy);
+    // A quick vertical drag by dy as a hand makes it: the pointer onto (x, y),
+    // a press, motions of 5 px with the host's loop (idle) run after each,
+    // then the last motion and, releaseDelayMs later with no loop between,
+    // the release; the loop runs once more after it.
+    void flick(int x, int y, int dy, int releaseDelayMs, const std::function<void()>& idle);
 
     // Opaque colour of one pixel of window (any window of the server).
     VSTGUI::Colour pixel(void* window, int x, int y) const;

@@ -1,8 +1,10 @@
 #include "AudioScenario.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 
 namespace audio_scenario {
@@ -42,6 +44,65 @@ std::vector<float> fixedInput() {
                            hiss);
     }
     return samples;
+}
+
+namespace {
+
+constexpr float kNone = __builtin_nanf("");
+// The controls' ranges, for their host values.
+constexpr float kMinimum[9] = {0, -20, 0, 0, -6, -6, -6, 0.1f, 0};
+constexpr float kMaximum[9] = {40, 20, 10, 10, 6, 6, 6, 10, 10};
+
+} // namespace
+
+const Setting kSettingsToCompare[6] = {
+    {"defaults", {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone}},
+    {"worst", {24, 0, 3, 7, 4, 3, 5, 2, 6}},
+    {"clean", {6, -1, 3, 0, 1.5f, 0, 1, 8, 2}},
+    {"dirt", {28, -15, 6, 8, 2, 3.5f, 2, 5, 4}},
+    {"growl", {18, -9, 5, 3.5f, 3, 2, 0.5f, 6, 3}},
+    {"scooped", {12, -5, 7, 1, 4.5f, -5, 4, 7, 1}},
+};
+
+void prepare(AEffect* effect, const Setting& setting) {
+    effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
+    effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, kSampleRate);
+    effect->dispatcher(effect, effSetBlockSize, 0, kBlockSize, nullptr, 0.0f);
+    for (int i = 0; i < 9; ++i)
+        if (setting.values[i] == setting.values[i])
+            effect->setParameter(effect, i,
+                                 (setting.values[i] - kMinimum[i]) / (kMaximum[i] - kMinimum[i]));
+    effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
+}
+
+double nanosecondsPerFrame(AEffect* effect, const std::vector<float>& input, int rounds) {
+    double best = 1e300;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::vector<float> output = renderFloat(effect, input);
+        const std::chrono::duration<double, std::nano> took =
+            std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count() / double(output.size()));
+    }
+    return best;
+}
+
+void reportSpeeds(const char* who, const std::function<AEffect*()>& make,
+                  const std::function<void(AEffect*)>& destroy) {
+    const std::vector<float> input = fixedInput();
+    for (const Setting& setting : {kSettingsToCompare[0], kSettingsToCompare[1]}) {
+        AEffect* effect = make();
+        if (effect == nullptr) return;
+        prepare(effect, setting);
+        std::printf("%s %-8s %6.1f ns per frame\n", who, setting.name,
+                    nanosecondsPerFrame(effect, input, 20));
+        std::fflush(stdout);
+        destroy(effect);
+    }
+}
+
+std::string settingPath(const std::string& audioPath, const Setting& setting) {
+    return audioPath + "." + setting.name;
 }
 
 void prepare(AEffect* effect) {

@@ -141,6 +141,29 @@ void knobDrag(EditorSession& s) {
     }
 }
 
+// The button goes up 0 to 5 ms after the last motion, both messages waiting
+// for the same turn of the host's loop: the drag still ends exactly where
+// the pointer went up, ten times in a row.
+void quickReleases(EditorSession& s) {
+    AEffect* e = s.plugin();
+    HWND child = s.child();
+    for (int round = 0; round < 10; ++round) {
+        e->setParameter(e, 1, 0.5f); // Output at 0 dB
+        post(child, WM_MOUSEMOVE, 0, kOutputKnobX, kOutputKnobY, kFrameWait, s);
+        post(child, WM_LBUTTONDOWN, MK_LBUTTON, kOutputKnobX, kOutputKnobY, kFrameWait, s);
+        for (int step = 1; step <= 3; ++step)
+            post(child, WM_MOUSEMOVE, MK_LBUTTON, kOutputKnobX, kOutputKnobY - 5 * step, kFrameWait,
+                 s);
+        pointTo(child, kOutputKnobX, kOutputKnobY - 20);
+        PostMessageW(child, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(kOutputKnobX, kOutputKnobY - 20));
+        Sleep(DWORD(round % 6));
+        PostMessageW(child, WM_LBUTTONUP, 0, MAKELPARAM(kOutputKnobX, kOutputKnobY - 20));
+        s.host->pump(e, 2 * kFrameWait);
+        check(s.display(1) == "10.00", "round " + std::to_string(round) +
+                                           ": a quick 20-pixel drag up shows " + s.display(1));
+    }
+}
+
 void pixelsMatch(EditorSession& s) {
     AEffect* e = s.plugin();
     InvalidateRect(s.child(), nullptr, TRUE);
@@ -183,6 +206,8 @@ void addEditorCases(std::vector<Case>& cases, const HostOptions& options) {
     cases.push_back({"editor idles and repaints", [session] { idleAndRepaint(*session); }});
     cases.push_back({"knob click and drag with window messages after a one-jump move onto it",
                      [session] { knobDrag(*session); }});
+    cases.push_back({"a release right after the last motion ends the drag where it went up",
+                     [session] { quickReleases(*session); }});
     cases.push_back(
         {"window pixels match the offscreen picture", [session] { pixelsMatch(*session); }});
     cases.push_back({"editor closes and reopens", [session] { closeAndReopen(*session); }});

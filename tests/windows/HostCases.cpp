@@ -102,6 +102,15 @@ void audioBothPrecisions(const PluginLibrary& library, const std::string& outPat
           "single and double precision agree, worst " + std::to_string(worst));
     check(outPath.empty() || audio_scenario::writeFloats(outPath, floats),
           "render written to " + outPath);
+    // The settings every build must render to the same bits, for the Linux side.
+    for (const audio_scenario::Setting& setting : audio_scenario::kSettingsToCompare) {
+        if (outPath.empty()) break;
+        Instance amp(library);
+        audio_scenario::prepare(amp.effect, setting);
+        const std::string path = audio_scenario::settingPath(outPath, setting);
+        check(audio_scenario::writeFloats(path, audio_scenario::renderFloat(amp.effect, input)),
+              "render written to " + path);
+    }
     note("peak " + std::to_string(peak) + ", float/double worst " + std::to_string(worst));
 }
 

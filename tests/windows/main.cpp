@@ -1,7 +1,9 @@
 // The Windows test host: loads the plug-in DLL as a host does and runs the
 // host-side, editor and drag-and-drop scenarios, one line per case.
 //   wintesthost <Gravelo.dll> [audio output file] [picture folder]
+#include "AudioScenario.h"
 #include "Check.h"
+#include "PluginLibrary.h"
 
 // windows.h comes first: the headers below rely on its declarations.
 #include <windows.h>
@@ -22,6 +24,15 @@ void note(const std::string& text) {
 }
 
 int main(int argc, char** argv) {
+    // Speed only (scripts/windows-bench.sh): wintesthost --bench <Gravelo.dll>
+    if (argc == 3 && std::string(argv[1]) == "--bench") {
+        PluginLibrary library(argv[2]);
+        if (!library.loaded()) return 2;
+        audio_scenario::reportSpeeds(
+            sizeof(void*) == 4 ? "win32" : "win64", [&] { return library.create(); },
+            PluginLibrary::destroy);
+        return 0;
+    }
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <Gravelo.dll> [audio output] [picture folder]\n", argv[0]);
         return 2;

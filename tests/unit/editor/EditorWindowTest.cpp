@@ -202,6 +202,22 @@ TEST_F(EditorWindow, AKnobMovesOnlyByTheDragFromWhereTheButtonWentDown) {
     plugin.dispatch(effEditClose);
 }
 
+// The button goes up 0 to 5 ms after the last motion, before any frame saw
+// it: the drag still ends exactly where the pointer was released.
+TEST_F(EditorWindow, AQuickReleaseEndsTheDragWhereThePointerWentUp) {
+    if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
+    Plugin plugin(new TVobrixEffect());
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, host.handle()), 1);
+    for (int round = 0; round < 10; ++round) {
+        plugin.host.setParameter(1, 0.5f); // Output at 0 dB
+        jumpOntoOutput(host, plugin);
+        host.flick(kOutputX, kOutputY, -20, round % 6, [&] { idleFor({&plugin}, 40); });
+        idleFor({&plugin}, 80);
+        EXPECT_EQ(plugin.display(1), "10.00") << "round " << round;
+    }
+    plugin.dispatch(effEditClose);
+}
+
 TEST_F(EditorWindow, AControlPressResetsTheKnob) {
     if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
     Plugin plugin(new TVobrixEffect());

@@ -66,6 +66,38 @@ TEST_F(PanelInteraction, TheDragCountsFromWhereTheButtonWentDownNotFromAFrame) {
     EXPECT_EQ(slider(2), 5.0) << "ten pixels up from the press";
 }
 
+// A frame first sees a release it missed as the pointer there with the
+// button held: the drag ends where the button went up, also when the press,
+// the motion and the release all came between two frames, or a new press
+// followed before the frame; a click without motion changes nothing.
+TEST_F(PanelInteraction, ADragEndsWhereTheButtonWentUpThoughNoFrameSawIt) {
+    picture.drawFrame();
+    press(520, 90);
+    drag(520, 80);
+    picture.mouseMoved(520, 70, kLeft);
+    release(520, 70);
+    EXPECT_EQ(slider(2), 10.0) << "the last motion came with the release";
+    picture.mouseDown(520, 90, kLeft);
+    picture.mouseMoved(520, 100, kLeft);
+    picture.mouseUp(520, 102, kLeft);
+    picture.mouseMoved(300, 20, 0);
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 4.0) << "press, drag and release within one frame";
+    picture.mouseDown(520, 90, kLeft);
+    picture.mouseUp(520, 80, kLeft);
+    picture.mouseDown(80, 90, kLeft); // Quorvel, held into the frame
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 9.0) << "the first drag ended at its release";
+    EXPECT_EQ(slider(1), 0.0) << "the second press starts from its own point";
+    drag(80, 86);
+    EXPECT_EQ(slider(1), 2.0);
+    release(80, 86);
+    picture.mouseDown(520, 90, kLeft);
+    picture.mouseUp(520, 90, kLeft);
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 9.0) << "a click without motion";
+}
+
 TEST_F(PanelInteraction, QuorvelDragsInHalfStepsOrInTheSlidersWholeSteps) {
     picture.drawFrame();
     press(80, 90);

@@ -1,47 +1,80 @@
-// The Linux side of the audio comparison: renders the fixed scenario
-// through the Linux plug-in and compares it with the render the Windows
-// DLL produced under Wine.
+// The Linux side of the audio comparison: renders the fixed scenario and
+// each setting to compare through the Linux plug-in and compares them with
+// the renders the Windows DLL produced under Wine. The chain computes the
+// same bits on every platform, so every sample must be identical.
 //   gravelo-audio-reference <Gravelo.so> <windows-render.f32>
+//   gravelo-audio-reference --bench <Gravelo.so>   (speed, scripts/windows-bench.sh)
 #include "../AudioScenario.h"
 #include "vsthost/PluginLibrary.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+// 0 when the Windows render at path equals the Linux one sample for sample.
+int compare(const char* what, const std::string& path, const std::function<void(AEffect*)>& prepare,
+            vsthost::EntryFunction entry) {
+    std::vector<float> windows;
+    vsthost::Host host;
+    if (!host.create(entry) || !audio_scenario::readFloats(path, windows)) {
+        std::printf("audio %s: cannot read %s\n", what, path.c_str());
+        return 1;
+    }
+    prepare(host.effect());
+    const std::vector<float> native =
+        audio_scenario::renderFloat(host.effect(), audio_scenario::fixedInput());
+    host.close();
+    if (native.size() != windows.size()) {
+        std::printf("audio %s: %zu samples from Windows, %zu from Linux\n", what, windows.size(),
+                    native.size());
+        return 1;
+    }
+    double worst = 0;
+    size_t differing = 0;
+    for (size_t i = 0; i < native.size(); ++i) {
+        worst = std::max(worst, std::fabs(double(native[i]) - double(windows[i])));
+        differing += native[i] != windows[i];
+    }
+    std::printf("audio %-8s %zu samples, %zu differ, largest difference %.3g\n", what,
+                native.size(), differing, worst);
+    return differing == 0 ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--bench") {
+        const auto library = vsthost::PluginLibrary::load(argv[2]);
+        if (!library) return 2;
+        std::vector<std::unique_ptr<vsthost::Host>> hosts;
+        audio_scenario::reportSpeeds(
+            "linux",
+            [&] {
+                hosts.push_back(std::make_unique<vsthost::Host>());
+                return hosts.back()->create(library->entry()) ? hosts.back()->effect() : nullptr;
+            },
+            [&](AEffect*) { hosts.back()->close(); });
+        return 0;
+    }
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <Gravelo.so> <windows-render.f32>\n", argv[0]);
         return 2;
     }
     const auto library = vsthost::PluginLibrary::load(argv[1]);
-    vsthost::Host host;
-    std::vector<float> windows;
-    if (!library || !host.create(library->entry()) ||
-        !audio_scenario::readFloats(argv[2], windows)) {
-        std::fprintf(stderr, "cannot load %s or read %s\n", argv[1], argv[2]);
+    if (!library) {
+        std::fprintf(stderr, "cannot load %s\n", argv[1]);
         return 2;
     }
-    audio_scenario::prepare(host.effect());
-    const std::vector<float> native =
-        audio_scenario::renderFloat(host.effect(), audio_scenario::fixedInput());
-    host.close();
-    if (native.size() != windows.size()) {
-        std::printf("audio: %zu samples from Windows, %zu from Linux\n", windows.size(),
-                    native.size());
-        return 1;
-    }
-    // Float rounding: a few units in the last place of the signal's scale.
-    double peak = 0, worst = 0;
-    size_t equal = 0;
-    for (size_t i = 0; i < native.size(); ++i) {
-        peak = std::max(peak, double(std::fabs(native[i])));
-        worst = std::max(worst, std::fabs(double(native[i]) - double(windows[i])));
-        equal += native[i] == windows[i];
-    }
-    const double tolerance = 4.0 * 1.1920929e-7 * std::max(1.0, peak);
-    std::printf("audio: %zu samples, %zu bit-identical, largest difference %.3g (peak %.3f, "
-                "tolerance %.3g)\n",
-                native.size(), equal, worst, peak, tolerance);
-    return worst <= tolerance ? 0 : 1;
+    int failed = compare(
+        "scenario", argv[2], [](AEffect* e) { audio_scenario::prepare(e); }, library->entry());
+    for (const audio_scenario::Setting& setting : audio_scenario::kSettingsToCompare)
+        failed += compare(
+            setting.name, audio_scenario::settingPath(argv[2], setting),
+            [&setting](AEffect* e) { audio_scenario::prepare(e, setting); }, library->entry());
+    return failed == 0 ? 0 : 1;
 }
