@@ -35,7 +35,7 @@ build_linux_reference() {
         cmake -S . -B "$linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELO_BUILD_TESTS=ON \
             -DGRAVELO_BUILD_BENCH=OFF -DGRAVELO_BUILD_TOOLS=OFF >/dev/null
     fi
-    cmake --build "$linux" -j2 --target Gravelo gravelo-audio-reference >/dev/null
+    cmake --build "$linux" -j2 --target Gravelo gravelo-audio-reference gravelo_vst3_bundle >/dev/null
 }
 
 xvfb_pid=""
@@ -91,6 +91,17 @@ wineserver -w
 for bits in 32 64; do
     echo "== build-win$bits: its renders against the Linux plug-in's, sample for sample"
     "$linux/gravelo-audio-reference" "$linux/Gravelo.so" "build-win$bits/audio.f32" || status=1
+done
+# The whole VST 3 bundle, all three libraries in one, as it is distributed;
+# the Windows test host loads each Windows library from it once more.
+bash scripts/vst3-bundle.sh "$linux" build-win32 build-win64 build-vst3 || status=1
+for bits in 32 64; do
+    arch=$([ $bits = 32 ] && echo x86-win || echo x86_64-win)
+    echo "== the assembled bundle's $arch library under Wine"
+    (cd "build-win$bits" && wine wintesthost.exe --vst3-only \
+        "$root/build-vst3/Gravelo.vst3/Contents/$arch/Gravelo.vst3") | tr -d '\r' |
+        tee "build-win$bits/wintesthost-bundle.log"
+    grep -q '^[0-9]* passed, 0 failed$' "build-win$bits/wintesthost-bundle.log" || status=1
 done
 echo "Windows tests took $(($(date +%s) - started)) s"
 exit $status

@@ -27,6 +27,7 @@ struct HostOptions {
     std::string dllPath;
     std::string audioOut;   // where the float render of the fixed input goes
     std::string pictureOut; // folder for the captured and offscreen pictures
+    std::string vst3Path;   // the VST 3 library; empty: the build's bundle beside the DLL
 };
 
 void addHostCases(std::vector<Case>& cases, const HostOptions& options);

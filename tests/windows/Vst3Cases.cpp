@@ -137,7 +137,8 @@ void dragTellsTheHost(const Module& module) {
 } // namespace
 
 void addVst3Cases(std::vector<Case>& cases, const HostOptions& options) {
-    auto module = std::make_shared<Module>(vst3PathBeside(options.dllPath));
+    auto module = std::make_shared<Module>(
+        options.vst3Path.empty() ? vst3PathBeside(options.dllPath) : options.vst3Path);
     const std::string dll = options.dllPath;
     cases.push_back({"vst3: exports, factory and class id", [module] { checkFactory(*module); }});
     cases.push_back({"vst3: the audio scenario renders as the VST DLL renders it",
