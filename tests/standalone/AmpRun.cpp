@@ -70,7 +70,14 @@ bool AmpRun::connected(const std::string& from, const std::string& to) const {
 }
 
 int AmpRun::stopAmp() {
-    return amp ? amp->stop() : -1;
+    if (!amp) return -1;
+    const int status = amp->stop();
+    // The server forgets a client a moment after it ends; until then a new
+    // client asking for the name would be renamed ("Gravelo-01").
+    if (test != nullptr && test->ok())
+        testsupport::waitFor(
+            [&] { return jack_port_by_name(test->client(), "Gravelo:midi_in") == nullptr; }, 5s);
+    return status;
 }
 
 std::vector<float> leadAndSignal(double seconds, double signalSeconds) {
