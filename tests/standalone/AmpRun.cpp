@@ -39,6 +39,18 @@ AmpRun::~AmpRun() {
             std::filesystem::remove(item.path(), ignored);
 }
 
+namespace {
+
+bool allPortsConnected(jack_client_t* client) {
+    for (const char* name : {"Gravelo:in", "Gravelo:out_left", "Gravelo:out_right"}) {
+        const jack_port_t* port = jack_port_by_name(client, name);
+        if (port == nullptr || jack_port_connected(port) == 0) return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, Start how) {
     std::vector<std::string> command{GRAVELO_AMP};
     if (!how.connect) command.push_back("--no-connect");
@@ -55,6 +67,12 @@ bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, St
         20s);
     if (!ready || amp->finished()) {
         why = "gravelo-amp did not come up: " + amp->text();
+        return false;
+    }
+    // The amp connects its ports a moment after it registers them.
+    if (how.connect &&
+        !testsupport::waitFor([&] { return allPortsConnected(test->client()); }, 10s)) {
+        why = "gravelo-amp did not connect its ports: " + amp->text();
         return false;
     }
     if (!test->connectTo("Gravelo")) {
