@@ -39,7 +39,6 @@ void Lv2Amp::connect(uint32_t port, void* data) {
 
 void Lv2Amp::activate() {
     amp.activate(rate, kNominalBlock);
-    amp.reset();
     lamp = 0.0;
 }
 
