@@ -120,7 +120,8 @@ bool ClapAmp::controlChange(const clap_event_header* event, int& control, double
         event->type != CLAP_EVENT_PARAM_VALUE || event->size < sizeof(clap_event_param_value))
         return false;
     const auto* change = reinterpret_cast<const clap_event_param_value*>(event);
-    if (change->param_id >= static_cast<clap_id>(engine::AmpInstance::kControlCount)) return false;
+    if (change->param_id >= static_cast<clap_id>(gravelo::instance::AmpInstance::kControlCount))
+        return false;
     control = static_cast<int>(change->param_id);
     value = change->value;
     return true;

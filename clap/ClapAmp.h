@@ -9,7 +9,7 @@
 #include "clap/ClapInterface.h"
 #include "clap/EditorQueue.h"
 #include "effect/Identity.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <atomic>
 #include <memory>
@@ -56,7 +56,7 @@ class ClapAmp {
 
     const clap_host* const host;
     HostExtensions hostExtensions;
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     EditorQueue editorQueue;
     std::unique_ptr<ClapGui> gui;
 

@@ -2,7 +2,7 @@
 // and process, which splits the host's block at each parameter event so the
 // change takes effect at its own frame.
 #include "clap/ClapAmp.h"
-#include "engine/BlockSplit.h"
+#include "instance/BlockSplit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -68,7 +68,7 @@ clap_process_status processBlock(ClapAmp& self, const clap_process& block) {
             ? events->size(events)
             : 0;
     uint32_t read = 0;
-    auto nextChange = [&](engine::ControlChange& change) {
+    auto nextChange = [&](gravelo::instance::ControlChange& change) {
         while (read < eventCount) {
             const clap_event_header* event = events->get(events, read++);
             if (ClapAmp::controlChange(event, change.control, change.value)) {
@@ -78,7 +78,8 @@ clap_process_status processBlock(ClapAmp& self, const clap_process& block) {
         }
         return false;
     };
-    engine::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, nextChange);
+    gravelo::instance::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames,
+                                       nextChange);
 
     self.sendEditorRecords(block.out_events);
     return CLAP_PROCESS_CONTINUE;

@@ -6,7 +6,7 @@
 #include "clap/ClapGui.h"
 
 #include "clap/ClapAmp.h"
-#include "engine/PanelWindow.h"
+#include "instance/PanelWindow.h"
 
 #include <cstring>
 
@@ -14,9 +14,9 @@ namespace clapshell {
 
 namespace {
 
-constexpr uint32_t kTickMs = 1000 / engine::PanelWindow::kTickRate;
+constexpr uint32_t kTickMs = 1000 / gravelo::instance::PanelWindow::kTickRate;
 
-class PanelGui final : public ClapGui, private engine::PanelListener {
+class PanelGui final : public ClapGui, private gravelo::instance::PanelListener {
   public:
     explicit PanelGui(ClapAmp& amp) : owner(amp), window(amp.amp, *this) {}
 
@@ -74,7 +74,7 @@ class PanelGui final : public ClapGui, private engine::PanelListener {
     void panelGestureEnd(int control) override { queue(EditorRecord::GestureEnd, control, 0); }
 
     ClapAmp& owner;
-    engine::PanelWindow window;
+    gravelo::instance::PanelWindow window;
     clap_id timer = CLAP_INVALID_ID;
     int descriptor = -1;
     bool visible = false;

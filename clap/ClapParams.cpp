@@ -9,7 +9,7 @@ namespace clapshell {
 
 namespace {
 
-using engine::AmpInstance;
+using gravelo::instance::AmpInstance;
 
 bool isControlId(clap_id id) {
     return id < static_cast<clap_id>(AmpInstance::kControlCount);
@@ -22,7 +22,7 @@ uint32_t CLAP_ABI count(const clap_plugin* plugin) {
 bool CLAP_ABI getInfo(const clap_plugin* plugin, uint32_t index, clap_param_info* info) {
     ClapAmp* self = ClapAmp::from(plugin);
     if (self == nullptr || !isControlId(index) || info == nullptr) return false;
-    const engine::ControlInfo& control = self->amp.controlInfo(static_cast<int>(index));
+    const gravelo::instance::ControlInfo& control = self->amp.controlInfo(static_cast<int>(index));
     *info = clap_param_info{};
     info->id = index;
     info->flags = CLAP_PARAM_IS_AUTOMATABLE;

@@ -6,7 +6,7 @@ namespace clapshell {
 
 namespace {
 
-using engine::AmpInstance;
+using gravelo::instance::AmpInstance;
 
 bool CLAP_ABI save(const clap_plugin* plugin, const clap_ostream* stream) {
     ClapAmp* self = ClapAmp::from(plugin);

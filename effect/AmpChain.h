@@ -1,11 +1,12 @@
 // The amplifier's signal chain: input high-pass, drive, four leveled bands,
 // tone sections and the crest-factor limiter, in 64-bit floating point.
 //
-// Threads. The coefficient set is designed on whichever thread runs the
-// effect's doInit or control update and handed to the audio thread whole;
-// the audio thread adopts the newest set at the start of each block
-// (beginBlock), so a block never runs on a half-written set. The audio thread
-// owns the running state. The panel reads the meter values below from the
+// Threads. The rate's part of the coefficient set is designed on the thread
+// that runs the effect's init and handed to the audio thread whole; the audio
+// thread adopts the newest set at the start of each block (beginBlock) and
+// designs the controls' part into it itself (followSliders), so a block never
+// runs on a half-written set and no other thread designs for the controls.
+// The audio thread owns the running state. The panel reads the meter values below from the
 // user-interface thread; they are relaxed atomics.
 #pragma once
 
@@ -42,11 +43,11 @@ class AmpChain {
     // Any thread but the audio thread; published whole, picked up by the
     // audio thread at its next block.
     void designFixed(double sampleRate);
-    void designControls(const dsp::ControlValues& controls);
-    // Audio thread, after beginBlock: the set the chain runs on follows
-    // `controls` from the next sample on, redesigned in place (no lock) when
-    // they differ from the controls it was designed for.
-    void followControls(const dsp::ControlValues& controls);
+    // Audio thread, after beginBlock: the set the chain runs on follows the
+    // sliders from the next sample on, its control part redesigned in place
+    // (no lock, no allocation) when they differ from the sliders it was last
+    // designed for or the set is new.
+    void followSliders(const dsp::SliderValues& sliders);
 
     // Audio thread, once per host block before its samples: adopts the
     // newest coefficients, starts over from the open state if the state went
@@ -97,8 +98,9 @@ class AmpChain {
     const dsp::ChainCoefficients* adopted = &published.current();
     dsp::ChainState running;
     dsp::NoiseSource noiseSource;
-    double noise = 0.0;      // offset added to every input sample of the block
-    double splitInput = 0.0; // audio thread's own copy of the band-split input
+    dsp::SliderValues followed{}; // the sliders the control part was designed for
+    double noise = 0.0;           // offset added to every input sample of the block
+    double splitInput = 0.0;      // audio thread's own copy of the band-split input
     bool widePieces = false;
 
     SharedValue displayed[dsp::kBandCount];

@@ -44,13 +44,17 @@ class Panel {
     // the knob never shows a value the sound does not have. Off by default:
     // the knob then keeps its own finer steps.
     void followSliderSteps(bool follow) { dragsFollowSteps = follow; }
-    // The knobs take the slider values (the effect's slider hook).
+    // The knobs take the slider values as they are, and count every host
+    // change so far as seen (when the panel starts or is shown anew).
     void takeSliderValues(TVobrix& runtime);
+    // The knobs whose sliders a host changed since the last look take the
+    // host's value (drawControls starts with this).
+    void takeHostChanges(TVobrix& runtime);
 
-    // Background, knobs (writing their sliders), meters and limiter indicator.
+    // Background, knobs (writing their sliders), meters and limiter
+    // indicator. The sound follows the sliders at the audio thread's next
+    // block.
     void drawControls(TVobrix& runtime, AmpChain& amp);
-    // True once, after a knob moved: the control update must follow.
-    bool takeRecompute();
     // The faint build label at the bottom left.
     void drawBuildLabel(TVobrix& runtime);
 
@@ -71,8 +75,8 @@ class Panel {
     double mouseButtons = 0.0, mouseX = 0.0, mouseY = 0.0; // the mouse state in use
     double downX = 0.0, downY = 0.0;   // where the runtime saw a button last go down
     double pressX = 0.0, pressY = 0.0; // latched from there; 0 means not latched
-    bool recompute = false;
     bool dragsFollowSteps = false;
     double level = 0.0; // limiter indicator, 0 to 1
     std::array<KnobState, kKnobCount> knobs{};
+    std::array<uint32_t, kKnobCount> hostChangesSeen{};
 };

@@ -65,12 +65,10 @@ void TVobrixEffect::doSerialize() {
         const int32_t before = stream.position;
         streamValue(stream, value);
         // A non-finite value in a chunk never becomes a slider value.
-        if (stream.mode == FileStream::Reading && stream.position != before && std::isfinite(value))
+        if (stream.mode == FileStream::Reading && stream.position != before &&
+            std::isfinite(value)) {
             slot = value;
+            hostChanges.note(static_cast<size_t>(number), value);
+        }
     }
-}
-
-void TVobrixEffect::doSlider() {
-    panel.takeSliderValues(*this);
-    controlUpdate();
 }

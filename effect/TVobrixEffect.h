@@ -14,28 +14,27 @@ class TVobrixEffect : public TVobrix {
     static constexpr uint32_t kUniqueId = 0x47525631; // 'GRV1'
     static constexpr int kSliderCount = 9;
 
-    // State: construction, open and the saved chunk (TVobrixEffect.cpp).
+    // State: construction, open and the saved chunk (TVobrixEffect.cpp). A
+    // host's change of a slider (a parameter, a chunk) reaches the knobs at
+    // the panel's next frame and the sound at the next block, each on its own
+    // thread, so the slider hook has nothing left to do.
     void doOpen() override;
     void doSerialize() override;
-    // Copies the sliders to the knobs, then runs the control update.
-    void doSlider() override;
 
     // Sound (TVobrixEffectSound.cpp).
     void doInit() override;
     void doBlock() override;
     void doSample() override;
     bool processBlock(double* const* channels, int32_t count, int32_t frames) override;
-    // Derived values, control filters and leveler times from sliders 1 to 9.
+    // The control update, on the audio thread at the start of each block:
+    // derived values, control filters and leveler times from sliders 1 to 9,
+    // designed in place when the sliders moved since the last design. Every
+    // change (a host's, the panel's, a state's) takes this one way, with no
+    // lock and no allocation; the chain runs on the new set from the block's
+    // first sample.
     void controlUpdate();
-    // What the control update derives from sliders 1 to 9 now.
-    dsp::ControlValues controlValues() const;
-    // Audio thread, after doBlock: the chain runs on the current sliders from
-    // the next sample on, without a lock (hosts that change controls inside
-    // a block apply each change between two runs of frames).
-    void followSliders();
-    // Set by a shell whose host changes sliders without running doSlider
-    // (the formats beside VST 2.x): each doBlock then ends with followSliders.
-    bool slidersFollowedPerBlock = false;
+    // Sliders 1 to 9 as they are now (index 0 is not used).
+    dsp::SliderValues controlSliders() const;
 
     // Panel (TVobrixEffectPanel.cpp).
     void doGraphics() override;

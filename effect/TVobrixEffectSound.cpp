@@ -16,19 +16,15 @@ void TVobrixEffect::doInit() {
     amp.designFixed(h.sampleRate);
 }
 
-dsp::ControlValues TVobrixEffect::controlValues() const {
-    double s[10] = {};
+dsp::SliderValues TVobrixEffect::controlSliders() const {
+    dsp::SliderValues s{};
     for (int number = 1; number <= kSliderCount; ++number)
-        s[number] = sliderValues[static_cast<size_t>(number)];
-    return dsp::ControlValues::fromSliders(s);
+        s[static_cast<size_t>(number)] = sliderValues[static_cast<size_t>(number)];
+    return s;
 }
 
 void TVobrixEffect::controlUpdate() {
-    amp.designControls(controlValues());
-}
-
-void TVobrixEffect::followSliders() {
-    amp.followControls(controlValues());
+    amp.followSliders(controlSliders());
 }
 
 // The transport is refreshed for the effect's own copies only; the sound
@@ -43,7 +39,7 @@ void TVobrixEffect::doBlock() {
     h.transport = VeSTIsPlaying(shell) + 4 * VeSTIsRecording(shell);
     h.musicalPosition = VeSTGetPpqPos(shell);
     amp.beginBlock();
-    if (slidersFollowedPerBlock) followSliders();
+    controlUpdate();
 }
 
 // Mono in (slot 0), the same result on both outputs.

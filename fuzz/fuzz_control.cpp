@@ -5,7 +5,7 @@
 // values, each finite, inside its range and on its step; VST 2.x must keep
 // every slider finite and saveable; and the audio stays finite.
 #include "effect/Controls.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 #include "support/FormatRoutes.h"
 #include "support/FuzzHost.h"
 
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzhost::ByteSource source(data, size);
     fuzzhost::ClapRoute clap;
     fuzzhost::Lv2Route lv2;
-    engine::AmpInstance direct;
+    gravelo::instance::AmpInstance direct;
     fuzzhost::Instance vst;
 
     for (int record = 0; record < 64 && source.remaining() >= 9; ++record) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CVobrixVeST.h"
+#include "HostChanges.h"
 #include "SharedValue.h"
 
 #include <array>
@@ -12,7 +13,8 @@ class CVobrixSliders : public CVobrixVeST {
 
     virtual ~CVobrixSliders() = default;
 
-    // Slider hook: after a value moved. Runs on whichever thread changed it.
+    // Slider hook: after a host moved a value (a parameter, a state, a
+    // resume). Runs on whichever thread the host used.
     virtual void doSlider() {}
 
     // The effect's own code reads sliders by a double number: low 7 bits of toIndex.
@@ -20,4 +22,6 @@ class CVobrixSliders : public CVobrixVeST {
 
     // Written by the host thread, read by the audio and editor threads.
     std::array<SharedValue, kSliderCount> sliderValues{};
+    // The host's changes among them (the control rule and state loads note them).
+    HostChanges<kSliderCount> hostChanges;
 };

@@ -58,6 +58,7 @@ bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken) {
     if (std::isnan(taken) || vobrix::nearlyEqual(taken, current)) return false;
     current = taken;
     if (info.boundVariable != nullptr) *info.boundVariable = taken;
+    runtime.hostChanges.note(static_cast<size_t>(info.number), taken);
     return true;
 }
 

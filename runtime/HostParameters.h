@@ -32,7 +32,8 @@ enum class RangeRule {
 double takeHostValue(const SliderInfo& info, double value, RangeRule rule);
 // Stores a value takeHostValue took into the slider (and its bound
 // variable) unless it differs from the held one by less than the comparison
-// tolerance. True when the slider moved. Does not run doSlider.
+// tolerance, and notes the change among the host's changes. True when the
+// slider moved. Does not run doSlider.
 bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken);
 
 // The slider's value normalized to 0..1; 0 for an unknown index or a slider

@@ -10,9 +10,9 @@ float AmpParameters::parameter(int index) const {
 }
 
 // A host value scaled to the control's range as the plug-in's host
-// parameters scale it; the engine's rule snaps it to the step.
+// parameters scale it; the instance's rule snaps it to the step.
 void AmpParameters::setParameter(int index, float value) {
-    const engine::ControlInfo& info = amp.controlInfo(index);
+    const gravelo::instance::ControlInfo& info = amp.controlInfo(index);
     amp.setControl(index,
                    info.minimum + (info.maximum - info.minimum) * static_cast<double>(value));
 }

@@ -1,17 +1,17 @@
-// The engine instance's controls as a host sees parameters, so that --set
+// The amplifier instance's controls as a host sees parameters, so that --set
 // takes a value in the units the panel shows exactly as the renderer does.
 #pragma once
 
 #include "ParameterSurface.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 namespace standalone {
 
 class AmpParameters final : public render::ParameterSurface {
   public:
-    explicit AmpParameters(engine::AmpInstance& instance) : amp(instance) {}
+    explicit AmpParameters(gravelo::instance::AmpInstance& instance) : amp(instance) {}
 
-    int parameterCount() const override { return engine::AmpInstance::kControlCount; }
+    int parameterCount() const override { return gravelo::instance::AmpInstance::kControlCount; }
     float parameter(int index) const override;
     void setParameter(int index, float value) override;
     std::string parameterName(int index) override { return amp.controlInfo(index).name; }
@@ -19,7 +19,7 @@ class AmpParameters final : public render::ParameterSurface {
     std::string parameterLabel(int index) override;
 
   private:
-    engine::AmpInstance& amp;
+    gravelo::instance::AmpInstance& amp;
 };
 
 } // namespace standalone

@@ -88,7 +88,7 @@ void waitForWindow(const AmpWindow& window) {
 } // namespace
 
 int runAmp(const AmpOptions& options, const std::function<void(const std::string&)>& say) {
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     PracticeSession session(amp, configPathsFromEnvironment(), say);
     if (options.listPresets) {
         listPresets(session.presets());

@@ -7,12 +7,14 @@
 
 namespace standalone {
 
-static_assert(AmpWindow::kHeight == engine::PanelWindow::kHeight + strip_layout::kHeight);
+static_assert(AmpWindow::kHeight ==
+              gravelo::instance::PanelWindow::kHeight + strip_layout::kHeight);
 
-AmpWindow::AmpWindow(engine::AmpInstance& amp, StripListener& listener)
+AmpWindow::AmpWindow(gravelo::instance::AmpInstance& amp, StripListener& listener)
     : stripListener(listener), panel(amp, *this) {}
 
-std::unique_ptr<AmpWindow> AmpWindow::open(engine::AmpInstance& amp, StripListener& strip) {
+std::unique_ptr<AmpWindow> AmpWindow::open(gravelo::instance::AmpInstance& amp,
+                                           StripListener& strip) {
     std::unique_ptr<AmpWindow> window(new AmpWindow(amp, strip));
     if (!window->build()) return nullptr;
     return window;
@@ -21,8 +23,9 @@ std::unique_ptr<AmpWindow> AmpWindow::open(engine::AmpInstance& amp, StripListen
 bool AmpWindow::build() {
     top = VSTGUI::platform::TopLevelWindow::create(gravelo::identity::kEffectName, kWidth, kHeight);
     if (top == nullptr) return false;
-    void* panelArea = top->addArea(0, 0, kWidth, engine::PanelWindow::kHeight);
-    void* stripArea = top->addArea(0, engine::PanelWindow::kHeight, kWidth, strip_layout::kHeight);
+    void* panelArea = top->addArea(0, 0, kWidth, gravelo::instance::PanelWindow::kHeight);
+    void* stripArea =
+        top->addArea(0, gravelo::instance::PanelWindow::kHeight, kWidth, strip_layout::kHeight);
     if (panelArea == nullptr || stripArea == nullptr || !panel.open(panelArea)) return false;
     const VSTGUI::ViewRect area(0, 0, strip_layout::kWidth, strip_layout::kHeight);
     stripFrame = new VSTGUI::CFrame(area, stripArea, nullptr);

@@ -1,9 +1,9 @@
 // The window titled "Gravelo I": the panel as the plug-in shows it (the
-// engine's panel window) and the strip beneath it, in a top-level window
+// instance's panel window) and the strip beneath it, in a top-level window
 // of the program's own. User-interface thread only.
 #pragma once
 
-#include "engine/PanelWindow.h"
+#include "instance/PanelWindow.h"
 #include "standalone/StripView.h"
 
 #include <memory>
@@ -18,14 +18,15 @@ class TopLevelWindow;
 
 namespace standalone {
 
-class AmpWindow final : private engine::PanelListener {
+class AmpWindow final : private gravelo::instance::PanelListener {
   public:
-    static constexpr int kWidth = engine::PanelWindow::kWidth;
-    static constexpr int kHeight = engine::PanelWindow::kHeight + 48;
-    static constexpr int kTickRate = engine::PanelWindow::kTickRate;
+    static constexpr int kWidth = gravelo::instance::PanelWindow::kWidth;
+    static constexpr int kHeight = gravelo::instance::PanelWindow::kHeight + 48;
+    static constexpr int kTickRate = gravelo::instance::PanelWindow::kTickRate;
 
     // Null when there is no display to open it on.
-    static std::unique_ptr<AmpWindow> open(engine::AmpInstance& amp, StripListener& strip);
+    static std::unique_ptr<AmpWindow> open(gravelo::instance::AmpInstance& amp,
+                                           StripListener& strip);
     ~AmpWindow();
     AmpWindow(const AmpWindow&) = delete;
     AmpWindow& operator=(const AmpWindow&) = delete;
@@ -38,7 +39,7 @@ class AmpWindow final : private engine::PanelListener {
     std::vector<int> eventDescriptors() const;
 
   private:
-    AmpWindow(engine::AmpInstance& amp, StripListener& strip);
+    AmpWindow(gravelo::instance::AmpInstance& amp, StripListener& strip);
     bool build();
 
     // The panel's gestures matter to hosts that record them; here the
@@ -49,7 +50,7 @@ class AmpWindow final : private engine::PanelListener {
 
     StripListener& stripListener;
     std::unique_ptr<VSTGUI::platform::TopLevelWindow> top;
-    engine::PanelWindow panel;
+    gravelo::instance::PanelWindow panel;
     VSTGUI::CFrame* stripFrame = nullptr;
     StripView* strip = nullptr;
 };

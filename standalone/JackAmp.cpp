@@ -41,7 +41,7 @@ std::vector<std::string> physicalPorts(jack_client_t* client, unsigned long dire
 
 } // namespace
 
-JackAmp::JackAmp(const std::string& clientName, engine::AmpInstance& instance,
+JackAmp::JackAmp(const std::string& clientName, gravelo::instance::AmpInstance& instance,
                  const ProgramTable& table, InputPeak& inputPeak)
     : amp(instance), programs(table), peak(inputPeak) {
     jack_set_error_function(quiet);

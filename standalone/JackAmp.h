@@ -1,12 +1,12 @@
 // The amplifier as a JACK client: one audio input, two audio outputs that
 // carry the same signal, and a MIDI input whose Program Change selects a
-// program of the ProgramTable. The process callback runs the engine's
-// shared audio path in pieces the engine was activated for (so any period
+// program of the ProgramTable. The process callback runs the instance's
+// shared audio path in pieces the instance was activated for (so any period
 // size the server switches to is taken as it comes) and keeps the real-time
 // rules: no allocation, no lock, no system call.
 #pragma once
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 #include "standalone/InputMeter.h"
 #include "standalone/ProgramTable.h"
 
@@ -34,19 +34,19 @@ class JackError : public std::runtime_error {
 
 class JackAmp {
   public:
-    // The largest piece the engine processes at once; longer periods are
-    // split, so a period size change needs nothing from the engine.
+    // The largest piece the instance processes at once; longer periods are
+    // split, so a period size change needs nothing from the instance.
     static constexpr uint32_t kPieceFrames = 1024;
 
     // [main] Opens the client (never starting a server) and registers its
     // ports. Throws NoJackServer, or JackError for any other refusal.
-    JackAmp(const std::string& clientName, engine::AmpInstance& amp, const ProgramTable& programs,
-            InputPeak& inputPeak);
+    JackAmp(const std::string& clientName, gravelo::instance::AmpInstance& amp,
+            const ProgramTable& programs, InputPeak& inputPeak);
     ~JackAmp();
     JackAmp(const JackAmp&) = delete;
     JackAmp& operator=(const JackAmp&) = delete;
 
-    // [main] Activates the engine at the server's rate and the client.
+    // [main] Activates the instance at the server's rate and the client.
     void start();
     // [main] Connects `in` and the outputs; empty names take the first
     // physical ports. Answers a line for each connection that failed.
@@ -54,7 +54,7 @@ class JackAmp {
                                      const std::vector<std::string>& outputs);
 
     // [main] A sample rate change the server reported is taken here: the
-    // audio thread is held on silence while the engine is activated anew.
+    // audio thread is held on silence while the instance is activated anew.
     void followSampleRate();
 
     const std::string& clientName() const { return name; }
@@ -80,7 +80,7 @@ class JackAmp {
     void connectPort(const std::string& from, const std::string& to,
                      std::vector<std::string>& failures);
 
-    engine::AmpInstance& amp;
+    gravelo::instance::AmpInstance& amp;
     const ProgramTable& programs;
     InputPeak& peak;
     jack_client_t* client = nullptr;
@@ -94,7 +94,7 @@ class JackAmp {
     std::atomic<uint32_t> serverRate{0};
     std::atomic<size_t> programSelected{0};
     std::atomic<uint32_t> programCount{0};
-    // The hand-shake that keeps the audio thread off the engine while the
+    // The hand-shake that keeps the audio thread off the instance while the
     // main thread activates it anew.
     std::atomic<bool> holdRequested{false};
     std::atomic<bool> holding{false};

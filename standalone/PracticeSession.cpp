@@ -7,16 +7,17 @@
 
 namespace standalone {
 
-PracticeSession::PracticeSession(engine::AmpInstance& instance, ConfigPaths paths, Warning warning)
+PracticeSession::PracticeSession(gravelo::instance::AmpInstance& instance, ConfigPaths paths,
+                                 Warning warning)
     : amp(instance), where(std::move(paths)), warn(std::move(warning)), schedule(controls()) {
     list.gather(builtInFactoryPresets(), where.presets, amp, warn);
     for (size_t i = 0; i < list.size(); ++i)
         table.append(list[i].controls);
 }
 
-engine::AmpInstance::ControlValues PracticeSession::controls() const {
-    engine::AmpInstance::ControlValues values{};
-    for (int i = 0; i < engine::AmpInstance::kControlCount; ++i)
+gravelo::instance::AmpInstance::ControlValues PracticeSession::controls() const {
+    gravelo::instance::AmpInstance::ControlValues values{};
+    for (int i = 0; i < gravelo::instance::AmpInstance::kControlCount; ++i)
         values[static_cast<size_t>(i)] = amp.control(i);
     return values;
 }
@@ -91,7 +92,7 @@ void PracticeSession::saveIfDue(double time) {
 }
 
 void PracticeSession::saveLast() {
-    const engine::AmpInstance::ControlValues now = controls();
+    const gravelo::instance::AmpInstance::ControlValues now = controls();
     try {
         writeStateFile(where.last, amp, name);
         schedule.saved(now);

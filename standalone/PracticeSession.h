@@ -23,7 +23,7 @@ class PracticeSession {
 
     // Gathers the presets (a damaged one is a warning) into the list and the
     // program table.
-    PracticeSession(engine::AmpInstance& amp, ConfigPaths paths, Warning warn);
+    PracticeSession(gravelo::instance::AmpInstance& amp, ConfigPaths paths, Warning warn);
 
     // The state to start from: --preset, else last.fxp (a damaged one is
     // moved aside as last.fxp.bad with a warning, and the defaults stay),
@@ -55,10 +55,10 @@ class PracticeSession {
     const ConfigPaths& paths() const { return where; }
 
   private:
-    engine::AmpInstance::ControlValues controls() const;
+    gravelo::instance::AmpInstance::ControlValues controls() const;
     void loadLast();
 
-    engine::AmpInstance& amp;
+    gravelo::instance::AmpInstance& amp;
     ConfigPaths where;
     Warning warn;
     PresetList list;

@@ -28,7 +28,8 @@ std::vector<std::filesystem::path> userFiles(const std::filesystem::path& folder
 
 void PresetList::gather(
     const std::vector<std::pair<std::string, std::span<const uint8_t>>>& factory,
-    const std::filesystem::path& userFolder, const engine::AmpInstance& amp, const Warning& warn) {
+    const std::filesystem::path& userFolder, const gravelo::instance::AmpInstance& amp,
+    const Warning& warn) {
     entries.clear();
     for (const auto& [fileName, bytes] : factory) {
         try {

@@ -29,7 +29,7 @@ class PresetList {
     // files of `userFolder` (a missing folder has none). A file that cannot
     // be read is left out with one line to `warn`; the others still load.
     void gather(const std::vector<std::pair<std::string, std::span<const uint8_t>>>& factory,
-                const std::filesystem::path& userFolder, const engine::AmpInstance& amp,
+                const std::filesystem::path& userFolder, const gravelo::instance::AmpInstance& amp,
                 const Warning& warn);
     void append(PresetEntry entry) { entries.push_back(std::move(entry)); }
 

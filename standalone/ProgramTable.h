@@ -6,7 +6,7 @@
 // Program Change can carry) are not reachable by MIDI.
 #pragma once
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <array>
 #include <atomic>
@@ -17,7 +17,7 @@ namespace standalone {
 class ProgramTable {
   public:
     static constexpr size_t kCapacity = 128;
-    using Controls = engine::AmpInstance::ControlValues;
+    using Controls = gravelo::instance::AmpInstance::ControlValues;
 
     // [main] False when the table is full.
     bool append(const Controls& controls) {

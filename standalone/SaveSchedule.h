@@ -3,13 +3,13 @@
 // knob turned for a while is written once, not on every step.
 #pragma once
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 namespace standalone {
 
 class SaveSchedule {
   public:
-    using Controls = engine::AmpInstance::ControlValues;
+    using Controls = gravelo::instance::AmpInstance::ControlValues;
     static constexpr double kDelaySeconds = 3.0;
 
     explicit SaveSchedule(const Controls& saved) : written(saved), seen(saved) {}

@@ -14,14 +14,14 @@ namespace {
 using presetfile::PresetKind;
 
 Controls fromHostValues(const std::vector<float>& values, const std::string& what,
-                        const engine::AmpInstance& amp) {
-    if (values.size() != engine::AmpInstance::kControlCount)
+                        const gravelo::instance::AmpInstance& amp) {
+    if (values.size() != gravelo::instance::AmpInstance::kControlCount)
         throw StateFileError("bad preset '" + what + "': it has " + std::to_string(values.size()) +
                              " parameters, the amplifier " +
-                             std::to_string(engine::AmpInstance::kControlCount));
+                             std::to_string(gravelo::instance::AmpInstance::kControlCount));
     Controls controls{};
-    for (int i = 0; i < engine::AmpInstance::kControlCount; ++i) {
-        const engine::ControlInfo& info = amp.controlInfo(i);
+    for (int i = 0; i < gravelo::instance::AmpInstance::kControlCount; ++i) {
+        const gravelo::instance::ControlInfo& info = amp.controlInfo(i);
         const double x = values[static_cast<size_t>(i)];
         if (!(x >= 0.0 && x <= 1.0))
             throw StateFileError("bad preset '" + what + "': a parameter is outside 0..1");
@@ -33,7 +33,7 @@ Controls fromHostValues(const std::vector<float>& values, const std::string& wha
 } // namespace
 
 StoredPreset parseStateFile(std::span<const uint8_t> bytes, const std::string& what,
-                            const engine::AmpInstance& amp) {
+                            const gravelo::instance::AmpInstance& amp) {
     const presetfile::ParseResult parsed = presetfile::parsePreset(bytes);
     if (!parsed.ok) throw StateFileError("bad preset '" + what + "': " + parsed.error);
     const presetfile::Preset& preset = parsed.preset;
@@ -49,7 +49,8 @@ StoredPreset parseStateFile(std::span<const uint8_t> bytes, const std::string& w
     return stored;
 }
 
-StoredPreset readStateFile(const std::filesystem::path& file, const engine::AmpInstance& amp) {
+StoredPreset readStateFile(const std::filesystem::path& file,
+                           const gravelo::instance::AmpInstance& amp) {
     try {
         return parseStateFile(render::readWholeFile(file.string(), "preset"), file.string(), amp);
     } catch (const render::RenderError& error) {
@@ -57,14 +58,14 @@ StoredPreset readStateFile(const std::filesystem::path& file, const engine::AmpI
     }
 }
 
-void writeStateFile(const std::filesystem::path& file, engine::AmpInstance& amp,
+void writeStateFile(const std::filesystem::path& file, gravelo::instance::AmpInstance& amp,
                     const std::string& name) {
     const auto state = amp.saveState();
     presetfile::Preset preset;
     preset.kind = PresetKind::ProgramChunk;
     preset.pluginId = static_cast<int32_t>(TVobrixEffect::kUniqueId);
     preset.pluginVersion = amp.effect().vendorVersion;
-    preset.count = engine::AmpInstance::kControlCount;
+    preset.count = gravelo::instance::AmpInstance::kControlCount;
     preset.name = name;
     preset.chunk.assign(state.begin(), state.end());
     try {

@@ -1,9 +1,9 @@
 // The amplifier's state in .fxp files: read into control values (checked as
-// the engine checks a state) and written atomically, so that a crash never
+// the instance checks a state) and written atomically, so that a crash never
 // leaves a torn file. Every failure is one line naming the file.
 #pragma once
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -13,7 +13,7 @@
 
 namespace standalone {
 
-using Controls = engine::AmpInstance::ControlValues;
+using Controls = gravelo::instance::AmpInstance::ControlValues;
 
 class StateFileError : public std::runtime_error {
   public:
@@ -28,13 +28,14 @@ struct StoredPreset {
 // The bytes of a preset file for this amplifier: a program or bank chunk,
 // or a list of host values. Throws StateFileError naming `what`.
 StoredPreset parseStateFile(std::span<const uint8_t> bytes, const std::string& what,
-                            const engine::AmpInstance& amp);
-StoredPreset readStateFile(const std::filesystem::path& file, const engine::AmpInstance& amp);
+                            const gravelo::instance::AmpInstance& amp);
+StoredPreset readStateFile(const std::filesystem::path& file,
+                           const gravelo::instance::AmpInstance& amp);
 
 // [main] The amplifier's state as a program-chunk .fxp named `name`,
 // renamed into place only when complete (the folder is made when missing).
 // Throws StateFileError when it cannot be written.
-void writeStateFile(const std::filesystem::path& file, engine::AmpInstance& amp,
+void writeStateFile(const std::filesystem::path& file, gravelo::instance::AmpInstance& amp,
                     const std::string& name);
 
 // Moves a damaged file aside as FILE.bad (replacing an older copy), so that

@@ -12,7 +12,7 @@
 // parameter infos and the editor; [audio] for process and setProcessing.
 #pragma once
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 #include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
@@ -106,7 +106,7 @@ class Vst3Amp final : public ComponentFace,
     double plainOf(int control, double normalized) const;
     double normalizedOf(int control, double plain) const;
 
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     // [main] The host's handler for the editor's gestures; null without one.
     vst3::IComponentHandler* handler() const { return componentHandler; }
     // [main] The view tells its owner when it goes.

@@ -1,8 +1,8 @@
 // The audio side: one stereo input bus and one stereo output bus, the state
 // diagram's setup and activation, and process, which cuts the host's block
-// at each parameter point (engine/BlockSplit.h) so a change takes effect at
+// at each parameter point (instance/BlockSplit.h) so a change takes effect at
 // its own frame, in 32- or 64-bit samples.
-#include "engine/BlockSplit.h"
+#include "instance/BlockSplit.h"
 #include "vst3/Vst3Amp.h"
 #include "vst3/Vst3Strings.h"
 
@@ -25,17 +25,18 @@ class PointReader {
   public:
     PointReader(const Vst3Amp& owner, IParameterChanges* changes) : amp(owner) {
         const int32_t count = changes != nullptr ? changes->getParameterCount() : 0;
-        for (int32_t i = 0; i < count && used < engine::AmpInstance::kControlCount; ++i) {
+        for (int32_t i = 0; i < count && used < gravelo::instance::AmpInstance::kControlCount;
+             ++i) {
             IParamValueQueue* queue = changes->getParameterData(i);
             if (queue == nullptr) continue;
             const ParamID id = queue->getParameterId();
-            if (!engine::AmpInstance::isControl(static_cast<int>(id))) continue;
+            if (!gravelo::instance::AmpInstance::isControl(static_cast<int>(id))) continue;
             cursors[used++] = {queue, static_cast<int>(id), queue->getPointCount(), 0};
         }
     }
 
     // The earliest point not taken yet, as a change in panel units.
-    bool operator()(engine::ControlChange& change) {
+    bool operator()(gravelo::instance::ControlChange& change) {
         Cursor* first = nullptr;
         int32_t firstOffset = 0;
         double firstValue = 0.0;
@@ -68,7 +69,7 @@ class PointReader {
         int32_t next;
     };
     const Vst3Amp& amp;
-    Cursor cursors[engine::AmpInstance::kControlCount] = {};
+    Cursor cursors[gravelo::instance::AmpInstance::kControlCount] = {};
     int used = 0;
 };
 
@@ -115,7 +116,7 @@ void processBlock(Vst3Amp& self, const ProcessData& data, const std::vector<Samp
         }
     }
     PointReader points(self, data.inputParameterChanges);
-    engine::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, points);
+    gravelo::instance::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, points);
     // The amplifier's output is never known to be silent without looking
     // at every sample; no flag claims it is.
     if (haveOutput) data.outputs[0].silenceFlags = 0;
@@ -185,7 +186,7 @@ tresult VST3_API Vst3Amp::canProcessSampleSize(int32_t symbolicSampleSize) {
 tresult VST3_API Vst3Amp::setupProcessing(ProcessSetup* setup) {
     if (!initialized) return kNotInitialized;
     if (setup == nullptr || setup->maxSamplesPerBlock <= 0 ||
-        !engine::AmpInstance::acceptsSampleRate(setup->sampleRate) ||
+        !gravelo::instance::AmpInstance::acceptsSampleRate(setup->sampleRate) ||
         canProcessSampleSize(setup->symbolicSampleSize) != kResultTrue)
         return kInvalidArgument;
     sampleSize = setup->symbolicSampleSize;

@@ -10,7 +10,7 @@
 namespace vst3shell {
 
 using namespace vst3;
-using engine::AmpInstance;
+using gravelo::instance::AmpInstance;
 
 namespace {
 
@@ -21,12 +21,12 @@ bool isParameter(ParamID id) {
 } // namespace
 
 double Vst3Amp::plainOf(int control, double normalized) const {
-    const engine::ControlInfo& info = amp.controlInfo(control);
+    const gravelo::instance::ControlInfo& info = amp.controlInfo(control);
     return info.minimum + (info.maximum - info.minimum) * normalized;
 }
 
 double Vst3Amp::normalizedOf(int control, double plain) const {
-    const engine::ControlInfo& info = amp.controlInfo(control);
+    const gravelo::instance::ControlInfo& info = amp.controlInfo(control);
     return (plain - info.minimum) / (info.maximum - info.minimum);
 }
 
@@ -36,7 +36,7 @@ int32_t VST3_API Vst3Amp::getParameterCount() {
 
 tresult VST3_API Vst3Amp::getParameterInfo(int32_t index, ParameterInfo* info) {
     if (!AmpInstance::isControl(index) || info == nullptr) return kInvalidArgument;
-    const engine::ControlInfo& control = amp.controlInfo(index);
+    const gravelo::instance::ControlInfo& control = amp.controlInfo(index);
     *info = ParameterInfo{};
     info->id = static_cast<ParamID>(index);
     copyText(control.name, info->title);

@@ -10,7 +10,7 @@
 namespace vst3shell {
 
 using namespace vst3;
-using engine::AmpInstance;
+using gravelo::instance::AmpInstance;
 
 namespace {
 

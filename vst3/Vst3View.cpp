@@ -75,21 +75,22 @@ tresult VST3_API Vst3View::removed() {
 
 tresult VST3_API Vst3View::getSize(ViewRect* size) {
     if (size == nullptr) return kInvalidArgument;
-    *size = ViewRect{0, 0, engine::PanelWindow::kWidth, engine::PanelWindow::kHeight};
+    *size = ViewRect{0, 0, gravelo::instance::PanelWindow::kWidth,
+                     gravelo::instance::PanelWindow::kHeight};
     return kResultOk;
 }
 
 tresult VST3_API Vst3View::onSize(ViewRect* size) {
     if (size == nullptr) return kInvalidArgument;
-    const bool fixed = size->right - size->left == engine::PanelWindow::kWidth &&
-                       size->bottom - size->top == engine::PanelWindow::kHeight;
+    const bool fixed = size->right - size->left == gravelo::instance::PanelWindow::kWidth &&
+                       size->bottom - size->top == gravelo::instance::PanelWindow::kHeight;
     return fixed ? kResultOk : kResultFalse;
 }
 
 tresult VST3_API Vst3View::checkSizeConstraint(ViewRect* rect) {
     if (rect == nullptr) return kInvalidArgument;
-    rect->right = rect->left + engine::PanelWindow::kWidth;
-    rect->bottom = rect->top + engine::PanelWindow::kHeight;
+    rect->right = rect->left + gravelo::instance::PanelWindow::kWidth;
+    rect->bottom = rect->top + gravelo::instance::PanelWindow::kHeight;
     return kResultOk;
 }
 

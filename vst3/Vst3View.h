@@ -6,7 +6,7 @@
 // a value the host sets moves the knob at the next tick. Main thread only.
 #pragma once
 
-#include "engine/PanelWindow.h"
+#include "instance/PanelWindow.h"
 #include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
@@ -19,7 +19,7 @@ class Vst3View final : public vst3::IPlugView,
                        public vst3::IEventHandler,
                        public vst3::ITimerHandler,
 #endif
-                       private engine::PanelListener {
+                       private gravelo::instance::PanelListener {
   public:
     // A view with one reference, holding one on its owner; null without memory.
     static Vst3View* create(Vst3Amp& owner);
@@ -77,7 +77,7 @@ class Vst3View final : public vst3::IPlugView,
 
     ReferenceCount references;
     Vst3Amp& owner;
-    engine::PanelWindow window;
+    gravelo::instance::PanelWindow window;
     vst3::IPlugFrame* frame = nullptr;
     // Linux: the run loop the frame lent, while the ticks run.
     vst3::IRunLoop* runLoop = nullptr;

@@ -11,7 +11,7 @@ using namespace vst3;
 
 namespace {
 
-constexpr UINT kTickMs = 1000 / engine::PanelWindow::kTickRate;
+constexpr UINT kTickMs = 1000 / gravelo::instance::PanelWindow::kTickRate;
 
 void CALLBACK onWindowTimer(HWND, UINT, UINT_PTR id, DWORD) {
     reinterpret_cast<Vst3View*>(id)->tick();

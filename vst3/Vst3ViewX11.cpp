@@ -13,7 +13,7 @@ using namespace vst3;
 
 namespace {
 
-constexpr TimerInterval kTickMs = 1000 / engine::PanelWindow::kTickRate;
+constexpr TimerInterval kTickMs = 1000 / gravelo::instance::PanelWindow::kTickRate;
 
 } // namespace
 

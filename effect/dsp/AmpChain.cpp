@@ -34,13 +34,13 @@ void AmpChain::designFixed(double sampleRate) {
     published.update([&](dsp::ChainCoefficients& c) { c.designFixed(sampleRate); });
 }
 
-void AmpChain::designControls(const dsp::ControlValues& controls) {
-    published.update([&](dsp::ChainCoefficients& c) { c.designControls(controls); });
-}
-
-void AmpChain::followControls(const dsp::ControlValues& controls) {
-    const dsp::ControlValues& designed = published.current().controls;
-    if (std::memcmp(&designed, &controls, sizeof controls) == 0) return;
+void AmpChain::followSliders(const dsp::SliderValues& sliders) {
+    // Compared bit for bit: any difference redesigns, and a redesign from
+    // equal values gives equal coefficients.
+    const bool same = std::memcmp(followed.data(), sliders.data(), sizeof sliders) == 0;
+    if (same && published.current().controlsDesigned) return;
+    followed = sliders;
+    const dsp::ControlValues controls = dsp::ControlValues::fromSliders(sliders);
     published.editCurrent([&](dsp::ChainCoefficients& c) { c.designControls(controls); });
 }
 

@@ -4,7 +4,7 @@
 
 namespace dsp {
 
-ControlValues ControlValues::fromSliders(const double (&s)[10]) {
+ControlValues ControlValues::fromSliders(const SliderValues& s) {
     ControlValues v;
     v.inputGain = math::exp10(s[1] / 20);
     v.outputGain = math::exp10(s[2] / 20);

@@ -1,7 +1,12 @@
 // The values the chain derives from sliders 1 to 9, in their own units.
 #pragma once
 
+#include <array>
+
 namespace dsp {
+
+// Slider n at index n; index 0 is not used.
+using SliderValues = std::array<double, 10>;
 
 struct ControlValues {
     double inputGain = 0.0;    // 10^(s1/20)
@@ -13,8 +18,7 @@ struct ControlValues {
     double levelerFloor = 0.0; // added to the leveler envelope before 1 / x
     double lowCutQ = 0.0;      // Q of the 40 Hz input high-pass
 
-    // s[n] is slider n; s[0] is not used.
-    static ControlValues fromSliders(const double (&s)[10]);
+    static ControlValues fromSliders(const SliderValues& s);
 };
 
 } // namespace dsp

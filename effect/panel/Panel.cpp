@@ -47,8 +47,24 @@ bool hasControl(double buttons) {
 } // namespace
 
 void Panel::takeSliderValues(TVobrix& runtime) {
-    for (size_t i = 0; i < kKnobs.size(); ++i)
+    for (size_t i = 0; i < kKnobs.size(); ++i) {
+        hostChangesSeen[i] = runtime.hostChanges.count(static_cast<size_t>(kKnobs[i].slider));
         knobs[i].value = runtime.sliderValues[kKnobs[i].slider];
+    }
+}
+
+// A host's change reaches its knob before the knob draws, or the knob would
+// write its old value back. One that arrived while the last frame drew was
+// written over by the knob's older value, so the host's value is put back.
+void Panel::takeHostChanges(TVobrix& runtime) {
+    for (size_t i = 0; i < kKnobs.size(); ++i) {
+        const size_t slider = static_cast<size_t>(kKnobs[i].slider);
+        const uint32_t count = runtime.hostChanges.count(slider);
+        if (count == hostChangesSeen[i]) continue;
+        hostChangesSeen[i] = count;
+        runtime.sliderValues[slider] = runtime.hostChanges.value(slider);
+        knobs[i].value = runtime.sliderValues[slider];
+    }
 }
 
 void Panel::useMouse(const vobrix::MouseState& mouse) {
@@ -76,6 +92,7 @@ bool Panel::pressInside(const KnobLayout& k) const {
 }
 
 void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
+    takeHostChanges(runtime);
     const vobrix::MouseFrame frame = vobrix::takeMouseFrame(runtime);
     // The states this frame would otherwise miss (a release since the last
     // one): the knobs follow them, undrawn, before the mouse as it is now.
@@ -101,12 +118,6 @@ void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
     limitLed(runtime, amp.takeClipFlag());
 }
 
-bool Panel::takeRecompute() {
-    const bool due = recompute;
-    recompute = false;
-    return due;
-}
-
 void Panel::drawBuildLabel(TVobrix& runtime) {
     runtime.penX = kBuildLabelX;
     runtime.penY = kBuildLabelY;
@@ -118,7 +129,6 @@ void Panel::drawBuildLabel(TVobrix& runtime) {
 
 double Panel::followMouse(TVobrix& runtime, const KnobLayout& k, KnobState& knob) {
     knob.steps = (k.maximum - k.minimum) / k.sens;
-    if (!vobrix::isZero(knob.valueAtPress - knob.value)) recompute = true;
     if (mouseButtons == 0.0) knob.valueAtPress = knob.value;
     double value = knob.value;
     if (pressInside(k)) {

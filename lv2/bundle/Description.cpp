@@ -31,11 +31,11 @@ std::string audioPort(uint32_t index, bool input, const char* symbol, const char
 }
 
 // The number of values a control takes on its grid, ends included.
-long rangeSteps(const engine::ControlInfo& info) {
+long rangeSteps(const gravelo::instance::ControlInfo& info) {
     return std::lround((info.maximum - info.minimum) / info.step) + 1;
 }
 
-std::string controlPort(uint32_t control, const engine::ControlInfo& info) {
+std::string controlPort(uint32_t control, const gravelo::instance::ControlInfo& info) {
     std::string text = "    lv2:port [\n        a lv2:InputPort , lv2:ControlPort ;\n";
     text += "        lv2:index " + std::to_string(kFirstControl + control) + " ;\n";
     text += "        lv2:symbol " + quoted(kControlSymbols[control]) + " ;\n";
@@ -90,7 +90,7 @@ std::string manifestTurtle(const BundleFiles& files) {
     return text;
 }
 
-std::string pluginTurtle(const engine::AmpInstance& amp) {
+std::string pluginTurtle(const gravelo::instance::AmpInstance& amp) {
     std::string text = turtle::prefixes();
     text += uri(kPluginUri) + "\n    a lv2:Plugin , lv2:AmplifierPlugin ;\n";
     text += "    doap:name \"" + std::string(gravelo::identity::kEffectName) + "\" ;\n";

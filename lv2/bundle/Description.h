@@ -2,7 +2,7 @@
 // table so that their names, ranges and steps cannot drift from the code.
 #pragma once
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <array>
 #include <cstdint>
@@ -21,12 +21,12 @@ struct BundleFiles {
 // One preset: the controls the host shows and the state that holds them.
 struct PresetContent {
     std::string name;
-    std::array<float, engine::AmpInstance::kControlCount> controls{};
-    std::array<uint8_t, engine::AmpInstance::kStateBytes> state{};
+    std::array<float, gravelo::instance::AmpInstance::kControlCount> controls{};
+    std::array<uint8_t, gravelo::instance::AmpInstance::kStateBytes> state{};
 };
 
 std::string manifestTurtle(const BundleFiles& files);
-std::string pluginTurtle(const engine::AmpInstance& amp);
+std::string pluginTurtle(const gravelo::instance::AmpInstance& amp);
 std::string presetTurtle(const PresetContent& preset);
 
 } // namespace gravelo_lv2

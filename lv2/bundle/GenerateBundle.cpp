@@ -23,11 +23,11 @@ void writeFile(const fs::path& path, const std::string& text) {
 // The preset's values as the amplifier holds them once it has loaded the
 // file's chunk: the controls a host shows and the state it restores.
 PresetContent presetFrom(const fs::path& path) {
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     presetfile::loadFxp(path, amp);
     PresetContent content;
     content.name = path.stem().string();
-    for (int i = 0; i < engine::AmpInstance::kControlCount; ++i)
+    for (int i = 0; i < gravelo::instance::AmpInstance::kControlCount; ++i)
         content.controls[static_cast<size_t>(i)] = static_cast<float>(amp.control(i));
     content.state = amp.saveState();
     return content;
@@ -42,7 +42,7 @@ void generate(int argc, char** argv) {
         writeFile(folder / "presets" / (preset.name + ".ttl"), gravelo_lv2::presetTurtle(preset));
         files.presetNames.push_back(preset.name);
     }
-    const engine::AmpInstance amp;
+    const gravelo::instance::AmpInstance amp;
     writeFile(folder / files.description, gravelo_lv2::pluginTurtle(amp));
     writeFile(folder / "manifest.ttl", gravelo_lv2::manifestTurtle(files));
 }

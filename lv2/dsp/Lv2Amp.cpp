@@ -16,7 +16,7 @@ constexpr uint32_t kNominalBlock = 4096;
 } // namespace
 
 std::unique_ptr<Lv2Amp> Lv2Amp::create(double sampleRate, const LV2_Feature* const* features) {
-    if (!engine::AmpInstance::acceptsSampleRate(sampleRate)) {
+    if (!gravelo::instance::AmpInstance::acceptsSampleRate(sampleRate)) {
         char text[96];
         std::snprintf(text, sizeof text, "a sample rate of %g Hz is refused", sampleRate);
         HostFeatures(features).error(text);

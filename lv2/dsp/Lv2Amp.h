@@ -9,7 +9,7 @@
 #pragma once
 
 #include "HostFeatures.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 #include "lv2/Ports.h"
 
 #include <array>
@@ -42,7 +42,7 @@ class Lv2Amp {
     // The controls' current port values count as taken.
     void markControlsTaken();
 
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     HostFeatures host;
     const double rate;
     const LV2_URID chunkKey, chunkType;

@@ -29,8 +29,8 @@ std::unique_ptr<Lv2Panel> Lv2Panel::create(LV2UI_Write_Function write, LV2UI_Con
     if (!panel->window.open(parent)) return nullptr;
     if (const auto* resize =
             static_cast<const LV2UI_Resize*>(featureData(features, LV2_UI__resize)))
-        resize->ui_resize(resize->handle, engine::PanelWindow::kWidth,
-                          engine::PanelWindow::kHeight);
+        resize->ui_resize(resize->handle, gravelo::instance::PanelWindow::kWidth,
+                          gravelo::instance::PanelWindow::kHeight);
     return panel;
 }
 

@@ -6,8 +6,8 @@
 // its own that never processes audio. UI thread only.
 #pragma once
 
-#include "engine/AmpInstance.h"
-#include "engine/PanelWindow.h"
+#include "instance/AmpInstance.h"
+#include "instance/PanelWindow.h"
 #include "lv2/Ports.h"
 
 #include <array>
@@ -16,7 +16,7 @@
 
 namespace gravelo_lv2 {
 
-class Lv2Panel final : private engine::PanelListener {
+class Lv2Panel final : private gravelo::instance::PanelListener {
   public:
     // Null when the host gives no parent window or the window cannot be made.
     static std::unique_ptr<Lv2Panel> create(LV2UI_Write_Function write, LV2UI_Controller controller,
@@ -36,8 +36,8 @@ class Lv2Panel final : private engine::PanelListener {
     void panelValue(int control, double value) override;
     void panelGestureEnd(int control) override;
 
-    engine::AmpInstance amp;
-    engine::PanelWindow window;
+    gravelo::instance::AmpInstance amp;
+    gravelo::instance::PanelWindow window;
     const LV2UI_Write_Function write;
     const LV2UI_Controller controller;
     const LV2UI_Touch* const touch;

@@ -4,7 +4,7 @@
 #include "LilvHost.h"
 #include "PresetFile.h"
 #include "RenderTestSupport.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +84,7 @@ class Lv2Apply : public ::testing::Test {
 
     rendertest::TempDir folder;
     std::string input;
-    const engine::AmpInstance amp;
+    const gravelo::instance::AmpInstance amp;
 };
 
 TEST_F(Lv2Apply, DefaultsRenderAsTheVstDoes) {
@@ -105,7 +105,7 @@ TEST_F(Lv2Apply, EachPresetsValuesRenderAsTheVstDoes) {
         const auto parsed = presetfile::parsePreset(rendertest::readBytes(entry.path().string()));
         ASSERT_TRUE(parsed.ok) << entry.path();
         const std::vector<uint8_t>& chunk = parsed.preset.chunk;
-        ASSERT_EQ(chunk.size(), engine::AmpInstance::kStateBytes);
+        ASSERT_EQ(chunk.size(), gravelo::instance::AmpInstance::kStateBytes);
         Settings settings;
         for (uint32_t c = 0; c < kControlCount; ++c) {
             float value;
@@ -126,7 +126,7 @@ TEST_F(Lv2Apply, ValuesBetweenStepsSnapAsHostParametersDo) {
     const Settings between = {{0, 18.5f}, {3, 3.04f}, {1, -9.3f}};
     std::vector<std::string> hostValues;
     for (const auto& [control, value] : between) {
-        const engine::ControlInfo& info = amp.controlInfo(static_cast<int>(control));
+        const gravelo::instance::ControlInfo& info = amp.controlInfo(static_cast<int>(control));
         const auto x = static_cast<float>((value - info.minimum) / (info.maximum - info.minimum));
         hostValues.push_back(std::to_string(control) + "=" + text(x) + "n");
     }

@@ -3,7 +3,7 @@
 // warning.
 #include "LilvHost.h"
 #include "RenderTestSupport.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ std::string describedPort(const std::string& turtle, const std::string& symbol) 
 class Lv2Bundle : public ::testing::Test {
   protected:
     void SetUp() override { lv2test::useBuiltBundle(); }
-    const engine::AmpInstance amp;
+    const gravelo::instance::AmpInstance amp;
 };
 
 TEST_F(Lv2Bundle, Lv2infoListsThePluginItsUiAndItsPresetsWithoutAWarning) {
@@ -71,7 +71,7 @@ TEST_F(Lv2Bundle, Lv2infoListsEveryPortWithItsNameAndRange) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(portBlock(result.out, kPortCount), "");
     for (uint32_t c = 0; c < kControlCount; ++c) {
-        const engine::ControlInfo& info = amp.controlInfo(static_cast<int>(c));
+        const gravelo::instance::ControlInfo& info = amp.controlInfo(static_cast<int>(c));
         const std::string block = portBlock(result.out, kFirstControl + c);
         EXPECT_NE(block.find("lv2core#InputPort"), std::string::npos) << block;
         EXPECT_NE(block.find("Symbol:      " + std::string(kControlSymbols[c]) + "\n"),
@@ -99,7 +99,7 @@ TEST_F(Lv2Bundle, TheDescriptionLv2infoWritesGivesUnitsAndSteps) {
     std::ifstream in(written);
     const std::string turtle{std::istreambuf_iterator<char>(in), {}};
     for (uint32_t c = 0; c < kControlCount; ++c) {
-        const engine::ControlInfo& info = amp.controlInfo(static_cast<int>(c));
+        const gravelo::instance::ControlInfo& info = amp.controlInfo(static_cast<int>(c));
         const std::string port = describedPort(turtle, kControlSymbols[c]);
         const long steps = std::lround((info.maximum - info.minimum) / info.step) + 1;
         EXPECT_NE(port.find("port-props#rangeSteps> " + std::to_string(steps) + " ;"),

@@ -1,12 +1,12 @@
 #include "HostFixture.h"
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 namespace lv2test {
 
 float HostTest::hostValue(int control, float value) {
-    static const engine::AmpInstance amp;
-    const engine::ControlInfo& info = amp.controlInfo(control);
+    static const gravelo::instance::AmpInstance amp;
+    const gravelo::instance::ControlInfo& info = amp.controlInfo(control);
     return static_cast<float>((value - info.minimum) / (info.maximum - info.minimum));
 }
 

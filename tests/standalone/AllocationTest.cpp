@@ -24,7 +24,7 @@ TEST(AmpProcessCallback, AllocatesNothingAcrossTenThousandPeriodsOfChangesAndSwi
     testsupport::DummyJackServer server("gravelo-amp-alloc-" + std::to_string(getpid()), kRate,
                                         kPeriod, folder.path / "jackd.log");
     ASSERT_TRUE(server.running());
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     standalone::ProgramTable programs;
     standalone::PresetList presets;
     presets.gather(standalone::builtInFactoryPresets(), folder.path / "none", amp,

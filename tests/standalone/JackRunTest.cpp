@@ -28,7 +28,7 @@ std::vector<uint8_t> fileBytes(const std::filesystem::path& file) {
 }
 
 standalone::Controls savedControls(const std::filesystem::path& file) {
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     return standalone::readStateFile(file, amp).controls;
 }
 

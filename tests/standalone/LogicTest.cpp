@@ -37,7 +37,7 @@ TEST(ConfigPaths, FollowTheXdgRulesWithHomeAsTheFallback) {
 
 TEST(PresetList, FactoryPresetsThenTheUsersInOrderAndDamagedFilesLeftOutWithALine) {
     Folder folder;
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     amp.setControl(1, -4.5);
     writeStateFile(folder.path / "b mine.fxp", amp, "b mine");
     amp.setControl(1, 3.0);
@@ -62,7 +62,7 @@ TEST(PresetList, FactoryPresetsThenTheUsersInOrderAndDamagedFilesLeftOutWithALin
 
 TEST(StateFile, RoundTripsAndRefusesWhatIsNotTheAmplifiersState) {
     Folder folder;
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     amp.setControl(0, 18);
     amp.setControl(7, 2.5);
     writeStateFile(folder.path / "deep" / "s.fxp", amp, "s");
@@ -93,7 +93,7 @@ TEST(FreshPresetFile, IsNamedByTheMinuteAndNeverReplacesOne) {
 }
 
 TEST(SaveSchedule, WritesOnceAChangeHasRestedForAFewSeconds) {
-    engine::AmpInstance::ControlValues state{};
+    gravelo::instance::AmpInstance::ControlValues state{};
     SaveSchedule schedule(state);
     EXPECT_FALSE(schedule.due(state, 100.0));
     state[1] = -3;

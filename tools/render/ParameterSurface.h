@@ -1,6 +1,6 @@
 // A plug-in's parameters as a host sees them: host values 0..1, names,
 // display texts and unit labels. What --set and --list act on, so that any
-// program holding the amplifier (a loaded plug-in, the engine instance)
+// program holding the amplifier (a loaded plug-in, the amplifier instance)
 // takes the same settings the same way.
 #pragma once
 

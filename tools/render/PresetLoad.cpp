@@ -1,7 +1,7 @@
 #include "PresetLoad.h"
 
 #include "PresetFile.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <fstream>
 #include <iterator>
@@ -10,7 +10,7 @@
 
 namespace presetfile {
 
-void loadFxp(const std::filesystem::path& path, engine::AmpInstance& amp) {
+void loadFxp(const std::filesystem::path& path, gravelo::instance::AmpInstance& amp) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path.string());
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace engine {
+namespace gravelo::instance {
 class AmpInstance;
 }
 
@@ -13,6 +13,6 @@ namespace presetfile {
 // Loads the file's program chunk into amp by the strict state rule. Throws
 // std::runtime_error, naming the file, when it cannot be read, is no
 // Gravelo program chunk, or the amplifier refuses the chunk.
-void loadFxp(const std::filesystem::path& path, engine::AmpInstance& amp);
+void loadFxp(const std::filesystem::path& path, gravelo::instance::AmpInstance& amp);
 
 } // namespace presetfile

@@ -3,7 +3,7 @@
 // answers, and one .vstpreset per .fxp preset into a preset folder.
 //   gravelo-vst3-bundle BUNDLE PRESET_DIR [PRESET.fxp ...]
 #include "PresetLoad.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 #include "vst3/Vst3Identity.h"
 #include "vst3/bundle/PresetContainer.h"
 
@@ -67,7 +67,7 @@ std::string moduleInfo() {
 
 // The state the amplifier holds once it has loaded the .fxp's chunk.
 std::vector<uint8_t> presetState(const fs::path& path) {
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     presetfile::loadFxp(path, amp);
     const auto state = amp.saveState();
     return {state.begin(), state.end()};

@@ -94,8 +94,8 @@ TEST(Chain, DirtAtZeroLeavesTheDriveFiltersAlone) {
     const dsp::DriveState before = chain->state().drive;
     EXPECT_NE(before.ms1, 0.0);
 
-    chain->designControls(dsp::ControlValues::fromSliders(Sliders{}.s));
     chain->beginBlock();
+    chain->followSliders(Sliders{}.s);
     for (double v : x)
         chain->processSample(v);
     const dsp::DriveState& after = chain->state().drive;
@@ -264,19 +264,29 @@ TEST(Chain, UnknownOrZeroSampleRateGivesSilence) {
         ASSERT_EQ(v, 0.0);
     EXPECT_EQ(zeroRate->processSample(0.5), 0.0);
 
-    // Controls given before the rate was known are designed once it is.
+    // The same sliders are designed once the rate is known.
     zeroRate->designFixed(dsptest::kRate);
     zeroRate->beginBlock();
+    zeroRate->followSliders(Sliders{}.s);
     zeroRate->processBlock(x.data(), y.data(), 512);
     EXPECT_GT(dsptest::rms(y.data(), y.size()), 1e-3);
 }
 
-TEST(Chain, NewCoefficientsArriveAtTheNextBlock) {
-    auto chain = makeChain(Sliders{});
-    chain->designControls(dsp::ControlValues::fromSliders(Sliders{}.set(2, 20).s));
-    EXPECT_DOUBLE_EQ(chain->coefficients().controls.outputGain, 1.0);
+// A new rate arrives whole at the next block; the controls' part is designed
+// into it there, even when the sliders did not move.
+TEST(Chain, ANewRateArrivesAtTheNextBlockAndTheControlsFollowIt) {
+    const Sliders loud = Sliders{}.set(2, 20);
+    auto chain = makeChain(loud);
+    chain->designFixed(2 * dsptest::kRate);
+    EXPECT_EQ(chain->coefficients().sampleRate, dsptest::kRate);
     chain->beginBlock();
+    EXPECT_EQ(chain->coefficients().sampleRate, 2 * dsptest::kRate);
+    EXPECT_FALSE(chain->coefficients().ready());
+    chain->followSliders(loud.s);
+    EXPECT_TRUE(chain->coefficients().ready());
     EXPECT_NEAR(chain->coefficients().controls.outputGain, 10.0, 1e-12);
+    chain->followSliders(Sliders{}.s);
+    EXPECT_DOUBLE_EQ(chain->coefficients().controls.outputGain, 1.0);
 }
 
 TEST(Chain, NonFiniteInputIsSilenceAndLeavesTheStateClean) {

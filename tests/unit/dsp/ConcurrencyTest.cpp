@@ -77,7 +77,8 @@ TEST(Concurrency, ParameterSweepsAndChunkLoadsDuringProcessing) {
             p.dispatch(effSetChunk, 0, static_cast<VstIntPtr>(chunk.size() * sizeof(float)),
                        const_cast<float*>(chunk.data()));
         }
-        fx.controlUpdate(); // as the panel does after a knob drag
+        // As a knob drag does: the slider is written, the audio thread follows.
+        fx.sliderValues[5] = static_cast<double>(sweeps % 9) - 4.0;
         for (int band = 0; band < 4; ++band)
             meterSum += fx.amp.displayedGain(band);
         meterSum += fx.amp.takeClipFlag() + fx.amp.bandSplitInput() * 0.0;

@@ -23,7 +23,7 @@ inline double magnitudeDb(const dsp::BiquadCoeffs& c, double frequency, double s
 
 // Sliders 1 to 9 by number; the defaults of the effect.
 struct Sliders {
-    double s[10] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
+    dsp::SliderValues s{0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
     Sliders& set(int number, double value) {
         s[number] = value;
         return *this;
@@ -40,8 +40,8 @@ inline std::unique_ptr<AmpChain> makeChain(const Sliders& sliders, double sample
     auto chain = std::make_unique<AmpChain>();
     chain->open();
     chain->designFixed(sampleRate);
-    chain->designControls(dsp::ControlValues::fromSliders(sliders.s));
     chain->beginBlock();
+    chain->followSliders(sliders.s);
     return chain;
 }
 

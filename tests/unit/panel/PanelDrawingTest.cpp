@@ -1,6 +1,7 @@
 #include "PanelPicture.h"
 #include "effect/TVobrixEffect.h"
 #include "host/CVeST.h"
+#include "support/HostChange.h"
 #include "toolkit/COffscreenContext.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +31,7 @@ TEST_F(PanelDrawing, KnobFramesFollowTheirSliders) {
     } cases[] = {{1, 40, 0, 3200}, {1, 0, 0, 0},    {8, 0.1, 7, 0},   {8, 8, 7, 960},
                  {5, 0, 4, 900},   {2, 0, 1, 1600}, {2, 20, 1, 3200}, {9, 10, 8, 1200}};
     for (const Case& c : cases) {
-        effect().sliderValues[c.slider] = c.value;
-        effect().doSlider();
+        hostSets(effect(), c.slider, c.value);
         picture.drawFrame();
         EXPECT_EQ(effect().panel.knob(c.knob).frameOffset, c.offset)
             << "slider " << c.slider << " at " << c.value;
@@ -39,8 +39,7 @@ TEST_F(PanelDrawing, KnobFramesFollowTheirSliders) {
 }
 
 TEST_F(PanelDrawing, KnobLabelsShowOneDecimal) {
-    effect().sliderValues[9] = 2.25;
-    effect().doSlider();
+    hostSets(effect(), 9, 2.25);
     picture.drawFrame();
     EXPECT_EQ(effect().stringAt(190000), "2.2") << "LFcut, the last knob drawn";
 }

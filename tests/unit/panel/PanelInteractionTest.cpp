@@ -1,5 +1,6 @@
 #include "PanelPicture.h"
 #include "effect/TVobrixEffect.h"
+#include "support/HostChange.h"
 
 #include <gtest/gtest.h>
 
@@ -116,8 +117,7 @@ TEST_F(PanelInteraction, QuorvelDragsInHalfStepsOrInTheSlidersWholeSteps) {
 }
 
 TEST_F(PanelInteraction, ControlAtThePressResetsToZeroWithinRange) {
-    picture.effect().sliderValues[4] = 7.5;
-    picture.effect().doSlider();
+    hostSets(picture.effect(), 4, 7.5);
     picture.drawFrame();
     press(520, 210, kLeft | kControl); // Dirt
     EXPECT_EQ(slider(4), 0.0);

@@ -1,33 +1,33 @@
-#include "engine/EngineShell.h"
+#include "instance/InstanceShell.h"
 
 #include "effect/TVobrixEffect.h"
 
 #include <utility>
 
-namespace engine {
+namespace gravelo::instance {
 
-EngineShell::EngineShell(TVobrixEffect& hosted) : effect(hosted) {}
+InstanceShell::InstanceShell(TVobrixEffect& hosted) : effect(hosted) {}
 
-TVobrix* EngineShell::hostedRuntime() {
+TVobrix* InstanceShell::hostedRuntime() {
     return &effect;
 }
 
-bool EngineShell::takeRepaint() {
+bool InstanceShell::takeRepaint() {
     return std::exchange(repaintDue, false);
 }
 
-bool EngineShell::repaintEditor() {
+bool InstanceShell::repaintEditor() {
     if (!panelShown) return false;
     repaintDue = true;
     return true;
 }
 
 // The size the effect declares for its panel, which a panel window shows.
-bool EngineShell::editorSize(int32_t& width, int32_t& height) {
+bool InstanceShell::editorSize(int32_t& width, int32_t& height) {
     if (effect.editorWidth <= 0 || effect.editorHeight <= 0) return false;
     width = effect.editorWidth;
     height = effect.editorHeight;
     return true;
 }
 
-} // namespace engine
+} // namespace gravelo::instance

@@ -15,7 +15,7 @@
 class CVeSTCanvas;
 class FrameEditor;
 
-namespace engine {
+namespace gravelo::instance {
 
 class AmpInstance;
 
@@ -55,9 +55,9 @@ class PanelWindow final : public VeSTEditorClient {
     // Readable when window events wait (X11's connection); -1 if none.
     int eventDescriptor() const;
 
-    // The idle tick: the knobs take the values a host set since the last
-    // tick, window events are handled, the panel is repainted when due, and
-    // the panel's own changes are reported to the listener.
+    // The idle tick: window events are handled, the panel is repainted when
+    // due (its knobs take what a host set meanwhile), and the panel's own
+    // changes are reported to the listener.
     void tick();
 
   private:
@@ -70,7 +70,7 @@ class PanelWindow final : public VeSTEditorClient {
     void onKeyUp(const KeyCode&) override {}
     bool onEditorIdle() override;
 
-    void takeHostChanges();
+    void noteHostChanges();
     void reportPanelChanges();
     void endGestures();
 
@@ -83,4 +83,4 @@ class PanelWindow final : public VeSTEditorClient {
     std::array<bool, 9> grabbed{};
 };
 
-} // namespace engine
+} // namespace gravelo::instance

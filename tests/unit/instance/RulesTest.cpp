@@ -2,7 +2,7 @@
 // the runtime directly: a control value from a host, and a saved state in
 // its two modes.
 #include "effect/TVobrixEffect.h"
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 #include "runtime/HostParameters.h"
 #include "runtime/StateChunk.h"
 
@@ -17,21 +17,21 @@ namespace {
 
 constexpr int kQuorvel = 0, kOutput = 1, kDepth = 7;
 
-std::vector<float> chunkOf(engine::AmpInstance& amp) {
+std::vector<float> chunkOf(gravelo::instance::AmpInstance& amp) {
     const auto bytes = amp.saveState();
     std::vector<float> values(bytes.size() / sizeof(float));
     std::memcpy(values.data(), bytes.data(), bytes.size());
     return values;
 }
 
-bool load(engine::AmpInstance& amp, const std::vector<float>& values, size_t floats) {
+bool load(gravelo::instance::AmpInstance& amp, const std::vector<float>& values, size_t floats) {
     return amp.loadState(reinterpret_cast<const uint8_t*>(values.data()), floats * sizeof(float));
 }
 
 } // namespace
 
 TEST(ControlRule, ClampsSnapsAndRefusesWhatIsNoNumber) {
-    engine::AmpInstance amp;
+    gravelo::instance::AmpInstance amp;
     EXPECT_TRUE(amp.setControl(kOutput, 7.26));
     EXPECT_DOUBLE_EQ(amp.control(kOutput), 7.5); // half a dB steps, half-way goes up
     EXPECT_TRUE(amp.setControl(kOutput, 99.0));
@@ -58,12 +58,12 @@ TEST(ControlRule, VstRangeExtendsWhereTheNewerFormatsClamp) {
 }
 
 TEST(StateRule, StrictRefusesWhatLenientLoadsInPart) {
-    engine::AmpInstance source;
+    gravelo::instance::AmpInstance source;
     source.setControl(kQuorvel, 12.0);
     source.setControl(kDepth, 3.0);
     const std::vector<float> chunk = chunkOf(source);
 
-    engine::AmpInstance strict;
+    gravelo::instance::AmpInstance strict;
     const uint32_t before = strict.hostChanges(kQuorvel);
     EXPECT_FALSE(load(strict, chunk, 2)); // short: marker and Quorvel only
     std::vector<float> longer = chunk;

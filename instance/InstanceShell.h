@@ -8,11 +8,11 @@
 
 class TVobrixEffect;
 
-namespace engine {
+namespace gravelo::instance {
 
-class EngineShell final : public VeSTShell {
+class InstanceShell final : public VeSTShell {
   public:
-    explicit EngineShell(TVobrixEffect& effect);
+    explicit InstanceShell(TVobrixEffect& effect);
 
     void setRate(double sampleRate, int32_t blockSize) {
         rate = sampleRate;
@@ -43,4 +43,4 @@ class EngineShell final : public VeSTShell {
     bool repaintDue = false;
 };
 
-} // namespace engine
+} // namespace gravelo::instance

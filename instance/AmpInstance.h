@@ -27,10 +27,8 @@
 #pragma once
 
 #include "effect/Controls.h"
-#include "runtime/SharedValue.h"
 
 #include <array>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -38,9 +36,9 @@
 class TVobrixEffect;
 struct SliderInfo;
 
-namespace engine {
+namespace gravelo::instance {
 
-class EngineShell;
+class InstanceShell;
 
 struct ControlInfo {
     const char* name;
@@ -103,12 +101,11 @@ class AmpInstance {
     // The value setControl would store for `value`; NaN when it refuses it.
     double hostValue(int index, double value) const;
     // [any] How many times a host changed control index (setControl, a
-    // state load); a panel compares it to notice changes it did not make.
+    // state load), and the value it gave last; the panel's knobs follow them
+    // at their next frame, and a shell that reports the panel's changes
+    // compares them to leave the host's out.
     uint32_t hostChanges(int index) const;
-    // [main] Puts back the value the host last gave control index. A panel
-    // that noticed a host change calls it first: its own drawing may have
-    // written the knob's older value over the host's in the meantime.
-    void restoreHostValue(int index);
+    double lastHostValue(int index) const;
 
     // The display text of a value ("%.2f", as the VST 2.x shows it), NUL
     // terminated within capacity; and its reverse, which reads what
@@ -146,9 +143,9 @@ class AmpInstance {
     void showLamp(double level);
 
     // [main] The effect itself and what it asks of its host, for the panel
-    // side (the engine's GUI target).
+    // side (the instance's GUI target).
     TVobrixEffect& effect() { return *amp; }
-    EngineShell& host() { return *shell; }
+    InstanceShell& host() { return *shell; }
 
   private:
     const SliderInfo& sliderInfo(int index) const;
@@ -157,13 +154,11 @@ class AmpInstance {
     std::unique_ptr<TVobrixEffect> amp;
     // What the runtime asks of its host (rate, block size, no transport,
     // the panel it repaints) comes from a shell of its own.
-    std::unique_ptr<EngineShell> shell;
+    std::unique_ptr<InstanceShell> shell;
     std::array<ControlInfo, kControlCount> infos{};
-    std::array<std::atomic<uint32_t>, kControlCount> changes{};
-    std::array<SharedValue, kControlCount> hostValues{}; // written before changes counts them
     bool isActive = false;
     double rate = 0.0;
     uint32_t maxBlock = 0;
 };
 
-} // namespace engine
+} // namespace gravelo::instance

@@ -7,12 +7,12 @@
 // allocation, no lock.
 #pragma once
 
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace engine {
+namespace gravelo::instance {
 
 // One change a format read from its host: the control, its value in the
 // panel's units and the frame it applies at.
@@ -47,4 +47,4 @@ void processInPieces(AmpInstance& amp, Sample* const in[2], Sample* const out[2]
     run(done, frames);
 }
 
-} // namespace engine
+} // namespace gravelo::instance

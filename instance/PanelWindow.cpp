@@ -1,14 +1,14 @@
-#include "engine/PanelWindow.h"
+#include "instance/PanelWindow.h"
 
 #include "editor/CVeSTCanvas.h"
 #include "editor/FrameEditor.h"
 #include "effect/TVobrixEffect.h"
-#include "engine/AmpInstance.h"
-#include "engine/EngineShell.h"
+#include "instance/AmpInstance.h"
+#include "instance/InstanceShell.h"
 #include "runtime/EditorInput.h"
 #include "toolkit/CFrame.h"
 
-namespace engine {
+namespace gravelo::instance {
 
 static_assert(AmpInstance::kControlCount == 9);
 
@@ -86,29 +86,22 @@ bool PanelWindow::onEditorIdle() {
 
 void PanelWindow::tick() {
     if (!isOpen()) return;
-    takeHostChanges();
+    noteHostChanges();
     editor->idle(); // the runtime's repaint timer, then the window's events and paint
     reportPanelChanges();
     // A release ends the gestures once the panel has drawn it.
     if (amp.effect().mouseButtons == 0.0 && !vobrix::releasePending(amp.effect())) endGestures();
 }
 
-// A host's change reaches the knobs before the panel draws, or the panel
-// would write the knob's old value back. One that arrived while the panel
-// drew was written over by the knob's older value, so the host's value is
-// put back first.
-void PanelWindow::takeHostChanges() {
-    bool moved = false;
+// The knobs take a host's changes in the panel's own frame; the host knows
+// those values already, so they are not reported back as the panel's.
+void PanelWindow::noteHostChanges() {
     for (int i = 0; i < AmpInstance::kControlCount; ++i) {
         const uint32_t count = amp.hostChanges(i);
         if (count == hostChangesSeen[static_cast<size_t>(i)]) continue;
         hostChangesSeen[static_cast<size_t>(i)] = count;
-        amp.restoreHostValue(i);
-        reported[static_cast<size_t>(i)] = amp.control(i);
-        moved = true;
+        reported[static_cast<size_t>(i)] = amp.lastHostValue(i);
     }
-    TVobrixEffect& effect = amp.effect();
-    if (moved) effect.panel.takeSliderValues(effect);
 }
 
 // A control that moved since it was last reported, without a host change,
@@ -135,4 +128,4 @@ void PanelWindow::endGestures() {
     }
 }
 
-} // namespace engine
+} // namespace gravelo::instance

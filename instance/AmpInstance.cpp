@@ -1,7 +1,7 @@
-#include "engine/AmpInstance.h"
+#include "instance/AmpInstance.h"
 
 #include "effect/TVobrixEffect.h"
-#include "engine/EngineShell.h"
+#include "instance/InstanceShell.h"
 #include "runtime/AudioPath.h"
 #include "runtime/HostParameters.h"
 #include "runtime/Numeric.h"
@@ -18,7 +18,7 @@
 
 static_assert(std::endian::native == std::endian::little, "the chunk is little-endian floats");
 
-namespace engine {
+namespace gravelo::instance {
 
 namespace {
 
@@ -31,10 +31,8 @@ bool isBlank(char c) {
 } // namespace
 
 AmpInstance::AmpInstance()
-    : amp(std::make_unique<TVobrixEffect>()), shell(std::make_unique<EngineShell>(*amp)) {
+    : amp(std::make_unique<TVobrixEffect>()), shell(std::make_unique<InstanceShell>(*amp)) {
     amp->shell = shell.get();
-    // Hosts set controls from their main thread; the audio thread designs.
-    amp->slidersFollowedPerBlock = true;
     amp->doOpen();
     // The effect's init hook belongs to activation here (it needs the rate);
     // a state loaded before or between activations must not run it again.
@@ -43,7 +41,6 @@ AmpInstance::AmpInstance()
         const SliderInfo& s = amp->sliderInfos[static_cast<size_t>(i)];
         infos[static_cast<size_t>(i)] = {s.name.c_str(), s.minimum, s.maximum, s.defaultValue,
                                          s.step};
-        hostValues[static_cast<size_t>(i)] = control(i);
     }
 }
 
@@ -126,21 +123,16 @@ double AmpInstance::hostValue(int index, double value) const {
 bool AmpInstance::setControl(int index, double value) {
     const double taken = hostValue(index, value);
     if (std::isnan(taken)) return false;
-    if (!vobrix::storeHostValue(*amp, sliderInfo(index), taken)) return false;
-    // Written before the count, so a panel that sees the count sees the value.
-    hostValues[static_cast<size_t>(index)] = taken;
-    changes[static_cast<size_t>(index)].fetch_add(1, std::memory_order_release);
-    return true;
-}
-
-void AmpInstance::restoreHostValue(int index) {
-    if (isControl(index))
-        amp->sliderValues[sliderNumber(index)] = hostValues[static_cast<size_t>(index)].load();
+    return vobrix::storeHostValue(*amp, sliderInfo(index), taken);
 }
 
 uint32_t AmpInstance::hostChanges(int index) const {
-    return isControl(index) ? changes[static_cast<size_t>(index)].load(std::memory_order_acquire)
-                            : 0;
+    return isControl(index) ? amp->hostChanges.count(static_cast<size_t>(sliderNumber(index))) : 0;
+}
+
+double AmpInstance::lastHostValue(int index) const {
+    return isControl(index) ? amp->hostChanges.value(static_cast<size_t>(sliderNumber(index)))
+                            : 0.0;
 }
 
 void AmpInstance::formatControl(double value, char* text, size_t capacity) {
@@ -192,12 +184,7 @@ void AmpInstance::setControls(const ControlValues& values) {
 }
 
 bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
-    if (!vobrix::loadState(*amp, bytes, size, vobrix::StateCheck::Strict)) return false;
-    for (int i = 0; i < kControlCount; ++i) {
-        hostValues[static_cast<size_t>(i)] = control(i);
-        changes[static_cast<size_t>(i)].fetch_add(1, std::memory_order_release);
-    }
-    return true;
+    return vobrix::loadState(*amp, bytes, size, vobrix::StateCheck::Strict);
 }
 
 double AmpInstance::meterGain(int band) const {
@@ -221,4 +208,4 @@ void AmpInstance::showLamp(double level) {
     if (std::isfinite(level)) amp->amp.showReportedClip(std::clamp(level, 0.0, 1.0));
 }
 
-} // namespace engine
+} // namespace gravelo::instance
