@@ -23,6 +23,7 @@ inline constexpr int32_t kVendorVersion =
     kVersionMajor * 1000 + kVersionMinor * 100 + kVersionPatch;
 
 // Session identifiers: never change once released.
+inline constexpr uint32_t kVst2UniqueId = 0x47525631; // 'GRV1', also in preset files
 inline constexpr const char* kClapId = "com.morvane.gravelo";
 inline constexpr const char* kLv2Uri = "urn:morvane:gravelo";
 // The VST 3 class id as four words ("MorvGraveloA3VS").

@@ -4,6 +4,7 @@
 
 #include "AmpChain.h"
 #include "Panel.h"
+#include "effect/Identity.h"
 #include "runtime/TVobrix.h"
 
 class TVobrixEffect : public TVobrix {
@@ -11,7 +12,7 @@ class TVobrixEffect : public TVobrix {
     TVobrixEffect();
     ~TVobrixEffect() override = default;
 
-    static constexpr uint32_t kUniqueId = 0x47525631; // 'GRV1'
+    static constexpr uint32_t kUniqueId = gravelo::identity::kVst2UniqueId;
     static constexpr int kSliderCount = 9;
 
     // State: construction, open and the saved chunk (TVobrixEffect.cpp). A

@@ -1,8 +1,7 @@
 #include "instance/AmpInstance.h"
 
-#include "effect/TVobrixEffect.h"
+#include "effect/Amplifier.h"
 #include "instance/InstanceShell.h"
-#include "runtime/AudioPath.h"
 #include "runtime/HostParameters.h"
 #include "runtime/Numeric.h"
 #include "runtime/StateChunk.h"
@@ -31,31 +30,17 @@ bool isBlank(char c) {
 } // namespace
 
 AmpInstance::AmpInstance()
-    : amp(std::make_unique<TVobrixEffect>()), shell(std::make_unique<InstanceShell>(*amp)) {
-    amp->shell = shell.get();
-    amp->doOpen();
-    // The effect's init hook belongs to activation here (it needs the rate);
-    // a state loaded before or between activations must not run it again.
-    amp->initCount = 1;
+    : shell(std::make_unique<InstanceShell>()), amp(std::make_unique<Amplifier>(*shell)) {
+    shell->host(amp->runtime());
     for (int i = 0; i < kControlCount; ++i) {
-        const SliderInfo& s = amp->sliderInfos[static_cast<size_t>(i)];
-        infos[static_cast<size_t>(i)] = {s.name.c_str(), s.minimum, s.maximum, s.defaultValue,
-                                         s.step};
+        const SliderInfo& s = amp->control(i);
+        infos[static_cast<size_t>(i)] = {s.name.c_str(), s.label.c_str(), s.minimum,
+                                         s.maximum,      s.defaultValue,  s.step};
     }
 }
 
 AmpInstance::~AmpInstance() {
     if (isActive) deactivate();
-    amp->doClose();
-    amp->shell = nullptr;
-}
-
-const SliderInfo& AmpInstance::sliderInfo(int index) const {
-    return amp->sliderInfos[static_cast<size_t>(index)];
-}
-
-int32_t AmpInstance::sliderNumber(int index) const {
-    return sliderInfo(index).number;
 }
 
 bool AmpInstance::acceptsSampleRate(double sampleRate) {
@@ -70,34 +55,30 @@ bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
     // The rate as a VST 2.x host passes it (a float), so renders match.
     shell->setRate(static_cast<float>(rate),
                    static_cast<int32_t>(std::min<uint32_t>(maxBlock, INT32_MAX)));
-    // As the effect's open hook leaves it (nothing runs it on the audio
-    // thread while inactive); the resume then designs for this rate.
-    amp->amp.open();
-    amp->doResume(); // the effect's init hook reads them
+    amp->start(); // the effect's init hook reads them
     isActive = true;
     return true;
 }
 
 void AmpInstance::deactivate() {
     if (!isActive) return;
-    amp->doSuspend();
+    amp->stop();
     isActive = false;
 }
 
 void AmpInstance::reset() {
-    amp->amp.restart();
+    amp->restart();
 }
 
 namespace {
 
 template <class Sample>
-void processBlock(TVobrix& runtime, const Sample* const inputs[2], Sample* const outputs[2],
+void processBlock(Amplifier& amp, const Sample* const inputs[2], Sample* const outputs[2],
                   uint32_t frames) {
     // The shared path only reads the inputs and only writes the outputs.
     Sample* in[2] = {const_cast<Sample*>(inputs[0]), const_cast<Sample*>(inputs[1])};
     Sample* out[2] = {outputs[0], outputs[1]};
-    vobrix::processAudio(runtime, in, out,
-                         static_cast<int32_t>(std::min<uint32_t>(frames, INT32_MAX)), 2);
+    amp.process(in, out, static_cast<int32_t>(std::min<uint32_t>(frames, INT32_MAX)), 2);
 }
 
 } // namespace
@@ -112,27 +93,26 @@ void AmpInstance::process(const double* const inputs[2], double* const outputs[2
 }
 
 double AmpInstance::control(int index) const {
-    return isControl(index) ? static_cast<double>(amp->sliderValues[sliderNumber(index)]) : 0.0;
+    return isControl(index) ? amp->value(index) : 0.0;
 }
 
 double AmpInstance::hostValue(int index, double value) const {
     if (!isControl(index)) return std::nan("");
-    return vobrix::takeHostValue(sliderInfo(index), value, vobrix::RangeRule::Clamp);
+    return vobrix::takeHostValue(amp->control(index), value, vobrix::RangeRule::Clamp);
 }
 
 bool AmpInstance::setControl(int index, double value) {
     const double taken = hostValue(index, value);
     if (std::isnan(taken)) return false;
-    return vobrix::storeHostValue(*amp, sliderInfo(index), taken);
+    return amp->store(index, taken);
 }
 
 uint32_t AmpInstance::hostChanges(int index) const {
-    return isControl(index) ? amp->hostChanges.count(static_cast<size_t>(sliderNumber(index))) : 0;
+    return isControl(index) ? amp->hostChanges(index) : 0;
 }
 
 double AmpInstance::lastHostValue(int index) const {
-    return isControl(index) ? amp->hostChanges.value(static_cast<size_t>(sliderNumber(index)))
-                            : 0.0;
+    return isControl(index) ? amp->lastHostValue(index) : 0.0;
 }
 
 void AmpInstance::formatControl(double value, char* text, size_t capacity) {
@@ -160,18 +140,16 @@ bool AmpInstance::parseControl(const char* text, double& value) {
 
 std::array<uint8_t, AmpInstance::kStateBytes> AmpInstance::saveState() {
     std::array<uint8_t, kStateBytes> bytes{};
-    void* data = nullptr;
-    const int32_t size = amp->getState(&data, false);
-    if (data != nullptr && size > 0)
-        std::memcpy(bytes.data(), data, std::min<size_t>(kStateBytes, static_cast<size_t>(size)));
+    const std::vector<uint8_t> saved = amp->saveState();
+    std::memcpy(bytes.data(), saved.data(), std::min(kStateBytes, saved.size()));
     return bytes;
 }
 
 bool AmpInstance::stateControls(const uint8_t* bytes, size_t size, ControlValues& controls) const {
-    if (!vobrix::passesStrictCheck(*amp, bytes, size, kStateBytes)) return false;
+    if (!amp->passesStrictCheck(bytes, size, kStateBytes)) return false;
     for (int i = 0; i < kControlCount; ++i) {
         float value = 0.0f;
-        std::memcpy(&value, bytes + sizeof(float) * static_cast<size_t>(sliderNumber(i)),
+        std::memcpy(&value, bytes + sizeof(float) * static_cast<size_t>(amp->control(i).number),
                     sizeof value);
         controls[static_cast<size_t>(i)] = value;
     }
@@ -184,28 +162,27 @@ void AmpInstance::setControls(const ControlValues& values) {
 }
 
 bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
-    return vobrix::loadState(*amp, bytes, size, vobrix::StateCheck::Strict);
+    return amp->loadState(bytes, size, vobrix::StateCheck::Strict);
 }
 
 double AmpInstance::meterGain(int band) const {
-    return band >= 0 && band < kMeterCount ? amp->amp.displayedGain(band) : 0.0;
+    return band >= 0 && band < kMeterCount ? amp->meterGain(band) : 0.0;
 }
 
 double AmpInstance::clipFlag() const {
-    return amp->amp.clipFlag();
+    return amp->clipFlag();
 }
 
 double AmpInstance::takeClipFlag() {
-    return amp->amp.takeClipFlag();
+    return amp->takeClipFlag();
 }
 
 void AmpInstance::showMeters(int band, double gain) {
-    if (band >= 0 && band < kMeterCount && std::isfinite(gain))
-        amp->amp.showReportedGain(band, gain);
+    if (band >= 0 && band < kMeterCount && std::isfinite(gain)) amp->showMeter(band, gain);
 }
 
 void AmpInstance::showLamp(double level) {
-    if (std::isfinite(level)) amp->amp.showReportedClip(std::clamp(level, 0.0, 1.0));
+    if (std::isfinite(level)) amp->showLamp(std::clamp(level, 0.0, 1.0));
 }
 
 } // namespace gravelo::instance

@@ -33,8 +33,9 @@
 #include <cstdint>
 #include <memory>
 
-class TVobrixEffect;
-struct SliderInfo;
+namespace gravelo {
+class Amplifier;
+}
 
 namespace gravelo::instance {
 
@@ -42,6 +43,7 @@ class InstanceShell;
 
 struct ControlInfo {
     const char* name;
+    const char* label; // the unit a VST 2.x host shows beside the value
     double minimum, maximum, defaultValue, step;
 };
 
@@ -144,17 +146,15 @@ class AmpInstance {
 
     // [main] The effect itself and what it asks of its host, for the panel
     // side (the instance's GUI target).
-    TVobrixEffect& effect() { return *amp; }
+    Amplifier& amplifier() { return *amp; }
     InstanceShell& host() { return *shell; }
 
   private:
-    const SliderInfo& sliderInfo(int index) const;
-    int32_t sliderNumber(int index) const;
-
-    std::unique_ptr<TVobrixEffect> amp;
     // What the runtime asks of its host (rate, block size, no transport,
-    // the panel it repaints) comes from a shell of its own.
+    // the panel it repaints) comes from a shell of its own, which outlives
+    // the amplifier.
     std::unique_ptr<InstanceShell> shell;
+    std::unique_ptr<Amplifier> amp;
     std::array<ControlInfo, kControlCount> infos{};
     bool isActive = false;
     double rate = 0.0;

@@ -1,15 +1,13 @@
 #include "instance/InstanceShell.h"
 
-#include "effect/TVobrixEffect.h"
+#include "runtime/TVobrix.h"
 
 #include <utility>
 
 namespace gravelo::instance {
 
-InstanceShell::InstanceShell(TVobrixEffect& hosted) : effect(hosted) {}
-
 TVobrix* InstanceShell::hostedRuntime() {
-    return &effect;
+    return runtime;
 }
 
 bool InstanceShell::takeRepaint() {
@@ -24,9 +22,9 @@ bool InstanceShell::repaintEditor() {
 
 // The size the effect declares for its panel, which a panel window shows.
 bool InstanceShell::editorSize(int32_t& width, int32_t& height) {
-    if (effect.editorWidth <= 0 || effect.editorHeight <= 0) return false;
-    width = effect.editorWidth;
-    height = effect.editorHeight;
+    if (runtime == nullptr || runtime->editorWidth <= 0 || runtime->editorHeight <= 0) return false;
+    width = runtime->editorWidth;
+    height = runtime->editorHeight;
     return true;
 }
 

@@ -6,13 +6,12 @@
 
 #include "runtime/VeSTShell.h"
 
-class TVobrixEffect;
-
 namespace gravelo::instance {
 
 class InstanceShell final : public VeSTShell {
   public:
-    explicit InstanceShell(TVobrixEffect& effect);
+    // [main] The runtime this shell hosts, once it exists.
+    void host(TVobrix& hosted) { runtime = &hosted; }
 
     void setRate(double sampleRate, int32_t blockSize) {
         rate = sampleRate;
@@ -35,7 +34,7 @@ class InstanceShell final : public VeSTShell {
     VeSTDrawing* drawing() override { return lent; }
 
   private:
-    TVobrixEffect& effect;
+    TVobrix* runtime = nullptr;
     double rate = 0.0;
     int32_t block = 0;
     VeSTDrawing* lent = nullptr;

@@ -2,10 +2,9 @@
 
 #include "editor/CVeSTCanvas.h"
 #include "editor/FrameEditor.h"
-#include "effect/TVobrixEffect.h"
+#include "effect/Amplifier.h"
 #include "instance/AmpInstance.h"
 #include "instance/InstanceShell.h"
-#include "runtime/EditorInput.h"
 #include "toolkit/CFrame.h"
 
 namespace gravelo::instance {
@@ -14,8 +13,8 @@ static_assert(AmpInstance::kControlCount == 9);
 
 PanelWindow::PanelWindow(AmpInstance& instance, PanelListener& owner)
     : amp(instance), listener(owner), canvas(std::make_unique<CVeSTCanvas>()),
-      editor(std::make_unique<FrameEditor>(this, instance.effect().editorWidth,
-                                           instance.effect().editorHeight)) {}
+      editor(std::make_unique<FrameEditor>(this, instance.amplifier().panelWidth(),
+                                           instance.amplifier().panelHeight())) {}
 
 PanelWindow::~PanelWindow() {
     close();
@@ -29,9 +28,7 @@ bool PanelWindow::open(void* parent) {
     amp.host().setPanelShown(true);
     // The knobs start from the values the controls hold now, and move in the
     // steps the host's values take.
-    TVobrixEffect& effect = amp.effect();
-    effect.panel.followSliderSteps(true);
-    effect.panel.takeSliderValues(effect);
+    amp.amplifier().showPanel();
     for (int i = 0; i < AmpInstance::kControlCount; ++i) {
         hostChangesSeen[static_cast<size_t>(i)] = amp.hostChanges(i);
         reported[static_cast<size_t>(i)] = amp.control(i);
@@ -62,25 +59,25 @@ int PanelWindow::eventDescriptor() const {
 void PanelWindow::onDraw(VSTGUI::CDrawContext* context, double, double) {
     const CVeSTCanvas::Lend lent(*canvas, context);
     amp.host().lendDrawing(canvas->active());
-    amp.effect().doGraphics();
+    amp.amplifier().drawPanel();
     amp.host().lendDrawing(nullptr);
 }
 
 void PanelWindow::onMouseDown(double x, double y, int32_t buttons) {
-    vobrix::mouseDown(amp.effect(), x, y, buttons);
+    amp.amplifier().mouseDown(x, y, buttons);
 }
 
 void PanelWindow::onMouseUp(double x, double y, int32_t) {
-    vobrix::mouseUp(amp.effect(), x, y);
+    amp.amplifier().mouseUp(x, y);
 }
 
 void PanelWindow::onMouseMoved(double x, double y, int32_t) {
-    vobrix::mouseMoved(amp.effect(), x, y);
+    amp.amplifier().mouseMoved(x, y);
 }
 
 // The runtime's idle hook decides whether a repaint is due.
 bool PanelWindow::onEditorIdle() {
-    amp.effect().doIdle();
+    amp.amplifier().idlePanel();
     return amp.host().takeRepaint();
 }
 
@@ -90,7 +87,7 @@ void PanelWindow::tick() {
     editor->idle(); // the runtime's repaint timer, then the window's events and paint
     reportPanelChanges();
     // A release ends the gestures once the panel has drawn it.
-    if (amp.effect().mouseButtons == 0.0 && !vobrix::releasePending(amp.effect())) endGestures();
+    if (!amp.amplifier().mouseHeld()) endGestures();
 }
 
 // The knobs take a host's changes in the panel's own frame; the host knows

@@ -1,12 +1,10 @@
 #include "standalone/AmpParameters.h"
 
-#include "effect/TVobrixEffect.h"
-#include "runtime/HostParameters.h"
-
 namespace standalone {
 
 float AmpParameters::parameter(int index) const {
-    return static_cast<float>(vobrix::parameterValue(amp.effect(), index));
+    const gravelo::instance::ControlInfo& info = amp.controlInfo(index);
+    return static_cast<float>((amp.control(index) - info.minimum) / (info.maximum - info.minimum));
 }
 
 // A host value scaled to the control's range as the plug-in's host
@@ -18,12 +16,13 @@ void AmpParameters::setParameter(int index, float value) {
 }
 
 std::string AmpParameters::parameterDisplay(int index) {
-    return vobrix::parameterDisplay(amp.effect(), index);
+    char text[gravelo::instance::AmpInstance::kTextCapacity];
+    gravelo::instance::AmpInstance::formatControl(amp.control(index), text, sizeof text);
+    return text;
 }
 
 std::string AmpParameters::parameterLabel(int index) {
-    const SliderInfo* record = vobrix::parameterRecord(amp.effect(), index);
-    return record != nullptr ? record->label : std::string();
+    return amp.controlInfo(index).label;
 }
 
 } // namespace standalone

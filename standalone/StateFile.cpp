@@ -3,7 +3,7 @@
 #include "AtomicFile.h"
 #include "PresetFile.h"
 #include "RenderError.h"
-#include "effect/TVobrixEffect.h"
+#include "effect/Identity.h"
 
 #include <system_error>
 
@@ -37,7 +37,7 @@ StoredPreset parseStateFile(std::span<const uint8_t> bytes, const std::string& w
     const presetfile::ParseResult parsed = presetfile::parsePreset(bytes);
     if (!parsed.ok) throw StateFileError("bad preset '" + what + "': " + parsed.error);
     const presetfile::Preset& preset = parsed.preset;
-    if (preset.pluginId != static_cast<int32_t>(TVobrixEffect::kUniqueId))
+    if (preset.pluginId != static_cast<int32_t>(gravelo::identity::kVst2UniqueId))
         throw StateFileError("preset '" + what + "' was made for plug-in " +
                              presetfile::describeId(preset.pluginId) + ", not for Gravelo");
     StoredPreset stored{preset.name, {}};
@@ -63,8 +63,8 @@ void writeStateFile(const std::filesystem::path& file, gravelo::instance::AmpIns
     const auto state = amp.saveState();
     presetfile::Preset preset;
     preset.kind = PresetKind::ProgramChunk;
-    preset.pluginId = static_cast<int32_t>(TVobrixEffect::kUniqueId);
-    preset.pluginVersion = amp.effect().vendorVersion;
+    preset.pluginId = static_cast<int32_t>(gravelo::identity::kVst2UniqueId);
+    preset.pluginVersion = gravelo::identity::kVendorVersion;
     preset.count = gravelo::instance::AmpInstance::kControlCount;
     preset.name = name;
     preset.chunk.assign(state.begin(), state.end());

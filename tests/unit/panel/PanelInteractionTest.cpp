@@ -171,6 +171,20 @@ TEST_F(PanelInteraction, RestoredValueOutsideTheKnobIsClampedAtTheNextFrame) {
     EXPECT_EQ(slider(5), 6.0);
 }
 
+// A host's change that a frame drawing meanwhile wrote over with the knob's
+// older value (the audio thread's change racing the panel) is put back at
+// the next frame.
+TEST_F(PanelInteraction, AHostChangeWrittenOverByTheKnobIsPutBackAtTheNextFrame) {
+    picture.drawFrame();
+    hostSets(picture.effect(), 2, 10.0);
+    picture.effect().sliderValues[2] = 0.0; // the knob's older value
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 10.0);
+    EXPECT_EQ(picture.effect().panel.knob(1).value, 10.0);
+    picture.drawFrame();
+    EXPECT_EQ(slider(2), 10.0) << "the knob keeps the host's value";
+}
+
 TEST_F(PanelInteraction, DrawBeforeTheFirstResumeKeepsTheSliders) {
     TVobrixEffect& effect = picture.effect();
     effect.sliderValues[2] = 5.0;
