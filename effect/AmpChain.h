@@ -47,7 +47,12 @@ class AmpChain {
     // sliders from the next sample on, its control part redesigned in place
     // (no lock, no allocation) when they differ from the sliders it was last
     // designed for or the set is new.
-    void followSliders(const dsp::SliderValues& sliders);
+    void followSliders(const dsp::SliderValues& sliders) {
+        // Sliders are never NaN (the rules refuse it); a redesign from equal
+        // values gives equal coefficients. Inline: most blocks end here.
+        if (sliders == followed && published.current().controlsDesigned) return;
+        redesignControls(sliders);
+    }
 
     // Audio thread, once per host block before its samples: adopts the
     // newest coefficients, starts over from the open state if the state went
@@ -90,6 +95,7 @@ class AmpChain {
     HostValues host;
 
   private:
+    void redesignControls(const dsp::SliderValues& sliders);
     void runPiece(const dsp::ChainCoefficients& c, const double* in, double* out, int frames);
 
     dsp::Published<dsp::ChainCoefficients> published;

@@ -10,6 +10,8 @@
 namespace {
 
 static_assert(gravelo::kControlCount == TVobrixEffect::kSliderCount);
+// Sliders 1 to 9: a host's changes of every one of them are noted.
+static_assert(TVobrixEffect::kSliderCount < CVobrixSliders::kNotedSliders);
 
 constexpr const char* kImageFiles[] = {
     "gravelo_gfx\\knob.png", "gravelo_gfx\\knob2.png", "gravelo_gfx\\led.png",

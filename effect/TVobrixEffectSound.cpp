@@ -17,7 +17,8 @@ void TVobrixEffect::doInit() {
 }
 
 dsp::SliderValues TVobrixEffect::controlSliders() const {
-    dsp::SliderValues s{};
+    dsp::SliderValues s;
+    s[0] = 0.0;
     for (int number = 1; number <= kSliderCount; ++number)
         s[static_cast<size_t>(number)] = sliderValues[static_cast<size_t>(number)];
     return s;

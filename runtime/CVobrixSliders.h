@@ -6,6 +6,7 @@
 #include "SharedValue.h"
 
 #include <array>
+#include <cstddef>
 
 class CVobrixSliders : public CVobrixVeST {
   public:
@@ -22,6 +23,8 @@ class CVobrixSliders : public CVobrixVeST {
 
     // Written by the host thread, read by the audio and editor threads.
     std::array<SharedValue, kSliderCount> sliderValues{};
-    // The host's changes among them (the control rule and state loads note them).
-    HostChanges<kSliderCount> hostChanges;
+    // The host's changes among the first sliders, where an effect's controls
+    // are (the control rule and state loads note them; others go unnoted).
+    static constexpr size_t kNotedSliders = 16;
+    HostChanges<kNotedSliders> hostChanges;
 };

@@ -3,7 +3,6 @@
 #include "runtime/Numeric.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -34,11 +33,7 @@ void AmpChain::designFixed(double sampleRate) {
     published.update([&](dsp::ChainCoefficients& c) { c.designFixed(sampleRate); });
 }
 
-void AmpChain::followSliders(const dsp::SliderValues& sliders) {
-    // Compared bit for bit: any difference redesigns, and a redesign from
-    // equal values gives equal coefficients.
-    const bool same = std::memcmp(followed.data(), sliders.data(), sizeof sliders) == 0;
-    if (same && published.current().controlsDesigned) return;
+void AmpChain::redesignControls(const dsp::SliderValues& sliders) {
     followed = sliders;
     const dsp::ControlValues controls = dsp::ControlValues::fromSliders(sliders);
     published.editCurrent([&](dsp::ChainCoefficients& c) { c.designControls(controls); });
