@@ -101,6 +101,18 @@ template <class V> class BiquadRunner {
         return runBiquad(coeffs, state, x);
     }
 
+    // One step in which only the lanes where `run` is set (all bits) take
+    // their sample; the others compute alongside but keep their state.
+    template <class Mask> V step(V x, Mask run) {
+        const BiquadStateOf<V> before = state;
+        const V y = runBiquad(coeffs, state, x);
+        state.x1 = run ? state.x1 : before.x1;
+        state.x2 = run ? state.x2 : before.x2;
+        state.y1 = run ? state.y1 : before.y1;
+        state.y2 = run ? state.y2 : before.y2;
+        return y;
+    }
+
     void store() const {
         const auto x1 = lanesOf(state.x1), x2 = lanesOf(state.x2);
         const auto y1 = lanesOf(state.y1), y2 = lanesOf(state.y2);
