@@ -86,8 +86,7 @@ inline void finishDriveBlock(const DriveFilters& f, DriveState& st, double* s, d
     CascadeView tone;
     tone.add(f.tone, st.tone, 3);
     runCascadeLanes(tone, h, frames);
-    for (int i = 0; i < frames; ++i)
-        s[i] = s[i] + h[i];
+    lanewise(frames, s, s, h, [](auto x, auto d) { return x + d; });
 }
 
 } // namespace dsp

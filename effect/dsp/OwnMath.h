@@ -40,9 +40,10 @@ namespace dsp::math {
 
 namespace detail {
 
-// Lowest degree first.
+// Lowest degree first; unrolled, so the terms are constants in the code.
 template <int N> inline double polynomial(double x, const double (&c)[N]) {
     double p = c[N - 1];
+#pragma GCC unroll 16
     for (int i = N - 2; i >= 0; --i)
         p = c[i] + x * p;
     return p;
@@ -50,6 +51,7 @@ template <int N> inline double polynomial(double x, const double (&c)[N]) {
 
 template <int N, class V> inline V polynomial(V x, const double (&c)[N]) {
     V p = x * 0.0 + c[N - 1];
+#pragma GCC unroll 16
     for (int i = N - 2; i >= 0; --i)
         p = c[i] + x * p;
     return p;
