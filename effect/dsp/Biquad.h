@@ -43,14 +43,17 @@ inline BiquadCoeffs designBiquad(double frequency, double q, double gainDb, Biqu
     return designBiquad(frequency, q, gainDb, static_cast<double>(type), sampleRate);
 }
 
-// y = (b0·x + b1·x1 + b2·x2 − a2·y2) − a1·y1, in this order in every lane:
+// y = (b0·x + (b1·x1 + b2·x2 − a2·y2)) − a1·y1, in this order in every lane:
 // the newest output enters last, so a sample waits for the one before it by
-// one multiply and one subtraction only. Every form of the filter runs this
-// one expression, so the block and lane forms agree with the per-sample form
-// bit for bit.
+// one multiply and one subtraction only, and the new input by a multiply,
+// an addition and that subtraction (in a cascade, the filter below hands
+// it over that late). The terms of the older values are ready before either
+// arrives. Every form of the filter runs this one expression, so the block
+// and lane forms agree with the per-sample form bit for bit.
 template <class V>
 inline V runBiquad(const BiquadCoeffsOf<V>& c, BiquadStateOf<V>& s, std::type_identity_t<V> x) {
-    const V y = (c.b0 * x + c.b1 * s.x1 + c.b2 * s.x2 - c.a2 * s.y2) - c.a1 * s.y1;
+    const V older = c.b1 * s.x1 + c.b2 * s.x2 - c.a2 * s.y2;
+    const V y = (c.b0 * x + older) - c.a1 * s.y1;
     s.x2 = s.x1;
     s.x1 = x;
     s.y2 = s.y1;
