@@ -26,8 +26,9 @@ namespace {
 
 // Legend: s band-split input → four bands u (× inputGain = w) → levelers →
 // y band sum; the limiter threshold is measured on y here, before the tone.
-// Lanes: (F5, F6, F8, C2) all read s; (F7, F9) finish bands 2 and 3; the
-// four levelers side by side.
+// Lanes: (F5, F6, F8, C2) all read s; (−, F7, F9, −) finish bands 2 and 3
+// in the lanes their inputs come out in, so no lane moves; the four
+// levelers side by side.
 void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* s, double* y,
                    double* threshold, int frames) {
     const double g = c.controls.inputGain;
@@ -36,7 +37,10 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     dsp::BandSplitState& fs = st.bands;
     dsp::BiquadRunner<dsp::Quad> readS({&f.band1, &f.band2[0], &f.band3[0], &f.band4},
                                        {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
-    dsp::BiquadRunner<dsp::Pair> f7f9({&f.band2[1], &f.band3[1]}, {&fs.band2[1], &fs.band3[1]});
+    dsp::BiquadRunner<dsp::Quad> f7f9;
+    const dsp::BiquadCoeffs* const f7f9Coeffs[] = {&f.band2[1], &f.band3[1]};
+    dsp::BiquadState* const f7f9States[] = {&fs.band2[1], &fs.band3[1]};
+    f7f9.load(f7f9Coeffs, f7f9States, 2, 1);
     dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
                                     c.controls.levelerFloor);
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
@@ -46,8 +50,8 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     dsp::Quad w[vobrix::kPieceFrames], e3[vobrix::kPieceFrames];
     for (int i = 0; i < frames; ++i) {
         const dsp::Quad u1t2t3u4 = readS(dsp::Quad{s[i], s[i], s[i], s[i]});
-        const dsp::Pair u2u3 = f7f9(dsp::Pair{u1t2t3u4[1], u1t2t3u4[2]});
-        w[i] = dsp::Quad{u1t2t3u4[0], u2u3[0], u2u3[1], u1t2t3u4[3]} * inputGain;
+        const dsp::Quad xu2u3x = f7f9(u1t2t3u4);
+        w[i] = __builtin_shufflevector(u1t2t3u4, xu2u3x, 0, 5, 6, 3) * inputGain;
     }
     for (int i = 0; i < frames; ++i)
         e3[i] = levelers.envelope(w[i]);

@@ -82,20 +82,23 @@ template <class V> class BiquadRunner {
         load(c, s, N);
     }
 
-    // Filters c[i] with states s[i] into lanes i < count ≤ kLanes.
-    void load(const BiquadCoeffs* const* c, BiquadState* const* s, int count) {
+    // Filters c[i] with states s[i] into lanes first + i, i < count, where
+    // first + count ≤ kLanes.
+    void load(const BiquadCoeffs* const* c, BiquadState* const* s, int count, int first = 0) {
+        lane0 = first;
         filters = count;
 #pragma GCC unroll 4
         for (int i = 0; i < count; ++i) {
-            setLane(coeffs.b0, i, c[i]->b0);
-            setLane(coeffs.b1, i, c[i]->b1);
-            setLane(coeffs.b2, i, c[i]->b2);
-            setLane(coeffs.a1, i, c[i]->a1);
-            setLane(coeffs.a2, i, c[i]->a2);
-            setLane(state.x1, i, s[i]->x1);
-            setLane(state.x2, i, s[i]->x2);
-            setLane(state.y1, i, s[i]->y1);
-            setLane(state.y2, i, s[i]->y2);
+            const int l = first + i;
+            setLane(coeffs.b0, l, c[i]->b0);
+            setLane(coeffs.b1, l, c[i]->b1);
+            setLane(coeffs.b2, l, c[i]->b2);
+            setLane(coeffs.a1, l, c[i]->a1);
+            setLane(coeffs.a2, l, c[i]->a2);
+            setLane(state.x1, l, s[i]->x1);
+            setLane(state.x2, l, s[i]->x2);
+            setLane(state.y1, l, s[i]->y1);
+            setLane(state.y2, l, s[i]->y2);
             home[i] = s[i];
         }
     }
@@ -120,15 +123,17 @@ template <class V> class BiquadRunner {
         const auto x1 = lanesOf(state.x1), x2 = lanesOf(state.x2);
         const auto y1 = lanesOf(state.y1), y2 = lanesOf(state.y2);
 #pragma GCC unroll 4
-        for (int i = 0; i < filters; ++i)
-            *home[i] = BiquadState{x1[i], x2[i], y1[i], y2[i]};
+        for (int i = 0; i < filters; ++i) {
+            const int l = lane0 + i;
+            *home[i] = BiquadState{x1[l], x2[l], y1[l], y2[l]};
+        }
     }
 
   private:
     BiquadCoeffsOf<V> coeffs;
     BiquadStateOf<V> state;
     BiquadState* home[kLanes] = {};
-    int filters = 0;
+    int lane0 = 0, filters = 0;
 };
 
 // In place over a block; in and out may be the same buffer.
