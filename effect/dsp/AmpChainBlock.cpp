@@ -44,19 +44,18 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
                                     c.controls.levelerFloor);
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
-    // Loops each short enough from its inputs to its outputs that the
-    // processor overlaps many samples of it: the band filters into w, the
-    // levelers' envelopes into e3, then their gains, the band sum and ms2.
-    dsp::Quad w[vobrix::kPieceFrames], e3[vobrix::kPieceFrames];
+    // Two loops, each short enough from its inputs to its outputs that the
+    // processor overlaps many samples of it: the band filters into w; then
+    // the levelers, the band sum and ms2, where the division of the gains
+    // runs while the envelopes' recurrences wait on each other.
+    dsp::Quad w[vobrix::kPieceFrames];
     for (int i = 0; i < frames; ++i) {
         const dsp::Quad u1t2t3u4 = readS(dsp::Quad{s[i], s[i], s[i], s[i]});
         const dsp::Quad xu2u3x = f7f9(u1t2t3u4);
         w[i] = __builtin_shufflevector(u1t2t3u4, xu2u3x, 0, 5, 6, 3) * inputGain;
     }
-    for (int i = 0; i < frames; ++i)
-        e3[i] = levelers.envelope(w[i]);
     for (int i = 0; i < frames; ++i) {
-        const dsp::Quad o = levelers.gained(w[i], e3[i]);
+        const dsp::Quad o = levelers(w[i]);
         y[i] = o[3] + (o[2] + (o[1] + o[0]));
         threshold[i] = limiter.meanSquare(y[i], c.smoothing.c1Hz);
     }
