@@ -78,7 +78,7 @@ template <int N> inline void runWavefront(const CascadeView& v, double* y, int f
             const Quad in = __builtin_shufflevector(below, twoBack[g], 3, 4, 5, 6);
             if constexpr (partial) {
                 const Quad n = (Quad{} + t) - lag[g];
-                now[g] = quads[g].step(in, n >= 0.0 && n < frames);
+                now[g] = quads[g].step(in, (n >= 0.0) & (n < frames));
             } else {
                 now[g] = quads[g](in);
             }
