@@ -7,6 +7,10 @@
 #include <cstring>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vobrix {
 
 namespace {
@@ -84,16 +88,19 @@ void narrow(const double* __restrict in, Sample* __restrict out, int32_t n) {
     if constexpr (sizeof(Sample) == sizeof(double)) {
         std::copy(in, in + n, out);
     } else {
-        const Double4 loudest = {kLoudestFloat, kLoudestFloat, kLoudestFloat, kLoudestFloat};
         int32_t j = 0;
+#if defined(__SSE2__)
+        // minpd (a < b ? a : b) and maxpd (a > b ? a : b) are exactly the
+        // bounds of toHostSample, NaN passing through; the vector extension
+        // form of the same selects compiles to a masked blend per element.
+        const __m128d loudest = _mm_set1_pd(kLoudestFloat), quietest = _mm_set1_pd(-kLoudestFloat);
         for (; j + 4 <= n; j += 4) {
-            Double4 d;
-            std::memcpy(&d, in + j, sizeof d);
-            d = d > loudest ? loudest : d;
-            d = d < -loudest ? -loudest : d;
-            const Float4 f = __builtin_convertvector(d, Float4);
-            std::memcpy(out + j, &f, sizeof f);
+            const __m128d low = _mm_max_pd(quietest, _mm_min_pd(loudest, _mm_loadu_pd(in + j)));
+            const __m128d high =
+                _mm_max_pd(quietest, _mm_min_pd(loudest, _mm_loadu_pd(in + j + 2)));
+            _mm_storeu_ps(out + j, _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high)));
         }
+#endif
         for (; j < n; ++j)
             out[j] = toHostSample<Sample>(in[j]);
     }

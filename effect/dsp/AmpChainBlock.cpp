@@ -26,8 +26,9 @@ namespace {
 
 // Legend: s band-split input → four bands u (× inputGain = w) → levelers →
 // y band sum; the limiter threshold is measured on y here, before the tone.
-// Lanes: (F5, F6, F8, C2) all read s; (F7, F9) finish bands 2 and 3; the
-// four levelers side by side.
+// Lanes: (F5, F6, F8, C2) all read s; (−, F7, F9, −) finish bands 2 and 3
+// in the lanes their inputs come out in, so no lane moves; the four
+// levelers side by side.
 void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* s, double* y,
                    double* threshold, int frames) {
     const double g = c.controls.inputGain;
@@ -36,23 +37,25 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     dsp::BandSplitState& fs = st.bands;
     dsp::BiquadRunner<dsp::Quad> readS({&f.band1, &f.band2[0], &f.band3[0], &f.band4},
                                        {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
-    dsp::BiquadRunner<dsp::Pair> f7f9({&f.band2[1], &f.band3[1]}, {&fs.band2[1], &fs.band3[1]});
+    dsp::BiquadRunner<dsp::Quad> f7f9;
+    const dsp::BiquadCoeffs* const f7f9Coeffs[] = {&f.band2[1], &f.band3[1]};
+    dsp::BiquadState* const f7f9States[] = {&fs.band2[1], &fs.band3[1]};
+    f7f9.load(f7f9Coeffs, f7f9States, 2, 1);
     dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
                                     c.controls.levelerFloor);
     dsp::LimiterRunner limiter(st.limiter, c.smoothing);
-    // Loops each short enough from its inputs to its outputs that the
-    // processor overlaps many samples of it: the band filters into w, the
-    // levelers' envelopes into e3, then their gains, the band sum and ms2.
-    dsp::Quad w[vobrix::kPieceFrames], e3[vobrix::kPieceFrames];
+    // Two loops, each short enough from its inputs to its outputs that the
+    // processor overlaps many samples of it: the band filters into w; then
+    // the levelers, the band sum and ms2, where the division of the gains
+    // runs while the envelopes' recurrences wait on each other.
+    dsp::Quad w[vobrix::kPieceFrames];
     for (int i = 0; i < frames; ++i) {
         const dsp::Quad u1t2t3u4 = readS(dsp::Quad{s[i], s[i], s[i], s[i]});
-        const dsp::Pair u2u3 = f7f9(dsp::Pair{u1t2t3u4[1], u1t2t3u4[2]});
-        w[i] = dsp::Quad{u1t2t3u4[0], u2u3[0], u2u3[1], u1t2t3u4[3]} * inputGain;
+        const dsp::Quad xu2u3x = f7f9(u1t2t3u4);
+        w[i] = __builtin_shufflevector(u1t2t3u4, xu2u3x, 0, 5, 6, 3) * inputGain;
     }
-    for (int i = 0; i < frames; ++i)
-        e3[i] = levelers.envelope(w[i]);
     for (int i = 0; i < frames; ++i) {
-        const dsp::Quad o = levelers.gained(w[i], e3[i]);
+        const dsp::Quad o = levelers(w[i]);
         y[i] = o[3] + (o[2] + (o[1] + o[0]));
         threshold[i] = limiter.meanSquare(y[i], c.smoothing.c1Hz);
     }
@@ -89,17 +92,20 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
                                               int frames, double& splitInput) {
     double s[vobrix::kPieceFrames], y[vobrix::kPieceFrames], threshold[vobrix::kPieceFrames];
 
+    // The input with the noise offset, four samples at a time, then the filter.
+    dsp::lanewise(frames, s, in, in,
+                  [noise](auto x, auto) { return dsp::finiteOrZero(x) + noise; });
     dsp::BiquadRunner<double> lowCut(c.lowCut, st.lowCut);
     const double dirt = c.controls.dirtAmount;
     if (vobrix::isZero(dirt)) {
         for (int i = 0; i < frames; ++i)
-            s[i] = lowCut(vobrix::finiteOrZero(in[i]) + noise);
+            s[i] = lowCut(s[i]);
     } else {
         // The drive's side chain reads s as it is made: its recurrences run
         // beside the input filter's. Its samples wait in y, their ms1 in threshold.
         dsp::DriveSideRunner drive(c.drive, st.drive, c.smoothing.c1Hz);
         for (int i = 0; i < frames; ++i) {
-            s[i] = lowCut(vobrix::finiteOrZero(in[i]) + noise);
+            s[i] = lowCut(s[i]);
             y[i] = drive(s[i], threshold[i]);
         }
         drive.store();

@@ -51,22 +51,14 @@ class LevelerQuadRunner {
         }
     }
 
-    Quad operator()(Quad w) { return gained(w, envelope(w)); }
-
-    // The two halves, for a block loop that runs each over the whole block:
-    // the envelopes (answering e3), then the gain, which has no state of its
-    // own beyond the last value.
-    Quad envelope(Quad w) {
+    Quad operator()(Quad w) {
         const Quad v = absolute(w) * k;
         const Quad rising = (1.0 - attack) * v + attack * e1;
         const Quad falling = (1.0 - release) * v + release * e1;
         e1 = v > e1 ? rising : falling;
         e2 = holdFollow(e1, e2, c20);
         e3 = holdFollow(e2, e3, c20);
-        return e3;
-    }
-    Quad gained(Quad w, Quad envelope3) {
-        gain = 1.0 / (envelope3 + floor);
+        gain = 1.0 / (e3 + floor);
         return w * gain;
     }
 

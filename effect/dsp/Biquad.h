@@ -43,14 +43,17 @@ inline BiquadCoeffs designBiquad(double frequency, double q, double gainDb, Biqu
     return designBiquad(frequency, q, gainDb, static_cast<double>(type), sampleRate);
 }
 
-// y = (b0·x + b1·x1 + b2·x2 − a2·y2) − a1·y1, in this order in every lane:
+// y = (b0·x + (b1·x1 + b2·x2 − a2·y2)) − a1·y1, in this order in every lane:
 // the newest output enters last, so a sample waits for the one before it by
-// one multiply and one subtraction only. Every form of the filter runs this
-// one expression, so the block and lane forms agree with the per-sample form
-// bit for bit.
+// one multiply and one subtraction only, and the new input by a multiply,
+// an addition and that subtraction (in a cascade, the filter below hands
+// it over that late). The terms of the older values are ready before either
+// arrives. Every form of the filter runs this one expression, so the block
+// and lane forms agree with the per-sample form bit for bit.
 template <class V>
 inline V runBiquad(const BiquadCoeffsOf<V>& c, BiquadStateOf<V>& s, std::type_identity_t<V> x) {
-    const V y = (c.b0 * x + c.b1 * s.x1 + c.b2 * s.x2 - c.a2 * s.y2) - c.a1 * s.y1;
+    const V older = c.b1 * s.x1 + c.b2 * s.x2 - c.a2 * s.y2;
+    const V y = (c.b0 * x + older) - c.a1 * s.y1;
     s.x2 = s.x1;
     s.x1 = x;
     s.y2 = s.y1;
@@ -79,20 +82,23 @@ template <class V> class BiquadRunner {
         load(c, s, N);
     }
 
-    // Filters c[i] with states s[i] into lanes i < count ≤ kLanes.
-    void load(const BiquadCoeffs* const* c, BiquadState* const* s, int count) {
+    // Filters c[i] with states s[i] into lanes first + i, i < count, where
+    // first + count ≤ kLanes.
+    void load(const BiquadCoeffs* const* c, BiquadState* const* s, int count, int first = 0) {
+        lane0 = first;
         filters = count;
 #pragma GCC unroll 4
         for (int i = 0; i < count; ++i) {
-            setLane(coeffs.b0, i, c[i]->b0);
-            setLane(coeffs.b1, i, c[i]->b1);
-            setLane(coeffs.b2, i, c[i]->b2);
-            setLane(coeffs.a1, i, c[i]->a1);
-            setLane(coeffs.a2, i, c[i]->a2);
-            setLane(state.x1, i, s[i]->x1);
-            setLane(state.x2, i, s[i]->x2);
-            setLane(state.y1, i, s[i]->y1);
-            setLane(state.y2, i, s[i]->y2);
+            const int l = first + i;
+            setLane(coeffs.b0, l, c[i]->b0);
+            setLane(coeffs.b1, l, c[i]->b1);
+            setLane(coeffs.b2, l, c[i]->b2);
+            setLane(coeffs.a1, l, c[i]->a1);
+            setLane(coeffs.a2, l, c[i]->a2);
+            setLane(state.x1, l, s[i]->x1);
+            setLane(state.x2, l, s[i]->x2);
+            setLane(state.y1, l, s[i]->y1);
+            setLane(state.y2, l, s[i]->y2);
             home[i] = s[i];
         }
     }
@@ -101,19 +107,33 @@ template <class V> class BiquadRunner {
         return runBiquad(coeffs, state, x);
     }
 
+    // One step in which only the lanes where `run` is set (all bits) take
+    // their sample; the others compute alongside but keep their state.
+    template <class Mask> V step(V x, Mask run) {
+        const BiquadStateOf<V> before = state;
+        const V y = runBiquad(coeffs, state, x);
+        state.x1 = run ? state.x1 : before.x1;
+        state.x2 = run ? state.x2 : before.x2;
+        state.y1 = run ? state.y1 : before.y1;
+        state.y2 = run ? state.y2 : before.y2;
+        return y;
+    }
+
     void store() const {
         const auto x1 = lanesOf(state.x1), x2 = lanesOf(state.x2);
         const auto y1 = lanesOf(state.y1), y2 = lanesOf(state.y2);
 #pragma GCC unroll 4
-        for (int i = 0; i < filters; ++i)
-            *home[i] = BiquadState{x1[i], x2[i], y1[i], y2[i]};
+        for (int i = 0; i < filters; ++i) {
+            const int l = lane0 + i;
+            *home[i] = BiquadState{x1[l], x2[l], y1[l], y2[l]};
+        }
     }
 
   private:
     BiquadCoeffsOf<V> coeffs;
     BiquadStateOf<V> state;
     BiquadState* home[kLanes] = {};
-    int filters = 0;
+    int lane0 = 0, filters = 0;
 };
 
 // In place over a block; in and out may be the same buffer.

@@ -10,6 +10,7 @@
 #include "Biquad.h"
 
 #include <algorithm>
+#include <type_traits>
 
 // 256-bit vectors by value (see Lanes.h); all inlined into the block form.
 #pragma GCC diagnostic push
@@ -43,84 +44,64 @@ namespace detail {
 // recurrence.
 constexpr int kLag = 2;
 
-// Legend: ring[k][n % kLag] holds filter k's output for sample n until
-// filter k + 1 takes it kLag steps later. One wavefront step t: every filter
-// whose sample n = t − kLag·k exists takes it from the ring below (top
-// filter first, so the slot is read before the filter below refills it); the
-// sample leaving the top is t − kLag·(N − 1).
-template <int N>
-inline void scalarWavefrontStep(const CascadeView& v, double (*ring)[kLag], double* y, int t,
-                                int frames) {
-    for (int k = N - 1; k >= 0; --k) {
-        const int n = t - kLag * k;
-        if (n < 0 || n >= frames) continue;
-        ring[k][n % kLag] =
-            runBiquad(*v.coeffs[k], *v.states[k], k == 0 ? y[n] : ring[k - 1][n % kLag]);
-    }
-    const int n = t - kLag * (N - 1);
-    if (n >= 0 && n < frames) y[n] = ring[N - 1][n % kLag];
-}
-
-// Steps kLag·(N − 1) .. frames − 1, where every filter has a sample: filters
-// 4g to 4g + 3 share the lanes of quad g (the last quad may have lanes to
-// spare). twoBack and oneBack are the outputs of the steps t − 2 and t − 1.
-template <int N>
-inline void quadWavefront(const CascadeView& v, double (*ring)[kLag], double* y, int frames) {
+// Legend: step t runs filter k on sample n = t − kLag·k, filters 4g to
+// 4g + 3 in the lanes of quad g (the last quad may have lanes to spare);
+// filter k takes the output filter k − 1 made kLag steps earlier (twoBack),
+// filter 0 the new sample, and the sample leaving the top filter is
+// t − kLag·(N − 1). Steps kLag·(N − 1) .. frames − 1 have a sample for every
+// filter. In the steps before (filling) and after (draining), a filter whose
+// sample lies outside the block sits idle: its lanes compute but keep their
+// state, so every filter still sees exactly its own samples in order.
+template <int N> inline void runWavefront(const CascadeView& v, double* y, int frames) {
     static_assert(N >= 2 && kLag == 2, "one filter has nothing to share lanes with");
     constexpr int G = (N + 3) / 4;
     constexpr int first = kLag * (N - 1);
     BiquadRunner<Quad> quads[G];
+    Quad lag[G]; // kLag·k in filter k's lane
     Quad twoBack[G] = {}, oneBack[G] = {};
 #pragma GCC unroll 2
-    for (int g = 0; g < G; ++g)
+    for (int g = 0; g < G; ++g) {
         quads[g].load(v.coeffs + 4 * g, v.states + 4 * g, std::min(4, N - 4 * g));
-#pragma GCC unroll 8
-    for (int k = 0; k < N; ++k) {
-        const int n1 = first - 1 - kLag * k, n2 = n1 - 1;
-        oneBack[k / 4][k % 4] = n1 >= 0 ? ring[k][n1 % kLag] : 0.0;
-        twoBack[k / 4][k % 4] = n2 >= 0 ? ring[k][n2 % kLag] : 0.0;
+        for (int i = 0; i < 4; ++i)
+            lag[g][i] = kLag * (4 * g + i);
     }
 
-    for (int t = first; t < frames; ++t) {
+    // One step; with `partial`, only the filters whose sample is in the block.
+    const auto step = [&](int t, auto partial) {
+        const double x = t < frames ? y[t] : 0.0;
         Quad now[G];
-        // Inputs from the step t − 2: the quad below's top lane (or the new
-        // sample) and this quad's lower three lanes.
 #pragma GCC unroll 2
         for (int g = 0; g < G; ++g) {
-            const Quad below = g == 0 ? Quad{y[t], y[t], y[t], y[t]} : twoBack[g - 1];
-            now[g] = quads[g](__builtin_shufflevector(below, twoBack[g], 3, 4, 5, 6));
+            // Inputs from the step t − 2: the quad below's top lane (or the
+            // new sample) and this quad's lower three lanes.
+            const Quad below = g == 0 ? Quad{x, x, x, x} : twoBack[g - 1];
+            const Quad in = __builtin_shufflevector(below, twoBack[g], 3, 4, 5, 6);
+            if constexpr (partial) {
+                const Quad n = (Quad{} + t) - lag[g];
+                now[g] = quads[g].step(in, (n >= 0.0) & (n < frames));
+            } else {
+                now[g] = quads[g](in);
+            }
         }
 #pragma GCC unroll 2
         for (int g = 0; g < G; ++g) {
             twoBack[g] = oneBack[g];
             oneBack[g] = now[g];
         }
-        y[t - first] = oneBack[(N - 1) / 4][(N - 1) % 4];
-    }
+        if (t >= first) y[t - first] = oneBack[(N - 1) / 4][(N - 1) % 4];
+    };
+
+    const int filled = std::min(first, frames);
+    for (int t = 0; t < filled; ++t)
+        step(t, std::true_type{});
+    for (int t = first; t < frames; ++t)
+        step(t, std::false_type{});
+    for (int t = frames; t < frames + first; ++t)
+        step(t, std::true_type{});
 
 #pragma GCC unroll 2
     for (int g = 0; g < G; ++g)
         quads[g].store();
-#pragma GCC unroll 8
-    for (int k = 0; k < N; ++k) {
-        const int n1 = frames - 1 - kLag * k, n2 = n1 - 1;
-        ring[k][n1 % kLag] = oneBack[k / 4][k % 4];
-        if (n2 >= 0) ring[k][n2 % kLag] = twoBack[k / 4][k % 4];
-    }
-}
-
-template <int N> inline void runWavefront(const CascadeView& v, double* y, int frames) {
-    double ring[N][kLag] = {};
-    constexpr int first = kLag * (N - 1);
-    int t = 0;
-    if (frames > first) {
-        for (; t < first; ++t)
-            scalarWavefrontStep<N>(v, ring, y, t, frames); // filling
-        quadWavefront<N>(v, ring, y, frames);
-        t = frames;
-    }
-    for (; t < frames + first; ++t)
-        scalarWavefrontStep<N>(v, ring, y, t, frames); // draining
 }
 
 } // namespace detail

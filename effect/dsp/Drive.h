@@ -31,11 +31,20 @@ struct DriveState {
 // The shaper, from the side-chain sample h: ms1 tracks h² at 1 Hz (the one
 // recurrence), the gain tg lifts quiet signals (at most 5.623) so the atan
 // saturates evenly, then the output scale. The part after ms1 has no state,
-// so the block form runs it four samples at a time (one value or a Quad).
-template <class V> inline V shaped(V h, V ms1, double amount) {
+// so the block form runs it four samples at a time (one value or a Quad),
+// the gain in a pass of its own: each pass's chain of square root, division
+// and atan is then short enough for many samples of it to overlap.
+template <class V> inline V gainOf(V ms1) {
     const V rms1 = squareRoot(absolute(ms1));
-    const V tg = smaller(100 * 0.0001 / (rms1 + 0.0001), V{} + 5.623);
+    return smaller(100 * 0.0001 / (rms1 + 0.0001), V{} + 5.623);
+}
+
+template <class V> inline V shapedWithGain(V h, V tg, double amount) {
     return math::atan(800 * amount * tg * h) * (amount / 100 + 0.03);
+}
+
+template <class V> inline V shaped(V h, V ms1, double amount) {
+    return shapedWithGain(h, gainOf(ms1), amount);
 }
 
 inline double shapeDrive(double h, double& ms1, double c1Hz, double amount) {
@@ -78,16 +87,18 @@ class DriveSideRunner {
 };
 
 // The rest of the drive over a block, from the side-chain samples h and
-// their ms1: the shaper four samples at a time into h, the three tone
-// filters as one wavefront, and the result added to s in place.
+// their ms1 (which ends holding the gains): the shaper four samples at a
+// time into h, the three tone filters as one wavefront, and the result
+// added to s in place.
 inline void finishDriveBlock(const DriveFilters& f, DriveState& st, double* s, double* h,
-                             const double* ms1, int frames, double amount) {
-    lanewise(frames, h, h, ms1, [amount](auto x, auto ms) { return shaped(x, ms, amount); });
+                             double* ms1, int frames, double amount) {
+    lanewise(frames, ms1, ms1, ms1, [](auto ms, auto) { return gainOf(ms); });
+    lanewise(frames, h, h, ms1,
+             [amount](auto x, auto tg) { return shapedWithGain(x, tg, amount); });
     CascadeView tone;
     tone.add(f.tone, st.tone, 3);
     runCascadeLanes(tone, h, frames);
-    for (int i = 0; i < frames; ++i)
-        s[i] = s[i] + h[i];
+    lanewise(frames, s, s, h, [](auto x, auto d) { return x + d; });
 }
 
 } // namespace dsp

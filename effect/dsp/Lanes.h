@@ -12,6 +12,10 @@
 #include <cstring>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // 256-bit vectors passed by value: GCC notes that their calling convention
 // differs with and without AVX. These functions are all inlined into the
 // block form's copies, never called across that boundary.
@@ -50,14 +54,23 @@ inline double absolute(double x) {
     return std::fabs(x);
 }
 
+// The square root is correctly rounded in every form (scalar, vector
+// instruction, library), so lanes may take it two at a time.
 template <class V> inline V squareRoot(V x) {
     if constexpr (std::is_same_v<V, double>) {
         return std::sqrt(x);
     } else {
+#if defined(__SSE2__)
+        static_assert(kLanesOf<V> == 4);
+        const Pair low = _mm_sqrt_pd(__builtin_shufflevector(x, x, 0, 1));
+        const Pair high = _mm_sqrt_pd(__builtin_shufflevector(x, x, 2, 3));
+        return __builtin_shufflevector(low, high, 0, 1, 2, 3);
+#else
         V root;
         for (int k = 0; k < kLanesOf<V>; ++k)
             root[k] = std::sqrt(x[k]);
         return root;
+#endif
     }
 }
 

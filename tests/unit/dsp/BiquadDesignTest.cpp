@@ -135,7 +135,7 @@ TEST(BiquadDesign, DirectFormOneRecurrence) {
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
     for (int i = 0; i < 50; ++i) {
         const double x = (i % 7) - 3.0;
-        const double expected = (c.b0 * x + c.b1 * x1 + c.b2 * x2 - c.a2 * y2) - c.a1 * y1;
+        const double expected = (c.b0 * x + (c.b1 * x1 + c.b2 * x2 - c.a2 * y2)) - c.a1 * y1;
         EXPECT_EQ(dsp::runBiquad(c, s, x), expected);
         x2 = x1, x1 = x, y2 = y1, y1 = expected;
     }
