@@ -11,6 +11,10 @@ ResourceData findResource(int32_t id) {
     return {};
 }
 
+ResourceData findResource(int32_t id, int /*scale*/) {
+    return findResource(id);
+}
+
 ResourceData findResource(const char* name) {
     if (name == nullptr) return {};
     for (size_t i = 0; i < kEmbeddedResourceCount; ++i)

@@ -18,6 +18,9 @@ struct ResourceData {
 // Nothing found answers an empty ResourceData.
 ResourceData findResource(int32_t id);
 ResourceData findResource(const char* name);
+// Image id drawn at scale times its size (1, 2 or 3); the image at scale 1
+// when there is none at that scale (or the scale is none of those).
+ResourceData findResource(int32_t id, int scale);
 
 // One row of the table that the build generates from resources/.
 struct ResourceEntry {

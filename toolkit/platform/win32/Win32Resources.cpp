@@ -30,6 +30,10 @@ ResourceData findResource(int32_t id) {
     return lockFound(module, FindResourceW(module, MAKEINTRESOURCEW(id), L"DATA"));
 }
 
+ResourceData findResource(int32_t id, int /*scale*/) {
+    return findResource(id);
+}
+
 ResourceData findResource(const char* name) {
     if (name == nullptr) return {};
     HMODULE module = pluginModule();
