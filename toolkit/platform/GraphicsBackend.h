@@ -56,6 +56,11 @@ Canvas* createCanvasForNativeSurface(void* surface);
 void releaseCanvas(Canvas* canvas);
 
 void setAntialias(Canvas* canvas, bool on);
+// Magnifies everything drawn on canvas from now on by scale (physical
+// pixels per unit): coordinates, clips, pens, text and images are given in
+// units and drawn at the target's resolution, text by the library at its
+// scaled size. Called once, before any drawing; 1 leaves the canvas as is.
+void setScale(Canvas* canvas, double scale);
 // Replaces the clip by the pixel rectangle (x, y, width, height).
 void setClip(Canvas* canvas, int x, int y, int width, int height);
 
@@ -92,9 +97,11 @@ void drawText(Canvas* canvas, const Font* font, const char* text, double x, doub
               Colour colour, bool antialias);
 
 // Copies the source area (srcX, srcY, width, height) of image to (dstX,
-// dstY) without scaling, blended over the target with the image's own alpha
-// scaled by alpha / 255.
+// dstY), blended over the target with the image's own alpha scaled by
+// alpha / 255. Every figure is in units; the image holds imageScale pixels
+// per unit (1 for a 1x image, 2 for an @2x one). Where one image pixel
+// lands on one target pixel it is copied as it is; elsewhere it is filtered.
 void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
-               int dstX, int dstY, uint8_t alpha);
+               int dstX, int dstY, uint8_t alpha, double imageScale = 1.0);
 
 } // namespace VSTGUI::platform
