@@ -6,6 +6,7 @@
 #include "tests/support/PngSize.h"
 
 #include "toolkit/CBitmap.h"
+#include "toolkit/COffscreenContext.h"
 #include "toolkit/GraphicsGlobals.h"
 #include "toolkit/ResourceTable.h"
 #include "toolkit/platform/gdiplus/ResourceStream.h"
@@ -188,12 +189,55 @@ void scaledResourceImages() {
     check(!findResource(7, 2).found(), "no image 7 at any scale");
 }
 
+// How many pixels of row y (or column x) in first .. last hold colour c.
+int countRow(VSTGUI::CBitmap* b, int y, int first, int last, VSTGUI::Colour c) {
+    int n = 0;
+    for (int x = first; x <= last; ++x)
+        n += b->getPixel(x, y) == c;
+    return n;
+}
+
+int countColumn(VSTGUI::CBitmap* b, int x, int first, int last, VSTGUI::Colour c) {
+    int n = 0;
+    for (int y = first; y <= last; ++y)
+        n += b->getPixel(x, y) == c;
+    return n;
+}
+
+// At scale 2 every unit is the 2 x 2 pixels it covers, as at scale 1 it is
+// its one pixel: a fill, a line (one pixel short of its end), and a clip.
+void scaledShapes() {
+    constexpr VSTGUI::Colour red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255};
+    VSTGUI::COffscreenContext context(nullptr, 10, 10, VSTGUI::kBlackColour, 2.0);
+    VSTGUI::CBitmap* b = context.getBitmap();
+    context.setFillColor(red);
+    context.drawRect(VSTGUI::ViewRect(2, 3, 5, 6), VSTGUI::kDrawFilled); // units 2..4 x 3..5
+    check(countRow(b, 6, 0, 19, red) == 6 && countRow(b, 11, 0, 19, red) == 6 &&
+              countRow(b, 8, 4, 9, red) == 6,
+          "the fill covers pixels 4 .. 9 of its rows");
+    check(countColumn(b, 4, 0, 19, red) == 6 && countColumn(b, 9, 0, 19, red) == 6,
+          "and rows 6 .. 11 of its columns");
+    context.setFrameColor(green);
+    context.moveTo(VSTGUI::ViewPoint(1, 8));
+    context.lineTo(VSTGUI::ViewPoint(6, 8)); // unit pixels 1 .. 5 of row 8
+    check(countRow(b, 16, 0, 19, green) == 10 && countRow(b, 17, 2, 11, green) == 10,
+          "the line covers pixels 2 .. 11 of rows 16 and 17");
+    check(countRow(b, 15, 0, 19, green) == 0 && countRow(b, 18, 0, 19, green) == 0,
+          "and no row beside them");
+    context.setClipRect(VSTGUI::ViewRect(7, 0, 9, 10)); // units 7 and 8
+    context.setFillColor(blue);
+    context.drawRect(VSTGUI::ViewRect(0, 0, 10, 10), VSTGUI::kDrawFilled);
+    check(countRow(b, 1, 0, 19, blue) == 4 && countRow(b, 1, 14, 17, blue) == 4,
+          "a clip of units 7 and 8 lets pixels 14 .. 17 be drawn");
+}
+
 } // namespace
 
 void addToolkitCases(std::vector<Case>& cases) {
     cases.push_back({"resource stream reads and seeks", streamReads});
     cases.push_back({"panel images from the DATA resources", resourceImages});
     cases.push_back({"panel images at 2x and 3x from DATA2X and DATA3X", scaledResourceImages});
+    cases.push_back({"GDI+ at scale 2: fills, lines and clips cover whole units", scaledShapes});
     cases.push_back({"drag container: one Unicode text", textItems});
     cases.push_back({"drag container: two files, then nothing", fileItems});
     cases.push_back({"drag container: upper-case shortcut resolved to its target", shortcutItems});
