@@ -2,12 +2,14 @@
 
 #include <X11/Xlib.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 #include <thread>
 #include <unistd.h>
@@ -67,6 +69,43 @@ int HostWindow::childCount() const {
     if (!XQueryTree(connection, parent, &root, &up, &children, &count)) return -1;
     if (children != nullptr) XFree(children);
     return int(count);
+}
+
+bool HostWindow::childSize(int& width, int& height) const {
+    if (destroyed) return false;
+    Window root = None, up = None, *children = nullptr;
+    unsigned int count = 0;
+    XSync(connection, False);
+    if (!XQueryTree(connection, parent, &root, &up, &children, &count) || count == 0) return false;
+    XWindowAttributes attributes{};
+    const bool known = XGetWindowAttributes(connection, children[0], &attributes) != 0;
+    XFree(children);
+    width = attributes.width;
+    height = attributes.height;
+    return known;
+}
+
+ScreenResources::ScreenResources(const char* text) : connection(connectPatiently()) {
+    if (const char* old = XResourceManagerString(connection)) {
+        hadBefore = true;
+        before.assign(old, old + std::strlen(old) + 1);
+    }
+    store(text);
+}
+
+ScreenResources::~ScreenResources() {
+    store(hadBefore ? before.data() : nullptr);
+    XCloseDisplay(connection);
+}
+
+void ScreenResources::store(const char* text) {
+    const Window root = DefaultRootWindow(connection);
+    if (text == nullptr)
+        XDeleteProperty(connection, root, XA_RESOURCE_MANAGER);
+    else
+        XChangeProperty(connection, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text), int(std::strlen(text)));
+    XSync(connection, False);
 }
 
 void HostWindow::moveTo(int x, int y) {

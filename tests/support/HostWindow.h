@@ -30,6 +30,9 @@ class HostWindow {
     bool alive() const { return !destroyed; }
     // Child windows of the parent: 0 once destroyed, -1 when the query failed.
     int childCount() const;
+    // The size of the parent's first child window (the editor's); false
+    // when there is none.
+    bool childSize(int& width, int& height) const;
 
     // Real input at window coordinates of the parent (made absolute here).
     void moveTo(int x, int y);
@@ -64,6 +67,23 @@ class HostWindow {
     bool destroyed = false;
     int originX;
     int originY;
+};
+
+// The screen's resource database (what xrdb loads, e.g. "Xft.dpi: 192\n")
+// for as long as this lives; the one before is put back after.
+class ScreenResources {
+  public:
+    explicit ScreenResources(const char* text);
+    ~ScreenResources();
+    ScreenResources(const ScreenResources&) = delete;
+    ScreenResources& operator=(const ScreenResources&) = delete;
+
+  private:
+    void store(const char* text);
+
+    _XDisplay* connection = nullptr;
+    std::vector<char> before;
+    bool hadBefore = false;
 };
 
 } // namespace testdisplay
