@@ -3,9 +3,11 @@
 // the panel images among the module's resources.
 #include "Check.h"
 #include "TestDataObject.h"
+#include "tests/support/PngSize.h"
 
 #include "toolkit/CBitmap.h"
 #include "toolkit/GraphicsGlobals.h"
+#include "toolkit/ResourceTable.h"
 #include "toolkit/platform/gdiplus/ResourceStream.h"
 #include "toolkit/platform/win32/WinDragContainer.h"
 
@@ -164,11 +166,34 @@ void resourceImages() {
     check(VSTGUI::GraphicsGlobals::referenceCount() == 0, "the last bitmap shut the library down");
 }
 
+// Each image again at 2 and 3 times its size under its own number; any
+// other scale, or a scale without its image, is the image at scale 1.
+void scaledResourceImages() {
+    using VSTGUI::findResource;
+    for (int32_t id = 0; id <= 4; ++id) {
+        const VSTGUI::ResourceData one = findResource(id);
+        const testsupport::PngSize base = testsupport::pngSize(one.data, one.size);
+        const std::string image = "image " + std::to_string(id);
+        check(base.width > 0 && findResource(id, 1).data == one.data, image + " at scale 1");
+        for (int k = 2; k <= 3; ++k) {
+            const VSTGUI::ResourceData scaled = findResource(id, k);
+            const testsupport::PngSize size = testsupport::pngSize(scaled.data, scaled.size);
+            check(scaled.data != one.data && size.width == k * base.width &&
+                      size.height == k * base.height,
+                  image + " at " + std::to_string(k) + "x is k times as large");
+        }
+        check(findResource(id, 4).data == one.data && findResource(id, 0).data == one.data,
+              image + ": other scales fall back to scale 1");
+    }
+    check(!findResource(7, 2).found(), "no image 7 at any scale");
+}
+
 } // namespace
 
 void addToolkitCases(std::vector<Case>& cases) {
     cases.push_back({"resource stream reads and seeks", streamReads});
     cases.push_back({"panel images from the DATA resources", resourceImages});
+    cases.push_back({"panel images at 2x and 3x from DATA2X and DATA3X", scaledResourceImages});
     cases.push_back({"drag container: one Unicode text", textItems});
     cases.push_back({"drag container: two files, then nothing", fileItems});
     cases.push_back({"drag container: upper-case shortcut resolved to its target", shortcutItems});
