@@ -136,6 +136,33 @@ void HostWindow::drag(int x, int y, int dy, int steps) {
     XSync(connection, False);
 }
 
+void HostWindow::dragInLoop(int x, int y, int dy, const std::function<void(int)>& loop) {
+    moveTo(x - 1, y + 1);
+    loop(40);
+    moveTo(x, y);
+    loop(100);
+    button(1, true);
+    loop(100);
+    const int step = dy < 0 ? -5 : 5;
+    for (int moved = step; std::abs(moved) <= std::abs(dy); moved += step) {
+        moveTo(x, y + moved);
+        loop(60);
+    }
+    button(1, false);
+    loop(100);
+}
+
+std::vector<uint32_t> HostWindow::captureBox(int x, int y, int width, int height) const {
+    const std::vector<uint32_t> all = capture(handle(), x + width, y + height);
+    std::vector<uint32_t> box;
+    if (all.empty()) return box;
+    for (int row = y; row < y + height; ++row) {
+        const auto start = all.begin() + std::ptrdiff_t(row) * (x + width) + x;
+        box.insert(box.end(), start, start + width);
+    }
+    return box;
+}
+
 void HostWindow::dragPatiently(int x, int y, int dy) {
     using namespace std::chrono_literals;
     moveTo(x, y + 1);

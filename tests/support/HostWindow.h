@@ -51,6 +51,14 @@ class HostWindow {
     // the release; the loop runs once more after it.
     void flick(int x, int y, int dy, int releaseDelayMs, const std::function<void()>& idle);
 
+    // A drag as the editor tests of every host make it: onto (x, y) from one
+    // pixel off, a press, motions of 5 px by dy with the host's loop run
+    // for `loop(ms)` after each, a release, the loop once more.
+    void dragInLoop(int x, int y, int dy, const std::function<void(int ms)>& loop);
+    // The pixels of the box (x, y, width, height) of the parent as 0xRRGGBB,
+    // row by row.
+    std::vector<uint32_t> captureBox(int x, int y, int width, int height) const;
+
     // Opaque colour of one pixel of window (any window of the server).
     VSTGUI::Colour pixel(void* window, int x, int y) const;
     // Every pixel of the top-left width x height of window as 0xRRGGBB.
