@@ -15,7 +15,9 @@ struct RecordingListener : engine::PanelListener {
     void panelGestureBegin(int) override {}
     void panelValue(int control, double value) override { values.push_back({control, value}); }
     void panelGestureEnd(int) override {}
+    void panelResized(int width, int height) override { sizes.push_back({width, height}); }
     std::vector<std::pair<int, double>> values;
+    std::vector<std::pair<int, int>> sizes;
 };
 
 // The host sets Output on the audio thread just after the panel took the host
