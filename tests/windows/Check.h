@@ -37,4 +37,8 @@ void addDropCases(std::vector<Case>& cases, const HostOptions& options);
 void addToolkitCases(std::vector<Case>& cases);
 void addClapCases(std::vector<Case>& cases, const HostOptions& options);
 void addVst3Cases(std::vector<Case>& cases, const HostOptions& options);
+// The content-scale cases of each format, run at 96 DPI with the others and
+// again on their own at 192 DPI (wintesthost --scaled).
 void addScaleCases(std::vector<Case>& cases, const HostOptions& options);
+void addClapScaleCases(std::vector<Case>& cases, const HostOptions& options);
+void addVst3ScaleCases(std::vector<Case>& cases, const HostOptions& options);

@@ -106,12 +106,17 @@ void atSystemDpi(EditorSession& s, int dpi) {
     openAt(s);
     checkSize(s, scale, "at " + std::to_string(dpi) + " DPI");
     checkDrag(s, scale, "at " + std::to_string(dpi) + " DPI");
-    note(sizeText(s.childSize()));
-    if (s.pictures.empty()) return;
+    // After the drag the window shows what the offscreen picture of the
+    // same state at the same scale shows.
+    s.host->pump(s.effect, 200);
     const SIZE size = s.childSize();
-    const std::string file = s.pictures + "\\panel-" + std::to_string(dpi) + "dpi.ppm";
-    check(writePpm(file, capturePixels(s.child(), size.cx, size.cy), size.cx, size.cy),
-          "the window's picture written to " + file);
+    const std::vector<uint32_t> window = capturePixels(s.child(), size.cx, size.cy);
+    const std::string saveAs =
+        s.pictures.empty() ? "" : s.pictures + "\\panel-" + std::to_string(dpi) + "dpi";
+    const PixelComparison result = compareWithOffscreen(s.effect, window, saveAs, scale);
+    note(sizeText(size) + ", " + std::to_string(result.outsideText) +
+         " differing pixels outside text, " + std::to_string(result.insideText) + " in text");
+    check(result.outsideText == 0, "the window differs from the offscreen picture");
 }
 
 // The window lands on a monitor of 1.5 times the DPI it has, and back.

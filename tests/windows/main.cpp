@@ -73,17 +73,19 @@ int main(int argc, char** argv) {
     // A host's user-interface thread lives in an OLE apartment.
     OleInitialize(nullptr);
     std::vector<Case> cases;
-    if (scaledOnly) {
-        addScaleCases(cases, options);
-    } else if (!vst3Only) {
+    if (!vst3Only && !scaledOnly) {
         addHostCases(cases, options);
         addToolkitCases(cases);
         addEditorCases(cases, options);
         addDropCases(cases, options);
         addClapCases(cases, options);
-        addScaleCases(cases, options);
     }
     if (!scaledOnly) addVst3Cases(cases, options);
+    if (!vst3Only) {
+        addScaleCases(cases, options);
+        addClapScaleCases(cases, options);
+        addVst3ScaleCases(cases, options);
+    }
     const char* only = std::getenv("GRAVELO_CASES");
     int passed = 0, failed = 0;
     for (const Case& c : cases) {
