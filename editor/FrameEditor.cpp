@@ -67,10 +67,17 @@ void FrameEditor::closeFrame() {
     view = nullptr;
 }
 
+// At a content scale the frame is drawn after the window's events, as a
+// repaint would draw it, and only what changed is painted.
 void FrameEditor::idle() {
-    if (view != nullptr && frame != nullptr && client != nullptr && client->onEditorIdle())
-        repaintView();
+    const bool due =
+        view != nullptr && frame != nullptr && client != nullptr && client->onEditorIdle();
+    const bool byChanges = due && frame->getContentScale() != 1.0 && view->canRenderFrames();
+    if (due && !byChanges) repaintView();
     if (!inIdle && frame != nullptr) frame->idle();
+    if (!byChanges) return;
+    view->renderFrame();
+    if (!inIdle) frame->paintPending();
 }
 
 bool FrameEditor::repaintView() {

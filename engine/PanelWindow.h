@@ -87,6 +87,7 @@ class PanelWindow final : public VeSTEditorClient {
     void onKeyDown(const KeyCode&) override {}
     void onKeyUp(const KeyCode&) override {}
     bool onEditorIdle() override;
+    CVeSTCanvas* editorCanvas() override { return canvas.get(); }
 
     void takeHostChanges();
     void reportPanelChanges();

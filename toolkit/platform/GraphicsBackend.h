@@ -37,6 +37,10 @@ int imageHeight(const Image* image);
 // Straight (not premultiplied) colour; transparent outside the image.
 Colour imagePixel(const Image* image, int x, int y);
 [[nodiscard]] bool writePng(const Image* image, const char* path);
+// The image's pixels as the backend stores them, row after row, `stride`
+// words apart: for telling whether two images of this backend differ, not
+// for reading colours (imagePixel does that). Null for no image.
+const uint32_t* imageWords(const Image* image, size_t& stride);
 
 // ---- fonts ---------------------------------------------------------------
 enum class FontStyle { Regular, Bold, Italic, Underline };

@@ -168,7 +168,7 @@ void drawResampled(cairo_t* cr, const Image* image, int srcX, int srcY, int widt
     cairo_matrix_translate(&toImage, -dstX, -dstY);
     cairo_pattern_set_matrix(pattern, &toImage);
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
     cairo_set_source(cr, pattern);
     paintSource(cr, alpha);
     cairo_pattern_destroy(pattern);
