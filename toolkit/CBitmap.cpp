@@ -82,8 +82,8 @@ platform::Image* CBitmap::variant(int pixelsPerUnit) {
     return decoded;
 }
 
-// The smallest variant at least as sharp as the scale (above 3, the 3x one),
-// or the next sharper one that exists.
+// The smallest variant at least as sharp as the scale (above 3, the 3x one);
+// when that one is missing, the largest smaller one that exists.
 const platform::Image* CBitmap::imageForScale(double scale, double& pixelsPerUnit) {
     pixelsPerUnit = imageScale;
     if (image == nullptr || imageScale != 1.0 || !(scale > 1.0)) return image;
