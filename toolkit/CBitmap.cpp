@@ -137,6 +137,10 @@ Colour CBitmap::getPixel(int x, int y) const {
     return platform::imagePixel(image, x, y);
 }
 
+const uint32_t* CBitmap::pixelWords(size_t& stride) const {
+    return platform::imageWords(image, stride);
+}
+
 bool CBitmap::writePng(const char* path) const {
     return platform::writePng(image, path);
 }
