@@ -3,7 +3,6 @@
 #include "CVeSTCanvas.h"
 #include "VeSTEditorClient.h"
 #include "toolkit/COffscreenContext.h"
-#include "toolkit/platform/GraphicsBackend.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,8 +64,7 @@ void CVeSTView::renderFrame() {
     canvas.stopRecording();
     std::vector<uint32_t> frame(size_t(width) * size_t(height));
     size_t stride = 0;
-    if (const uint32_t* words =
-            platform::imageWords(probe->getBitmap()->getPlatformImage(), stride))
+    if (const uint32_t* words = probe->getBitmap()->pixelWords(stride))
         for (int y = 0; y < height; ++y)
             std::copy_n(words + size_t(y) * stride, width,
                         frame.begin() + std::ptrdiff_t(y) * width);

@@ -82,8 +82,8 @@ platform::Image* CBitmap::variant(int pixelsPerUnit) {
     return decoded;
 }
 
-// The smallest variant at least as sharp as the scale (above 3, the 3x one),
-// or the next sharper one that exists.
+// The smallest variant at least as sharp as the scale (above 3, the 3x one);
+// when that one is missing, the largest smaller one that exists.
 const platform::Image* CBitmap::imageForScale(double scale, double& pixelsPerUnit) {
     pixelsPerUnit = imageScale;
     if (image == nullptr || imageScale != 1.0 || !(scale > 1.0)) return image;
@@ -135,6 +135,10 @@ void CBitmap::drawAlphaBlend(CDrawContext* context, const ViewRect& dest,
 
 Colour CBitmap::getPixel(int x, int y) const {
     return platform::imagePixel(image, x, y);
+}
+
+const uint32_t* CBitmap::pixelWords(size_t& stride) const {
+    return platform::imageWords(image, stride);
 }
 
 bool CBitmap::writePng(const char* path) const {

@@ -75,6 +75,9 @@ class CBitmap : public CBaseObject {
     // tools that look at what was drawn.
     Colour getPixel(int x, int y) const;
     [[nodiscard]] bool writePng(const char* path) const;
+    // The image's pixels as the backend stores them, row after row, stride
+    // words apart: for telling whether two pictures differ, not for colours.
+    const uint32_t* pixelWords(size_t& stride) const;
 
     platform::Image* getPlatformImage() const { return image; }
 

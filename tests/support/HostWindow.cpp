@@ -77,12 +77,17 @@ bool HostWindow::childSize(int& width, int& height) const {
     unsigned int count = 0;
     XSync(connection, False);
     if (!XQueryTree(connection, parent, &root, &up, &children, &count) || count == 0) return false;
-    XWindowAttributes attributes{};
-    const bool known = XGetWindowAttributes(connection, children[0], &attributes) != 0;
+    const Window child = children[0];
     XFree(children);
+    return windowSize(reinterpret_cast<void*>(uintptr_t(child)), width, height);
+}
+
+bool HostWindow::windowSize(void* window, int& width, int& height) const {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(connection, windowOf(window), &attributes) == 0) return false;
     width = attributes.width;
     height = attributes.height;
-    return known;
+    return true;
 }
 
 ScreenResources::ScreenResources(const char* text) : connection(connectPatiently()) {

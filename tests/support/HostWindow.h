@@ -33,6 +33,8 @@ class HostWindow {
     // The size of the parent's first child window (the editor's); false
     // when there is none.
     bool childSize(int& width, int& height) const;
+    // The size of any window of the server; false when it is none.
+    bool windowSize(void* window, int& width, int& height) const;
 
     // Real input at window coordinates of the parent (made absolute here).
     void moveTo(int x, int y);

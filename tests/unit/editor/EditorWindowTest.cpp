@@ -277,7 +277,8 @@ TEST_F(EditorWindow, ClosingAndReopeningTenTimesLeavesNoWindowBehind) {
 // Xft.dpi 192 opens the editor at 2x: a drag of 20 panel pixels in
 // physical ones gives +10 dB and a host change moves the knob. The host's
 // vendor call ('PreS', 'AeCs', 1.5) while it is open asks the host for the
-// new size; ten rounds leave nothing behind; without Xft.dpi it is 1x again.
+// new size; ten rounds leave nothing behind. Without Xft.dpi it is 1x, and
+// the host's call alone makes it 2x.
 TEST_F(EditorWindow, TheDesktopsOrTheHostsScaleSizesTheWindowAndTheDragFollowsIt) {
     if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
     constexpr VstInt32 kPreS = ('P' << 24) | ('r' << 16) | ('e' << 8) | 'S';
@@ -330,11 +331,26 @@ TEST_F(EditorWindow, TheDesktopsOrTheHostsScaleSizesTheWindowAndTheDragFollowsIt
         }
         EXPECT_EQ(plugin.host.countCalls(audioMasterSizeWindow), 1u) << "none while closed";
     }
-    Plugin plain(new TVobrixEffect());
-    ERect* rect = nullptr;
-    plain.dispatch(effEditGetRect, 0, &rect);
-    ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(rect->right * 1000 + rect->bottom, 600284) << "no Xft.dpi: scale 1";
+    // Without Xft.dpi: 1x, until the host's call asks for 2x.
+    Plugin other(new TVobrixEffect());
+    const auto otherRectangle = [&] {
+        ERect* rect = nullptr;
+        other.dispatch(effEditGetRect, 0, &rect);
+        return rect != nullptr ? rect->right * 1000 + rect->bottom : 0;
+    };
+    EXPECT_EQ(otherRectangle(), 600284);
+    EXPECT_EQ(other.host.dispatch(effVendorSpecific, kPreS, kAeCs, nullptr, 2.0f), 1);
+    EXPECT_EQ(otherRectangle(), 1200568);
+    other.host.setParameter(1, 0.5f);
+    ASSERT_EQ(other.dispatch(effEditOpen, 0, large.handle()), 1);
+    int w = 0, h = 0;
+    ASSERT_TRUE(large.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 1200568);
+    const auto otherLoop = [&](int ms) { idleFor({&other}, ms); };
+    otherLoop(100);
+    large.dragInLoop(1040, 180, -40, otherLoop);
+    EXPECT_EQ(other.display(1), "10.00");
+    other.dispatch(effEditClose);
 }
 
 TEST_F(EditorWindow, TwoInstancesRedrawAndReactIndependently) {
