@@ -54,6 +54,7 @@ bool ClapAmp::init(const clap_plugin* plugin) {
     self->hostExtensions.timers = hostExtension<clap_host_timer_support>(h, CLAP_EXT_TIMER_SUPPORT);
     self->hostExtensions.fds =
         hostExtension<clap_host_posix_fd_support>(h, CLAP_EXT_POSIX_FD_SUPPORT);
+    self->hostExtensions.gui = hostExtension<clap_host_gui>(h, CLAP_EXT_GUI);
     return true;
 }
 

@@ -23,6 +23,7 @@ struct HostExtensions {
     const clap_host_params* params = nullptr;
     const clap_host_timer_support* timers = nullptr;
     const clap_host_posix_fd_support* fds = nullptr;
+    const clap_host_gui* gui = nullptr;
 };
 
 class ClapAmp {

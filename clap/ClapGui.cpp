@@ -52,6 +52,28 @@ class PanelGui final : public ClapGui, private gravelo::instance::PanelListener 
         return true;
     }
 
+    void setScale(double scale) override { window.setHostScale(scale); }
+
+    void size(uint32_t& width, uint32_t& height) const override {
+        width = static_cast<uint32_t>(window.windowWidth());
+        height = static_cast<uint32_t>(window.windowHeight());
+    }
+
+    void adjust(uint32_t& width, uint32_t& height) const override {
+        int w = clampToInt(width), h = clampToInt(height);
+        window.fittedSize(w, h);
+        width = static_cast<uint32_t>(w);
+        height = static_cast<uint32_t>(h);
+    }
+
+    bool setSize(uint32_t width, uint32_t height) override {
+        uint32_t w = width, h = height;
+        adjust(w, h);
+        if (w != width || h != height) return false;
+        window.fitHostWindow(static_cast<int>(width), static_cast<int>(height));
+        return true;
+    }
+
     // Hidden, the panel is not redrawn; its events are still taken, since
     // the host keeps polling a descriptor that has any waiting.
     void onTimer(clap_id id) override {
@@ -72,6 +94,15 @@ class PanelGui final : public ClapGui, private gravelo::instance::PanelListener 
         queue(EditorRecord::Value, control, value);
     }
     void panelGestureEnd(int control) override { queue(EditorRecord::GestureEnd, control, 0); }
+    void panelResized(int width, int height) override {
+        const clap_host_gui* gui = owner.hostExtensions.gui;
+        if (gui != nullptr && gui->request_resize != nullptr)
+            gui->request_resize(owner.host, static_cast<uint32_t>(width),
+                                static_cast<uint32_t>(height));
+    }
+    static int clampToInt(uint32_t length) {
+        return length > 100000u ? 100000 : static_cast<int>(length);
+    }
 
     ClapAmp& owner;
     gravelo::instance::PanelWindow window;

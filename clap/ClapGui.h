@@ -1,6 +1,8 @@
 // The embedded editor as the CLAP gui extension drives it: one platform
 // implementation per window system (X11 on Linux, Win32 on Windows), chosen
-// by the build. Main thread only.
+// by the build. Sizes are in physical pixels: the panel's 600 x 284 times
+// its content scale (the host's set_scale, else the system's), resizable
+// by the host between 1x and 3x with the panel's aspect. Main thread only.
 #pragma once
 
 #include "clap/ClapInterface.h"
@@ -34,6 +36,14 @@ class ClapGui {
     virtual bool setParent(const clap_window& parent) = 0;
     virtual bool show() = 0;
     virtual bool hide() = 0;
+    // The host's scale; a change while shown asks the host to resize.
+    virtual void setScale(double scale) = 0;
+    virtual void size(uint32_t& width, uint32_t& height) const = 0;
+    // The size the panel would take in a host window of width x height.
+    virtual void adjust(uint32_t& width, uint32_t& height) const = 0;
+    // Takes width x height when it is a size the panel can take (one that
+    // adjust leaves as it is); false and nothing changed otherwise.
+    virtual bool setSize(uint32_t width, uint32_t height) = 0;
     // The host's timer and descriptor calls (Linux).
     virtual void onTimer(clap_id /*timer*/) {}
     virtual void onFd(int /*fd*/, uint32_t /*flags*/) {}

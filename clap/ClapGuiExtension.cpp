@@ -1,5 +1,6 @@
-// The gui, timer-support and posix-fd-support tables: a fixed 600 x 284
-// editor embedded in the host's window, in any order of calls a host uses.
+// The gui, timer-support and posix-fd-support tables: the panel embedded in
+// the host's window at its content scale, resizable with its aspect, in any
+// order of calls a host uses.
 #include "clap/ClapAmp.h"
 #include "clap/ClapGui.h"
 
@@ -39,32 +40,45 @@ void CLAP_ABI destroy(const clap_plugin* plugin) {
     if (ClapAmp* self = ClapAmp::from(plugin)) self->gui.reset();
 }
 
-bool CLAP_ABI setScale(const clap_plugin* /*plugin*/, double /*scale*/) {
-    return false; // the panel draws 1:1
-}
-
-bool CLAP_ABI getSize(const clap_plugin* plugin, uint32_t* width, uint32_t* height) {
-    if (ClapAmp::from(plugin) == nullptr || width == nullptr || height == nullptr) return false;
-    *width = ClapGui::kWidth;
-    *height = ClapGui::kHeight;
+// The panel draws at any scale the host gives (clamped to 1 .. 3).
+bool CLAP_ABI setScale(const clap_plugin* plugin, double scale) {
+    ClapAmp* self = ClapAmp::from(plugin);
+    if (self == nullptr || self->gui == nullptr || !(scale > 0.0)) return false;
+    self->gui->setScale(scale);
     return true;
 }
 
-bool CLAP_ABI canResize(const clap_plugin* /*plugin*/) {
-    return false;
+// Before create there is no scale yet: the panel's own size.
+bool CLAP_ABI getSize(const clap_plugin* plugin, uint32_t* width, uint32_t* height) {
+    ClapAmp* self = ClapAmp::from(plugin);
+    if (self == nullptr || width == nullptr || height == nullptr) return false;
+    *width = ClapGui::kWidth;
+    *height = ClapGui::kHeight;
+    if (self->gui != nullptr) self->gui->size(*width, *height);
+    return true;
 }
 
-bool CLAP_ABI resizeHints(const clap_plugin* /*plugin*/, clap_gui_resize_hints* /*hints*/) {
-    return false;
+bool CLAP_ABI canResize(const clap_plugin* plugin) {
+    return ClapAmp::from(plugin) != nullptr;
+}
+
+bool CLAP_ABI resizeHints(const clap_plugin* plugin, clap_gui_resize_hints* hints) {
+    if (ClapAmp::from(plugin) == nullptr || hints == nullptr) return false;
+    *hints = clap_gui_resize_hints{true, true, true, ClapGui::kWidth, ClapGui::kHeight};
+    return true;
 }
 
 bool CLAP_ABI adjustSize(const clap_plugin* plugin, uint32_t* width, uint32_t* height) {
-    return getSize(plugin, width, height);
+    ClapAmp* self = ClapAmp::from(plugin);
+    if (self == nullptr || self->gui == nullptr || width == nullptr || height == nullptr)
+        return false;
+    self->gui->adjust(*width, *height);
+    return true;
 }
 
 bool CLAP_ABI setSize(const clap_plugin* plugin, uint32_t width, uint32_t height) {
-    return ClapAmp::from(plugin) != nullptr && width == ClapGui::kWidth &&
-           height == ClapGui::kHeight;
+    ClapAmp* self = ClapAmp::from(plugin);
+    return self != nullptr && self->gui != nullptr && self->gui->setSize(width, height);
 }
 
 bool CLAP_ABI setParent(const clap_plugin* plugin, const clap_window* window) {

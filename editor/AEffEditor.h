@@ -25,6 +25,9 @@ class AEffEditor {
     virtual bool onKeyUp(KeyCode& /*key*/) { return false; }
     virtual bool onWheel(float /*distance*/) { return false; }
     virtual bool setKnobMode(VstInt32 /*mode*/) { return false; }
+    // The host's content scale (physical pixels per panel pixel); false
+    // when the editor cannot scale.
+    virtual bool setContentScale(float /*scale*/) { return false; }
 
   protected:
     AudioEffect* effect;

@@ -2,6 +2,7 @@
 
 #include "host/AudioEffectX.h"
 #include "toolkit/CFrame.h"
+#include "toolkit/ContentScale.h"
 
 namespace {
 
@@ -15,7 +16,10 @@ AEffGUIEditor::AEffGUIEditor(AudioEffect* owner, VeSTEditorClient* viewClient, i
     if (owner != nullptr) owner->setEditor(this);
 }
 
+// The host's rectangle is the window's, at the scale in force.
 bool AEffGUIEditor::getRect(ERect** out) {
+    rect = ERect{0, 0, static_cast<int16_t>(getWindowHeight()),
+                 static_cast<int16_t>(getWindowWidth())};
     if (out != nullptr) *out = &rect;
     return true;
 }
@@ -44,6 +48,12 @@ bool AEffGUIEditor::setKnobMode(VstInt32 mode) {
     return true;
 }
 
+bool AEffGUIEditor::setContentScale(float scale) {
+    if (!(scale > 0.0f)) return false;
+    setHostScale(scale);
+    return true;
+}
+
 int32_t AEffGUIEditor::getKnobMode() const {
     return knobMode;
 }
@@ -52,11 +62,17 @@ void AEffGUIEditor::draw(ERect* area) {
     if (frame == nullptr) return;
     VSTGUI::ViewRect update = frame->getViewSize();
     if (area != nullptr) {
+        // The host's rectangle is in the window's physical pixels.
         update = VSTGUI::ViewRect(area->left, area->top, area->right, area->bottom);
-        update.normalise();
+        update = VSTGUI::physicalToPanel(update.normalise(), frame->getContentScale());
     }
     // No context passed: the frame draws into its back buffer and shows it.
     frame->drawRect(nullptr, update);
+}
+
+void AEffGUIEditor::hostResize(int32_t windowWidth, int32_t windowHeight) {
+    if (effect != nullptr)
+        static_cast<AudioEffectX*>(effect)->sizeWindow(windowWidth, windowHeight);
 }
 
 void AEffGUIEditor::hostIdle() {

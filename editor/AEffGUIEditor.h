@@ -1,7 +1,9 @@
 // The VST 2.x face of the editor: the frame editor registered with its
 // AudioEffect, which hands the host's key, wheel and draw requests to the
 // frame, answers the knob mode and the parameter gestures through the
-// shell, and gives the host its idle during legacy mouse loops.
+// shell, and gives the host its idle during legacy mouse loops. Its window
+// has a fixed size at its content scale; a scale that changes while it is
+// open asks the host to resize (audioMasterSizeWindow).
 // User-interface thread only.
 #pragma once
 
@@ -21,6 +23,7 @@ class AEffGUIEditor : public AEffEditor, public FrameEditor {
     bool onKeyUp(KeyCode& key) override;
     bool onWheel(float distance) override;
     bool setKnobMode(VstInt32 mode) override;
+    bool setContentScale(float scale) override;
     virtual void updateParameter(VstInt32 /*index*/, float /*value*/) {}
     // Draws the host's rectangle (corners in any order), or the whole frame.
     virtual void draw(ERect* rect);
@@ -35,6 +38,7 @@ class AEffGUIEditor : public AEffEditor, public FrameEditor {
     AEffGUIEditor(AudioEffect* owner, VeSTEditorClient* viewClient, int32_t viewWidth,
                   int32_t viewHeight);
     void hostIdle() override;
+    void hostResize(int32_t windowWidth, int32_t windowHeight) override;
 
     ERect rect{};
 };

@@ -2,11 +2,17 @@
 // draw context the editor lends for one draw, and the font cache that
 // outlives the draws. A shell keeps one canvas, answers its drawing() with
 // active(), and lends each draw's context through a Lend for exactly the
-// length of the effect's graphics hook. User-interface thread only.
+// length of the effect's graphics hook. It can also record what one draw
+// did and do it again onto another context (the editor at a content scale
+// draws each frame once, and repaints from the recording). User-interface
+// thread only.
 #pragma once
 
 #include "FontCache.h"
 #include "runtime/VeSTDrawing.h"
+
+#include <functional>
+#include <vector>
 
 namespace VSTGUI {
 class CDrawContext;
@@ -34,6 +40,14 @@ class CVeSTCanvas final : public VeSTDrawing {
     VSTGUI::CDrawContext* lentContext() const { return context; }
     FontCache& fonts() { return fontCache; }
 
+    // While recording, every drawing call is also kept; starting drops the
+    // recording before.
+    void startRecording();
+    void stopRecording() { recording = false; }
+    bool hasRecording() const { return recorded; }
+    // Does the recorded calls again onto `target`, in order.
+    void replay(VSTGUI::CDrawContext* target);
+
     void setDrawMode(int32_t mode) override;
     void setFontColour(int32_t red, int32_t green, int32_t blue, int32_t alpha) override;
     void setFillColour(int32_t red, int32_t green, int32_t blue, int32_t alpha) override;
@@ -60,6 +74,12 @@ class CVeSTCanvas final : public VeSTDrawing {
                    double sourceX, double sourceY, Blend blend, uint8_t alpha) override;
 
   private:
+    using Step = std::function<void(CVeSTCanvas&)>;
+    void keep(Step step);
+
     VSTGUI::CDrawContext* context = nullptr; // lent, not owned
     FontCache fontCache;
+    std::vector<Step> steps;
+    bool recording = false;
+    bool recorded = false;
 };

@@ -1,9 +1,7 @@
 #include "CVeSTEditor.h"
 
 CVeSTEditor::CVeSTEditor(AudioEffect* vstEffect, VeSTEditorClient* owner, int32_t w, int32_t h)
-    : AEffGUIEditor(vstEffect, owner, w, h) {
-    rect = ERect{0, 0, static_cast<int16_t>(h), static_cast<int16_t>(w)};
-}
+    : AEffGUIEditor(vstEffect, owner, w, h) {}
 
 CVeSTEditor::~CVeSTEditor() {
     close();

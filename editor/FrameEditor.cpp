@@ -3,8 +3,10 @@
 #include "CVeSTView.h"
 #include "VeSTEditorClient.h"
 #include "toolkit/CFrame.h"
+#include "toolkit/ContentScale.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 using namespace VSTGUI;
@@ -45,7 +47,9 @@ void FrameEditor::setClock(TickSource tickSource, Sleep sleeper) {
 bool FrameEditor::openFrame(void* parent) {
     if (frame != nullptr) closeFrame();
     const ViewRect area(0, 0, width, height);
-    frame = new CFrame(area, parent, this);
+    systemScale = platform::systemContentScale(parent);
+    systemScaleKnown = true;
+    frame = new CFrame(area, parent, this, chosenScale());
     if (!frame->hasWindow()) {
         closeFrame();
         return false;
@@ -63,16 +67,74 @@ void FrameEditor::closeFrame() {
     view = nullptr;
 }
 
+// At a content scale the frame is drawn after the window's events, as a
+// repaint would draw it, and only what changed is painted.
 void FrameEditor::idle() {
-    if (view != nullptr && frame != nullptr && client != nullptr && client->onEditorIdle())
-        repaintView();
+    const bool due =
+        view != nullptr && frame != nullptr && client != nullptr && client->onEditorIdle();
+    const bool byChanges = due && frame->getContentScale() != 1.0 && view->canRenderFrames();
+    if (due && !byChanges) repaintView();
     if (!inIdle && frame != nullptr) frame->idle();
+    if (!byChanges) return;
+    view->renderFrame();
+    if (!inIdle) frame->paintPending();
 }
 
 bool FrameEditor::repaintView() {
     if (view == nullptr) return false;
     view->invalidRect(view->getBoundsCopy());
     return true;
+}
+
+// ---- content scale ----------------------------------------------------------
+
+double FrameEditor::chosenScale() {
+    if (!systemScaleKnown) {
+        systemScale = platform::systemContentScale(nullptr);
+        systemScaleKnown = true;
+    }
+    return chooseContentScale(hostScale, systemScale, std::getenv(kScaleOverrideVariable));
+}
+
+double FrameEditor::getContentScale() {
+    return frame != nullptr ? frame->getContentScale() : chosenScale();
+}
+
+int32_t FrameEditor::getWindowWidth() {
+    return scaledLength(width, getContentScale());
+}
+
+int32_t FrameEditor::getWindowHeight() {
+    return scaledLength(height, getContentScale());
+}
+
+bool FrameEditor::followScale() {
+    if (frame == nullptr) return false;
+    const int32_t wasWide = getWindowWidth(), wasHigh = getWindowHeight();
+    frame->setContentScale(chosenScale());
+    return getWindowWidth() != wasWide || getWindowHeight() != wasHigh;
+}
+
+void FrameEditor::setHostScale(double scale) {
+    hostScale = scale > 0.0 ? clampContentScale(scale) : 0.0;
+    if (followScale()) hostResize(getWindowWidth(), getWindowHeight());
+}
+
+void FrameEditor::fitHostWindow(int32_t windowWidth, int32_t windowHeight) {
+    hostScale = scaleToFit(width, height, windowWidth, windowHeight);
+    followScale();
+}
+
+void FrameEditor::fittedSize(int32_t& windowWidth, int32_t& windowHeight) const {
+    const double fitted = scaleToFit(width, height, windowWidth, windowHeight);
+    windowWidth = scaledLength(width, fitted);
+    windowHeight = scaledLength(height, fitted);
+}
+
+void FrameEditor::systemScaleChanged(double scale) {
+    systemScale = scale;
+    systemScaleKnown = true;
+    if (followScale()) hostResize(getWindowWidth(), getWindowHeight());
 }
 
 // Keeps the host alive during a legacy mouse loop: at most every 100 ms

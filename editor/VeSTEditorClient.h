@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+class CVeSTCanvas;
+
 namespace VSTGUI {
 class CDrawContext;
 }
@@ -28,4 +30,8 @@ class VeSTEditorClient {
     // The idle tick while the view is shown; true when the view is due for a
     // repaint, which the editor then asks of its view.
     virtual bool onEditorIdle() = 0;
+    // The canvas onDraw lends its context to, when the shell has one: the
+    // view at a content scale records a frame's drawing through it, and
+    // repaints from the recording.
+    virtual CVeSTCanvas* editorCanvas() { return nullptr; }
 };

@@ -6,6 +6,17 @@
 
 namespace {
 
+// The content scale some hosts send: index 'PreS', value 'AeCs', the scale
+// as the float opt.
+constexpr VstInt32 kScaleCallIndex = ('P' << 24) | ('r' << 16) | ('e' << 8) | 'S';
+constexpr VstIntPtr kScaleCallValue = ('A' << 24) | ('e' << 16) | ('C' << 8) | 's';
+
+VstIntPtr vendorCall(AEffEditor* editor, VstInt32 index, VstIntPtr value, float opt) {
+    if (index == kScaleCallIndex && value == kScaleCallValue && editor != nullptr)
+        return editor->setContentScale(opt) ? 1 : 0;
+    return 0;
+}
+
 VstIntPtr editorKey(AEffEditor* editor, bool down, VstInt32 index, VstIntPtr value, float opt) {
     if (editor == nullptr) return 0;
     // Modifiers arrive as a float; a NaN or out-of-range value means none.
@@ -67,6 +78,8 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
         return 0;
     case effSetTotalSampleToProcess:
         return value;
+    case effVendorSpecific:
+        return vendorCall(editor, index, value, opt);
     default:
         return 0;
     }

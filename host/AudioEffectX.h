@@ -31,6 +31,10 @@ class AudioEffectX : public AudioEffect {
     bool endEdit(VstInt32 index) { return callHost(audioMasterEndEdit, index) != 0; }
     // Asks the host for idle time (the editor's idle pump).
     void masterIdle() { callHost(audioMasterIdle); }
+    // Asks the host to make the editor's window width x height pixels.
+    bool sizeWindow(VstInt32 width, VstInt32 height) {
+        return callHost(audioMasterSizeWindow, width, height) != 0;
+    }
 
     void resume() override;
 };

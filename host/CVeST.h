@@ -81,6 +81,7 @@ class CVeST : public AudioEffectX, public VeSTShell, public VeSTEditorClient {
     void onKeyDown(const KeyCode& key) override;
     void onKeyUp(const KeyCode& key) override;
     bool onEditorIdle() override;
+    CVeSTCanvas* editorCanvas() override { return &canvas; }
 
     CVeSTEditor* guiEditor() const;
 

@@ -11,10 +11,24 @@ namespace gravelo::instance {
 
 static_assert(AmpInstance::kControlCount == 9);
 
+// The frame editor whose new window sizes reach the panel's listener.
+class PanelEditor final : public FrameEditor {
+  public:
+    PanelEditor(VeSTEditorClient* drawn, int32_t unitsWide, int32_t unitsHigh, PanelListener& owner)
+        : FrameEditor(drawn, unitsWide, unitsHigh), listener(owner) {}
+
+  private:
+    void hostResize(int32_t windowWidth, int32_t windowHeight) override {
+        listener.panelResized(windowWidth, windowHeight);
+    }
+
+    PanelListener& listener;
+};
+
 PanelWindow::PanelWindow(AmpInstance& instance, PanelListener& owner)
     : amp(instance), listener(owner), canvas(std::make_unique<CVeSTCanvas>()),
-      editor(std::make_unique<FrameEditor>(this, instance.amplifier().panelWidth(),
-                                           instance.amplifier().panelHeight())) {}
+      editor(std::make_unique<PanelEditor>(this, instance.amplifier().panelWidth(),
+                                           instance.amplifier().panelHeight(), owner)) {}
 
 PanelWindow::~PanelWindow() {
     close();
@@ -52,6 +66,30 @@ void* PanelWindow::nativeWindow() const {
 
 int PanelWindow::eventDescriptor() const {
     return isOpen() ? editor->getFrame()->getEventDescriptor() : -1;
+}
+
+void PanelWindow::setHostScale(double scale) {
+    editor->setHostScale(scale);
+}
+
+void PanelWindow::fitHostWindow(int windowWidth, int windowHeight) {
+    editor->fitHostWindow(windowWidth, windowHeight);
+}
+
+void PanelWindow::fittedSize(int& windowWidth, int& windowHeight) const {
+    editor->fittedSize(windowWidth, windowHeight);
+}
+
+double PanelWindow::contentScale() const {
+    return editor->getContentScale();
+}
+
+int PanelWindow::windowWidth() const {
+    return editor->getWindowWidth();
+}
+
+int PanelWindow::windowHeight() const {
+    return editor->getWindowHeight();
 }
 
 // The drawing services act only while the canvas holds the context, so it

@@ -13,20 +13,23 @@
 #include <memory>
 
 class CVeSTCanvas;
-class FrameEditor;
 
 namespace gravelo::instance {
 
 class AmpInstance;
+class PanelEditor;
 
 // What the panel did: a control grabbed (reported with its first change while
 // the mouse button is held), its new values, and the release. Every begin gets
-// its end, also when the window closes mid-drag.
+// its end, also when the window closes mid-drag. And the open window's new
+// size in physical pixels when its scale changed on the panel's side (a host
+// scale or the system's), for the host's window to follow.
 class PanelListener {
   public:
     virtual void panelGestureBegin(int control) = 0;
     virtual void panelValue(int control, double value) = 0;
     virtual void panelGestureEnd(int control) = 0;
+    virtual void panelResized(int windowWidth, int windowHeight) = 0;
 
   protected:
     ~PanelListener() = default;
@@ -55,6 +58,21 @@ class PanelWindow final : public VeSTEditorClient {
     // Readable when window events wait (X11's connection); -1 if none.
     int eventDescriptor() const;
 
+    // ---- content scale: the panel draws in kWidth x kHeight units; its
+    // window is that times the scale (the host's, else the system's, else
+    // GRAVELO_UI_SCALE, else 1; clamped to 1 .. 3).
+    // The host's scale; 0 or less: none. A change while open resizes the
+    // window and reports the new size (panelResized).
+    void setHostScale(double scale);
+    // The host's window is width x height physical pixels (a user dragged
+    // it): the panel takes the largest scale that fits, keeping its aspect.
+    void fitHostWindow(int windowWidth, int windowHeight);
+    // What fitHostWindow would make of width x height, changing nothing.
+    void fittedSize(int& windowWidth, int& windowHeight) const;
+    double contentScale() const;
+    int windowWidth() const;
+    int windowHeight() const;
+
     // The idle tick: window events are handled, the panel is repainted when
     // due (its knobs take what a host set meanwhile), and the panel's own
     // changes are reported to the listener.
@@ -69,6 +87,7 @@ class PanelWindow final : public VeSTEditorClient {
     void onKeyDown(const KeyCode&) override {}
     void onKeyUp(const KeyCode&) override {}
     bool onEditorIdle() override;
+    CVeSTCanvas* editorCanvas() override { return canvas.get(); }
 
     void noteHostChanges();
     void reportPanelChanges();
@@ -77,7 +96,7 @@ class PanelWindow final : public VeSTEditorClient {
     AmpInstance& amp;
     PanelListener& listener;
     std::unique_ptr<CVeSTCanvas> canvas; // what the effect draws on
-    std::unique_ptr<FrameEditor> editor;
+    std::unique_ptr<PanelEditor> editor;
     std::array<uint32_t, 9> hostChangesSeen{};
     std::array<double, 9> reported{}; // the values the host knows of
     std::array<bool, 9> grabbed{};

@@ -3,7 +3,8 @@
 # Gravelo.clap, the VST 3 bundle's library and the Windows test host with
 # mingw-w64, checks the DLLs' imports and exports, runs the test host under
 # Wine on a private virtual X server (in a Wine prefix of its own; it loads
-# Gravelo.clap and the VST 3 library too), and compares both DLLs' audio (a
+# Gravelo.clap and the VST 3 library too), runs its content-scale cases once
+# more in a second prefix whose screen has 192 DPI, and compares both DLLs' audio (a
 # scenario, the defaults, the heaviest case and the presets' values) with the
 # Linux plug-in's renders of the same input: every sample must be identical.
 # Exits non-zero on any failure.
@@ -49,7 +50,8 @@ start_display() {
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    # Room for the editor at 2.5 times the panel's size.
+    Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
     xvfb_pid=$!
     read -r display <"$fifo"
     rm -f "$fifo"
@@ -58,8 +60,12 @@ start_display() {
 
 # A prefix of our own: Arial and friends map to Liberation Sans, and no
 # window manager manages Wine's windows, so destroying them never stalls.
+# make_prefix [dpi]: a DPI other than 96 gets a prefix of its own with the
+# screen at that DPI (Wine's LogPixels).
 make_prefix() {
-    export WINEPREFIX="$root/build-win32/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    local dpi=${1:-96} name=wineprefix
+    [ "$dpi" = 96 ] || name=wineprefix-$dpi
+    export WINEPREFIX="$root/build-win32/$name" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     if [ ! -f "$WINEPREFIX/.gravelo-ready" ]; then
         rm -rf "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
@@ -67,9 +73,19 @@ make_prefix() {
             wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "Liberation Sans" /f >/dev/null 2>&1
         done
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        if [ "$dpi" != 96 ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+            wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+        fi
         wineserver -w
         touch "$WINEPREFIX/.gravelo-ready"
     fi
+}
+
+run_scaled() { # folder dpi
+    echo "== $1: the content-scale cases at $2 DPI under Wine"
+    (cd "$1" && wine wintesthost.exe --scaled Gravelo.dll "$2") | tr -d '\r' | tee "$1/wintesthost-$2dpi.log"
+    grep -q '^[0-9]* passed, 0 failed$' "$1/wintesthost-$2dpi.log"
 }
 
 run_host() { # folder wine-command
@@ -88,6 +104,11 @@ status=0
 run_host build-win32 wine || status=1
 run_host build-win64 wine || status=1
 wineserver -w
+make_prefix 192
+run_scaled build-win32 192 || status=1
+run_scaled build-win64 192 || status=1
+wineserver -w
+make_prefix
 for bits in 32 64; do
     echo "== build-win$bits: its renders against the Linux plug-in's, sample for sample"
     "$linux/gravelo-audio-reference" "$linux/Gravelo.so" "build-win$bits/audio.f32" || status=1

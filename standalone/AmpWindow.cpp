@@ -3,6 +3,7 @@
 #include "effect/Identity.h"
 #include "standalone/StripLayout.h"
 #include "toolkit/CFrame.h"
+#include "toolkit/ContentScale.h"
 #include "toolkit/platform/TopLevelWindow.h"
 
 namespace standalone {
@@ -21,14 +22,17 @@ std::unique_ptr<AmpWindow> AmpWindow::open(gravelo::instance::AmpInstance& amp,
 }
 
 bool AmpWindow::build() {
-    top = VSTGUI::platform::TopLevelWindow::create(gravelo::identity::kEffectName, kWidth, kHeight);
+    const double scale = panel.contentScale();
+    const int width = panel.windowWidth(), panelHeight = panel.windowHeight();
+    const int stripHeight = VSTGUI::scaledLength(strip_layout::kHeight, scale);
+    top = VSTGUI::platform::TopLevelWindow::create(gravelo::identity::kEffectName, width,
+                                                   panelHeight + stripHeight);
     if (top == nullptr) return false;
-    void* panelArea = top->addArea(0, 0, kWidth, gravelo::instance::PanelWindow::kHeight);
-    void* stripArea =
-        top->addArea(0, gravelo::instance::PanelWindow::kHeight, kWidth, strip_layout::kHeight);
+    void* panelArea = top->addArea(0, 0, width, panelHeight);
+    void* stripArea = top->addArea(0, panelHeight, width, stripHeight);
     if (panelArea == nullptr || stripArea == nullptr || !panel.open(panelArea)) return false;
     const VSTGUI::ViewRect area(0, 0, strip_layout::kWidth, strip_layout::kHeight);
-    stripFrame = new VSTGUI::CFrame(area, stripArea, nullptr);
+    stripFrame = new VSTGUI::CFrame(area, stripArea, nullptr, scale);
     if (!stripFrame->hasWindow()) return false;
     strip = new StripView(area, stripListener);
     stripFrame->addView(strip); // the frame releases the view when it goes

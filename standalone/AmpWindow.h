@@ -1,6 +1,7 @@
 // The window titled "Gravelo I": the panel as the plug-in shows it (the
-// instance's panel window) and the strip beneath it, in a top-level window
-// of the program's own. User-interface thread only.
+// engine's panel window) and the strip beneath it, in a top-level window
+// of the program's own, both at the desktop's content scale (or
+// GRAVELO_UI_SCALE's). User-interface thread only.
 #pragma once
 
 #include "instance/PanelWindow.h"
@@ -20,6 +21,7 @@ namespace standalone {
 
 class AmpWindow final : private gravelo::instance::PanelListener {
   public:
+    // In panel units; the window is this times the content scale.
     static constexpr int kWidth = gravelo::instance::PanelWindow::kWidth;
     static constexpr int kHeight = gravelo::instance::PanelWindow::kHeight + 48;
     static constexpr int kTickRate = gravelo::instance::PanelWindow::kTickRate;
@@ -47,6 +49,8 @@ class AmpWindow final : private gravelo::instance::PanelListener {
     void panelGestureBegin(int) override {}
     void panelValue(int, double) override {}
     void panelGestureEnd(int) override {}
+    // The scale is the desktop's, fixed while the window is open.
+    void panelResized(int, int) override {}
 
     StripListener& stripListener;
     std::unique_ptr<VSTGUI::platform::TopLevelWindow> top;

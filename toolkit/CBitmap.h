@@ -1,6 +1,11 @@
 // An image: decoded from an embedded PNG by number or name, read from a PNG
-// file, or blank at a given size; drawn onto a draw context without scaling.
+// file, or blank at a given size. Its size is in units; drawn onto a context
+// of a content scale above 1, an embedded image is drawn from its sharpest
+// variant for that scale (@2x, @3x), scaled down where the scale lies in
+// between.
 #pragma once
+
+#include <array>
 
 #include "CBaseObject.h"
 #include "Colour.h"
@@ -32,8 +37,9 @@ class CBitmap : public CBaseObject {
     // An embedded resource; width and height stay 0 when it cannot be found
     // or decoded (the bitmap then counts as not loaded).
     explicit CBitmap(const CResourceDescription& desc);
-    // Blank: every pixel transparent black.
-    CBitmap(CFrame* frame, double width, double height);
+    // Blank, width x height units of scale pixels each (rounded): every
+    // pixel transparent black.
+    CBitmap(CFrame* frame, double width, double height, double scale = 1.0);
     // Empty, size 0, until loadFromResource or loadFromFile succeeds.
     CBitmap();
     ~CBitmap() override;
@@ -64,15 +70,27 @@ class CBitmap : public CBaseObject {
     bool getNoAlpha() const { return noAlpha; }
     void setNoAlpha(bool flag) { noAlpha = flag; }
 
-    // Straight colour of one pixel; transparent outside the image. For tests
-    // and tools that look at what was drawn.
+    // Straight colour of one pixel of the image as loaded or made (for a
+    // blank one at its scale); transparent outside the image. For tests and
+    // tools that look at what was drawn.
     Colour getPixel(int x, int y) const;
     [[nodiscard]] bool writePng(const char* path) const;
+    // The image's pixels as the backend stores them, row after row, stride
+    // words apart: for telling whether two pictures differ, not for colours.
+    const uint32_t* pixelWords(size_t& stride) const;
 
     platform::Image* getPlatformImage() const { return image; }
 
+    // The variant drawn at a content scale, with its pixels per unit; the
+    // loaded image itself when no sharper one exists.
+    const platform::Image* imageForScale(double scale, double& pixelsPerUnit);
+
   private:
+    static constexpr int kSharpestVariant = 3;
+
     void adopt(platform::Image* decoded);
+    void releaseVariants();
+    platform::Image* variant(int pixelsPerUnit);
 
     CResourceDescription resourceDesc;
     double width = 0;
@@ -80,6 +98,10 @@ class CBitmap : public CBaseObject {
     Colour transparentColour{255, 255, 255, 0};
     bool noAlpha = true;
     platform::Image* image = nullptr;
+    double imageScale = 1.0; // pixels of image per unit
+    // The @2x and @3x images of an embedded one, decoded when first drawn.
+    std::array<platform::Image*, kSharpestVariant - 1> variants{};
+    std::array<bool, kSharpestVariant - 1> variantLooked{};
 };
 
 } // namespace VSTGUI

@@ -33,12 +33,13 @@ constexpr int32_t kStackPolygonPoints = 30;
 CDrawContext::CDrawContext(CFrame* owner, const DrawTarget& target)
     : windowOrigin(target.windowOrigin), window(target.window), pointerQuery(target.pointerQuery),
       frame(owner), clipRect(target.bounds), defaultClip(target.bounds),
-      canvas(platform::createCanvasForNativeSurface(target.surface)) {
+      canvas(platform::createCanvasForNativeSurface(target.surface)), scale(target.scale) {
     applyDefaults();
 }
 
-CDrawContext::CDrawContext(CFrame* owner, platform::Canvas* target, const ViewRect& bounds)
-    : frame(owner), clipRect(bounds), defaultClip(bounds), canvas(target) {
+CDrawContext::CDrawContext(CFrame* owner, platform::Canvas* target, const ViewRect& bounds,
+                           double pixelsPerUnit)
+    : frame(owner), clipRect(bounds), defaultClip(bounds), canvas(target), scale(pixelsPerUnit) {
     applyDefaults();
 }
 
@@ -51,6 +52,7 @@ CDrawContext::~CDrawContext() {
 // mode anti-aliased) so that applying the defaults really reaches the
 // graphics library.
 void CDrawContext::applyDefaults() {
+    if (canvas != nullptr && scale != 1.0) platform::setScale(canvas, scale);
     if (canvas != nullptr) applyDeviceClip(clipRect);
     setFrameColor(kWhiteColour);
     setLineStyle(kLineSolid);
@@ -97,7 +99,7 @@ void CDrawContext::resetClipRect() {
 void CDrawContext::getMouseLocation(ViewPoint& point) const {
     ViewPoint screen;
     if (pointerQuery == nullptr || !pointerQuery(window, screen)) return;
-    point = {screen.x - windowOrigin.x, screen.y - windowOrigin.y};
+    point = {(screen.x - windowOrigin.x) / scale, (screen.y - windowOrigin.y) / scale};
 }
 
 // ---- lines and points -------------------------------------------------------

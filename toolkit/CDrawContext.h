@@ -40,6 +40,8 @@ struct DrawTarget {
     PointerQuery pointerQuery = nullptr;
     // The frame's bounds: the clip at construction and after resetClipRect.
     ViewRect bounds{0, 0, 1000, 1000};
+    // Physical pixels per unit (see ContentScale.h); bounds are in units.
+    double scale = 1.0;
 };
 
 class CDrawContext : public CBaseObject {
@@ -103,17 +105,22 @@ class CDrawContext : public CBaseObject {
     void setOffset(const ViewPoint& p) { offset = p; }
     const ViewPoint& getOffset() const { return offset; }
 
-    // The pointer in window coordinates; unchanged when the context has no
-    // window to ask.
+    // The pointer in frame units; unchanged when the context has no window
+    // to ask.
     void getMouseLocation(ViewPoint& point) const;
+
+    // Physical pixels per unit: what bitmaps choose their image by.
+    double getScale() const { return scale; }
 
     CFrame* getFrame() const { return frame; }
     // For the toolkit's bitmaps: the backend canvas, null without a target.
     platform::Canvas* getPlatformCanvas() const { return canvas; }
 
   protected:
-    // For offscreen contexts: draws into canvas, which the context owns.
-    CDrawContext(CFrame* frame, platform::Canvas* canvas, const ViewRect& bounds);
+    // For offscreen contexts: draws into canvas, which the context owns,
+    // scale physical pixels per unit.
+    CDrawContext(CFrame* frame, platform::Canvas* canvas, const ViewRect& bounds,
+                 double scale = 1.0);
 
   private:
     void applyDefaults();
@@ -137,6 +144,7 @@ class CDrawContext : public CBaseObject {
     ViewRect clipRect;
     ViewRect defaultClip;
     platform::Canvas* canvas = nullptr;
+    double scale = 1.0;
 };
 
 } // namespace VSTGUI

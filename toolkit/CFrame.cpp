@@ -3,6 +3,7 @@
 #include "CFrame.h"
 
 #include "CDrawContext.h"
+#include "ContentScale.h"
 #include "GraphicsGlobals.h"
 #include "VSTGUIEditorInterface.h"
 
@@ -11,14 +12,16 @@
 
 namespace VSTGUI {
 
-CFrame::CFrame(const ViewRect& rect, void* parent, VSTGUIEditorInterface* owner)
-    : CViewContainer(rect, nullptr), editor(owner), systemWindow(parent) {
+CFrame::CFrame(const ViewRect& rect, void* parent, VSTGUIEditorInterface* owner, double scale)
+    : CViewContainer(rect, nullptr), editor(owner), systemWindow(parent),
+      contentScale(clampContentScale(scale)) {
     parentFrame = this;
     attachedFlag = true;
     platform::enterDragAndDrop();
     GraphicsGlobals::enter();
     if (parent == nullptr) return;
-    window = platform::NativeWindow::create(parent, int(rect.width()), int(rect.height()), *this);
+    window = platform::NativeWindow::create(parent, scaledLength(rect.width(), contentScale),
+                                            scaledLength(rect.height(), contentScale), *this);
     if (window == nullptr) {
         open = false;
         return;
@@ -54,10 +57,11 @@ CDrawContext* CFrame::createDrawContext() {
         drawContext->remember();
         return drawContext;
     }
-    if (hasWindow()) return new CDrawContext(this, window->drawTarget());
-    DrawTarget nothing;
-    nothing.bounds = size;
-    return new CDrawContext(this, nothing);
+    DrawTarget target;
+    if (hasWindow()) target = window->drawTarget();
+    target.bounds = size;
+    target.scale = contentScale;
+    return new CDrawContext(this, target);
 }
 
 void CFrame::draw(CDrawContext* context) {
@@ -79,11 +83,11 @@ void CFrame::drawRect(CDrawContext* context, const ViewRect& updateRect) {
     target->forget();
     // What went into the back buffer reaches the screen in one copy, so a
     // half-drawn picture is never seen.
-    if (ownContext && hasWindow()) window->present(updateRect);
+    if (ownContext && hasWindow()) window->present(panelToPhysical(updateRect, contentScale));
 }
 
 void CFrame::invalidRect(const ViewRect& rect) {
-    if (visible && hasWindow()) window->invalidate(rect);
+    if (visible && hasWindow()) window->invalidate(panelToPhysical(rect, contentScale));
 }
 
 void CFrame::invalid() {
@@ -158,13 +162,29 @@ bool CFrame::setSize(double width, double height) {
     if (!open) return false;
     if (width == size.width() && height == size.height()) return false;
     const ViewRect resized(size.left, size.top, size.left + width, size.top + height);
-    if (hasWindow() && !window->resize(int(width), int(height))) return false;
+    if (hasWindow() &&
+        !window->resize(scaledLength(width, contentScale), scaledLength(height, contentScale)))
+        return false;
     setViewSize(resized, true);
     return true;
 }
 
+bool CFrame::setContentScale(double scale) {
+    const double wanted = clampContentScale(scale);
+    if (!open || wanted == contentScale) return false;
+    if (hasWindow() &&
+        !window->resize(scaledLength(size.width(), wanted), scaledLength(size.height(), wanted)))
+        return false;
+    contentScale = wanted;
+    invalid();
+    return true;
+}
+
 bool CFrame::getCurrentMouseLocation(ViewPoint& where) const {
-    return hasWindow() && window->pointerPosition(where);
+    ViewPoint physical;
+    if (!hasWindow() || !window->pointerPosition(physical)) return false;
+    where = physicalToPanel(physical, contentScale);
+    return true;
 }
 
 CButtonState CFrame::getCurrentMouseButtons() const {
@@ -185,25 +205,33 @@ bool CFrame::setDropActive(bool active) {
 
 // ---- what the window reports -------------------------------------------------
 
+// The window speaks physical pixels; everything from here on is in units.
 void CFrame::windowPaint(const ViewRect& damaged) {
-    drawRect(nullptr, damaged);
+    drawRect(nullptr, physicalToPanel(damaged, contentScale));
 }
 
 CMouseEventResult CFrame::windowMouseDown(ViewPoint where, CButtonState buttons) {
-    return onMouseDown(where, buttons);
+    ViewPoint inFrame = physicalToPanel(where, contentScale);
+    return onMouseDown(inFrame, buttons);
 }
 
 void CFrame::windowMouseUp(ViewPoint where, CButtonState buttons) {
-    onMouseUp(where, buttons);
+    ViewPoint inFrame = physicalToPanel(where, contentScale);
+    onMouseUp(inFrame, buttons);
 }
 
 void CFrame::windowMouseMoved(ViewPoint where, CButtonState buttons) {
-    onMouseMoved(where, buttons);
+    ViewPoint inFrame = physicalToPanel(where, contentScale);
+    onMouseMoved(inFrame, buttons);
 }
 
 void CFrame::windowWheel(ViewPoint where, CMouseWheelAxis axis, float distance,
                          CButtonState buttons) {
-    onWheel(where, axis, distance, buttons);
+    onWheel(physicalToPanel(where, contentScale), axis, distance, buttons);
+}
+
+void CFrame::windowSystemScaleChanged(double systemScale) {
+    if (editor != nullptr) editor->systemScaleChanged(systemScale);
 }
 
 void CFrame::windowMouseLeft() {

@@ -30,7 +30,9 @@ class IMouseObserver {
 class CFrame : public CViewContainer, private platform::WindowListener {
   public:
     // parent: the host's native window; null makes a frame without window.
-    CFrame(const ViewRect& size, void* parent, VSTGUIEditorInterface* editor);
+    // size is in the frame's units, which everything above the frame uses;
+    // its window is scale times larger (see ContentScale.h, clamped there).
+    CFrame(const ViewRect& size, void* parent, VSTGUIEditorInterface* editor, double scale = 1.0);
     ~CFrame() override;
 
     // ---- CView / CViewContainer (CFrame.cpp)
@@ -69,7 +71,13 @@ class CFrame : public CViewContainer, private platform::WindowListener {
     virtual uint32_t getTicks() const;
     virtual int32_t getKnobMode() const;
     virtual bool getPosition(int32_t& x, int32_t& y) const;
+    // In units: the window takes width x height times the content scale.
     virtual bool setSize(double width, double height);
+    // Physical pixels per unit. A new scale resizes the window around the
+    // same units and repaints it all; false when the scale is unchanged (after
+    // clamping) or the window could not take the new size.
+    bool setContentScale(double scale);
+    double getContentScale() const { return contentScale; }
     virtual bool getSize(ViewRect& rect) const;
     virtual bool setModalView(CView* view);
     CView* getModalView() const { return modalView; }
@@ -117,6 +125,7 @@ class CFrame : public CViewContainer, private platform::WindowListener {
     void windowDragMove(CDragContainer* drag) override;
     void windowDragLeave(CDragContainer* drag) override;
     bool windowDrop(CDragContainer* drag) override;
+    void windowSystemScaleChanged(double systemScale) override;
     ViewPoint pointerInFrame() const;
 
     CMouseEventResult modalMouseDown(ViewPoint& where, const CButtonState& buttons);
@@ -136,6 +145,7 @@ class CFrame : public CViewContainer, private platform::WindowListener {
     // Inside the legacy tracking loop only paints are taken from the window,
     // so no other mouse event re-enters the views meanwhile.
     bool trackingMouse = false;
+    double contentScale = 1.0;
     std::unique_ptr<platform::NativeWindow> window;
     CDrawContext* drawContext = nullptr; // a context to reuse; none here
 };

@@ -9,12 +9,15 @@ namespace VSTGUI {
 
 class COffscreenContext : public CDrawContext {
   public:
-    // Negative sizes are taken by their magnitude. The background colour is
+    // width x height units; negative sizes are taken by their magnitude. The
+    // bitmap holds round(width * scale) x round(height * scale) pixels and
+    // everything drawn is magnified by scale. The background colour is
     // recorded, not painted: the bitmap starts fully transparent.
-    COffscreenContext(CFrame* frame, double width, double height, Colour background = kBlackColour);
+    COffscreenContext(CFrame* frame, double width, double height, Colour background = kBlackColour,
+                      double scale = 1.0);
     ~COffscreenContext() override;
 
-    // The pixels drawn so far (held by the context).
+    // The pixels drawn so far (held by the context), at the context's scale.
     CBitmap* getBitmap() const { return bitmap; }
     double getWidth() const { return width; }
     double getHeight() const { return height; }
@@ -23,7 +26,7 @@ class COffscreenContext : public CDrawContext {
   private:
     // The bitmap is made before the base class, whose canvas targets it.
     COffscreenContext(CFrame* frame, CBitmap* bitmap, double width, double height,
-                      Colour background);
+                      Colour background, double scale);
 
     CBitmap* bitmap;
     double width;

@@ -53,8 +53,13 @@ void CViewContainer::drawChildren(CDrawContext* context, const ViewRect& local) 
 // The children go into the container's own bitmap first, which is then
 // copied into the context in one piece.
 void CViewContainer::drawThroughOffscreen(CDrawContext* context, const ViewRect& local) {
+    if (offscreen != nullptr && offscreen->getScale() != context->getScale()) {
+        offscreen->forget(); // drawn for another content scale
+        offscreen = nullptr;
+    }
     if (offscreen == nullptr)
-        offscreen = new COffscreenContext(parentFrame, size.width(), size.height());
+        offscreen = new COffscreenContext(parentFrame, size.width(), size.height(), kBlackColour,
+                                          context->getScale());
     offscreen->setOffset(ViewPoint());
     offscreen->resetClipRect();
     drawChildren(offscreen, local);

@@ -4,10 +4,11 @@
 
 namespace VSTGUI {
 
-ResourceData findResource(int32_t id) {
-    for (size_t i = 0; i < kEmbeddedResourceCount; ++i)
-        if (kEmbeddedResources[i].id == id)
-            return {kEmbeddedResources[i].data, kEmbeddedResources[i].size};
+ResourceData findResourceAtScale(int32_t id, int scale) {
+    for (size_t i = 0; i < kEmbeddedResourceCount; ++i) {
+        const ResourceEntry& entry = kEmbeddedResources[i];
+        if (entry.id == id && entry.scale == scale) return {entry.data, entry.size};
+    }
     return {};
 }
 

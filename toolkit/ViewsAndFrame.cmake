@@ -25,6 +25,7 @@ if(GRAVELO_WINDOW_BACKEND STREQUAL "x11")
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11ErrorTrap.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11Events.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11Paint.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11SystemScale.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11TopLevel.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/x11/X11Window.cpp)
     target_link_libraries(gravelo_toolkit PRIVATE X11::X11 PkgConfig::CAIRO_XLIB ${CMAKE_DL_LIBS})
@@ -36,6 +37,7 @@ elseif(GRAVELO_WINDOW_BACKEND STREQUAL "win32")
         ${CMAKE_CURRENT_LIST_DIR}/platform/win32/Win32Paint.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/win32/Win32Window.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/win32/Win32Resize.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/platform/win32/Win32SystemScale.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/win32/CDropTarget.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/win32/WinDragContainer.cpp
         ${CMAKE_CURRENT_LIST_DIR}/platform/win32/ShortcutTarget.cpp

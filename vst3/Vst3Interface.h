@@ -113,6 +113,8 @@ constexpr Uid ITimerHandler = makeUid(0x10BDD94F, 0x41424774, 0x821FAD8F, 0xECA7
 constexpr Uid IHostApplication = makeUid(0x58E595CC, 0xDB2D4969, 0x8B6AAF8C, 0x36A664E5);
 constexpr Uid IComponentHandler = makeUid(0x93A0BEA3, 0x0BD045DB, 0x8E890B0C, 0xC1E46AC6);
 constexpr Uid IPlugFrame = makeUid(0x367FAF01, 0xAFA94693, 0x8D4DA2A0, 0xED0882A3);
+constexpr Uid IPlugViewContentScaleSupport =
+    makeUid(0x65ED9690, 0x8AC44525, 0x8AADEF7A, 0x72EA703F);
 constexpr Uid IRunLoop = makeUid(0x18C35366, 0x97764F1A, 0x9C5B8385, 0x7A871389);
 constexpr Uid IBStream = makeUid(0xC3BF6EA2, 0x30994752, 0x9B6BF990, 0x1EE33E9B);
 constexpr Uid IParameterChanges = makeUid(0xA4779663, 0x0BB64A56, 0xB44384A8, 0x466FEB9D);
@@ -393,6 +395,12 @@ class IPlugView : public FUnknown {
     virtual tresult VST3_API setFrame(IPlugFrame* frame) = 0;
     virtual tresult VST3_API canResize() = 0;
     virtual tresult VST3_API checkSizeConstraint(ViewRect* rect) = 0;
+};
+
+// Optional on a view: the host's content scale (1.0, 1.5, 2.0 ...).
+class IPlugViewContentScaleSupport : public FUnknown {
+  public:
+    virtual tresult VST3_API setContentScaleFactor(float factor) = 0;
 };
 
 // Linux: the host's run loop, lent to the editor through its frame.

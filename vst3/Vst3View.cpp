@@ -29,6 +29,8 @@ tresult VST3_API Vst3View::queryInterface(const char* iid, void** object) {
     void* face = nullptr;
     if (sameUid(iid, iid::FUnknown) || sameUid(iid, iid::IPlugView))
         face = static_cast<IPlugView*>(this);
+    else if (sameUid(iid, iid::IPlugViewContentScaleSupport))
+        face = static_cast<IPlugViewContentScaleSupport*>(this);
 #if !defined(_WIN32)
     else if (sameUid(iid, iid::IEventHandler))
         face = static_cast<IEventHandler*>(this);
@@ -73,25 +75,43 @@ tresult VST3_API Vst3View::removed() {
     return kResultOk;
 }
 
+ViewRect Vst3View::windowRect() const {
+    return ViewRect{0, 0, window.windowWidth(), window.windowHeight()};
+}
+
 tresult VST3_API Vst3View::getSize(ViewRect* size) {
     if (size == nullptr) return kInvalidArgument;
-    *size = ViewRect{0, 0, gravelo::instance::PanelWindow::kWidth,
-                     gravelo::instance::PanelWindow::kHeight};
+    *size = windowRect();
     return kResultOk;
 }
 
 tresult VST3_API Vst3View::onSize(ViewRect* size) {
     if (size == nullptr) return kInvalidArgument;
-    const bool fixed = size->right - size->left == gravelo::instance::PanelWindow::kWidth &&
-                       size->bottom - size->top == gravelo::instance::PanelWindow::kHeight;
-    return fixed ? kResultOk : kResultFalse;
+    const ViewRect fixed = windowRect();
+    return size->right - size->left == fixed.right && size->bottom - size->top == fixed.bottom
+               ? kResultOk
+               : kResultFalse;
 }
 
 tresult VST3_API Vst3View::checkSizeConstraint(ViewRect* rect) {
     if (rect == nullptr) return kInvalidArgument;
-    rect->right = rect->left + gravelo::instance::PanelWindow::kWidth;
-    rect->bottom = rect->top + gravelo::instance::PanelWindow::kHeight;
+    const ViewRect fixed = windowRect();
+    rect->right = rect->left + fixed.right;
+    rect->bottom = rect->top + fixed.bottom;
     return kResultOk;
+}
+
+tresult VST3_API Vst3View::setContentScaleFactor(float factor) {
+    if (!(factor > 0.0f)) return kResultFalse;
+    window.setHostScale(factor);
+    return kResultTrue;
+}
+
+// The scale changed while attached: the host's window follows through the
+// frame (without a frame the next getSize tells the new size).
+void Vst3View::panelResized(int, int) {
+    ViewRect size = windowRect();
+    if (frame != nullptr) frame->resizeView(this, &size);
 }
 
 tresult VST3_API Vst3View::setFrame(IPlugFrame* newFrame) {

@@ -1,5 +1,7 @@
 // The editor as a VST 3 view: the amplifier's panel in a child window of the
-// host's window, at its fixed size. Its idle tick comes from the host's run
+// host's window, at a fixed size for its content scale (the host's
+// setContentScaleFactor, else the system's); a new scale while attached
+// asks the frame to resize the view. Its idle tick comes from the host's run
 // loop on Linux (a timer, and a watch on the X connection's descriptor, both
 // lent through the frame and unregistered on removed) and from a window
 // timer on Windows. Knob drags go to the host as begin/perform/end edits;
@@ -15,6 +17,7 @@ namespace vst3shell {
 class Vst3Amp;
 
 class Vst3View final : public vst3::IPlugView,
+                       public vst3::IPlugViewContentScaleSupport,
 #if !defined(_WIN32)
                        public vst3::IEventHandler,
                        public vst3::ITimerHandler,
@@ -50,6 +53,7 @@ class Vst3View final : public vst3::IPlugView,
         return vst3::kResultFalse;
     }
     vst3::tresult VST3_API checkSizeConstraint(vst3::ViewRect* rect) override;
+    vst3::tresult VST3_API setContentScaleFactor(float factor) override;
 
 #if !defined(_WIN32)
     void VST3_API onFDIsSet(int fd) override;
@@ -74,6 +78,8 @@ class Vst3View final : public vst3::IPlugView,
     void panelGestureBegin(int control) override;
     void panelValue(int control, double value) override;
     void panelGestureEnd(int control) override;
+    void panelResized(int width, int height) override;
+    vst3::ViewRect windowRect() const;
 
     ReferenceCount references;
     Vst3Amp& owner;

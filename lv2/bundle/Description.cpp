@@ -69,8 +69,9 @@ std::string portNotification(const char* symbol) {
 std::string uiTurtle() {
     std::string text = uri(kUiUri) + "\n    a ui:X11UI ;\n";
     text += "    lv2:requiredFeature ui:idleInterface , ui:parent ;\n";
-    text += "    lv2:optionalFeature ui:resize , ui:noUserResize , ui:touch ;\n";
-    text += "    lv2:extensionData ui:idleInterface ;\n";
+    text += "    lv2:optionalFeature ui:resize , ui:touch , opts:options , urid:map ;\n";
+    text += "    opts:supportedOption ui:scaleFactor ;\n";
+    text += "    lv2:extensionData ui:idleInterface , ui:resize ;\n";
     for (const char* symbol : kMeterSymbols)
         text += portNotification(symbol) + " ;\n";
     return text + portNotification(kLampSymbol) + " .\n";

@@ -56,6 +56,7 @@ std::string prefixes() {
            "@prefix doap:  <http://usefulinc.com/ns/doap#> .\n"
            "@prefix foaf:  <http://xmlns.com/foaf/0.1/> .\n"
            "@prefix log:   <http://lv2plug.in/ns/ext/log#> .\n"
+           "@prefix opts:  <http://lv2plug.in/ns/ext/options#> .\n"
            "@prefix lv2:   <http://lv2plug.in/ns/lv2core#> .\n"
            "@prefix pprop: <http://lv2plug.in/ns/ext/port-props#> .\n"
            "@prefix pset:  <http://lv2plug.in/ns/ext/presets#> .\n"

@@ -2,6 +2,9 @@
 
 #include <bit>
 #include <cstring>
+#include <lv2/atom/atom.h>
+#include <lv2/options/options.h>
+#include <lv2/urid/urid.h>
 
 namespace gravelo_lv2 {
 
@@ -18,6 +21,25 @@ const void* featureData(const LV2_Feature* const* features, const char* uri) {
     return nullptr;
 }
 
+// The host's ui:scaleFactor option (a float); 0 when it gives none.
+double hostScaleFactor(const LV2_Feature* const* features) {
+    const auto* map = static_cast<const LV2_URID_Map*>(featureData(features, LV2_URID__map));
+    const auto* options =
+        static_cast<const LV2_Options_Option*>(featureData(features, LV2_OPTIONS__options));
+    if (map == nullptr || map->map == nullptr || options == nullptr) return 0.0;
+    const LV2_URID key = map->map(map->handle, LV2_UI__scaleFactor);
+    const LV2_URID floatType = map->map(map->handle, LV2_ATOM__Float);
+    for (const LV2_Options_Option* o = options; o->key != 0 || o->value != nullptr; ++o) {
+        if (o->key != key || o->type != floatType || o->size != sizeof(float) ||
+            o->value == nullptr)
+            continue;
+        float scale;
+        std::memcpy(&scale, o->value, sizeof scale);
+        return scale;
+    }
+    return 0.0;
+}
+
 } // namespace
 
 std::unique_ptr<Lv2Panel> Lv2Panel::create(LV2UI_Write_Function write, LV2UI_Controller controller,
@@ -25,18 +47,18 @@ std::unique_ptr<Lv2Panel> Lv2Panel::create(LV2UI_Write_Function write, LV2UI_Con
     void* parent = const_cast<void*>(featureData(features, LV2_UI__parent));
     if (write == nullptr || parent == nullptr) return nullptr;
     std::unique_ptr<Lv2Panel> panel(new Lv2Panel(
-        write, controller, static_cast<const LV2UI_Touch*>(featureData(features, LV2_UI__touch))));
+        write, controller, static_cast<const LV2UI_Touch*>(featureData(features, LV2_UI__touch)),
+        static_cast<const LV2UI_Resize*>(featureData(features, LV2_UI__resize))));
+    panel->window.setHostScale(hostScaleFactor(features));
     if (!panel->window.open(parent)) return nullptr;
-    if (const auto* resize =
-            static_cast<const LV2UI_Resize*>(featureData(features, LV2_UI__resize)))
-        resize->ui_resize(resize->handle, gravelo::instance::PanelWindow::kWidth,
-                          gravelo::instance::PanelWindow::kHeight);
+    panel->panelResized(panel->window.windowWidth(), panel->window.windowHeight());
     return panel;
 }
 
 Lv2Panel::Lv2Panel(LV2UI_Write_Function writeFunction, LV2UI_Controller owner,
-                   const LV2UI_Touch* hostTouch)
-    : window(amp, *this), write(writeFunction), controller(owner), touch(hostTouch) {
+                   const LV2UI_Touch* hostTouch, const LV2UI_Resize* hostResize)
+    : window(amp, *this), write(writeFunction), controller(owner), touch(hostTouch),
+      resize(hostResize) {
     amp.activate(kPanelRate, kPanelBlock);
 }
 
@@ -64,6 +86,15 @@ void Lv2Panel::portEvent(uint32_t port, uint32_t size, uint32_t format, const vo
 int Lv2Panel::idle() {
     window.tick();
     return window.isOpen() ? 0 : 1;
+}
+
+void Lv2Panel::hostResized(int width, int height) {
+    window.fitHostWindow(width, height);
+}
+
+void Lv2Panel::panelResized(int width, int height) {
+    if (resize != nullptr && resize->ui_resize != nullptr)
+        resize->ui_resize(resize->handle, width, height);
 }
 
 void Lv2Panel::panelGestureBegin(int control) {

@@ -3,7 +3,9 @@
 // to its control port (the host owns it, shows it, saves and automates it);
 // a control port the host changes moves the knob; the band-gain and lamp
 // outputs drive the meters and the lamp. The panel runs on an amplifier of
-// its own that never processes audio. UI thread only.
+// its own that never processes audio. Its scale is the host's ui:scaleFactor
+// option (else the system's); the host may resize it (ui:resize), and it
+// tells the host its size through the host's ui:resize. UI thread only.
 #pragma once
 
 #include "instance/AmpInstance.h"
@@ -28,19 +30,25 @@ class Lv2Panel final : private gravelo::instance::PanelListener {
     void portEvent(uint32_t port, uint32_t size, uint32_t format, const void* buffer);
     // Window events, host changes and repaints; non-zero once the window is gone.
     int idle();
+    // The host made the UI's window width x height: the panel takes the
+    // scale that fits.
+    void hostResized(int width, int height);
 
   private:
-    Lv2Panel(LV2UI_Write_Function write, LV2UI_Controller controller, const LV2UI_Touch* touch);
+    Lv2Panel(LV2UI_Write_Function write, LV2UI_Controller controller, const LV2UI_Touch* touch,
+             const LV2UI_Resize* hostResize);
 
     void panelGestureBegin(int control) override;
     void panelValue(int control, double value) override;
     void panelGestureEnd(int control) override;
+    void panelResized(int width, int height) override;
 
     gravelo::instance::AmpInstance amp;
     gravelo::instance::PanelWindow window;
     const LV2UI_Write_Function write;
     const LV2UI_Controller controller;
     const LV2UI_Touch* const touch;
+    const LV2UI_Resize* const resize;
     // What the panel wrote last to each control port: hosts send it back,
     // and that echo must not move the knob under the mouse.
     std::array<float, kControlCount> written{};

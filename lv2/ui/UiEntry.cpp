@@ -42,11 +42,21 @@ int idle(LV2UI_Handle handle) {
     return panel(handle)->idle();
 }
 
+// The host resizing the UI's window passes the UI's own handle.
+int resized(LV2UI_Feature_Handle handle, int width, int height) {
+    if (handle == nullptr || width <= 0 || height <= 0) return 1;
+    panel(handle)->hostResized(width, height);
+    return 0;
+}
+
 constexpr LV2UI_Idle_Interface kIdleInterface = {idle};
+constexpr LV2UI_Resize kResize = {nullptr, resized};
 
 const void* extensionData(const char* uri) {
-    return uri != nullptr && std::strcmp(uri, LV2_UI__idleInterface) == 0 ? &kIdleInterface
-                                                                          : nullptr;
+    if (uri == nullptr) return nullptr;
+    if (std::strcmp(uri, LV2_UI__idleInterface) == 0) return &kIdleInterface;
+    if (std::strcmp(uri, LV2_UI__resize) == 0) return &kResize;
+    return nullptr;
 }
 
 constexpr LV2UI_Descriptor kDescriptor = {gravelo_lv2::kUiUri, instantiate, cleanup, portEvent,

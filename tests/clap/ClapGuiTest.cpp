@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace claptest {
@@ -39,7 +40,7 @@ void runHostLoop(const Instance& amp, const TestHost& host, int ms) {
     }
 }
 
-TEST(ClapGui, FixedEmbeddedX11EditorAnsweringEveryCallAHostMakes) {
+TEST(ClapGui, EmbeddedX11EditorAnsweringEveryCallAHostMakes) {
     TestHost host;
     Instance amp(library(), host);
     const clap_plugin_gui* gui = amp.gui();
@@ -66,13 +67,36 @@ TEST(ClapGui, FixedEmbeddedX11EditorAnsweringEveryCallAHostMakes) {
     EXPECT_FALSE(gui->create(p, CLAP_WINDOW_API_X11, true));
     ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
     EXPECT_FALSE(gui->create(p, CLAP_WINDOW_API_X11, false)); // one at a time
-    EXPECT_FALSE(gui->set_scale(p, 2.0));
-    EXPECT_FALSE(gui->can_resize(p));
+    // Resizable between 1x and 3x with the panel's aspect; a size is taken
+    // only when it is one adjust_size leaves as it is.
+    EXPECT_TRUE(gui->can_resize(p));
+    clap_gui_resize_hints hints{};
+    ASSERT_TRUE(gui->get_resize_hints(p, &hints));
+    EXPECT_TRUE(hints.can_resize_horizontally && hints.can_resize_vertically &&
+                hints.preserve_aspect_ratio);
+    EXPECT_EQ(hints.aspect_ratio_width * 1000 + hints.aspect_ratio_height, 600284u);
     EXPECT_TRUE(gui->set_size(p, 600, 284));
     EXPECT_FALSE(gui->set_size(p, 700, 284));
-    w = h = 1;
-    ASSERT_TRUE(gui->adjust_size(p, &w, &h));
-    EXPECT_EQ(w * 1000 + h, 600284u);
+    const uint32_t proposals[][4] = {
+        {1, 1, 600, 284}, {1000, 1000, 1000, 473}, {5000, 900, 1800, 852}, {905, 500, 905, 428}};
+    for (const auto& asked : proposals) {
+        w = asked[0], h = asked[1];
+        ASSERT_TRUE(gui->adjust_size(p, &w, &h));
+        EXPECT_EQ(w * 10000 + h, asked[2] * 10000 + asked[3]) << asked[0] << " x " << asked[1];
+        uint32_t again = w, againH = h;
+        gui->adjust_size(p, &again, &againH);
+        EXPECT_TRUE(again == w && againH == h) << "adjusting is idempotent";
+    }
+    // The host's scale, clamped to 1 .. 3; nonsense is refused.
+    const double scales[][2] = {{2.0, 1200}, {1.5, 900}, {7.0, 1800}, {0.5, 600}};
+    for (const auto& scale : scales) {
+        ASSERT_TRUE(gui->set_scale(p, scale[0]));
+        ASSERT_TRUE(gui->get_size(p, &w, &h));
+        EXPECT_EQ(w, uint32_t(scale[1])) << scale[0];
+        EXPECT_EQ(h, uint32_t(std::lround(scale[1] * 284 / 600))) << scale[0];
+    }
+    EXPECT_FALSE(gui->set_scale(p, std::nan("")));
+    EXPECT_TRUE(host.resizeRequests.empty()) << "no window yet: nothing to resize";
     clap_window wrong = window;
     wrong.api = CLAP_WINDOW_API_WIN32;
     EXPECT_FALSE(gui->set_parent(p, &wrong));
@@ -186,6 +210,68 @@ TEST(ClapGui, AQuickReleaseEndsTheDragWhereThePointerWentUp) {
         EXPECT_EQ(amp.value(1), 10.0) << "round " << round;
     }
     amp.gui()->destroy(p);
+}
+
+// The panel at scale 2 and then 1.5, set by the host: its window, a drag
+// of 20 panel pixels in physical ones giving +10 dB, a host change moving
+// the knob, a new scale while shown asking the host to resize, the host
+// resizing it to about 1.5x with the aspect kept, ten rounds leaving
+// nothing behind.
+TEST(ClapGui, TheHostsScaleSizesTheWindowAndTheDragFollowsIt) {
+    TestHost host;
+    Instance amp(library(), host);
+    const clap_plugin* p = amp.plugin();
+    const clap_plugin_gui* gui = amp.gui();
+    HostWindow parent(0, 0, 1200, 568);
+    const clap_window window = x11Window(parent);
+    const auto loop = [&](int ms) { runHostLoop(amp, host, ms); };
+    ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
+    ASSERT_TRUE(gui->set_scale(p, 2.0));
+    ASSERT_TRUE(gui->set_parent(p, &window));
+    ASSERT_TRUE(gui->show(p));
+    int w = 0, h = 0;
+    ASSERT_TRUE(parent.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 1200568);
+    loop(100);
+    const std::vector<uint32_t> atZero = parent.captureBox(940, 100, 200, 200);
+    parent.dragInLoop(1040, 180, -40, loop);
+    EXPECT_EQ(amp.value(1), 10.0);
+    const std::vector<uint32_t> atTen = parent.captureBox(940, 100, 200, 200);
+    EXPECT_NE(atTen, atZero);
+    amp.setValue(1, 0.0);
+    loop(100);
+    EXPECT_EQ(parent.captureBox(940, 100, 200, 200), atZero) << "the host's change moved it";
+
+    ASSERT_TRUE(gui->set_scale(p, 1.5));
+    ASSERT_EQ(host.resizeRequests.size(), 1u);
+    EXPECT_EQ(host.resizeRequests[0].first * 1000 + host.resizeRequests[0].second, 900426u);
+    ASSERT_TRUE(parent.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 900426);
+    loop(100);
+    parent.dragInLoop(780, 135, -30, loop);
+    EXPECT_EQ(amp.value(1), 10.0);
+
+    // The user drags the host's window corner: adjust, then set.
+    uint32_t cw = 905, ch = 500;
+    ASSERT_TRUE(gui->adjust_size(p, &cw, &ch));
+    ASSERT_TRUE(gui->set_size(p, cw, ch));
+    ASSERT_TRUE(parent.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 905428);
+    EXPECT_NEAR(double(w) / h, 600.0 / 284.0, 0.005);
+    EXPECT_EQ(host.resizeRequests.size(), 1u) << "a size the host set is not asked back";
+    gui->destroy(p);
+
+    for (int round = 0; round < 10; ++round) {
+        ASSERT_TRUE(gui->create(p, CLAP_WINDOW_API_X11, false));
+        ASSERT_TRUE(gui->set_scale(p, 2.0));
+        ASSERT_TRUE(gui->set_parent(p, &window));
+        ASSERT_TRUE(gui->show(p));
+        loop(20);
+        gui->destroy(p);
+        EXPECT_TRUE(host.timers.empty());
+        EXPECT_TRUE(host.descriptors.empty());
+        EXPECT_EQ(parent.childCount(), 0);
+    }
 }
 
 } // namespace

@@ -39,7 +39,7 @@ const clap_plugin_factory* ClapLibrary::factory() const {
     return static_cast<const clap_plugin_factory*>(entryPoint->get_factory(CLAP_PLUGIN_FACTORY_ID));
 }
 
-TestHost::TestHost() : host{}, params{}, timerSupport{}, fdSupport{} {
+TestHost::TestHost() : host{}, params{}, timerSupport{}, fdSupport{}, gui{} {
     host.clap_version = kClapVersion;
     host.host_data = this;
     host.name = "Gravelo test host";
@@ -53,6 +53,12 @@ TestHost::TestHost() : host{}, params{}, timerSupport{}, fdSupport{} {
     params = {rescan, clear, requestFlush};
     timerSupport = {registerTimer, unregisterTimer};
     fdSupport = {registerFd, modifyFd, unregisterFd};
+    gui = {nothing, requestResize, answerFalse, answerFalse, closed};
+}
+
+bool TestHost::requestResize(const clap_host* h, uint32_t width, uint32_t height) {
+    of(h).resizeRequests.push_back({width, height});
+    return true;
 }
 
 const void* TestHost::extension(const clap_host* h, const char* id) {
@@ -61,6 +67,7 @@ const void* TestHost::extension(const clap_host* h, const char* id) {
     if (self.offerParams && std::strcmp(id, CLAP_EXT_PARAMS) == 0) return &self.params;
     if (self.offerTimers && std::strcmp(id, CLAP_EXT_TIMER_SUPPORT) == 0) return &self.timerSupport;
     if (self.offerFds && std::strcmp(id, CLAP_EXT_POSIX_FD_SUPPORT) == 0) return &self.fdSupport;
+    if (std::strcmp(id, CLAP_EXT_GUI) == 0) return &self.gui;
     return nullptr;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace claptest {
@@ -61,6 +62,8 @@ class TestHost {
     std::set<int> descriptors;  // registered now
     int timerRegistrations = 0; // ever
     int fdRegistrations = 0;
+    // Sizes the editor asked its window to take (gui request_resize).
+    std::vector<std::pair<uint32_t, uint32_t>> resizeRequests;
 
   private:
     static TestHost& of(const clap_host* h) { return *static_cast<TestHost*>(h->host_data); }
@@ -74,11 +77,15 @@ class TestHost {
     static bool CLAP_ABI registerFd(const clap_host* h, int fd, uint32_t flags);
     static bool CLAP_ABI modifyFd(const clap_host* h, int fd, uint32_t flags);
     static bool CLAP_ABI unregisterFd(const clap_host* h, int fd);
+    static bool CLAP_ABI requestResize(const clap_host* h, uint32_t width, uint32_t height);
+    static bool CLAP_ABI answerFalse(const clap_host*) { return false; }
+    static void CLAP_ABI closed(const clap_host*, bool) {}
 
     clap_host host;
     clap_host_params params;
     clap_host_timer_support timerSupport;
     clap_host_posix_fd_support fdSupport;
+    clap_host_gui gui;
     clap_id nextTimer = 1;
 };
 

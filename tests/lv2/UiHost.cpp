@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstring>
 #include <dlfcn.h>
+#include <lv2/atom/atom.h>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -39,8 +40,20 @@ void recordWrite(LV2UI_Controller controller, uint32_t port, uint32_t size, uint
 
 } // namespace
 
-UiHost::UiHost(World& world, void* parentWindow) : parent(parentWindow) {
+UiHost::UiHost(World& world, void* parentWindow, float scaleFactor)
+    : parent(parentWindow), scale(scaleFactor) {
     descriptor = uiDescriptor(world);
+    map = {this, [](LV2_URID_Map_Handle self, const char* uri) -> LV2_URID {
+               std::vector<std::string>& known = static_cast<UiHost*>(self)->uris;
+               for (size_t i = 0; i < known.size(); ++i)
+                   if (known[i] == uri) return LV2_URID(i + 1);
+               known.emplace_back(uri);
+               return LV2_URID(known.size());
+           }};
+    if (scale > 0.0f)
+        options[0] = {
+            LV2_OPTIONS_INSTANCE,           0,     map.map(this, LV2_UI__scaleFactor), sizeof scale,
+            map.map(this, LV2_ATOM__Float), &scale};
     resize = {this, [](LV2UI_Feature_Handle self, int w, int h) {
                   static_cast<UiHost*>(self)->width = w;
                   static_cast<UiHost*>(self)->height = h;
@@ -53,6 +66,8 @@ UiHost::UiHost(World& world, void* parentWindow) : parent(parentWindow) {
     featureRecords.push_back({LV2_UI__idleInterface, nullptr});
     featureRecords.push_back({LV2_UI__resize, &resize});
     featureRecords.push_back({LV2_UI__touch, &touch});
+    featureRecords.push_back({LV2_URID__map, &map});
+    featureRecords.push_back({LV2_OPTIONS__options, options.data()});
     for (const LV2_Feature& f : featureRecords)
         features.push_back(&f);
     features.push_back(nullptr);
@@ -79,6 +94,11 @@ void UiHost::idle(int ms) {
         if (handle != nullptr) idleInterface->idle(handle);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+bool UiHost::resizeUi(int newWidth, int newHeight) {
+    const auto* own = static_cast<const LV2UI_Resize*>(descriptor->extension_data(LV2_UI__resize));
+    return own != nullptr && own->ui_resize(handle, newWidth, newHeight) == 0;
 }
 
 void UiHost::portEvent(uint32_t port, float value) {

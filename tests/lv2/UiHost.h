@@ -6,7 +6,11 @@
 
 #include "LilvHost.h"
 
+#include <array>
+#include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
+#include <lv2/urid/urid.h>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,7 +19,8 @@ namespace lv2test {
 class UiHost {
   public:
     // `parent` is an X11 window id as a pointer; null offers no ui:parent.
-    UiHost(World& world, void* parent);
+    // A positive scaleFactor is offered as the ui:scaleFactor option.
+    UiHost(World& world, void* parent, float scaleFactor = 0.0f);
     ~UiHost() { close(); }
     UiHost(const UiHost&) = delete;
     UiHost& operator=(const UiHost&) = delete;
@@ -28,6 +33,9 @@ class UiHost {
     void idle(int ms);
     // A control value as hosts send it (format 0).
     void portEvent(uint32_t port, float value);
+    // The host resizes the UI's window through the UI's ui:resize; false
+    // when the UI has none or refuses.
+    bool resizeUi(int newWidth, int newHeight);
 
     std::vector<std::pair<uint32_t, float>> writes;
     std::vector<std::pair<uint32_t, bool>> touches;
@@ -41,6 +49,10 @@ class UiHost {
     void* parent;
     LV2UI_Resize resize;
     LV2UI_Touch touch;
+    std::vector<std::string> uris; // the URID of uris[i] is i + 1
+    LV2_URID_Map map;
+    float scale;
+    std::array<LV2_Options_Option, 2> options{};
     std::vector<LV2_Feature> featureRecords;
     std::vector<const LV2_Feature*> features;
 };

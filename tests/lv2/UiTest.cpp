@@ -195,5 +195,49 @@ TEST(Lv2Ui, TheMetersAndTheLampFollowTheOutputPorts) {
     EXPECT_EQ(parent.pixel(ui.widget(), 152, 82).red, unlit.red);
 }
 
+// The host's ui:scaleFactor 2 and then a resize to about 1.5x: the window,
+// a drag of 20 panel pixels in physical ones writing +10 dB, a port change
+// moving the knob, the aspect kept, and ten rounds at 2 leaving nothing.
+TEST(Lv2Ui, TheHostsScaleFactorSizesTheWindowAndTheDragFollowsIt) {
+    HostWindow parent(0, 0, 1200, 568);
+    UiHost ui(world(), parent.handle(), 2.0f);
+    ASSERT_TRUE(ui.open());
+    EXPECT_EQ(ui.width * 1000 + ui.height, 1200568) << "the host was told through ui:resize";
+    int w = 0, h = 0;
+    ASSERT_TRUE(parent.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 1200568);
+    const auto loop = [&](int ms) { ui.idle(ms); };
+    loop(100);
+    const std::vector<uint32_t> atZero = parent.captureBox(940, 100, 200, 200);
+    parent.dragInLoop(1040, 180, -40, loop);
+    ASSERT_FALSE(ui.writes.empty());
+    EXPECT_EQ(ui.writes.back(), std::make_pair(kOutputPort, 10.0f));
+    ui.portEvent(kOutputPort, 0.0f);
+    loop(100);
+    EXPECT_EQ(parent.captureBox(940, 100, 200, 200), atZero) << "the port change moved it";
+
+    ASSERT_TRUE(ui.resizeUi(905, 500));
+    ASSERT_TRUE(parent.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 905428);
+    EXPECT_NEAR(double(w) / h, 600.0 / 284.0, 0.005);
+    ASSERT_TRUE(ui.resizeUi(900, 426));
+    loop(100);
+    ui.writes.clear();
+    parent.dragInLoop(780, 135, -30, loop);
+    ASSERT_FALSE(ui.writes.empty());
+    EXPECT_EQ(ui.writes.back(), std::make_pair(kOutputPort, 10.0f));
+    ui.close();
+
+    const size_t descriptors = openDescriptors();
+    for (int round = 0; round < 10; ++round) {
+        UiHost again(world(), parent.handle(), 2.0f);
+        ASSERT_TRUE(again.open());
+        again.idle(20);
+        again.close();
+        EXPECT_EQ(parent.childCount(), 0);
+    }
+    EXPECT_EQ(openDescriptors(), descriptors);
+}
+
 } // namespace
 } // namespace lv2test

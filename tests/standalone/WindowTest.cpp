@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <thread>
 
 namespace standalonetest {
@@ -112,6 +113,44 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
     ASSERT_FALSE(fromSaved.empty());
     EXPECT_EQ(fromSaved,
               render(run.folder(), input2, {"--load-preset", GRAVELO_PRESETS_DIR "/clean.fxp"}));
+    EXPECT_EQ(run.stopAmp(), 0) << run.ampOutput();
+}
+
+// At the user's scale 2 (GRAVELO_UI_SCALE, no Xft.dpi on this server) the
+// window is twice as large, strip included, and 40 px up on Output is the
+// 20 panel pixels that give +10 dB.
+TEST(AmpWindow, AtTheUsersScaleTwoTheWindowIsTwiceAsLargeAndTheDragFollows) {
+    AmpRun run(256);
+    ASSERT_TRUE(run.serverRunning());
+    std::string why;
+    setenv("GRAVELO_UI_SCALE", "2", 1);
+    const bool started = run.startAmp({}, why, {.window = true});
+    unsetenv("GRAVELO_UI_SCALE");
+    ASSERT_TRUE(started) << why;
+    testdisplay::ForeignWindow window;
+    ASSERT_TRUE(testsupport::waitFor(
+        [&] {
+            window = testdisplay::findWindowByClass("Gravelo");
+            return window.id != 0;
+        },
+        20s))
+        << run.ampOutput();
+    void* handle = reinterpret_cast<void*>(window.id);
+    testdisplay::HostWindow input(0, 0, 1, 1);
+    std::this_thread::sleep_for(1s);
+    int width = 0, height = 0;
+    ASSERT_TRUE(input.windowSize(handle, width, height));
+    EXPECT_EQ(width, 1200);
+    EXPECT_EQ(height, 2 * (kPanelHeight + layout::kHeight));
+
+    const rendertest::Audio signal = rendertest::testSignal(kRate, 1, 1.5);
+    run.client().loop(std::vector<float>(signal.samples.begin(), signal.samples.end()));
+    std::this_thread::sleep_for(2s);
+    const double before = levelDb(run.client());
+    input.dragPatiently(1040, 180, -40);
+    std::this_thread::sleep_for(1s);
+    EXPECT_NEAR(levelDb(run.client()) - before, 10.0, 1.5);
+    run.client().stopLoop();
     EXPECT_EQ(run.stopAmp(), 0) << run.ampOutput();
 }
 

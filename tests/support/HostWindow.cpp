@@ -2,12 +2,14 @@
 
 #include <X11/Xlib.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 #include <thread>
 #include <unistd.h>
@@ -69,6 +71,48 @@ int HostWindow::childCount() const {
     return int(count);
 }
 
+bool HostWindow::childSize(int& width, int& height) const {
+    if (destroyed) return false;
+    Window root = None, up = None, *children = nullptr;
+    unsigned int count = 0;
+    XSync(connection, False);
+    if (!XQueryTree(connection, parent, &root, &up, &children, &count) || count == 0) return false;
+    const Window child = children[0];
+    XFree(children);
+    return windowSize(reinterpret_cast<void*>(uintptr_t(child)), width, height);
+}
+
+bool HostWindow::windowSize(void* window, int& width, int& height) const {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(connection, windowOf(window), &attributes) == 0) return false;
+    width = attributes.width;
+    height = attributes.height;
+    return true;
+}
+
+ScreenResources::ScreenResources(const char* text) : connection(connectPatiently()) {
+    if (const char* old = XResourceManagerString(connection)) {
+        hadBefore = true;
+        before.assign(old, old + std::strlen(old) + 1);
+    }
+    store(text);
+}
+
+ScreenResources::~ScreenResources() {
+    store(hadBefore ? before.data() : nullptr);
+    XCloseDisplay(connection);
+}
+
+void ScreenResources::store(const char* text) {
+    const Window root = DefaultRootWindow(connection);
+    if (text == nullptr)
+        XDeleteProperty(connection, root, XA_RESOURCE_MANAGER);
+    else
+        XChangeProperty(connection, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text), int(std::strlen(text)));
+    XSync(connection, False);
+}
+
 void HostWindow::moveTo(int x, int y) {
     XTestFakeMotionEvent(connection, DefaultScreen(connection), originX + x, originY + y,
                          CurrentTime);
@@ -95,6 +139,33 @@ void HostWindow::drag(int x, int y, int dy, int steps) {
                              CurrentTime);
     XTestFakeButtonEvent(connection, 1, False, CurrentTime);
     XSync(connection, False);
+}
+
+void HostWindow::dragInLoop(int x, int y, int dy, const std::function<void(int)>& loop) {
+    moveTo(x - 1, y + 1);
+    loop(40);
+    moveTo(x, y);
+    loop(100);
+    button(1, true);
+    loop(100);
+    const int step = dy < 0 ? -5 : 5;
+    for (int moved = step; std::abs(moved) <= std::abs(dy); moved += step) {
+        moveTo(x, y + moved);
+        loop(60);
+    }
+    button(1, false);
+    loop(100);
+}
+
+std::vector<uint32_t> HostWindow::captureBox(int x, int y, int width, int height) const {
+    const std::vector<uint32_t> all = capture(handle(), x + width, y + height);
+    std::vector<uint32_t> box;
+    if (all.empty()) return box;
+    for (int row = y; row < y + height; ++row) {
+        const auto start = all.begin() + std::ptrdiff_t(row) * (x + width) + x;
+        box.insert(box.end(), start, start + width);
+    }
+    return box;
 }
 
 void HostWindow::dragPatiently(int x, int y, int dy) {

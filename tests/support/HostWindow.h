@@ -30,6 +30,11 @@ class HostWindow {
     bool alive() const { return !destroyed; }
     // Child windows of the parent: 0 once destroyed, -1 when the query failed.
     int childCount() const;
+    // The size of the parent's first child window (the editor's); false
+    // when there is none.
+    bool childSize(int& width, int& height) const;
+    // The size of any window of the server; false when it is none.
+    bool windowSize(void* window, int& width, int& height) const;
 
     // Real input at window coordinates of the parent (made absolute here).
     void moveTo(int x, int y);
@@ -48,6 +53,14 @@ class HostWindow {
     // the release; the loop runs once more after it.
     void flick(int x, int y, int dy, int releaseDelayMs, const std::function<void()>& idle);
 
+    // A drag as the editor tests of every host make it: onto (x, y) from one
+    // pixel off, a press, motions of 5 px by dy with the host's loop run
+    // for `loop(ms)` after each, a release, the loop once more.
+    void dragInLoop(int x, int y, int dy, const std::function<void(int ms)>& loop);
+    // The pixels of the box (x, y, width, height) of the parent as 0xRRGGBB,
+    // row by row.
+    std::vector<uint32_t> captureBox(int x, int y, int width, int height) const;
+
     // Opaque colour of one pixel of window (any window of the server).
     VSTGUI::Colour pixel(void* window, int x, int y) const;
     // Every pixel of the top-left width x height of window as 0xRRGGBB.
@@ -64,6 +77,23 @@ class HostWindow {
     bool destroyed = false;
     int originX;
     int originY;
+};
+
+// The screen's resource database (what xrdb loads, e.g. "Xft.dpi: 192\n")
+// for as long as this lives; the one before is put back after.
+class ScreenResources {
+  public:
+    explicit ScreenResources(const char* text);
+    ~ScreenResources();
+    ScreenResources(const ScreenResources&) = delete;
+    ScreenResources& operator=(const ScreenResources&) = delete;
+
+  private:
+    void store(const char* text);
+
+    _XDisplay* connection = nullptr;
+    std::vector<char> before;
+    bool hadBefore = false;
 };
 
 } // namespace testdisplay

@@ -32,7 +32,7 @@ VirtualDisplay::VirtualDisplay() {
     setup.endsWithTest = true;
     server = std::make_unique<testsupport::Child>(
         std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 "1024x768x24", "-nolisten", "tcp", "-noreset"},
+                                 "1920x1200x24", "-nolisten", "tcp", "-noreset"},
         setup);
     close(fds[1]);
     if (server->started()) {

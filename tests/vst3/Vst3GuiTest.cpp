@@ -181,5 +181,67 @@ TEST(Vst3Gui, DragTellsTheHostAndAHostChangeMovesTheKnob) {
     view->setFrame(nullptr);
 }
 
+// The host's content scale, 2 and then 1.5: the view's size, a drag of 20
+// panel pixels in physical ones giving +10 dB, a host change moving the
+// knob, the frame asked to resize when the scale changes while attached,
+// and ten rounds at scale 2 leaving nothing behind.
+TEST(Vst3Gui, TheHostsContentScaleSizesTheViewAndTheDragFollowsIt) {
+    ComponentHandler handler;
+    Plugin amp;
+    ASSERT_EQ(amp.controller->setComponentHandler(&handler), kResultOk);
+    View view(amp.controller);
+    IPlugViewContentScaleSupport* scaling = nullptr;
+    ASSERT_EQ(view->queryInterface(iid::IPlugViewContentScaleSupport.bytes,
+                                   reinterpret_cast<void**>(&scaling)),
+              kResultOk);
+    EXPECT_EQ(scaling->setContentScaleFactor(0.0f), kResultFalse);
+    ASSERT_EQ(scaling->setContentScaleFactor(2.0f), kResultTrue);
+    ViewRect size{};
+    ASSERT_EQ(view->getSize(&size), kResultOk);
+    EXPECT_EQ(size.right * 1000 + size.bottom, 1200568);
+    PlugFrame frame;
+    view->setFrame(&frame);
+    HostWindow parent(0, 0, 1200, 568);
+    const size_t descriptors = openDescriptors();
+    ASSERT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultOk);
+    int w = 0, h = 0;
+    ASSERT_TRUE(parent.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 1200568);
+    RunLoop& loop = frame.runLoop;
+    const auto hostLoop = [&](int ms) { runHostLoop(loop, ms); };
+    hostLoop(100);
+    const std::vector<uint32_t> atZero = parent.captureBox(940, 100, 200, 200);
+    parent.dragInLoop(1040, 180, -40, hostLoop);
+    EXPECT_EQ(amp.value(kOutput), 10.0);
+    ASSERT_FALSE(handler.edits.empty());
+    EXPECT_EQ(handler.edits.back().kind, 'e');
+    amp.set(kOutput, 0.0);
+    hostLoop(100);
+    EXPECT_EQ(parent.captureBox(940, 100, 200, 200), atZero) << "the host's change moved it";
+
+    ASSERT_EQ(scaling->setContentScaleFactor(1.5f), kResultTrue);
+    ASSERT_EQ(frame.resizes.size(), 1u);
+    EXPECT_EQ(frame.resizes[0].right * 1000 + frame.resizes[0].bottom, 900426);
+    ASSERT_TRUE(parent.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 900426);
+    hostLoop(100);
+    parent.dragInLoop(780, 135, -30, hostLoop);
+    EXPECT_EQ(amp.value(kOutput), 10.0);
+    ASSERT_EQ(view->removed(), kResultOk);
+
+    scaling->setContentScaleFactor(2.0f);
+    for (int round = 0; round < 10; ++round) {
+        ASSERT_EQ(view->attached(parent.handle(), "X11EmbedWindowID"), kResultOk);
+        hostLoop(20);
+        ASSERT_EQ(view->removed(), kResultOk);
+        EXPECT_TRUE(loop.timers.empty());
+        EXPECT_EQ(parent.childCount(), 0);
+    }
+    EXPECT_EQ(openDescriptors(), descriptors);
+    EXPECT_EQ(frame.resizes.size(), 1u) << "a scale set while closed resizes nothing";
+    scaling->release();
+    view->setFrame(nullptr);
+}
+
 } // namespace
 } // namespace vst3test

@@ -135,7 +135,13 @@ class PlugFrame final : public IPlugFrame {
     tresult VST3_API queryInterface(const char* iid, void** object) override;
     uint32_t VST3_API addRef() override { return ++references; }
     uint32_t VST3_API release() override { return --references; }
-    tresult VST3_API resizeView(IPlugView*, ViewRect*) override { return kResultFalse; }
+    // As a host does: its window takes the size, then the view is told.
+    tresult VST3_API resizeView(IPlugView* view, ViewRect* size) override {
+        if (view == nullptr || size == nullptr) return kInvalidArgument;
+        resizes.push_back(*size);
+        return view->onSize(size);
+    }
+    std::vector<ViewRect> resizes;
     RunLoop runLoop;
     bool lendRunLoop = true;
     int references = 1;

@@ -28,6 +28,7 @@ struct HostOptions {
     std::string audioOut;   // where the float render of the fixed input goes
     std::string pictureOut; // folder for the captured and offscreen pictures
     std::string vst3Path;   // the VST 3 library; empty: the build's bundle beside the DLL
+    int systemDpi = 96;     // the DPI the system is set to for this run
 };
 
 void addHostCases(std::vector<Case>& cases, const HostOptions& options);
@@ -36,3 +37,8 @@ void addDropCases(std::vector<Case>& cases, const HostOptions& options);
 void addToolkitCases(std::vector<Case>& cases);
 void addClapCases(std::vector<Case>& cases, const HostOptions& options);
 void addVst3Cases(std::vector<Case>& cases, const HostOptions& options);
+// The content-scale cases of each format, run at 96 DPI with the others and
+// again on their own at 192 DPI (wintesthost --scaled).
+void addScaleCases(std::vector<Case>& cases, const HostOptions& options);
+void addClapScaleCases(std::vector<Case>& cases, const HostOptions& options);
+void addVst3ScaleCases(std::vector<Case>& cases, const HostOptions& options);

@@ -7,6 +7,7 @@
 #include "HostWindow.h"
 #include "PluginLibrary.h"
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -95,7 +96,50 @@ void editorOpensAndCloses(const ClapLibrary& library) {
     }
 }
 
+// At the system's DPI the editor is the panel times its scale; the host's
+// set_scale while shown resizes the window and asks the host to follow.
+void editorAtScale(const ClapLibrary& library, int dpi) {
+    TestHost host;
+    Instance amp(library, host);
+    const clap_plugin_gui* gui = amp.gui();
+    const clap_plugin* p = amp.plugin();
+    HostWindow window;
+    check(gui != nullptr && gui->create(p, CLAP_WINDOW_API_WIN32, false), "create");
+    const auto width = uint32_t(std::lround(600 * dpi / 96.0));
+    const auto height = uint32_t(std::lround(284 * dpi / 96.0));
+    uint32_t w = 0, h = 0;
+    check(gui->get_size(p, &w, &h) && w == width && h == height,
+          "at " + std::to_string(dpi) + " DPI get_size says " + std::to_string(w) + " x " +
+              std::to_string(h));
+    window.resize(int(w), int(h));
+    clap_window parent{};
+    parent.api = CLAP_WINDOW_API_WIN32;
+    parent.win32 = window.handle();
+    check(gui->set_parent(p, &parent) && gui->show(p), "shown");
+    window.pump(nullptr, 50);
+    RECT r{};
+    GetClientRect(window.editorWindow(), &r);
+    check(r.right == LONG(width) && r.bottom == LONG(height), "the window is get_size's");
+    check(gui->set_scale(p, 2.5), "set_scale(2.5) taken");
+    window.pump(nullptr, 50);
+    GetClientRect(window.editorWindow(), &r);
+    check(r.right == 1500 && r.bottom == 710, "at scale 2.5 the window is 1500 x 710");
+    check(!host.resizeRequests.empty() && host.resizeRequests.back().first == 1500 &&
+              host.resizeRequests.back().second == 710,
+          "the host was asked for 1500 x 710");
+    gui->hide(p);
+    gui->destroy(p);
+}
+
 } // namespace
+
+void addClapScaleCases(std::vector<Case>& cases, const HostOptions& options) {
+    auto library = std::make_shared<ClapLibrary>(clapPathBeside(options.dllPath));
+    const int dpi = options.systemDpi;
+    cases.push_back({"clap: editor at the system's DPI, then the host's scale (" +
+                         std::to_string(dpi) + " DPI)",
+                     [library, dpi] { editorAtScale(*library, dpi); }});
+}
 
 void addClapCases(std::vector<Case>& cases, const HostOptions& options) {
     auto library = std::make_shared<ClapLibrary>(clapPathBeside(options.dllPath));

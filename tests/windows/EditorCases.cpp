@@ -1,13 +1,9 @@
 // The editor in a window this host made: open, idle and repaint, a knob
 // drag made of real window messages, the window's pixels against the
 // offscreen picture, close and reopen.
-#include "Check.h"
-#include "HostWindow.h"
+#include "EditorSession.h"
 #include "PanelCompare.h"
-#include "PluginLibrary.h"
 #include "effect/panel/PanelLayout.h"
-
-#include <memory>
 
 namespace {
 
@@ -15,40 +11,10 @@ using panel_layout::kHeight;
 using panel_layout::kWidth;
 constexpr auto kOutputKnob = panel_layout::kKnobs[1];
 constexpr int kOutputKnobX = int(kOutputKnob.centreX()), kOutputKnobY = int(kOutputKnob.centreY());
-// Long enough for a few frames at the editor's 30 per second.
-constexpr int kFrameWait = 80;
-
-struct EditorSession {
-    std::shared_ptr<PluginLibrary> library;
-    std::unique_ptr<HostWindow> host;
-    AEffect* effect = nullptr;
-    std::string pictures;
-
-    ~EditorSession() {
-        if (effect != nullptr) {
-            effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0.0f);
-            PluginLibrary::destroy(effect);
-        }
-    }
-    AEffect* plugin() {
-        check(effect != nullptr, "no plug-in (an earlier case failed)");
-        return effect;
-    }
-    std::string display(VstInt32 index) {
-        char text[64] = {};
-        effect->dispatcher(effect, effGetParamDisplay, index, 0, text, 0.0f);
-        return text;
-    }
-    HWND child() const { return host != nullptr ? host->editorWindow() : nullptr; }
-};
 
 void openEditor(EditorSession& s) {
-    s.host = std::make_unique<HostWindow>();
-    s.effect = s.library->create();
+    startInstance(s);
     AEffect* e = s.plugin();
-    e->dispatcher(e, effOpen, 0, 0, nullptr, 0.0f);
-    e->dispatcher(e, effSetSampleRate, 0, 0, nullptr, 48000.0f);
-    e->dispatcher(e, effMainsChanged, 0, 1, nullptr, 0.0f);
     ERect* rect = nullptr;
     e->dispatcher(e, effEditGetRect, 0, 0, &rect, 0.0f);
     check(rect != nullptr && rect->right - rect->left == kWidth &&
@@ -79,23 +45,6 @@ void idleAndRepaint(EditorSession& s) {
     InvalidateRect(s.child(), nullptr, TRUE);
     UpdateWindow(s.child());
     check(GetUpdateRect(s.child(), nullptr, FALSE) == FALSE, "a repaint leaves nothing to paint");
-}
-
-// Puts the system's pointer at (x, y) of window, so that what the system
-// reads agrees with the messages. Moving it makes the window system send
-// a move message of its own.
-void pointTo(HWND window, int x, int y) {
-    POINT screen{x, y};
-    ClientToScreen(window, &screen);
-    POINT now{};
-    if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y) return;
-    SetCursorPos(screen.x, screen.y);
-}
-
-void post(HWND window, UINT message, WPARAM keys, int x, int y, int waitMs, EditorSession& s) {
-    pointTo(window, x, y);
-    PostMessageW(window, message, keys, MAKELPARAM(x, y));
-    s.host->pump(s.effect, waitMs);
 }
 
 void click(EditorSession& s, int x, int y) {

@@ -37,6 +37,10 @@ HostWindow::~HostWindow() {
     pump(nullptr, 20);
 }
 
+void HostWindow::resize(int width, int height) const {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND HostWindow::editorWindow() const {
     return FindWindowExW(window, nullptr, nullptr, L"Window");
 }

@@ -18,6 +18,9 @@ class HostWindow {
     HostWindow& operator=(const HostWindow&) = delete;
 
     HWND handle() const { return window; }
+    // Makes the window width x height, as a host sizes its window to the
+    // editor's rectangle.
+    void resize(int width, int height) const;
     // The editor's child window, found by its name "Window"; null if none.
     HWND editorWindow() const;
     // Runs the message loop for ms milliseconds, idling effect (when given)

@@ -4,6 +4,7 @@
 #include "effect/panel/PanelLayout.h"
 #include "toolkit/COffscreenContext.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -38,8 +39,8 @@ bool inTextArea(int x, int y) {
 }
 
 PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t>& window,
-                                     const std::string& saveAs) {
-    PanelPicture picture;
+                                     const std::string& saveAs, double scale) {
+    PanelPicture picture(48000.0, scale);
     void* chunk = nullptr;
     const VstIntPtr size = effect->dispatcher(effect, effGetChunk, 0, 0, &chunk, 0.0f);
     AEffect& offscreen = picture.record();
@@ -47,7 +48,8 @@ PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t
     picture.drawFrame();
     picture.drawFrame();
     PixelComparison result;
-    const int width = panel_layout::kWidth, height = panel_layout::kHeight;
+    const int width = int(std::lround(panel_layout::kWidth * scale));
+    const int height = int(std::lround(panel_layout::kHeight * scale));
     std::vector<uint32_t> drawn(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -58,7 +60,7 @@ PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t
         for (int x = 0; x < width; ++x) {
             const size_t i = size_t(y) * width + x;
             if (i >= window.size() || !differs(window[i], drawn[i])) continue;
-            (inTextArea(x, y) ? result.insideText : result.outsideText)++;
+            (inTextArea(int(x / scale), int(y / scale)) ? result.insideText : result.outsideText)++;
         }
     result.compared = drawn.size();
     if (!saveAs.empty()) {

@@ -14,8 +14,9 @@ struct PixelComparison {
     size_t compared = 0;
 };
 
-// Draws the panel offscreen with effect's state (its chunk) and compares.
+// Draws the panel offscreen with effect's state (its chunk) at scale and
+// compares; window holds the panel's size times scale.
 PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t>& window,
-                                     const std::string& saveAs);
+                                     const std::string& saveAs, double scale = 1.0);
 bool inTextArea(int x, int y);
 bool writePpm(const std::string& path, const std::vector<uint32_t>& pixels, int width, int height);

@@ -3,9 +3,12 @@
 // the panel images among the module's resources.
 #include "Check.h"
 #include "TestDataObject.h"
+#include "tests/support/PngSize.h"
 
 #include "toolkit/CBitmap.h"
+#include "toolkit/COffscreenContext.h"
 #include "toolkit/GraphicsGlobals.h"
+#include "toolkit/ResourceTable.h"
 #include "toolkit/platform/gdiplus/ResourceStream.h"
 #include "toolkit/platform/win32/WinDragContainer.h"
 
@@ -164,11 +167,77 @@ void resourceImages() {
     check(VSTGUI::GraphicsGlobals::referenceCount() == 0, "the last bitmap shut the library down");
 }
 
+// Each image again at 2 and 3 times its size under its own number; any
+// other scale, or a scale without its image, is the image at scale 1.
+void scaledResourceImages() {
+    using VSTGUI::findResource;
+    for (int32_t id = 0; id <= 4; ++id) {
+        const VSTGUI::ResourceData one = findResource(id);
+        const testsupport::PngSize base = testsupport::pngSize(one.data, one.size);
+        const std::string image = "image " + std::to_string(id);
+        check(base.width > 0 && findResource(id, 1).data == one.data, image + " at scale 1");
+        for (int k = 2; k <= 3; ++k) {
+            const VSTGUI::ResourceData scaled = findResource(id, k);
+            const testsupport::PngSize size = testsupport::pngSize(scaled.data, scaled.size);
+            check(scaled.data != one.data && size.width == k * base.width &&
+                      size.height == k * base.height,
+                  image + " at " + std::to_string(k) + "x is k times as large");
+        }
+        check(findResource(id, 4).data == one.data && findResource(id, 0).data == one.data,
+              image + ": other scales fall back to scale 1");
+    }
+    check(!findResource(7, 2).found(), "no image 7 at any scale");
+}
+
+// How many pixels of row y (or column x) in first .. last hold colour c.
+int countRow(VSTGUI::CBitmap* b, int y, int first, int last, VSTGUI::Colour c) {
+    int n = 0;
+    for (int x = first; x <= last; ++x)
+        n += b->getPixel(x, y) == c;
+    return n;
+}
+
+int countColumn(VSTGUI::CBitmap* b, int x, int first, int last, VSTGUI::Colour c) {
+    int n = 0;
+    for (int y = first; y <= last; ++y)
+        n += b->getPixel(x, y) == c;
+    return n;
+}
+
+// At scale 2 every unit is the 2 x 2 pixels it covers, as at scale 1 it is
+// its one pixel: a fill, a line (one pixel short of its end), and a clip.
+void scaledShapes() {
+    constexpr VSTGUI::Colour red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255};
+    VSTGUI::COffscreenContext context(nullptr, 10, 10, VSTGUI::kBlackColour, 2.0);
+    VSTGUI::CBitmap* b = context.getBitmap();
+    context.setFillColor(red);
+    context.drawRect(VSTGUI::ViewRect(2, 3, 5, 6), VSTGUI::kDrawFilled); // units 2..4 x 3..5
+    check(countRow(b, 6, 0, 19, red) == 6 && countRow(b, 11, 0, 19, red) == 6 &&
+              countRow(b, 8, 4, 9, red) == 6,
+          "the fill covers pixels 4 .. 9 of its rows");
+    check(countColumn(b, 4, 0, 19, red) == 6 && countColumn(b, 9, 0, 19, red) == 6,
+          "and rows 6 .. 11 of its columns");
+    context.setFrameColor(green);
+    context.moveTo(VSTGUI::ViewPoint(1, 8));
+    context.lineTo(VSTGUI::ViewPoint(6, 8)); // unit pixels 1 .. 5 of row 8
+    check(countRow(b, 16, 0, 19, green) == 10 && countRow(b, 17, 2, 11, green) == 10,
+          "the line covers pixels 2 .. 11 of rows 16 and 17");
+    check(countRow(b, 15, 0, 19, green) == 0 && countRow(b, 18, 0, 19, green) == 0,
+          "and no row beside them");
+    context.setClipRect(VSTGUI::ViewRect(7, 0, 9, 10)); // units 7 and 8
+    context.setFillColor(blue);
+    context.drawRect(VSTGUI::ViewRect(0, 0, 10, 10), VSTGUI::kDrawFilled);
+    check(countRow(b, 1, 0, 19, blue) == 4 && countRow(b, 1, 14, 17, blue) == 4,
+          "a clip of units 7 and 8 lets pixels 14 .. 17 be drawn");
+}
+
 } // namespace
 
 void addToolkitCases(std::vector<Case>& cases) {
     cases.push_back({"resource stream reads and seeks", streamReads});
     cases.push_back({"panel images from the DATA resources", resourceImages});
+    cases.push_back({"panel images at 2x and 3x from DATA2X and DATA3X", scaledResourceImages});
+    cases.push_back({"GDI+ at scale 2: fills, lines and clips cover whole units", scaledShapes});
     cases.push_back({"drag container: one Unicode text", textItems});
     cases.push_back({"drag container: two files, then nothing", fileItems});
     cases.push_back({"drag container: upper-case shortcut resolved to its target", shortcutItems});

@@ -9,6 +9,7 @@
 #include "PluginLibrary.h"
 #include "Vst3TestHost.h"
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -104,6 +105,15 @@ void post(const HostWindow& window, HWND child, UINT message, WPARAM keys, int x
     window.pump(nullptr, 100);
 }
 
+// A press at (x, y), a move up by distance pixels in five steps, the release.
+void dragUp(const HostWindow& window, HWND child, int x, int y, int distance) {
+    post(window, child, WM_MOUSEMOVE, 0, x, y);
+    post(window, child, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    for (int step = 1; step <= 5; ++step)
+        post(window, child, WM_MOUSEMOVE, MK_LBUTTON, x, y - distance * step / 5);
+    post(window, child, WM_LBUTTONUP, 0, x, y - distance);
+}
+
 // A 20-pixel drag up on Output reaches the host as begin, values ending at
 // +10 dB, end.
 void dragTellsTheHost(const Module& module) {
@@ -116,12 +126,7 @@ void dragTellsTheHost(const Module& module) {
     window.pump(nullptr, 200);
     HWND child = window.editorWindow();
     check(child != nullptr, "editor child window");
-    constexpr int kX = 520, kY = 90; // the middle of the Output knob
-    post(window, child, WM_MOUSEMOVE, 0, kX, kY);
-    post(window, child, WM_LBUTTONDOWN, MK_LBUTTON, kX, kY);
-    for (int step = 1; step <= 5; ++step)
-        post(window, child, WM_MOUSEMOVE, MK_LBUTTON, kX, kY - 4 * step);
-    post(window, child, WM_LBUTTONUP, 0, kX, kY - 20);
+    dragUp(window, child, 520, 90, 20); // from the middle of the Output knob
     const std::vector<Edit>& edits = handler.edits;
     check(edits.size() >= 3 && edits.front().kind == 'b' && edits.back().kind == 'e',
           "begin, values, end");
@@ -134,7 +139,58 @@ void dragTellsTheHost(const Module& module) {
     amp.controller->setComponentHandler(nullptr);
 }
 
+// At the system's DPI the view is the panel times its scale; the host's
+// content scale 2 makes it 1200 x 568, where a 40-pixel drag up on Output
+// tells the host +10 dB.
+void viewAtScale(const Module& module, int dpi) {
+    ComponentHandler handler;
+    Plugin amp(module);
+    check(amp.controller->setComponentHandler(&handler) == kResultOk, "handler");
+    IPlugView* view = amp.controller->createView("editor");
+    check(view != nullptr, "view");
+    ViewRect size{};
+    const int width = int(std::lround(600 * dpi / 96.0));
+    const int height = int(std::lround(284 * dpi / 96.0));
+    check(view->getSize(&size) == kResultOk && size.right == width && size.bottom == height,
+          "at " + std::to_string(dpi) + " DPI getSize says " + std::to_string(size.right) + " x " +
+              std::to_string(size.bottom));
+    IPlugViewContentScaleSupport* scaling = nullptr;
+    check(view->queryInterface(iid::IPlugViewContentScaleSupport.bytes,
+                               reinterpret_cast<void**>(&scaling)) == kResultOk &&
+              scaling != nullptr,
+          "content scale support");
+    check(scaling->setContentScaleFactor(2.0f) == kResultTrue, "scale 2 taken");
+    scaling->release();
+    check(view->getSize(&size) == kResultOk && size.right == 1200 && size.bottom == 568,
+          "at scale 2 getSize says 1200 x 568");
+    HostWindow window;
+    window.resize(1200, 568);
+    check(view->attached(window.handle(), "HWND") == kResultOk, "attached");
+    window.pump(nullptr, 200);
+    HWND child = window.editorWindow();
+    RECT r{};
+    check(child != nullptr && GetClientRect(child, &r) && r.right == 1200 && r.bottom == 568,
+          "the window is 1200 x 568");
+    dragUp(window, child, 1040, 180, 40); // from the middle of the Output knob at scale 2
+    const std::vector<Edit>& edits = handler.edits;
+    check(edits.size() >= 3 &&
+              amp.controller->normalizedParamToPlain(1, edits[edits.size() - 2].value) == 10.0,
+          "a 40-pixel drag up ends at +10 dB");
+    view->removed();
+    view->release();
+    amp.controller->setComponentHandler(nullptr);
+}
+
 } // namespace
+
+void addVst3ScaleCases(std::vector<Case>& cases, const HostOptions& options) {
+    auto module = std::make_shared<Module>(
+        options.vst3Path.empty() ? vst3PathBeside(options.dllPath) : options.vst3Path);
+    const int dpi = options.systemDpi;
+    cases.push_back({"vst3: view at the system's DPI, then the host's scale 2 (" +
+                         std::to_string(dpi) + " DPI)",
+                     [module, dpi] { viewAtScale(*module, dpi); }});
+}
 
 void addVst3Cases(std::vector<Case>& cases, const HostOptions& options) {
     auto module = std::make_shared<Module>(

@@ -37,6 +37,10 @@ int imageHeight(const Image* image);
 // Straight (not premultiplied) colour; transparent outside the image.
 Colour imagePixel(const Image* image, int x, int y);
 [[nodiscard]] bool writePng(const Image* image, const char* path);
+// The image's pixels as the backend stores them, row after row, `stride`
+// words apart: for telling whether two images of this backend differ, not
+// for reading colours (imagePixel does that). Null for no image.
+const uint32_t* imageWords(const Image* image, size_t& stride);
 
 // ---- fonts ---------------------------------------------------------------
 enum class FontStyle { Regular, Bold, Italic, Underline };
@@ -56,6 +60,11 @@ Canvas* createCanvasForNativeSurface(void* surface);
 void releaseCanvas(Canvas* canvas);
 
 void setAntialias(Canvas* canvas, bool on);
+// Magnifies everything drawn on canvas from now on by scale (physical
+// pixels per unit): coordinates, clips, pens, text and images are given in
+// units and drawn at the target's resolution, text by the library at its
+// scaled size. Called once, before any drawing; 1 leaves the canvas as is.
+void setScale(Canvas* canvas, double scale);
 // Replaces the clip by the pixel rectangle (x, y, width, height).
 void setClip(Canvas* canvas, int x, int y, int width, int height);
 
@@ -92,9 +101,11 @@ void drawText(Canvas* canvas, const Font* font, const char* text, double x, doub
               Colour colour, bool antialias);
 
 // Copies the source area (srcX, srcY, width, height) of image to (dstX,
-// dstY) without scaling, blended over the target with the image's own alpha
-// scaled by alpha / 255.
+// dstY), blended over the target with the image's own alpha scaled by
+// alpha / 255. Every figure is in units; the image holds imageScale pixels
+// per unit (1 for a 1x image, 2 for an @2x one). Where one image pixel
+// lands on one target pixel it is copied as it is; elsewhere it is filtered.
 void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
-               int dstX, int dstY, uint8_t alpha);
+               int dstX, int dstY, uint8_t alpha, double imageScale = 1.0);
 
 } // namespace VSTGUI::platform

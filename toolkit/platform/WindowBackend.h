@@ -24,6 +24,12 @@ namespace VSTGUI::platform {
 void enterDragAndDrop();
 void leaveDragAndDrop();
 
+// The content scale the system asks for on the screen of parent (a host's
+// native window; null: the default screen): on X11 the Xft.dpi resource /
+// 96, on Windows the DPI of the monitor under parent / 96. 0 when the
+// system says nothing, so that the next source in the order may speak.
+double systemContentScale(void* parent);
+
 // What a native window reports to its owner while it drains its events.
 class WindowListener {
   public:
@@ -49,6 +55,9 @@ class WindowListener {
     virtual void windowDragMove(CDragContainer* drag) = 0;
     virtual void windowDragLeave(CDragContainer* drag) = 0;
     virtual bool windowDrop(CDragContainer* drag) = 0;
+    // The system's scale for the window changed (on Windows when it moved
+    // to a monitor of another DPI); systemScale as systemContentScale says.
+    virtual void windowSystemScaleChanged(double systemScale) = 0;
 
   protected:
     ~WindowListener() = default;
@@ -69,8 +78,10 @@ enum CursorType : int32_t {
 
 class NativeWindow {
   public:
-    // A visible child window of width x height at (0, 0) inside parent (the
-    // host's native window handle). Null when there is no window system to
+    // A visible child window of width x height physical pixels at (0, 0)
+    // inside parent (the host's native window handle). Every size, damage
+    // rectangle and pointer position of this interface is in physical
+    // pixels; the frame turns them into its own units. Null when there is no window system to
     // talk to or the parent is not a window.
     static std::unique_ptr<NativeWindow> create(void* parent, int width, int height,
                                                 WindowListener& listener);

@@ -27,9 +27,8 @@ void paintTolex(cairo_t* cr, cairo_surface_t* surface) {
     addGrain(surface, 0.035, 1, 1);
 }
 
-void paintTrim(cairo_t* cr) {
-    cairo_surface_t* metal =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, int(kTrimHeight));
+void paintTrim(cairo_t* cr, int scale) {
+    cairo_surface_t* metal = createSurface(CAIRO_FORMAT_ARGB32, kWidth, int(kTrimHeight), scale);
     cairo_t* mc = cairo_create(metal);
     cairo_pattern_t* sheen = cairo_pattern_create_linear(0, 0, 0, kTrimHeight);
     cairo_pattern_add_color_stop_rgb(sheen, 0, 0.80, 0.80, 0.79);
@@ -139,11 +138,11 @@ void paintFootnote(cairo_t* cr) {
 
 } // namespace
 
-cairo_surface_t* makeBackground() {
-    cairo_surface_t* drawing = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, kHeight);
+cairo_surface_t* makeBackground(int scale) {
+    cairo_surface_t* drawing = createSurface(CAIRO_FORMAT_ARGB32, kWidth, kHeight, scale);
     cairo_t* cr = cairo_create(drawing);
     paintTolex(cr, drawing);
-    paintTrim(cr);
+    paintTrim(cr, scale);
     paintLogo(cr);
     paintScrew(cr, 10, 12, 0.6);
     paintScrew(cr, kWidth - 10, 12, 2.1);
@@ -160,7 +159,7 @@ cairo_surface_t* makeBackground() {
     cairo_destroy(cr);
 
     // Flatten onto an opaque surface: the background carries no alpha.
-    cairo_surface_t* opaque = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
+    cairo_surface_t* opaque = createSurface(CAIRO_FORMAT_RGB24, kWidth, kHeight, scale);
     cairo_t* oc = cairo_create(opaque);
     cairo_set_source_surface(oc, drawing, 0, 0);
     cairo_paint(oc);

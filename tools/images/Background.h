@@ -7,7 +7,8 @@
 
 namespace gravelo::images {
 
-// An RGB24 surface (written as a PNG without alpha).
-cairo_surface_t* makeBackground();
+// An RGB24 surface (written as a PNG without alpha), drawn at the given
+// scale.
+cairo_surface_t* makeBackground(int scale);
 
 } // namespace gravelo::images

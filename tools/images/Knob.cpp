@@ -110,8 +110,8 @@ Rgb pointerColour() {
     return rgb(255, 150, 40);
 }
 
-cairo_surface_t* makeKnobStrip(int size, int frames, const KnobLook& look) {
-    cairo_surface_t* strip = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size * frames);
+cairo_surface_t* makeKnobStrip(int size, int frames, const KnobLook& look, int scale) {
+    cairo_surface_t* strip = createSurface(CAIRO_FORMAT_ARGB32, size, size * frames, scale);
     cairo_t* cr = cairo_create(strip);
     for (int i = 0; i < frames; ++i) {
         // Leave room at the edge of the frame for the scale ticks of the

@@ -17,8 +17,8 @@ struct KnobLook {
 // the panel.
 Rgb pointerColour();
 
-// A strip of frames frames of size x size pixels, transparent around the
-// knob.
-cairo_surface_t* makeKnobStrip(int size, int frames, const KnobLook& look);
+// A strip of frames frames of size x size panel pixels, transparent around
+// the knob, drawn at the given scale.
+cairo_surface_t* makeKnobStrip(int size, int frames, const KnobLook& look, int scale);
 
 } // namespace gravelo::images

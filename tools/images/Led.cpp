@@ -6,11 +6,10 @@
 
 namespace gravelo::images {
 
-cairo_surface_t* makeLedStrip() {
+cairo_surface_t* makeLedStrip(int scale) {
     constexpr int kSize = 6;
     constexpr int kFrames = 10;
-    cairo_surface_t* strip =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSize, kSize * kFrames);
+    cairo_surface_t* strip = createSurface(CAIRO_FORMAT_ARGB32, kSize, kSize * kFrames, scale);
     cairo_t* cr = cairo_create(strip);
     const Rgb unlit = rgb(88, 84, 84);
     const Rgb lit = rgb(255, 28, 18);

@@ -6,6 +6,7 @@
 
 namespace gravelo::images {
 
-cairo_surface_t* makeLedStrip();
+// Drawn at the given scale.
+cairo_surface_t* makeLedStrip(int scale);
 
 } // namespace gravelo::images

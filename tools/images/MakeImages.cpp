@@ -1,5 +1,7 @@
 // gravelo-make-images <folder>: draws the five panel images and writes them
-// as knob.png, knob2.png, led.png, bg.png and knob3.png into the folder.
+// as knob.png, knob2.png, led.png, bg.png and knob3.png into the folder,
+// and each again drawn at twice and three times the scale for screens with
+// more pixels per panel pixel (knob@2x.png, knob@3x.png, ...).
 #include "Background.h"
 #include "Knob.h"
 #include "Led.h"
@@ -11,8 +13,9 @@ using namespace gravelo::images;
 
 namespace {
 
-bool save(cairo_surface_t* surface, const std::string& folder, const char* name) {
-    const std::string path = folder + "/" + name;
+bool save(cairo_surface_t* surface, const std::string& folder, const char* stem, int scale) {
+    const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
+    const std::string path = folder + "/" + stem + suffix + ".png";
     const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
     cairo_surface_destroy(surface);
     if (status != CAIRO_STATUS_SUCCESS) {
@@ -37,10 +40,13 @@ int main(int argc, char** argv) {
     const KnobLook big{rgb(235, 235, 232), rgb(120, 120, 118), rgb(34, 33, 32), 0.62};
     const KnobLook tone{rgb(200, 200, 196), rgb(95, 95, 93), rgb(30, 29, 28), 0.58};
     const KnobLook trim{rgb(215, 215, 212), rgb(105, 105, 103), rgb(22, 22, 22), 0.5};
-    bool ok = save(makeKnobStrip(80, 41, big), folder, "knob.png");
-    ok = save(makeKnobStrip(60, 31, tone), folder, "knob2.png") && ok;
-    ok = save(makeLedStrip(), folder, "led.png") && ok;
-    ok = save(makeBackground(), folder, "bg.png") && ok;
-    ok = save(makeKnobStrip(40, 31, trim), folder, "knob3.png") && ok;
+    bool ok = true;
+    for (int scale = 1; scale <= 3; ++scale) {
+        ok = save(makeKnobStrip(80, 41, big, scale), folder, "knob", scale) && ok;
+        ok = save(makeKnobStrip(60, 31, tone, scale), folder, "knob2", scale) && ok;
+        ok = save(makeLedStrip(scale), folder, "led", scale) && ok;
+        ok = save(makeBackground(scale), folder, "bg", scale) && ok;
+        ok = save(makeKnobStrip(40, 31, trim, scale), folder, "knob3", scale) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -15,6 +15,12 @@ Rgb mix(Rgb a, Rgb b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
+cairo_surface_t* createSurface(cairo_format_t format, int width, int height, int scale) {
+    cairo_surface_t* surface = cairo_image_surface_create(format, width * scale, height * scale);
+    cairo_surface_set_device_scale(surface, scale, scale);
+    return surface;
+}
+
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
     const double pi = std::numbers::pi;
     cairo_new_sub_path(cr);
@@ -50,16 +56,19 @@ void addGrain(cairo_surface_t* surface, double strength, int streak, uint32_t se
     const int height = cairo_image_surface_get_height(surface);
     const int stride = cairo_image_surface_get_stride(surface);
     unsigned char* data = cairo_image_surface_get_data(surface);
+    double scale = 1.0, unusedY = 1.0;
+    cairo_surface_get_device_scale(surface, &scale, &unusedY);
+    const int run = streak > 1 ? int(std::lround(streak * scale)) : 1;
     std::mt19937 random(seed);
     std::normal_distribution<double> noise(0.0, strength * 255.0);
     for (int y = 0; y < height; ++y) {
-        double run = 0.0;
+        double level = 0.0;
         for (int x = 0; x < width; ++x) {
-            if (streak <= 1 || x % streak == 0) run = noise(random);
+            if (x % run == 0) level = noise(random);
             uint8_t* px = data + size_t(y) * stride + size_t(x) * 4;
             const double alpha = px[3] / 255.0;
             for (int c = 0; c < 3; ++c) // premultiplied: scale the change by alpha
-                px[c] = uint8_t(std::clamp(px[c] + run * alpha, 0.0, double(px[3])));
+                px[c] = uint8_t(std::clamp(px[c] + level * alpha, 0.0, double(px[3])));
         }
     }
     cairo_surface_mark_dirty(surface);

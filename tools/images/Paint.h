@@ -17,6 +17,11 @@ inline Rgb rgb(int r, int g, int b) {
 void setColour(cairo_t* cr, Rgb c, double alpha = 1.0);
 Rgb mix(Rgb a, Rgb b, double t);
 
+// An image surface of width x height panel pixels drawn at the given scale:
+// scale times as many device pixels each way, and every drawing call still
+// in panel pixels, so shapes and text are drawn at the scale, not stretched.
+cairo_surface_t* createSurface(cairo_format_t format, int width, int height, int scale);
+
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 
 // Text centred on cx with its baseline at y, in "Liberation Sans" (the
@@ -29,7 +34,8 @@ void engravedText(cairo_t* cr, const char* text, double cx, double baseline, dou
 
 // Adds deterministic per-pixel brightness noise of the given strength
 // (0..1) to the surface, for tolex and brushed-metal grain. Horizontal
-// streaks when streak > 1.
+// streaks streak panel pixels long when streak > 1. The grain is as fine
+// as the surface's device pixels.
 void addGrain(cairo_surface_t* surface, double strength, int streak, uint32_t seed);
 
 // The angle in radians of frame i of a strip of n frames: the pointer turns

@@ -4,18 +4,21 @@
 #include "effect/panel/PanelLayout.h"
 #include "host/CVeST.h"
 #include "toolkit/COffscreenContext.h"
+#include "toolkit/ContentScale.h"
 #include "vsthost/InProcess.h"
 
 #include <stdexcept>
 
-PanelPicture::PanelPicture(double sampleRate) {
+PanelPicture::PanelPicture(double sampleRate, double scale) {
     host.recording = false;
     if (!host.create(vsthost::createAmplifier))
         throw std::runtime_error("the plug-in refused to start");
     owner = &vsthost::shellOf(host.effect());
     runtime = &vsthost::amplifierOf(host.effect());
     host.start(sampleRate);
-    offscreen = new VSTGUI::COffscreenContext(nullptr, panel_layout::kWidth, panel_layout::kHeight);
+    offscreen =
+        new VSTGUI::COffscreenContext(nullptr, panel_layout::kWidth, panel_layout::kHeight,
+                                      VSTGUI::kBlackColour, VSTGUI::clampContentScale(scale));
 }
 
 PanelPicture::~PanelPicture() {

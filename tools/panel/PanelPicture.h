@@ -17,8 +17,9 @@ class COffscreenContext;
 
 class PanelPicture {
   public:
-    // Creates, opens and resumes an instance at `sampleRate`.
-    explicit PanelPicture(double sampleRate = 48000.0);
+    // Creates, opens and resumes an instance at `sampleRate`; the picture
+    // has the panel's size times `scale` (clamped to 1 .. 3).
+    explicit PanelPicture(double sampleRate = 48000.0, double scale = 1.0);
     ~PanelPicture();
     PanelPicture(const PanelPicture&) = delete;
     PanelPicture& operator=(const PanelPicture&) = delete;

@@ -1,13 +1,15 @@
 // Writes a picture of the amplifier's panel without any display:
-//   gravelo-panel [--chunk FILE] [--preset FILE.fxp] [--audio SECONDS] OUT.png
+//   gravelo-panel [--scale S] [--chunk FILE] [--preset FILE.fxp] [--audio SECONDS] OUT.png
 // The state comes from a raw chunk or a preset; a few seconds of a test
-// signal make the meters move.
+// signal make the meters move. --scale draws the panel at a content scale
+// (1 .. 3; 600 x 284 times S pixels).
 #include "PanelPicture.h"
 #include "PresetFile.h"
 #include "effect/TVobrixEffect.h"
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -63,13 +65,24 @@ bool loadState(PanelPicture& picture, const std::string& option, const std::stri
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args.back().rfind("--", 0) == 0)
-        return fail(
-            "usage: gravelo-panel [--chunk FILE] [--preset FILE.fxp] [--audio SECONDS] OUT.png");
-    PanelPicture picture;
+        return fail("usage: gravelo-panel [--scale S] [--chunk FILE] [--preset FILE.fxp] "
+                    "[--audio SECONDS] OUT.png");
+    // The scale is known before the picture is made; the other options act on it.
+    double scale = 1.0;
+    for (size_t i = 0; i + 1 < args.size(); i += 2) {
+        if (args[i] != "--scale") continue;
+        char* end = nullptr;
+        scale = std::strtod(args[i + 1].c_str(), &end);
+        if (end == args[i + 1].c_str() || *end != '\0' || !(scale >= 1.0 && scale <= 3.0))
+            return fail("--scale takes a number from 1 to 3, not " + args[i + 1]);
+    }
+    PanelPicture picture(48000.0, scale);
     double seconds = 2.0;
     for (size_t i = 0; i + 1 < args.size(); i += 2) {
         std::string error;
-        if (args[i] == "--audio") {
+        if (args[i] == "--scale") {
+            continue;
+        } else if (args[i] == "--audio") {
             seconds = std::atof(args[i + 1].c_str());
         } else if (args[i] == "--chunk" || args[i] == "--preset") {
             if (!loadState(picture, args[i], args[i + 1], error)) return fail(error);

@@ -274,6 +274,85 @@ TEST_F(EditorWindow, ClosingAndReopeningTenTimesLeavesNoWindowBehind) {
     }
 }
 
+// Xft.dpi 192 opens the editor at 2x: a drag of 20 panel pixels in
+// physical ones gives +10 dB and a host change moves the knob. The host's
+// vendor call ('PreS', 'AeCs', 1.5) while it is open asks the host for the
+// new size; ten rounds leave nothing behind. Without Xft.dpi it is 1x, and
+// the host's call alone makes it 2x.
+TEST_F(EditorWindow, TheDesktopsOrTheHostsScaleSizesTheWindowAndTheDragFollowsIt) {
+    if (!panelDrawsSomething()) GTEST_SKIP() << "the effect draws no panel yet";
+    constexpr VstInt32 kPreS = ('P' << 24) | ('r' << 16) | ('e' << 8) | 'S';
+    constexpr VstIntPtr kAeCs = ('A' << 24) | ('e' << 16) | ('C' << 8) | 's';
+    HostWindow large(0, 0, 1200, 568);
+    Plugin plugin(new TVobrixEffect());
+    const auto loop = [&](int ms) { idleFor({&plugin}, ms); };
+    const auto rectangle = [&] {
+        ERect* rect = nullptr;
+        plugin.dispatch(effEditGetRect, 0, &rect);
+        return rect != nullptr ? (rect->right - rect->left) * 1000 + rect->bottom - rect->top : 0;
+    };
+    {
+        const testdisplay::ScreenResources desktop("Xft.dpi:\t192\n");
+        EXPECT_EQ(rectangle(), 1200568);
+        ASSERT_EQ(plugin.dispatch(effEditOpen, 0, large.handle()), 1);
+        int w = 0, h = 0;
+        ASSERT_TRUE(large.childSize(w, h));
+        EXPECT_EQ(w * 1000 + h, 1200568);
+        plugin.host.setParameter(1, 0.5f); // Output at 0 dB
+        loop(100);
+        const std::vector<uint32_t> atZero = large.captureBox(940, 100, 200, 200);
+        large.dragInLoop(1040, 180, -40, loop);
+        EXPECT_EQ(plugin.display(1), "10.00");
+        plugin.host.setParameter(1, 0.5f);
+        loop(100);
+        EXPECT_EQ(large.captureBox(940, 100, 200, 200), atZero) << "the host's change moved it";
+
+        plugin.host.calls.clear();
+        EXPECT_EQ(plugin.host.dispatch(effVendorSpecific, kPreS, kAeCs, nullptr, 1.5f), 1);
+        ASSERT_EQ(plugin.host.countCalls(audioMasterSizeWindow), 1u);
+        for (const vsthost::HostCall& call : plugin.host.calls) {
+            if (call.opcode == audioMasterSizeWindow) {
+                EXPECT_EQ(call.index * 1000 + call.value, 900426);
+            }
+        }
+        EXPECT_EQ(rectangle(), 900426);
+        ASSERT_TRUE(large.childSize(w, h));
+        EXPECT_EQ(w * 1000 + h, 900426);
+        loop(100);
+        large.dragInLoop(780, 135, -30, loop);
+        EXPECT_EQ(plugin.display(1), "10.00");
+        plugin.dispatch(effEditClose);
+        EXPECT_EQ(plugin.host.dispatch(effVendorSpecific, kPreS, kAeCs, nullptr, 2.0f), 1);
+        for (int i = 0; i < 10; ++i) {
+            ASSERT_EQ(plugin.dispatch(effEditOpen, 0, large.handle()), 1) << i;
+            loop(20);
+            plugin.dispatch(effEditClose);
+            EXPECT_EQ(large.childCount(), 0) << i;
+        }
+        EXPECT_EQ(plugin.host.countCalls(audioMasterSizeWindow), 1u) << "none while closed";
+    }
+    // Without Xft.dpi: 1x, until the host's call asks for 2x.
+    Plugin other(new TVobrixEffect());
+    const auto otherRectangle = [&] {
+        ERect* rect = nullptr;
+        other.dispatch(effEditGetRect, 0, &rect);
+        return rect != nullptr ? rect->right * 1000 + rect->bottom : 0;
+    };
+    EXPECT_EQ(otherRectangle(), 600284);
+    EXPECT_EQ(other.host.dispatch(effVendorSpecific, kPreS, kAeCs, nullptr, 2.0f), 1);
+    EXPECT_EQ(otherRectangle(), 1200568);
+    other.host.setParameter(1, 0.5f);
+    ASSERT_EQ(other.dispatch(effEditOpen, 0, large.handle()), 1);
+    int w = 0, h = 0;
+    ASSERT_TRUE(large.childSize(w, h));
+    EXPECT_EQ(w * 1000 + h, 1200568);
+    const auto otherLoop = [&](int ms) { idleFor({&other}, ms); };
+    otherLoop(100);
+    large.dragInLoop(1040, 180, -40, otherLoop);
+    EXPECT_EQ(other.display(1), "10.00");
+    other.dispatch(effEditClose);
+}
+
 TEST_F(EditorWindow, TwoInstancesRedrawAndReactIndependently) {
     HostWindow otherHost(0, 300, 600, 284);
     auto* greenRuntime = new PaintingRuntime(Colour{0, 200, 0, 255});

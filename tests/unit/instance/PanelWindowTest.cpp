@@ -17,7 +17,9 @@ struct RecordingListener : gravelo::instance::PanelListener {
     void panelGestureBegin(int) override {}
     void panelValue(int control, double value) override { values.push_back({control, value}); }
     void panelGestureEnd(int) override {}
+    void panelResized(int width, int height) override { sizes.push_back({width, height}); }
     std::vector<std::pair<int, double>> values;
+    std::vector<std::pair<int, int>> sizes;
 };
 
 // A host's change reaches the knob at the panel's next frame, and is not

@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 using VSTGUI::Colour;
@@ -189,6 +192,79 @@ TEST_F(PanelDrawing, BackgroundFillsThePanel) {
     for (int x : {0, 299, 599})
         for (int y : {0, 283})
             EXPECT_EQ(pixel(x, y).alpha, 255) << x << "," << y;
+}
+
+// The luminance of every pixel of a picture, row by row.
+struct Luma {
+    int width = 0, height = 0;
+    std::vector<double> values;
+    double at(int x, int y) const {
+        x = std::clamp(x, 0, width - 1);
+        y = std::clamp(y, 0, height - 1);
+        return values[size_t(y) * size_t(width) + size_t(x)];
+    }
+};
+
+Luma lumaOf(PanelPicture& picture, int width, int height) {
+    Luma luma{width, height, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const Colour c = picture.context().getBitmap()->getPixel(x, y);
+            luma.values.push_back(0.299 * c.red + 0.587 * c.green + 0.114 * c.blue);
+        }
+    return luma;
+}
+
+// The 1x picture enlarged by two with bilinear filtering (pixel centres on
+// half-pixel positions, edges repeated), as a host stretching it would.
+Luma bilinearTimesTwo(const Luma& small) {
+    Luma large{small.width * 2, small.height * 2, {}};
+    for (int y = 0; y < large.height; ++y)
+        for (int x = 0; x < large.width; ++x) {
+            const double u = (x + 0.5) / 2.0 - 0.5, v = (y + 0.5) / 2.0 - 0.5;
+            const int x0 = int(std::floor(u)), y0 = int(std::floor(v));
+            const double fx = u - x0, fy = v - y0;
+            const double top = small.at(x0, y0) * (1 - fx) + small.at(x0 + 1, y0) * fx;
+            const double bottom = small.at(x0, y0 + 1) * (1 - fx) + small.at(x0 + 1, y0 + 1) * fx;
+            large.values.push_back(top * (1 - fy) + bottom * fy);
+        }
+    return large;
+}
+
+// Mean gradient magnitude over the knob and text areas (panel units, drawn
+// at scale 2): Quorvel with its label and value, the meter's title and
+// scale, Output with its label and value.
+double edgeEnergy(const Luma& picture) {
+    const int areas[][4] = {{30, 30, 130, 150}, {180, 30, 420, 135}, {470, 30, 570, 150}};
+    double sum = 0.0;
+    int count = 0;
+    for (const auto& a : areas)
+        for (int y = a[1] * 2; y < a[3] * 2; ++y)
+            for (int x = a[0] * 2; x < a[2] * 2; ++x) {
+                sum += std::hypot(picture.at(x + 1, y) - picture.at(x, y),
+                                  picture.at(x, y + 1) - picture.at(x, y));
+                ++count;
+            }
+    return sum / count;
+}
+
+// The panel at a content scale: the picture is round(600 s) x round(284 s),
+// and at 2x its edges carry clearly more detail than the 1x picture
+// enlarged, which a stretched (blurred) panel would not.
+TEST(PanelAtScale, TwoTimesIsSharperThanTheOneTimesPictureEnlarged) {
+    PanelPicture plain(48000.0, 1.0), doubled(48000.0, 2.0), between(48000.0, 1.5);
+    for (PanelPicture* p : {&plain, &doubled, &between})
+        p->drawFrame();
+    EXPECT_EQ(doubled.context().getBitmap()->getPixel(1199, 567).alpha, 255);
+    EXPECT_EQ(doubled.context().getBitmap()->getPixel(1200, 568).alpha, 0) << "1200 x 568";
+    EXPECT_EQ(between.context().getBitmap()->getPixel(899, 425).alpha, 255);
+    EXPECT_EQ(between.context().getBitmap()->getPixel(900, 426).alpha, 0) << "900 x 426";
+
+    const double sharp = edgeEnergy(lumaOf(doubled, 1200, 568));
+    const double stretched = edgeEnergy(bilinearTimesTwo(lumaOf(plain, 600, 284)));
+    std::printf("mean gradient over knobs and text: 2x %.2f, 1x enlarged %.2f (%.2fx)\n", sharp,
+                stretched, sharp / stretched);
+    EXPECT_GT(sharp, 1.5 * stretched);
 }
 
 } // namespace

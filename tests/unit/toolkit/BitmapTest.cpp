@@ -2,6 +2,7 @@
 // alpha-blended onto a context.
 #include "PixelProbe.h"
 
+#include "tests/support/PngSize.h"
 #include "toolkit/ResourceTable.h"
 
 #include <gtest/gtest.h>
@@ -29,10 +30,6 @@ struct TwoColourSource {
     CBitmap* bitmap() const { return ctx->getBitmap(); }
     Offscreen ctx{10, 10};
 };
-
-uint32_t bigEndian32(const uint8_t* p) {
-    return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
-}
 
 } // namespace
 
@@ -102,9 +99,8 @@ TEST(ResourceBitmap, Number2LoadsAtThePngsPixelSize) {
     ASSERT_TRUE(led.found());
     ASSERT_GT(led.size, 24u);
     CBitmap* bitmap = new CBitmap(CResourceDescription(2));
-    // The PNG header's IHDR chunk holds width and height at bytes 16 and 20.
-    EXPECT_EQ(bitmap->getWidth(), bigEndian32(led.data + 16));
-    EXPECT_EQ(bitmap->getHeight(), bigEndian32(led.data + 20));
+    EXPECT_EQ(bitmap->getWidth(), testsupport::pngSize(led.data, led.size).width);
+    EXPECT_EQ(bitmap->getHeight(), testsupport::pngSize(led.data, led.size).height);
     EXPECT_EQ(bitmap->getWidth(), 6);
     EXPECT_EQ(bitmap->getHeight(), 60);
     EXPECT_EQ(bitmap->getResourceDescription().type, CResourceDescription::kIntegerType);

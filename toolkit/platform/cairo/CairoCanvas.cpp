@@ -77,6 +77,12 @@ void setAntialias(Canvas* canvas, bool on) {
     cairo_set_antialias(canvas->cr, on ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
 }
 
+void setScale(Canvas* canvas, double scale) {
+    if (!(scale > 0.0) || scale == canvas->scale) return;
+    cairo_scale(canvas->cr, scale / canvas->scale, scale / canvas->scale);
+    canvas->scale = scale;
+}
+
 void setClip(Canvas* canvas, int x, int y, int width, int height) {
     cairo_reset_clip(canvas->cr);
     cairo_new_path(canvas->cr);
@@ -139,21 +145,56 @@ void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_
     finish(cr, paint);
 }
 
+namespace {
+
+void paintSource(cairo_t* cr, uint8_t alpha) {
+    if (alpha == 255)
+        cairo_paint(cr);
+    else
+        cairo_paint_with_alpha(cr, alpha / 255.0);
+}
+
+// An image whose pixels do not fall one on one onto the target's: only the
+// source area is sampled (a strip of knob frames never bleeds into the
+// next frame), its edge pixels padded outward, and filtered.
+void drawResampled(cairo_t* cr, const Image* image, int srcX, int srcY, int width, int height,
+                   int dstX, int dstY, uint8_t alpha, double imageScale) {
+    cairo_surface_t* area =
+        cairo_surface_create_for_rectangle(image->surface, srcX * imageScale, srcY * imageScale,
+                                           width * imageScale, height * imageScale);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(area);
+    cairo_matrix_t toImage;
+    cairo_matrix_init_scale(&toImage, imageScale, imageScale);
+    cairo_matrix_translate(&toImage, -dstX, -dstY);
+    cairo_pattern_set_matrix(pattern, &toImage);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
+    cairo_set_source(cr, pattern);
+    paintSource(cr, alpha);
+    cairo_pattern_destroy(pattern);
+    cairo_surface_destroy(area);
+}
+
+} // namespace
+
 void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
-               int dstX, int dstY, uint8_t alpha) {
-    if (image == nullptr || width <= 0 || height <= 0) return;
+               int dstX, int dstY, uint8_t alpha, double imageScale) {
+    if (image == nullptr || width <= 0 || height <= 0 || !(imageScale > 0.0)) return;
     cairo_t* cr = canvas->cr;
     cairo_save(cr);
     cairo_new_path(cr);
     cairo_rectangle(cr, dstX, dstY, width, height);
     cairo_clip(cr);
-    cairo_set_source_surface(cr, image->surface, dstX - srcX, dstY - srcY);
-    // Nearest sampling: images are only ever copied one to one.
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
-    if (alpha == 255)
-        cairo_paint(cr);
-    else
-        cairo_paint_with_alpha(cr, alpha / 255.0);
+    if (imageScale == canvas->scale && imageScale == std::floor(imageScale)) {
+        // One image pixel on one target pixel: copied as it is.
+        cairo_scale(cr, 1.0 / imageScale, 1.0 / imageScale);
+        cairo_set_source_surface(cr, image->surface, (dstX - srcX) * imageScale,
+                                 (dstY - srcY) * imageScale);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+        paintSource(cr, alpha);
+    } else {
+        drawResampled(cr, image, srcX, srcY, width, height, dstX, dstY, alpha, imageScale);
+    }
     cairo_restore(cr);
 }
 

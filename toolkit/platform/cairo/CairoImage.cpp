@@ -82,6 +82,13 @@ Colour imagePixel(const Image* image, int x, int y) {
             unpremultiply(argb & 0xff, alpha), uint8_t(alpha)};
 }
 
+const uint32_t* imageWords(const Image* image, size_t& stride) {
+    if (image == nullptr) return nullptr;
+    cairo_surface_flush(image->surface);
+    stride = size_t(cairo_image_surface_get_stride(image->surface)) / 4;
+    return reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(image->surface));
+}
+
 bool writePng(const Image* image, const char* path) {
     if (image == nullptr || path == nullptr) return false;
     return cairo_surface_write_to_png(image->surface, path) == CAIRO_STATUS_SUCCESS;

@@ -15,6 +15,7 @@ struct Image {
 struct Canvas {
     cairo_t* cr = nullptr;
     bool antialias = false;
+    double scale = 1.0; // physical pixels per unit, see setScale
 };
 
 struct Font {

@@ -2,6 +2,12 @@
 // image copies. The library's pixel centres lie on whole coordinates (pixel
 // offset mode none), so strokes go through the given coordinates and fills
 // are moved back half a pixel to cover exactly x .. x + w - 1.
+//
+// At a content scale s the world transform maps a unit's pixel centre onto
+// the centre of the s x s physical pixels that unit covers (scale by s, then
+// move by (s - 1) / 2), so the same rules cover exactly those pixels; lines
+// are lengthened to their end units' outer edges. Images whose pixels land
+// one on one are copied in physical pixels, untransformed.
 #include "GdiplusTypes.h"
 
 #include <cmath>
@@ -81,9 +87,25 @@ void setAntialias(Canvas* canvas, bool on) {
     GdipSetSmoothingMode(canvas->graphics, on ? SmoothingModeAntiAlias : SmoothingModeNone);
 }
 
+void setScale(Canvas* canvas, double scale) {
+    if (!(scale > 0.0) || scale == canvas->scale) return;
+    canvas->scale = scale;
+    const auto centre = REAL((scale - 1.0) / 2.0);
+    GdipResetWorldTransform(canvas->graphics);
+    GdipScaleWorldTransform(canvas->graphics, REAL(scale), REAL(scale), MatrixOrderAppend);
+    GdipTranslateWorldTransform(canvas->graphics, centre, centre, MatrixOrderAppend);
+}
+
+// At a scale the clip's edges go between physical pixels, half a unit
+// before the pixel centres, as the fills' do.
 void setClip(Canvas* canvas, int x, int y, int width, int height) {
-    GdipSetClipRectI(canvas->graphics, x, y, width < 0 ? 0 : width, height < 0 ? 0 : height,
-                     CombineModeReplace);
+    width = width < 0 ? 0 : width;
+    height = height < 0 ? 0 : height;
+    if (canvas->scale == 1.0)
+        GdipSetClipRectI(canvas->graphics, x, y, width, height, CombineModeReplace);
+    else
+        GdipSetClipRect(canvas->graphics, REAL(x) - kHalf, REAL(y) - kHalf, REAL(width),
+                        REAL(height), CombineModeReplace);
 }
 
 // Stops one pixel short of the end; a line one pixel long is its start pixel.
@@ -92,14 +114,18 @@ void drawLine(Canvas* canvas, const Paint& pen, Point from, Point to) {
     const double length = std::hypot(dx, dy);
     if (length == 0.0) return;
     const double endX = to.x - dx / length, endY = to.y - dy / length;
+    // At a scale the stroke between unit pixel centres would leave part of
+    // the first and last unit uncovered: it reaches to their outer edges,
+    // which lie between physical pixels.
+    const double reach = canvas->scale == 1.0 ? 0.0 : 0.5 / length;
     if (std::hypot(endX - from.x, endY - from.y) < 1e-9) {
         const double side = pen.lineWidth;
         GdipFillRectangle(canvas->graphics, brushFor(canvas, pen.colour), REAL(from.x - side / 2),
                           REAL(from.y - side / 2), REAL(side), REAL(side));
         return;
     }
-    GdipDrawLine(canvas->graphics, penFor(canvas, pen), REAL(from.x), REAL(from.y), REAL(endX),
-                 REAL(endY));
+    GdipDrawLine(canvas->graphics, penFor(canvas, pen), REAL(from.x - dx * reach),
+                 REAL(from.y - dy * reach), REAL(endX + dx * reach), REAL(endY + dy * reach));
 }
 
 void paintRect(Canvas* canvas, const Paint& paint, double x, double y, double width,
@@ -153,13 +179,16 @@ void paintPolygon(Canvas* canvas, const Paint& paint, const Point* points, size_
         GdipDrawLines(canvas->graphics, penFor(canvas, paint), device.data(), INT(count));
 }
 
+namespace {
+
 // Alpha other than 255 goes through a colour matrix that scales the
-// image's own alpha and keeps its colours.
-void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
-               int dstX, int dstY, uint8_t alpha) {
-    if (image == nullptr || image->bitmap == nullptr || width <= 0 || height <= 0) return;
+// image's own alpha and keeps its colours; a resampled image's edge pixels
+// are mirrored outward so that its border does not fade to transparent.
+GpImageAttributes* imageAttributes(uint8_t alpha, bool resampled) {
     GpImageAttributes* attributes = nullptr;
-    if (alpha != 255 && GdipCreateImageAttributes(&attributes) == Ok) {
+    if ((alpha == 255 && !resampled) || GdipCreateImageAttributes(&attributes) != Ok)
+        return nullptr;
+    if (alpha != 255) {
         ColorMatrix matrix{};
         for (int i = 0; i < 5; ++i)
             matrix.m[i][i] = 1.0f;
@@ -167,8 +196,72 @@ void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width
         GdipSetImageAttributesColorMatrix(attributes, ColorAdjustTypeDefault, TRUE, &matrix,
                                           nullptr, ColorMatrixFlagsDefault);
     }
-    GdipDrawImageRectRectI(canvas->graphics, image->bitmap, dstX, dstY, width, height, srcX, srcY,
-                           width, height, UnitPixel, attributes, nullptr, nullptr);
+    if (resampled) GdipSetImageAttributesWrapMode(attributes, WrapModeTileFlipXY, 0, FALSE);
+    return attributes;
+}
+
+// Draws in physical pixels, whatever the world transform: the clip, kept
+// by the library in physical pixels, still applies.
+class PhysicalPixels {
+  public:
+    explicit PhysicalPixels(GpGraphics* g) : graphics(g) {
+        GdipCreateMatrix(&saved);
+        GdipGetWorldTransform(graphics, saved);
+        GdipResetWorldTransform(graphics);
+    }
+    ~PhysicalPixels() {
+        GdipSetWorldTransform(graphics, saved);
+        GdipDeleteMatrix(saved);
+    }
+    PhysicalPixels(const PhysicalPixels&) = delete;
+    PhysicalPixels& operator=(const PhysicalPixels&) = delete;
+
+  private:
+    GpGraphics* graphics;
+    GpMatrix* saved = nullptr;
+};
+
+// The source area, imageScale pixels per unit, filtered onto the physical
+// pixels its units cover; pixel i then spans i .. i + 1 (offset mode half).
+void drawResampled(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
+                   int dstX, int dstY, GpImageAttributes* attributes, double imageScale) {
+    const PhysicalPixels physical(canvas->graphics);
+    const auto s = REAL(canvas->scale), k = REAL(imageScale);
+    PixelOffsetMode offsetMode = PixelOffsetModeNone;
+    InterpolationMode interpolation = InterpolationModeLowQuality;
+    GdipGetPixelOffsetMode(canvas->graphics, &offsetMode);
+    GdipGetInterpolationMode(canvas->graphics, &interpolation);
+    GdipSetPixelOffsetMode(canvas->graphics, PixelOffsetModeHalf);
+    GdipSetInterpolationMode(canvas->graphics, InterpolationModeHighQualityBilinear);
+    GdipDrawImageRectRect(canvas->graphics, image->bitmap, REAL(dstX) * s, REAL(dstY) * s,
+                          REAL(width) * s, REAL(height) * s, REAL(srcX) * k, REAL(srcY) * k,
+                          REAL(width) * k, REAL(height) * k, UnitPixel, attributes, nullptr,
+                          nullptr);
+    GdipSetPixelOffsetMode(canvas->graphics, offsetMode);
+    GdipSetInterpolationMode(canvas->graphics, interpolation);
+}
+
+} // namespace
+
+void drawImage(Canvas* canvas, const Image* image, int srcX, int srcY, int width, int height,
+               int dstX, int dstY, uint8_t alpha, double imageScale) {
+    if (image == nullptr || image->bitmap == nullptr || width <= 0 || height <= 0 ||
+        !(imageScale > 0.0))
+        return;
+    const bool oneOnOne = imageScale == canvas->scale && imageScale == std::floor(imageScale);
+    GpImageAttributes* attributes = imageAttributes(alpha, !oneOnOne);
+    if (canvas->scale == 1.0 && oneOnOne) {
+        GdipDrawImageRectRectI(canvas->graphics, image->bitmap, dstX, dstY, width, height, srcX,
+                               srcY, width, height, UnitPixel, attributes, nullptr, nullptr);
+    } else if (oneOnOne) {
+        const PhysicalPixels physical(canvas->graphics);
+        const int k = int(imageScale);
+        GdipDrawImageRectRectI(canvas->graphics, image->bitmap, dstX * k, dstY * k, width * k,
+                               height * k, srcX * k, srcY * k, width * k, height * k, UnitPixel,
+                               attributes, nullptr, nullptr);
+    } else {
+        drawResampled(canvas, image, srcX, srcY, width, height, dstX, dstY, attributes, imageScale);
+    }
     if (attributes != nullptr) GdipDisposeImageAttributes(attributes);
 }
 

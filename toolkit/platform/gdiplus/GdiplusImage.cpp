@@ -93,6 +93,12 @@ Colour imagePixel(const Image* image, int x, int y) {
     return Colour{uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb), uint8_t(argb >> 24)};
 }
 
+const uint32_t* imageWords(const Image* image, size_t& stride) {
+    if (image == nullptr) return nullptr;
+    stride = size_t(image->width);
+    return image->pixels.data();
+}
+
 bool writePng(const Image* image, const char* path) {
     if (image == nullptr || path == nullptr || !libraryRunning()) return false;
     const std::wstring name = widen(path);

@@ -31,6 +31,7 @@ struct Image {
 struct Canvas {
     GpGraphics* graphics = nullptr;
     bool antialias = false;
+    double scale = 1.0; // physical pixels per unit, see setScale
     // Kept between calls and changed only when the paint differs.
     GpPen* pen = nullptr;
     Colour penColour{0, 0, 0, 255};

@@ -8,6 +8,12 @@
 namespace VSTGUI::platform {
 namespace {
 
+// Sent when the window lands on a monitor of another DPI: to a top-level
+// window with the new DPI (hosts may pass it on to their plug-in's window),
+// and to a child after its parent took the new DPI (Windows 10 1703 on).
+constexpr UINT kDpiChanged = 0x02E0;            // WM_DPICHANGED
+constexpr UINT kDpiChangedAfterParent = 0x02E3; // WM_DPICHANGED_AFTERPARENT
+
 ViewPoint clientPoint(LPARAM lParam) {
     return ViewPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
 }
@@ -69,6 +75,12 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         onDestroy();
         break;
+    case kDpiChanged:
+        listener.windowSystemScaleChanged(scaleOfDpi(LOWORD(wParam)));
+        return 0;
+    case kDpiChangedAfterParent:
+        listener.windowSystemScaleChanged(systemContentScale(window));
+        return 0;
     default:
         break;
     }

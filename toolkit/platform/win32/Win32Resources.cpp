@@ -1,6 +1,8 @@
 // The panel images as resources of type "DATA" in the plug-in module (put
-// there by windres from resources/Gravelo.rc), found by number or name.
-// A locked resource stays mapped as long as the module does.
+// there by windres from resources/Gravelo.rc), found by number or name; the
+// same images drawn at 2 and 3 times the size are of types "DATA2X" and
+// "DATA3X" under the same numbers. A locked resource stays mapped as long
+// as the module does.
 #include "ModuleInstance.h"
 #include "toolkit/ResourceTable.h"
 
@@ -24,10 +26,12 @@ HMODULE pluginModule() {
 
 } // namespace
 
-ResourceData findResource(int32_t id) {
-    if (id < 0 || id > 0xffff) return {};
+ResourceData findResourceAtScale(int32_t id, int scale) {
+    const wchar_t* const types[kLargestResourceScale + 1] = {nullptr, L"DATA", L"DATA2X",
+                                                             L"DATA3X"};
+    if (id < 0 || id > 0xffff || scale < 1 || scale > kLargestResourceScale) return {};
     HMODULE module = pluginModule();
-    return lockFound(module, FindResourceW(module, MAKEINTRESOURCEW(id), L"DATA"));
+    return lockFound(module, FindResourceW(module, MAKEINTRESOURCEW(id), types[scale]));
 }
 
 ResourceData findResource(const char* name) {

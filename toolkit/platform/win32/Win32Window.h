@@ -13,6 +13,9 @@ namespace VSTGUI::platform {
 
 class CDropTarget;
 
+// The content scale of a DPI: dpi / 96 (Win32SystemScale.cpp).
+double scaleOfDpi(UINT dpi);
+
 class Win32Window final : public NativeWindow {
   public:
     // Null when parent is no window or the window cannot be made.
