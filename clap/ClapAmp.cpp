@@ -5,7 +5,7 @@
 #include <cstring>
 #include <new>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 namespace {
 
@@ -121,7 +121,7 @@ bool ClapAmp::controlChange(const clap_event_header* event, int& control, double
         event->type != CLAP_EVENT_PARAM_VALUE || event->size < sizeof(clap_event_param_value))
         return false;
     const auto* change = reinterpret_cast<const clap_event_param_value*>(event);
-    if (change->param_id >= static_cast<clap_id>(gravelo::instance::AmpInstance::kControlCount))
+    if (change->param_id >= static_cast<clap_id>(instance::AmpInstance::kControlCount))
         return false;
     control = static_cast<int>(change->param_id);
     value = change->value;
@@ -168,4 +168,4 @@ void ClapAmp::editorRecordsQueued() {
         params->request_flush(host);
 }
 
-} // namespace clapshell
+} // namespace gravelo::clap

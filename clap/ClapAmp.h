@@ -14,7 +14,7 @@
 #include <atomic>
 #include <memory>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 class ClapGui;
 
@@ -28,7 +28,7 @@ struct HostExtensions {
 
 class ClapAmp {
   public:
-    static constexpr const char* kId = gravelo::identity::kClapId;
+    static constexpr const char* kId = identity::kClapId;
 
     // [any] A new instance for `host`, or null (bad host, no memory).
     static const clap_plugin* create(const clap_host* host);
@@ -57,7 +57,7 @@ class ClapAmp {
 
     const clap_host* const host;
     HostExtensions hostExtensions;
-    gravelo::instance::AmpInstance amp;
+    instance::AmpInstance amp;
     EditorQueue editorQueue;
     std::unique_ptr<ClapGui> gui;
 
@@ -95,4 +95,4 @@ const clap_plugin_descriptor* descriptor();
 // The audio and events of one process call (ClapAudio.cpp).
 clap_process_status processBlock(ClapAmp& self, const clap_process& process);
 
-} // namespace clapshell
+} // namespace gravelo::clap

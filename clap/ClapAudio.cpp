@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 namespace {
 
@@ -68,7 +68,7 @@ clap_process_status processBlock(ClapAmp& self, const clap_process& block) {
             ? events->size(events)
             : 0;
     uint32_t read = 0;
-    auto nextChange = [&](gravelo::instance::ControlChange& change) {
+    auto nextChange = [&](instance::ControlChange& change) {
         while (read < eventCount) {
             const clap_event_header* event = events->get(events, read++);
             if (ClapAmp::controlChange(event, change.control, change.value)) {
@@ -78,11 +78,10 @@ clap_process_status processBlock(ClapAmp& self, const clap_process& block) {
         }
         return false;
     };
-    gravelo::instance::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames,
-                                       nextChange);
+    instance::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, nextChange);
 
     self.sendEditorRecords(block.out_events);
     return CLAP_PROCESS_CONTINUE;
 }
 
-} // namespace clapshell
+} // namespace gravelo::clap

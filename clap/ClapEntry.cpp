@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 namespace {
 
@@ -14,16 +14,8 @@ constexpr const char* kFeatures[] = {"audio-effect", "distortion", "compressor",
                                      "equalizer",    "stereo",     nullptr};
 
 constexpr clap_plugin_descriptor kDescriptor = {
-    kClapVersion,
-    ClapAmp::kId,
-    gravelo::identity::kEffectName,
-    gravelo::identity::kVendor,
-    "",
-    "",
-    "",
-    gravelo::identity::kVersion,
-    gravelo::identity::kDescription,
-    kFeatures,
+    kClapVersion, ClapAmp::kId, identity::kEffectName, identity::kVendor,      "",
+    "",           "",           identity::kVersion,    identity::kDescription, kFeatures,
 };
 
 uint32_t CLAP_ABI pluginCount(const clap_plugin_factory* /*factory*/) {
@@ -60,7 +52,8 @@ const clap_plugin_descriptor* descriptor() {
     return &kDescriptor;
 }
 
-} // namespace clapshell
+} // namespace gravelo::clap
 
 extern "C" CLAP_EXPORT const clap_plugin_entry clap_entry = {
-    kClapVersion, clapshell::initLibrary, clapshell::deinitLibrary, clapshell::getFactory};
+    kClapVersion, gravelo::clap::initLibrary, gravelo::clap::deinitLibrary,
+    gravelo::clap::getFactory};

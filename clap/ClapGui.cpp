@@ -10,13 +10,13 @@
 
 #include <cstring>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 namespace {
 
-constexpr uint32_t kTickMs = 1000 / gravelo::instance::PanelWindow::kTickRate;
+constexpr uint32_t kTickMs = 1000 / instance::PanelWindow::kTickRate;
 
-class PanelGui final : public ClapGui, private gravelo::instance::PanelListener {
+class PanelGui final : public ClapGui, private instance::PanelListener {
   public:
     explicit PanelGui(ClapAmp& amp) : owner(amp), window(amp.amp, *this) {}
 
@@ -105,7 +105,7 @@ class PanelGui final : public ClapGui, private gravelo::instance::PanelListener 
     }
 
     ClapAmp& owner;
-    gravelo::instance::PanelWindow window;
+    instance::PanelWindow window;
     clap_id timer = CLAP_INVALID_ID;
     int descriptor = -1;
     bool visible = false;
@@ -128,4 +128,4 @@ std::unique_ptr<ClapGui> ClapGui::create(ClapAmp& owner) {
     return std::make_unique<PanelGui>(owner);
 }
 
-} // namespace clapshell
+} // namespace gravelo::clap

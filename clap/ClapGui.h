@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 class ClapAmp;
 
@@ -49,4 +49,4 @@ class ClapGui {
     virtual void onFd(int /*fd*/, uint32_t /*flags*/) {}
 };
 
-} // namespace clapshell
+} // namespace gravelo::clap

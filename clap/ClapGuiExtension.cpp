@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 namespace {
 
@@ -137,4 +137,4 @@ const clap_plugin_posix_fd_support* fdExtension() {
     return &kFd;
 }
 
-} // namespace clapshell
+} // namespace gravelo::clap

@@ -465,7 +465,7 @@ struct clap_host_log { // [any], never from process
 
 // ---- Layout checks --------------------------------------------------------
 
-namespace clap_layout {
+namespace gravelo::clap::layout {
 
 constexpr bool k64 = sizeof(void*) == 8;
 #if defined(_WIN32)
@@ -556,4 +556,4 @@ static_assert(sizeof(clap_host_posix_fd_support) == table(3));
 static_assert(sizeof(clap_host_thread_check) == table(2));
 static_assert(sizeof(clap_host_log) == table(1));
 
-} // namespace clap_layout
+} // namespace gravelo::clap::layout

@@ -5,11 +5,11 @@
 
 #include <cstdio>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 namespace {
 
-using gravelo::instance::AmpInstance;
+using instance::AmpInstance;
 
 bool isControlId(clap_id id) {
     return id < static_cast<clap_id>(AmpInstance::kControlCount);
@@ -22,7 +22,7 @@ uint32_t CLAP_ABI count(const clap_plugin* plugin) {
 bool CLAP_ABI getInfo(const clap_plugin* plugin, uint32_t index, clap_param_info* info) {
     ClapAmp* self = ClapAmp::from(plugin);
     if (self == nullptr || !isControlId(index) || info == nullptr) return false;
-    const gravelo::instance::ControlInfo& control = self->amp.controlInfo(static_cast<int>(index));
+    const instance::ControlInfo& control = self->amp.controlInfo(static_cast<int>(index));
     *info = clap_param_info{};
     info->id = index;
     info->flags = CLAP_PARAM_IS_AUTOMATABLE;
@@ -73,4 +73,4 @@ const clap_plugin_params* paramsExtension() {
     return &kParams;
 }
 
-} // namespace clapshell
+} // namespace gravelo::clap

@@ -2,11 +2,11 @@
 // number of bytes per call.
 #include "clap/ClapAmp.h"
 
-namespace clapshell {
+namespace gravelo::clap {
 
 namespace {
 
-using gravelo::instance::AmpInstance;
+using instance::AmpInstance;
 
 bool CLAP_ABI save(const clap_plugin* plugin, const clap_ostream* stream) {
     ClapAmp* self = ClapAmp::from(plugin);
@@ -48,4 +48,4 @@ const clap_plugin_state* stateExtension() {
     return &kState;
 }
 
-} // namespace clapshell
+} // namespace gravelo::clap

@@ -8,7 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
-namespace clapshell {
+namespace gravelo::clap {
 
 struct EditorRecord {
     enum Kind : uint8_t { GestureBegin, Value, GestureEnd };
@@ -46,4 +46,4 @@ class EditorQueue {
     std::atomic<uint32_t> taken{0};
 };
 
-} // namespace clapshell
+} // namespace gravelo::clap

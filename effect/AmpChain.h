@@ -47,7 +47,7 @@ class AmpChain {
     // sliders from the next sample on, its control part redesigned in place
     // (no lock, no allocation) when they differ from the sliders it was last
     // designed for or the set is new.
-    void followSliders(const dsp::SliderValues& sliders) {
+    void followSliders(const gravelo::dsp::SliderValues& sliders) {
         // Sliders are never NaN (the rules refuse it); a redesign from equal
         // values gives equal coefficients. Inline: most blocks end here.
         if (sliders == followed && published.current().controlsDesigned) return;
@@ -88,28 +88,29 @@ class AmpChain {
     double bandSplitInput() const { return splitInputShown.load(); }
 
     // Audio thread (and tests): what the chain runs on and with.
-    const dsp::ChainCoefficients& coefficients() const { return *adopted; }
-    const dsp::ChainState& state() const { return running; }
+    const gravelo::dsp::ChainCoefficients& coefficients() const { return *adopted; }
+    const gravelo::dsp::ChainState& state() const { return running; }
     double noiseOffset() const { return noise; }
 
     HostValues host;
 
   private:
-    void redesignControls(const dsp::SliderValues& sliders);
-    void runPiece(const dsp::ChainCoefficients& c, const double* in, double* out, int frames);
+    void redesignControls(const gravelo::dsp::SliderValues& sliders);
+    void runPiece(const gravelo::dsp::ChainCoefficients& c, const double* in, double* out,
+                  int frames);
 
-    dsp::Published<dsp::ChainCoefficients> published;
+    gravelo::dsp::Published<gravelo::dsp::ChainCoefficients> published;
     // The set the audio thread runs on: the one beginBlock (or open) took
     // from `published`, reached through one pointer on every sample.
-    const dsp::ChainCoefficients* adopted = &published.current();
-    dsp::ChainState running;
-    dsp::NoiseSource noiseSource;
-    dsp::SliderValues followed{}; // the sliders the control part was designed for
-    double noise = 0.0;           // offset added to every input sample of the block
-    double splitInput = 0.0;      // audio thread's own copy of the band-split input
+    const gravelo::dsp::ChainCoefficients* adopted = &published.current();
+    gravelo::dsp::ChainState running;
+    gravelo::dsp::NoiseSource noiseSource;
+    gravelo::dsp::SliderValues followed{}; // the sliders the control part was designed for
+    double noise = 0.0;                    // offset added to every input sample of the block
+    double splitInput = 0.0;               // audio thread's own copy of the band-split input
     bool widePieces = false;
 
-    SharedValue displayed[dsp::kBandCount];
+    SharedValue displayed[gravelo::dsp::kBandCount];
     SharedValue splitInputShown;
     std::atomic<double> clip{0.0};
 };

@@ -50,7 +50,7 @@ double Amplifier::value(int index) const {
 }
 
 bool Amplifier::store(int index, double taken) {
-    return vobrix::storeHostValue(*effect, control(index), taken);
+    return runtime::storeHostValue(*effect, control(index), taken);
 }
 
 uint32_t Amplifier::hostChanges(int index) const {
@@ -69,20 +69,20 @@ std::vector<uint8_t> Amplifier::saveState() {
     return {bytes, bytes + size};
 }
 
-bool Amplifier::loadState(const void* data, size_t size, vobrix::StateCheck check) {
-    return vobrix::loadState(*effect, data, size, check);
+bool Amplifier::loadState(const void* data, size_t size, runtime::StateCheck check) {
+    return runtime::loadState(*effect, data, size, check);
 }
 
 bool Amplifier::passesStrictCheck(const void* data, size_t size, size_t expected) const {
-    return vobrix::passesStrictCheck(*effect, data, size, expected);
+    return runtime::passesStrictCheck(*effect, data, size, expected);
 }
 
 void Amplifier::process(float** inputs, float** outputs, int32_t frames, int32_t channels) {
-    vobrix::processAudio(*effect, inputs, outputs, frames, channels);
+    runtime::processAudio(*effect, inputs, outputs, frames, channels);
 }
 
 void Amplifier::process(double** inputs, double** outputs, int32_t frames, int32_t channels) {
-    vobrix::processAudio(*effect, inputs, outputs, frames, channels);
+    runtime::processAudio(*effect, inputs, outputs, frames, channels);
 }
 
 double Amplifier::meterGain(int band) const {
@@ -131,15 +131,15 @@ double Amplifier::knobValue(int index) const {
 }
 
 void Amplifier::mouseDown(double x, double y, int32_t buttonState) {
-    vobrix::mouseDown(*effect, x, y, buttonState);
+    runtime::mouseDown(*effect, x, y, buttonState);
 }
 
 void Amplifier::mouseUp(double x, double y) {
-    vobrix::mouseUp(*effect, x, y);
+    runtime::mouseUp(*effect, x, y);
 }
 
 void Amplifier::mouseMoved(double x, double y) {
-    vobrix::mouseMoved(*effect, x, y);
+    runtime::mouseMoved(*effect, x, y);
 }
 
 TVobrix& Amplifier::runtime() {
@@ -147,7 +147,7 @@ TVobrix& Amplifier::runtime() {
 }
 
 bool Amplifier::mouseHeld() const {
-    return effect->mouseButtons != 0.0 || vobrix::releasePending(*effect);
+    return effect->mouseButtons != 0.0 || runtime::releasePending(*effect);
 }
 
 } // namespace gravelo

@@ -44,7 +44,7 @@ class Amplifier {
     // ---- controls: index 0..8 in the effect's order -------------------------
     const SliderInfo& control(int index) const;
     double value(int index) const;
-    // [any] Stores a value the control rule took (vobrix::takeHostValue);
+    // [any] Stores a value the control rule took (runtime::takeHostValue);
     // true when the control moved. The sound follows at the next block.
     bool store(int index, double taken);
     // [any] How many times a host changed the control, and its last value.
@@ -54,7 +54,7 @@ class Amplifier {
     // ---- state ---------------------------------------------------------------
     // [main] The saved chunk (empty when the effect saves nothing).
     std::vector<uint8_t> saveState();
-    bool loadState(const void* data, size_t size, vobrix::StateCheck check);
+    bool loadState(const void* data, size_t size, runtime::StateCheck check);
     bool passesStrictCheck(const void* data, size_t size, size_t expected) const;
 
     // ---- audio ---------------------------------------------------------------

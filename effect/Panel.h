@@ -13,7 +13,7 @@
 
 class AmpChain;
 class TVobrix;
-namespace vobrix {
+namespace gravelo::runtime {
 struct MouseState;
 }
 
@@ -26,11 +26,11 @@ struct KnobState {
     double resetValue = 0.0; // never set: Control-press resets to 0
 };
 
-using panel_layout::KnobLayout;
+using gravelo::panel_layout::KnobLayout;
 
 class Panel {
   public:
-    static constexpr int kKnobCount = static_cast<int>(panel_layout::kKnobs.size());
+    static constexpr int kKnobCount = static_cast<int>(gravelo::panel_layout::kKnobs.size());
 
     // Everything back to 0 (the effect's open hook), except whether drags
     // follow the slider steps, which belongs to the window that shows the panel.
@@ -68,7 +68,7 @@ class Panel {
     double ledLevel() const { return level; }
 
   private:
-    void useMouse(const vobrix::MouseState& mouse);
+    void useMouse(const gravelo::runtime::MouseState& mouse);
     void latchPressPoint();
     bool pressInside(const KnobLayout& layout) const;
 

@@ -38,9 +38,9 @@ TVobrixEffect::TVobrixEffect() {
     vendorVersion = gravelo::identity::kVendorVersion;
     uniqueId = kUniqueId;
     channelCount = 2;
-    editorWidth = panel_layout::kWidth;
-    editorHeight = panel_layout::kHeight;
-    redrawRate = panel_layout::kRedrawRate;
+    editorWidth = gravelo::panel_layout::kWidth;
+    editorHeight = gravelo::panel_layout::kHeight;
+    redrawRate = gravelo::panel_layout::kRedrawRate;
     for (const gravelo::ControlDefinition& s : gravelo::kControls)
         addSlider(s.slider, nullptr, s.defaultValue, s.minimum, s.maximum, s.step, "", "", "",
                   s.name);

@@ -35,7 +35,7 @@ class TVobrixEffect : public TVobrix {
     // first sample.
     void controlUpdate();
     // Sliders 1 to 9 as they are now (index 0 is not used).
-    dsp::SliderValues controlSliders() const;
+    gravelo::dsp::SliderValues controlSliders() const;
 
     // Panel (TVobrixEffectPanel.cpp).
     void doGraphics() override;

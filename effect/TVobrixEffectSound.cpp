@@ -8,16 +8,16 @@
 void TVobrixEffect::doInit() {
     HostValues& h = amp.host;
     // Host values that are NaN or infinite are kept as 0.
-    h.sampleRate = vobrix::finiteOrZero(VeSTGetSampleRate(shell));
-    h.inputCount = vobrix::finiteOrZero(VeSTGetNumInputs(shell));
-    h.blockSize = vobrix::finiteOrZero(VeSTGetBlockSize(shell));
-    h.tempo = vobrix::finiteOrZero(VeSTGetTempo(shell));
+    h.sampleRate = gravelo::runtime::finiteOrZero(VeSTGetSampleRate(shell));
+    h.inputCount = gravelo::runtime::finiteOrZero(VeSTGetNumInputs(shell));
+    h.blockSize = gravelo::runtime::finiteOrZero(VeSTGetBlockSize(shell));
+    h.tempo = gravelo::runtime::finiteOrZero(VeSTGetTempo(shell));
     gfxRate = redrawRate;
     amp.designFixed(h.sampleRate);
 }
 
-dsp::SliderValues TVobrixEffect::controlSliders() const {
-    dsp::SliderValues s;
+gravelo::dsp::SliderValues TVobrixEffect::controlSliders() const {
+    gravelo::dsp::SliderValues s;
     s[0] = 0.0;
     for (int number = 1; number <= kSliderCount; ++number)
         s[static_cast<size_t>(number)] = sliderValues[static_cast<size_t>(number)];

@@ -11,7 +11,7 @@ namespace {
 
 constexpr VstIntPtr kChunkBytes = 260;
 
-std::vector<uint8_t> currentChunk(fuzzhost::Instance& plugin, bool preset) {
+std::vector<uint8_t> currentChunk(gravelo::fuzz::Instance& plugin, bool preset) {
     void* data = nullptr;
     const VstIntPtr size = plugin.dispatch(effGetChunk, preset ? 1 : 0, 0, &data);
     if (size != kChunkBytes || data == nullptr) std::abort();
@@ -23,8 +23,8 @@ std::vector<uint8_t> currentChunk(fuzzhost::Instance& plugin, bool preset) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A fresh instance each time, so every finding replays from its input alone.
-    fuzzhost::Instance plugin;
-    fuzzhost::ByteSource source(data, size);
+    gravelo::fuzz::Instance plugin;
+    gravelo::fuzz::ByteSource source(data, size);
     const uint8_t mode = source.byte();
     const bool preset = mode & 1;
     const int frames = 1 + (mode >> 1) % 96;

@@ -16,7 +16,7 @@
 
 namespace {
 
-double readDouble(fuzzhost::ByteSource& source) {
+double readDouble(gravelo::fuzz::ByteSource& source) {
     uint64_t bits = 0;
     for (int i = 0; i < 8; ++i)
         bits |= uint64_t{source.byte()} << (8 * i);
@@ -33,11 +33,11 @@ bool onStep(double value, double step) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzhost::ByteSource source(data, size);
-    fuzzhost::ClapRoute clap;
-    fuzzhost::Lv2Route lv2;
+    gravelo::fuzz::ByteSource source(data, size);
+    gravelo::fuzz::ClapRoute clap;
+    gravelo::fuzz::Lv2Route lv2;
     gravelo::instance::AmpInstance direct;
-    fuzzhost::Instance vst;
+    gravelo::fuzz::Instance vst;
 
     for (int record = 0; record < 64 && source.remaining() >= 9; ++record) {
         const uint8_t which = source.byte();
@@ -54,12 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (lv2.save() != held) std::abort();
     const auto directBytes = direct.saveState();
     if (std::vector<uint8_t>(directBytes.begin(), directBytes.end()) != held) std::abort();
-    const std::vector<float> values = fuzzhost::chunkFloats(held);
+    const std::vector<float> values = gravelo::fuzz::chunkFloats(held);
     for (const gravelo::ControlDefinition& c : gravelo::kControls) {
         const double v = values[static_cast<size_t>(c.slider)];
         if (!(v >= c.minimum && v <= c.maximum) || !onStep(v, c.step)) std::abort();
     }
-    for (float v : fuzzhost::chunkFloats(vst.getChunk()))
+    for (float v : gravelo::fuzz::chunkFloats(vst.getChunk()))
         if (!std::isfinite(v)) std::abort();
     vst.processAndCheck(32, 0.5f);
     return 0;

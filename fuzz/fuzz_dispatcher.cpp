@@ -11,8 +11,8 @@
 
 namespace {
 
-using fuzzhost::ByteSource;
-using fuzzhost::Instance;
+using gravelo::fuzz::ByteSource;
+using gravelo::fuzz::Instance;
 
 // Room the plug-in may fill for each text opcode.
 size_t textCapacity(VstInt32 opcode) {

@@ -11,14 +11,14 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzhost::ByteSource source(data, size);
+    gravelo::fuzz::ByteSource source(data, size);
     const uint8_t mode = source.byte();
     const size_t perCall = 1 + mode % 32;
     const bool lv2ChunkType = (mode & 0x80) == 0;
     const std::vector<uint8_t> chunk(source.current(), source.current() + source.remaining());
 
-    fuzzhost::ClapRoute clap;
-    fuzzhost::Lv2Route lv2;
+    gravelo::fuzz::ClapRoute clap;
+    gravelo::fuzz::Lv2Route lv2;
     const std::vector<uint8_t> before = clap.save();
     const bool clapTook = clap.load(chunk, perCall);
     const bool lv2Took = lv2.restore(chunk, lv2ChunkType);
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!lv2Saw && afterLv2 != before) std::abort();
     if (!clapTook) return 0;
 
-    fuzzhost::Instance vst;
+    gravelo::fuzz::Instance vst;
     vst.setChunk(chunk.data(), chunk.size(), mode & 1);
     if (vst.getChunk(mode & 1) != chunk) std::abort();
     vst.processAndCheck(32, 0.5f);

@@ -56,15 +56,15 @@ void onDraw(CVeST* shell, double /*width*/, double /*height*/) {
 }
 
 void onMouseDown(CVeST* shell, double x, double y, VstInt32 buttons) {
-    if (TVobrix* runtime = runtimeOf(shell)) vobrix::mouseDown(*runtime, x, y, buttons);
+    if (TVobrix* runtime = runtimeOf(shell)) gravelo::runtime::mouseDown(*runtime, x, y, buttons);
 }
 
 void onMouseUp(CVeST* shell, double x, double y, VstInt32 /*buttons*/) {
-    if (TVobrix* runtime = runtimeOf(shell)) vobrix::mouseUp(*runtime, x, y);
+    if (TVobrix* runtime = runtimeOf(shell)) gravelo::runtime::mouseUp(*runtime, x, y);
 }
 
 void onMouseMoved(CVeST* shell, double x, double y, VstInt32 /*buttons*/) {
-    if (TVobrix* runtime = runtimeOf(shell)) vobrix::mouseMoved(*runtime, x, y);
+    if (TVobrix* runtime = runtimeOf(shell)) gravelo::runtime::mouseMoved(*runtime, x, y);
 }
 
 VstInt32 getVendorVersion(CVeST* shell) {
@@ -109,18 +109,19 @@ constexpr size_t kParameterTextCapacity = 24;
 
 double getParameter(CVeST* shell, VstInt32 index) {
     TVobrix* runtime = runtimeOf(shell);
-    return runtime != nullptr ? vobrix::parameterValue(*runtime, index) : 0.0;
+    return runtime != nullptr ? gravelo::runtime::parameterValue(*runtime, index) : 0.0;
 }
 
 void setParameter(CVeST* shell, VstInt32 index, double value) {
-    if (TVobrix* runtime = runtimeOf(shell)) vobrix::setParameterValue(*runtime, index, value);
+    if (TVobrix* runtime = runtimeOf(shell))
+        gravelo::runtime::setParameterValue(*runtime, index, value);
 }
 
 // The slider record behind parameter `index`; null for an unknown index,
 // which leaves the host's text buffer untouched.
 const SliderInfo* recordOf(CVeST* shell, VstInt32 index) {
     TVobrix* runtime = runtimeOf(shell);
-    return runtime != nullptr ? vobrix::parameterRecord(*runtime, index) : nullptr;
+    return runtime != nullptr ? gravelo::runtime::parameterRecord(*runtime, index) : nullptr;
 }
 
 void getParameterName(CVeST* shell, VstInt32 index, char* text) {
@@ -135,14 +136,14 @@ void getParameterLabel(CVeST* shell, VstInt32 index, char* text) {
 
 void getParameterDisplay(CVeST* shell, VstInt32 index, char* text) {
     if (recordOf(shell, index) != nullptr)
-        copyHostString(text, vobrix::parameterDisplay(*shell->runtime, index).c_str(),
+        copyHostString(text, gravelo::runtime::parameterDisplay(*shell->runtime, index).c_str(),
                        kParameterTextCapacity);
 }
 
 template <class Sample>
 void process(CVeST* shell, Sample** inputs, Sample** outputs, VstInt32 frames) {
     if (TVobrix* runtime = runtimeOf(shell))
-        vobrix::processAudio(*runtime, inputs, outputs, frames, VeSTGetNumInputs(shell));
+        gravelo::runtime::processAudio(*runtime, inputs, outputs, frames, VeSTGetNumInputs(shell));
 }
 
 void processReplacing(CVeST* shell, float** inputs, float** outputs, VstInt32 frames) {

@@ -98,7 +98,7 @@ double AmpInstance::control(int index) const {
 
 double AmpInstance::hostValue(int index, double value) const {
     if (!isControl(index)) return std::nan("");
-    return vobrix::takeHostValue(amp->control(index), value, vobrix::RangeRule::Clamp);
+    return runtime::takeHostValue(amp->control(index), value, runtime::RangeRule::Clamp);
 }
 
 bool AmpInstance::setControl(int index, double value) {
@@ -117,7 +117,7 @@ double AmpInstance::lastHostValue(int index) const {
 
 void AmpInstance::formatControl(double value, char* text, size_t capacity) {
     if (text == nullptr || capacity == 0) return;
-    const std::string shown = vobrix::displayText(value, 0.0, 0.0, {});
+    const std::string shown = runtime::displayText(value, 0.0, 0.0, {});
     const size_t length = std::min(shown.size(), capacity - 1);
     std::memcpy(text, shown.data(), length);
     text[length] = '\0';
@@ -162,7 +162,7 @@ void AmpInstance::setControls(const ControlValues& values) {
 }
 
 bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {
-    return amp->loadState(bytes, size, vobrix::StateCheck::Strict);
+    return amp->loadState(bytes, size, runtime::StateCheck::Strict);
 }
 
 double AmpInstance::meterGain(int band) const {

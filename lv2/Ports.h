@@ -8,16 +8,16 @@
 
 #include <cstdint>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
-inline constexpr const char* kPluginUri = gravelo::identity::kLv2Uri;
+inline constexpr const char* kPluginUri = identity::kLv2Uri;
 inline constexpr const char* kUiUri = "urn:morvane:gravelo:ui";
 // The state property: the 260-byte chunk, as an atom:Chunk.
 inline constexpr const char* kStateChunkUri = "urn:morvane:gravelo:chunk";
 // Presets are named below this prefix by their file's stem.
 inline constexpr const char* kPresetUriPrefix = "urn:morvane:gravelo:preset:";
 
-inline constexpr uint32_t kControlCount = 9;
+inline constexpr uint32_t kControlPorts = static_cast<uint32_t>(gravelo::kControlCount);
 inline constexpr uint32_t kMeterCount = 4;
 
 // Port indices: audio, the nine controls in the VST parameter order, the
@@ -28,20 +28,20 @@ enum Port : uint32_t {
     kOutputLeft = 2,
     kOutputRight = 3,
     kFirstControl = 4,
-    kFirstMeter = kFirstControl + kControlCount,
+    kFirstMeter = kFirstControl + kControlPorts,
     kLamp = kFirstMeter + kMeterCount,
     kPortCount,
 };
 
 constexpr bool isControlPort(uint32_t port) {
-    return port >= kFirstControl && port < kFirstControl + kControlCount;
+    return port >= kFirstControl && port < kFirstControl + kControlPorts;
 }
 constexpr bool isMeterPort(uint32_t port) {
     return port >= kFirstMeter && port < kFirstMeter + kMeterCount;
 }
 
 // Symbols are what sessions and presets store: they never change.
-inline constexpr const char* kControlSymbols[kControlCount] = {
+inline constexpr const char* kControlSymbols[kControlPorts] = {
     "quorvel", "output", "presence", "dirt", "bass", "middle", "treble", "depth", "lfcut",
 };
 // Controls whose values are decibels.
@@ -56,4 +56,4 @@ inline constexpr const char* kLampSymbol = "limiter";
 inline constexpr double kLampFadePerSecond =
     panel_layout::kLampFadePerFrame * panel_layout::kRedrawRate;
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

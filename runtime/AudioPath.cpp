@@ -11,7 +11,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 namespace {
 
@@ -58,7 +58,7 @@ void runFrames(TVobrix& runtime, Sample** inputs, Sample** outputs, int32_t fram
 // A piece's inputs are all read before its outputs are written, so in-place
 // processing stays safe. Answers false, before writing any output, when the
 // runtime has no block form.
-constexpr int32_t kPieceFrames = vobrix::kPieceFrames;
+constexpr int32_t kPieceFrames = gravelo::runtime::kPieceFrames;
 
 // Host samples to the runtime's doubles and back, one channel at a time
 // (source and destination never overlap: one side is the stack piece), four
@@ -144,4 +144,4 @@ void processAudio(TVobrix& runtime, double** inputs, double** outputs, int32_t f
     process(runtime, inputs, outputs, frames, channels);
 }
 
-} // namespace vobrix
+} // namespace gravelo::runtime

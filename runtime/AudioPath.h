@@ -9,7 +9,7 @@
 
 class TVobrix;
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 // `channels` input and output buffers of `frames` samples each; channels
 // beyond the runtime's sample slots are not carried. Single-precision
@@ -19,4 +19,4 @@ void processAudio(TVobrix& runtime, float** inputs, float** outputs, int32_t fra
 void processAudio(TVobrix& runtime, double** inputs, double** outputs, int32_t frames,
                   int32_t channels);
 
-} // namespace vobrix
+} // namespace gravelo::runtime

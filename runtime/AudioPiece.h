@@ -3,8 +3,8 @@
 // the chain's stage-by-stage form, so neither allocates.
 #pragma once
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 constexpr int kPieceFrames = 128;
 
-} // namespace vobrix
+} // namespace gravelo::runtime

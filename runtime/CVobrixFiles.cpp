@@ -17,8 +17,8 @@ std::string directoryOf(const std::string& path) {
 } // namespace
 
 CVobrixFiles::CVobrixFiles()
-    : streams(1), moduleDirectory(directoryOf(runtime_platform::moduleFilePath())),
-      logPath(runtime_platform::defaultLogPath()) {}
+    : streams(1), moduleDirectory(directoryOf(gravelo::runtime::platform::moduleFilePath())),
+      logPath(gravelo::runtime::platform::defaultLogPath()) {}
 
 CVobrixFiles::~CVobrixFiles() {
     for (FileStream& stream : streams)
@@ -26,7 +26,7 @@ CVobrixFiles::~CVobrixFiles() {
 }
 
 FileStream* CVobrixFiles::streamAt(double number) {
-    const int32_t index = vobrix::toIndex(number);
+    const int32_t index = gravelo::runtime::toIndex(number);
     if (index < 0 || static_cast<size_t>(index) >= streams.size()) return nullptr;
     return &streams[static_cast<size_t>(index)];
 }
@@ -51,7 +51,7 @@ void CVobrixFiles::closeFile(FileStream& stream) {
         const std::string path = resolvePath(stream.name);
         if (FILE* file = std::fopen(path.c_str(), "wb")) {
             for (float value : stream.buffer)
-                std::fputc(vobrix::toIndex(value) & 0xff, file);
+                std::fputc(gravelo::runtime::toIndex(value) & 0xff, file);
             std::fclose(file);
         }
     }
@@ -64,7 +64,7 @@ void CVobrixFiles::closeFile(FileStream& stream) {
 std::string CVobrixFiles::resolvePath(const std::string& name) const {
     std::string rest = name;
     if (!rest.empty() && (rest[0] == '\\' || rest[0] == '/')) rest.erase(0, 1);
-    return runtime_platform::nativePath(moduleDirectory + rest);
+    return gravelo::runtime::platform::nativePath(moduleDirectory + rest);
 }
 
 std::vector<std::string> CVobrixFiles::listFolder(const std::string& folder) const {
@@ -76,7 +76,7 @@ std::vector<std::string> CVobrixFiles::listFolder(const std::string& folder) con
         const std::string name = entry->d_name;
         if (name.empty() || name[0] == '.') continue;
         // The folder text carries its own trailing separator; none is inserted.
-        if (runtime_platform::isRegularFile(path + name)) names.push_back(name);
+        if (gravelo::runtime::platform::isRegularFile(path + name)) names.push_back(name);
     }
     return names;
 }
@@ -86,5 +86,5 @@ void CVobrixFiles::writeLog(const std::string& text) const {
     if (file == nullptr) return;
     std::fprintf(file, "%s\n", text.c_str());
     std::fclose(file);
-    runtime_platform::beep();
+    gravelo::runtime::platform::beep();
 }

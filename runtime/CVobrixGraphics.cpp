@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-using vobrix::toIndex;
+using gravelo::runtime::toIndex;
 
 namespace {
 

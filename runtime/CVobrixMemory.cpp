@@ -13,7 +13,7 @@ double& CVobrixMemory::mem(int32_t address) {
 }
 
 double& CVobrixMemory::memAt(double address) {
-    return mem(vobrix::toIndex(address));
+    return mem(gravelo::runtime::toIndex(address));
 }
 
 double* CVobrixMemory::pageStorageAt(int32_t address) {

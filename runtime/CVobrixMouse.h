@@ -16,7 +16,7 @@ class CVobrixMouse : public CVobrixGraphics {
     SharedValue mousePressY{0.0};
     // The last release no panel frame has taken yet (buttons 0: none): the
     // buttons that went up, where the pointer was then and where they had
-    // gone down (vobrix::takeMouseFrame hands it on).
+    // gone down (gravelo::runtime::takeMouseFrame hands it on).
     SharedValue releasedButtons{0.0};
     SharedValue releaseX{0.0};
     SharedValue releaseY{0.0};

@@ -3,5 +3,6 @@
 #include "Numeric.h"
 
 SharedValue& CVobrixSliders::slider(double number) {
-    return sliderValues[static_cast<size_t>(vobrix::toIndex(number) & (kSliderCount - 1))];
+    return sliderValues[static_cast<size_t>(gravelo::runtime::toIndex(number) &
+                                            (kSliderCount - 1))];
 }

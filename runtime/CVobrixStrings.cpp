@@ -71,7 +71,7 @@ std::string sanitisedConversion(const std::string& conversion, char letter) {
 } // namespace
 
 std::string& CVobrixStrings::stringAt(double number) {
-    std::string& text = strings[vobrix::toIndex(number)];
+    std::string& text = strings[gravelo::runtime::toIndex(number)];
     stringCount = static_cast<double>(strings.size());
     return text;
 }
@@ -116,7 +116,7 @@ double CVobrixStrings::formatValues(double destination, double format,
         } else if (isIntegerConversion(letter)) {
             const std::string printfConversion = sanitisedConversion(conversion, letter);
             written = std::snprintf(piece, sizeof piece, printfConversion.c_str(),
-                                    static_cast<int>(vobrix::toIndex(takeValue())));
+                                    static_cast<int>(gravelo::runtime::toIndex(takeValue())));
         } else if (letter == 's') {
             const std::string printfConversion = sanitisedConversion(conversion, letter);
             const std::string text = stringAt(takeValue());

@@ -2,7 +2,7 @@
 
 #include "TVobrix.h"
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 namespace {
 
@@ -75,4 +75,4 @@ void mouseMoved(TVobrix& runtime, double x, double y) {
     raiseRedrawRate(runtime);
 }
 
-} // namespace vobrix
+} // namespace gravelo::runtime

@@ -15,7 +15,7 @@
 
 class TVobrix;
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 // The runtime's mouse-button word from an editor's button state bits:
 // 2 left → 1, 8 right → 2, 32 Control → 4, 16 Shift → 8, 64 Alt → 16,
@@ -42,4 +42,4 @@ void mouseDown(TVobrix& runtime, double x, double y, int32_t buttonState);
 void mouseUp(TVobrix& runtime, double x, double y);
 void mouseMoved(TVobrix& runtime, double x, double y);
 
-} // namespace vobrix
+} // namespace gravelo::runtime

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 const SliderInfo* parameterRecord(const TVobrix& runtime, int32_t index) {
     if (index < 0 || static_cast<size_t>(index) >= runtime.sliderInfos.size()) return nullptr;
@@ -55,7 +55,7 @@ double takeHostValue(const SliderInfo& info, double value, RangeRule rule) {
 
 bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken) {
     SharedValue& current = runtime.sliderValues[static_cast<size_t>(info.number)];
-    if (std::isnan(taken) || vobrix::nearlyEqual(taken, current)) return false;
+    if (std::isnan(taken) || gravelo::runtime::nearlyEqual(taken, current)) return false;
     current = taken;
     if (info.boundVariable != nullptr) *info.boundVariable = taken;
     runtime.hostChanges.note(static_cast<size_t>(info.number), taken);
@@ -79,4 +79,4 @@ std::string parameterDisplay(const TVobrix& runtime, int32_t index) {
     return displayText(value, info->minimum, info->maximum, info->labels);
 }
 
-} // namespace vobrix
+} // namespace gravelo::runtime

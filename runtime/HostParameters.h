@@ -10,7 +10,7 @@
 
 class TVobrix;
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 // The slider record behind parameter `index`; null for an index the host
 // should never have sent.
@@ -53,4 +53,4 @@ double snapToStep(double value, double step);
 std::string displayText(double value, double minimum, double maximum,
                         const std::vector<std::string>& labels);
 
-} // namespace vobrix
+} // namespace gravelo::runtime

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 constexpr double kIndexNudge = 0.0001;
 constexpr double kEqualTolerance = 0.00001;
@@ -34,4 +34,4 @@ inline double finiteOrZero(double x) {
     return std::isfinite(x) ? x : 0.0;
 }
 
-} // namespace vobrix
+} // namespace gravelo::runtime

@@ -8,7 +8,7 @@
 
 // buildTables and tableBuildCount live with the tables in spectral/Tables.cpp.
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 namespace {
 
@@ -60,17 +60,17 @@ void runFourier(double* data, int size, int32_t mode) {
 } // namespace
 
 void fourierTransform(CVobrixMemory& memory, double address, double size, double mode) {
-    const int32_t n = vobrix::toIndex(size), which = vobrix::toIndex(mode);
+    const int32_t n = runtime::toIndex(size), which = runtime::toIndex(mode);
     if (!isSize(n, kMinFourierSize, kMaxFourierSize) || !isFourierMode(which)) return;
-    if (double* data = storageWithin(memory, vobrix::toIndex(address), 2 * int64_t{n}))
+    if (double* data = storageWithin(memory, runtime::toIndex(address), 2 * int64_t{n}))
         runFourier(data, n, which);
 }
 
 void cosineTransform(CVobrixMemory& memory, double address, double size, double direction) {
-    const int32_t n = vobrix::toIndex(size), which = vobrix::toIndex(direction);
+    const int32_t n = runtime::toIndex(size), which = runtime::toIndex(direction);
     if (!isSize(n, kMinCosineSize, kMaxCosineSize)) return;
     if (which != kCosineForward && which != kCosineInverse) return;
-    double* data = storageWithin(memory, vobrix::toIndex(address), n);
+    double* data = storageWithin(memory, runtime::toIndex(address), n);
     if (!data) return;
     if (which == kCosineForward)
         cosineForward(data, n);
@@ -79,9 +79,9 @@ void cosineTransform(CVobrixMemory& memory, double address, double size, double 
 }
 
 void complexMultiply(CVobrixMemory& memory, double destination, double source, double count) {
-    const int64_t pairs = vobrix::toIndex(count) & ~int32_t{1};
+    const int64_t pairs = runtime::toIndex(count) & ~int32_t{1};
     if (pairs <= 0) return;
-    const int32_t toAddress = vobrix::toIndex(destination), fromAddress = vobrix::toIndex(source);
+    const int32_t toAddress = runtime::toIndex(destination), fromAddress = runtime::toIndex(source);
     if (!fitsInPage(toAddress, 2 * pairs) || !fitsInPage(fromAddress, 2 * pairs)) return;
     double* to = memory.pageStorageAt(toAddress);
     const double* from = memory.pageStorageAt(fromAddress);
@@ -93,4 +93,4 @@ void complexMultiply(CVobrixMemory& memory, double destination, double source, d
     }
 }
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

@@ -26,7 +26,7 @@
 
 class CVobrixMemory;
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 // Builds the process-wide tables on the first call; later calls do nothing.
 // Safe to call from several threads at once: all wait for the one build.
@@ -43,4 +43,4 @@ void cosineTransform(CVobrixMemory& memory, double address, double size, double 
 // to an even number; destination and source may be the same address.
 void complexMultiply(CVobrixMemory& memory, double destination, double source, double count);
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

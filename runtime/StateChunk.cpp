@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 namespace {
 
@@ -48,4 +48,4 @@ bool loadState(TVobrix& runtime, const void* data, size_t size, StateCheck check
     return carriesMarker(data, size);
 }
 
-} // namespace vobrix
+} // namespace gravelo::runtime

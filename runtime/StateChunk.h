@@ -7,7 +7,7 @@
 
 class TVobrix;
 
-namespace vobrix {
+namespace gravelo::runtime {
 
 enum class StateCheck {
     // VST 2.x: a chunk loads what it holds. A short one sets the sliders it
@@ -30,4 +30,4 @@ bool passesStrictCheck(const TVobrix& runtime, const void* data, size_t size, si
 // refuses only a chunk without the marker).
 bool loadState(TVobrix& runtime, const void* data, size_t size, StateCheck check);
 
-} // namespace vobrix
+} // namespace gravelo::runtime

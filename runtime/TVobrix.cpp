@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-TVobrix::TVobrix() : processClock(&runtime_platform::processClockMs) {
-    spectral::buildTables();
+TVobrix::TVobrix() : processClock(&gravelo::runtime::platform::processClockMs) {
+    gravelo::runtime::spectral::buildTables();
     openRuntimeState();
 }
 

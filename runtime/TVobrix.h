@@ -24,7 +24,7 @@ class TVobrix : public CVobrixMouse {
     // Audio thread, optional: the sample hook's work over a whole run of
     // frames at once, in place on one double buffer per channel, with results
     // equal to calling doSample frame by frame. The shell hands over pieces
-    // of at most vobrix::kPieceFrames frames. Answers false (touching
+    // of at most gravelo::runtime::kPieceFrames frames. Answers false (touching
     // nothing) when the effect has no block form; the shell then uses its
     // per-frame loop.
     virtual bool processBlock(double* const* /*channels*/, int32_t /*channelCount*/,

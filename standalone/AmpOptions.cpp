@@ -2,7 +2,7 @@
 
 #include "RenderError.h"
 
-namespace standalone {
+namespace gravelo::standalone {
 
 namespace {
 
@@ -96,4 +96,4 @@ in the presets/ folder beside it.
 )";
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 struct AmpOptions {
     std::string clientName = "Gravelo";
@@ -25,4 +25,4 @@ struct AmpOptions {
 AmpOptions parseAmpOptions(int argc, const char* const* argv);
 const char* ampUsageText();
 
-} // namespace standalone
+} // namespace gravelo::standalone

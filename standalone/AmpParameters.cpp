@@ -1,23 +1,23 @@
 #include "standalone/AmpParameters.h"
 
-namespace standalone {
+namespace gravelo::standalone {
 
 float AmpParameters::parameter(int index) const {
-    const gravelo::instance::ControlInfo& info = amp.controlInfo(index);
+    const instance::ControlInfo& info = amp.controlInfo(index);
     return static_cast<float>((amp.control(index) - info.minimum) / (info.maximum - info.minimum));
 }
 
 // A host value scaled to the control's range as the plug-in's host
 // parameters scale it; the instance's rule snaps it to the step.
 void AmpParameters::setParameter(int index, float value) {
-    const gravelo::instance::ControlInfo& info = amp.controlInfo(index);
+    const instance::ControlInfo& info = amp.controlInfo(index);
     amp.setControl(index,
                    info.minimum + (info.maximum - info.minimum) * static_cast<double>(value));
 }
 
 std::string AmpParameters::parameterDisplay(int index) {
-    char text[gravelo::instance::AmpInstance::kTextCapacity];
-    gravelo::instance::AmpInstance::formatControl(amp.control(index), text, sizeof text);
+    char text[instance::AmpInstance::kTextCapacity];
+    instance::AmpInstance::formatControl(amp.control(index), text, sizeof text);
     return text;
 }
 
@@ -25,4 +25,4 @@ std::string AmpParameters::parameterLabel(int index) {
     return amp.controlInfo(index).label;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

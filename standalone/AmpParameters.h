@@ -5,13 +5,13 @@
 #include "ParameterSurface.h"
 #include "instance/AmpInstance.h"
 
-namespace standalone {
+namespace gravelo::standalone {
 
 class AmpParameters final : public render::ParameterSurface {
   public:
-    explicit AmpParameters(gravelo::instance::AmpInstance& instance) : amp(instance) {}
+    explicit AmpParameters(instance::AmpInstance& instance) : amp(instance) {}
 
-    int parameterCount() const override { return gravelo::instance::AmpInstance::kControlCount; }
+    int parameterCount() const override { return instance::AmpInstance::kControlCount; }
     float parameter(int index) const override;
     void setParameter(int index, float value) override;
     std::string parameterName(int index) override { return amp.controlInfo(index).name; }
@@ -19,7 +19,7 @@ class AmpParameters final : public render::ParameterSurface {
     std::string parameterLabel(int index) override;
 
   private:
-    gravelo::instance::AmpInstance& amp;
+    instance::AmpInstance& amp;
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

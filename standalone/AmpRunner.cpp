@@ -14,7 +14,7 @@
 #include <memory>
 #include <thread>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 namespace {
 
@@ -88,7 +88,7 @@ void waitForWindow(const AmpWindow& window) {
 } // namespace
 
 int runAmp(const AmpOptions& options, const std::function<void(const std::string&)>& say) {
-    gravelo::instance::AmpInstance amp;
+    instance::AmpInstance amp;
     PracticeSession session(amp, configPathsFromEnvironment(), say);
     if (options.listPresets) {
         listPresets(session.presets());
@@ -133,4 +133,4 @@ int runAmp(const AmpOptions& options, const std::function<void(const std::string
     return 0;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 // The exit status: 0 after SIGINT / SIGTERM or the window closed, 1 when
 // there is no server or it went away.
 int runAmp(const AmpOptions& options, const std::function<void(const std::string&)>& say);
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -6,16 +6,14 @@
 #include "toolkit/ContentScale.h"
 #include "toolkit/platform/TopLevelWindow.h"
 
-namespace standalone {
+namespace gravelo::standalone {
 
-static_assert(AmpWindow::kHeight ==
-              gravelo::instance::PanelWindow::kHeight + strip_layout::kHeight);
+static_assert(AmpWindow::kHeight == instance::PanelWindow::kHeight + strip_layout::kHeight);
 
-AmpWindow::AmpWindow(gravelo::instance::AmpInstance& amp, StripListener& listener)
+AmpWindow::AmpWindow(instance::AmpInstance& amp, StripListener& listener)
     : stripListener(listener), panel(amp, *this) {}
 
-std::unique_ptr<AmpWindow> AmpWindow::open(gravelo::instance::AmpInstance& amp,
-                                           StripListener& strip) {
+std::unique_ptr<AmpWindow> AmpWindow::open(instance::AmpInstance& amp, StripListener& strip) {
     std::unique_ptr<AmpWindow> window(new AmpWindow(amp, strip));
     if (!window->build()) return nullptr;
     return window;
@@ -25,7 +23,7 @@ bool AmpWindow::build() {
     const double scale = panel.contentScale();
     const int width = panel.windowWidth(), panelHeight = panel.windowHeight();
     const int stripHeight = VSTGUI::scaledLength(strip_layout::kHeight, scale);
-    top = VSTGUI::platform::TopLevelWindow::create(gravelo::identity::kEffectName, width,
+    top = VSTGUI::platform::TopLevelWindow::create(identity::kEffectName, width,
                                                    panelHeight + stripHeight);
     if (top == nullptr) return false;
     void* panelArea = top->addArea(0, 0, width, panelHeight);
@@ -62,4 +60,4 @@ std::vector<int> AmpWindow::eventDescriptors() const {
     return descriptors;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

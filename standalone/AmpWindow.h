@@ -17,18 +17,17 @@ class TopLevelWindow;
 }
 } // namespace VSTGUI
 
-namespace standalone {
+namespace gravelo::standalone {
 
-class AmpWindow final : private gravelo::instance::PanelListener {
+class AmpWindow final : private instance::PanelListener {
   public:
     // In panel units; the window is this times the content scale.
-    static constexpr int kWidth = gravelo::instance::PanelWindow::kWidth;
-    static constexpr int kHeight = gravelo::instance::PanelWindow::kHeight + 48;
-    static constexpr int kTickRate = gravelo::instance::PanelWindow::kTickRate;
+    static constexpr int kWidth = instance::PanelWindow::kWidth;
+    static constexpr int kHeight = instance::PanelWindow::kHeight + 48;
+    static constexpr int kTickRate = instance::PanelWindow::kTickRate;
 
     // Null when there is no display to open it on.
-    static std::unique_ptr<AmpWindow> open(gravelo::instance::AmpInstance& amp,
-                                           StripListener& strip);
+    static std::unique_ptr<AmpWindow> open(instance::AmpInstance& amp, StripListener& strip);
     ~AmpWindow();
     AmpWindow(const AmpWindow&) = delete;
     AmpWindow& operator=(const AmpWindow&) = delete;
@@ -41,7 +40,7 @@ class AmpWindow final : private gravelo::instance::PanelListener {
     std::vector<int> eventDescriptors() const;
 
   private:
-    AmpWindow(gravelo::instance::AmpInstance& amp, StripListener& strip);
+    AmpWindow(instance::AmpInstance& amp, StripListener& strip);
     bool build();
 
     // The panel's gestures matter to hosts that record them; here the
@@ -54,9 +53,9 @@ class AmpWindow final : private gravelo::instance::PanelListener {
 
     StripListener& stripListener;
     std::unique_ptr<VSTGUI::platform::TopLevelWindow> top;
-    gravelo::instance::PanelWindow panel;
+    instance::PanelWindow panel;
     VSTGUI::CFrame* stripFrame = nullptr;
     StripView* strip = nullptr;
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 ConfigPaths configPaths(const char* xdgConfigHome, const char* home) {
     std::filesystem::path base;
@@ -18,4 +18,4 @@ ConfigPaths configPathsFromEnvironment() {
     return configPaths(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 struct ConfigPaths {
     std::filesystem::path folder;  // .../gravelo
@@ -19,4 +19,4 @@ ConfigPaths configPaths(const char* xdgConfigHome, const char* home);
 // The same for this process's environment.
 ConfigPaths configPathsFromEnvironment();
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 void MeterDisplay::update(float peak, double now) {
     const double elapsed = lastUpdate < 0.0 ? 0.0 : std::max(0.0, now - lastUpdate);
@@ -14,4 +14,4 @@ void MeterDisplay::update(float peak, double now) {
     if (peak >= kClipLevel) clippedAt = now;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 class InputPeak {
   public:
@@ -46,4 +46,4 @@ class MeterDisplay {
     double clippedAt = -1.0;
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

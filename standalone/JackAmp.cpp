@@ -10,7 +10,7 @@
 #include <cstring>
 #include <thread>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 namespace {
 
@@ -41,7 +41,7 @@ std::vector<std::string> physicalPorts(jack_client_t* client, unsigned long dire
 
 } // namespace
 
-JackAmp::JackAmp(const std::string& clientName, gravelo::instance::AmpInstance& instance,
+JackAmp::JackAmp(const std::string& clientName, instance::AmpInstance& instance,
                  const ProgramTable& table, InputPeak& inputPeak)
     : amp(instance), programs(table), peak(inputPeak) {
     jack_set_error_function(quiet);
@@ -209,4 +209,4 @@ int JackAmp::process(jack_nframes_t frames) {
     return 0;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

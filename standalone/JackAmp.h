@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 class NoJackServer : public std::runtime_error {
   public:
@@ -40,8 +40,8 @@ class JackAmp {
 
     // [main] Opens the client (never starting a server) and registers its
     // ports. Throws NoJackServer, or JackError for any other refusal.
-    JackAmp(const std::string& clientName, gravelo::instance::AmpInstance& amp,
-            const ProgramTable& programs, InputPeak& inputPeak);
+    JackAmp(const std::string& clientName, instance::AmpInstance& amp, const ProgramTable& programs,
+            InputPeak& inputPeak);
     ~JackAmp();
     JackAmp(const JackAmp&) = delete;
     JackAmp& operator=(const JackAmp&) = delete;
@@ -80,7 +80,7 @@ class JackAmp {
     void connectPort(const std::string& from, const std::string& to,
                      std::vector<std::string>& failures);
 
-    gravelo::instance::AmpInstance& amp;
+    instance::AmpInstance& amp;
     const ProgramTable& programs;
     InputPeak& peak;
     jack_client_t* client = nullptr;
@@ -100,4 +100,4 @@ class JackAmp {
     std::atomic<bool> holding{false};
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

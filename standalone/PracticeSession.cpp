@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-namespace standalone {
+namespace gravelo::standalone {
 
-PracticeSession::PracticeSession(gravelo::instance::AmpInstance& instance, ConfigPaths paths,
+PracticeSession::PracticeSession(instance::AmpInstance& instance, ConfigPaths paths,
                                  Warning warning)
     : amp(instance), where(std::move(paths)), warn(std::move(warning)), schedule(controls()) {
     list.gather(builtInFactoryPresets(), where.presets, amp, warn);
@@ -15,9 +15,9 @@ PracticeSession::PracticeSession(gravelo::instance::AmpInstance& instance, Confi
         table.append(list[i].controls);
 }
 
-gravelo::instance::AmpInstance::ControlValues PracticeSession::controls() const {
-    gravelo::instance::AmpInstance::ControlValues values{};
-    for (int i = 0; i < gravelo::instance::AmpInstance::kControlCount; ++i)
+instance::AmpInstance::ControlValues PracticeSession::controls() const {
+    instance::AmpInstance::ControlValues values{};
+    for (int i = 0; i < instance::AmpInstance::kControlCount; ++i)
         values[static_cast<size_t>(i)] = amp.control(i);
     return values;
 }
@@ -92,7 +92,7 @@ void PracticeSession::saveIfDue(double time) {
 }
 
 void PracticeSession::saveLast() {
-    const gravelo::instance::AmpInstance::ControlValues now = controls();
+    const instance::AmpInstance::ControlValues now = controls();
     try {
         writeStateFile(where.last, amp, name);
         schedule.saved(now);
@@ -101,4 +101,4 @@ void PracticeSession::saveLast() {
     }
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

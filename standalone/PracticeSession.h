@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 class PracticeSession {
   public:
@@ -23,7 +23,7 @@ class PracticeSession {
 
     // Gathers the presets (a damaged one is a warning) into the list and the
     // program table.
-    PracticeSession(gravelo::instance::AmpInstance& amp, ConfigPaths paths, Warning warn);
+    PracticeSession(instance::AmpInstance& amp, ConfigPaths paths, Warning warn);
 
     // The state to start from: --preset, else last.fxp (a damaged one is
     // moved aside as last.fxp.bad with a warning, and the defaults stay),
@@ -55,10 +55,10 @@ class PracticeSession {
     const ConfigPaths& paths() const { return where; }
 
   private:
-    gravelo::instance::AmpInstance::ControlValues controls() const;
+    instance::AmpInstance::ControlValues controls() const;
     void loadLast();
 
-    gravelo::instance::AmpInstance& amp;
+    instance::AmpInstance& amp;
     ConfigPaths where;
     Warning warn;
     PresetList list;
@@ -68,4 +68,4 @@ class PracticeSession {
     SaveSchedule schedule;
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

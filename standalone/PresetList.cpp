@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <ctime>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 namespace {
 
@@ -28,7 +28,7 @@ std::vector<std::filesystem::path> userFiles(const std::filesystem::path& folder
 
 void PresetList::gather(
     const std::vector<std::pair<std::string, std::span<const uint8_t>>>& factory,
-    const std::filesystem::path& userFolder, const gravelo::instance::AmpInstance& amp,
+    const std::filesystem::path& userFolder, const instance::AmpInstance& amp,
     const Warning& warn) {
     entries.clear();
     for (const auto& [fileName, bytes] : factory) {
@@ -74,4 +74,4 @@ std::filesystem::path freshPresetFile(const std::filesystem::path& folder, const
     return file;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

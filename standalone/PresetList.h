@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 struct PresetEntry {
     std::string name;           // what the window shows: the file's name without .fxp
@@ -29,7 +29,7 @@ class PresetList {
     // files of `userFolder` (a missing folder has none). A file that cannot
     // be read is left out with one line to `warn`; the others still load.
     void gather(const std::vector<std::pair<std::string, std::span<const uint8_t>>>& factory,
-                const std::filesystem::path& userFolder, const gravelo::instance::AmpInstance& amp,
+                const std::filesystem::path& userFolder, const instance::AmpInstance& amp,
                 const Warning& warn);
     void append(PresetEntry entry) { entries.push_back(std::move(entry)); }
 
@@ -52,4 +52,4 @@ std::vector<std::pair<std::string, std::span<const uint8_t>>> builtInFactoryPres
 // "2026-12-08 21.14 (2).fxp", and so on.
 std::filesystem::path freshPresetFile(const std::filesystem::path& folder, const std::tm& when);
 
-} // namespace standalone
+} // namespace gravelo::standalone

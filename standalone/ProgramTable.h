@@ -12,12 +12,12 @@
 #include <atomic>
 #include <cstddef>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 class ProgramTable {
   public:
     static constexpr size_t kCapacity = 128;
-    using Controls = gravelo::instance::AmpInstance::ControlValues;
+    using Controls = instance::AmpInstance::ControlValues;
 
     // [main] False when the table is full.
     bool append(const Controls& controls) {
@@ -38,4 +38,4 @@ class ProgramTable {
     std::atomic<size_t> count{0};
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

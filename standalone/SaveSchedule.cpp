@@ -1,6 +1,6 @@
 #include "standalone/SaveSchedule.h"
 
-namespace standalone {
+namespace gravelo::standalone {
 
 bool SaveSchedule::due(const Controls& now, double time) {
     if (now != seen) {
@@ -10,4 +10,4 @@ bool SaveSchedule::due(const Controls& now, double time) {
     return seen != written && time - changedAt >= kDelaySeconds;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

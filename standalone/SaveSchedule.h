@@ -5,11 +5,11 @@
 
 #include "instance/AmpInstance.h"
 
-namespace standalone {
+namespace gravelo::standalone {
 
 class SaveSchedule {
   public:
-    using Controls = gravelo::instance::AmpInstance::ControlValues;
+    using Controls = instance::AmpInstance::ControlValues;
     static constexpr double kDelaySeconds = 3.0;
 
     explicit SaveSchedule(const Controls& saved) : written(saved), seen(saved) {}
@@ -24,4 +24,4 @@ class SaveSchedule {
     double changedAt = 0.0;
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -7,21 +7,21 @@
 
 #include <system_error>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 namespace {
 
-using presetfile::PresetKind;
+using render::presetfile::PresetKind;
 
 Controls fromHostValues(const std::vector<float>& values, const std::string& what,
-                        const gravelo::instance::AmpInstance& amp) {
-    if (values.size() != gravelo::instance::AmpInstance::kControlCount)
+                        const instance::AmpInstance& amp) {
+    if (values.size() != instance::AmpInstance::kControlCount)
         throw StateFileError("bad preset '" + what + "': it has " + std::to_string(values.size()) +
                              " parameters, the amplifier " +
-                             std::to_string(gravelo::instance::AmpInstance::kControlCount));
+                             std::to_string(instance::AmpInstance::kControlCount));
     Controls controls{};
-    for (int i = 0; i < gravelo::instance::AmpInstance::kControlCount; ++i) {
-        const gravelo::instance::ControlInfo& info = amp.controlInfo(i);
+    for (int i = 0; i < instance::AmpInstance::kControlCount; ++i) {
+        const instance::ControlInfo& info = amp.controlInfo(i);
         const double x = values[static_cast<size_t>(i)];
         if (!(x >= 0.0 && x <= 1.0))
             throw StateFileError("bad preset '" + what + "': a parameter is outside 0..1");
@@ -33,13 +33,13 @@ Controls fromHostValues(const std::vector<float>& values, const std::string& wha
 } // namespace
 
 StoredPreset parseStateFile(std::span<const uint8_t> bytes, const std::string& what,
-                            const gravelo::instance::AmpInstance& amp) {
-    const presetfile::ParseResult parsed = presetfile::parsePreset(bytes);
+                            const instance::AmpInstance& amp) {
+    const render::presetfile::ParseResult parsed = render::presetfile::parsePreset(bytes);
     if (!parsed.ok) throw StateFileError("bad preset '" + what + "': " + parsed.error);
-    const presetfile::Preset& preset = parsed.preset;
-    if (preset.pluginId != static_cast<int32_t>(gravelo::identity::kVst2UniqueId))
+    const render::presetfile::Preset& preset = parsed.preset;
+    if (preset.pluginId != static_cast<int32_t>(identity::kVst2UniqueId))
         throw StateFileError("preset '" + what + "' was made for plug-in " +
-                             presetfile::describeId(preset.pluginId) + ", not for Gravelo");
+                             render::presetfile::describeId(preset.pluginId) + ", not for Gravelo");
     StoredPreset stored{preset.name, {}};
     if (preset.kind == PresetKind::ParameterList) {
         stored.controls = fromHostValues(preset.parameters, what, amp);
@@ -49,8 +49,7 @@ StoredPreset parseStateFile(std::span<const uint8_t> bytes, const std::string& w
     return stored;
 }
 
-StoredPreset readStateFile(const std::filesystem::path& file,
-                           const gravelo::instance::AmpInstance& amp) {
+StoredPreset readStateFile(const std::filesystem::path& file, const instance::AmpInstance& amp) {
     try {
         return parseStateFile(render::readWholeFile(file.string(), "preset"), file.string(), amp);
     } catch (const render::RenderError& error) {
@@ -58,20 +57,20 @@ StoredPreset readStateFile(const std::filesystem::path& file,
     }
 }
 
-void writeStateFile(const std::filesystem::path& file, gravelo::instance::AmpInstance& amp,
+void writeStateFile(const std::filesystem::path& file, instance::AmpInstance& amp,
                     const std::string& name) {
     const auto state = amp.saveState();
-    presetfile::Preset preset;
+    render::presetfile::Preset preset;
     preset.kind = PresetKind::ProgramChunk;
-    preset.pluginId = static_cast<int32_t>(gravelo::identity::kVst2UniqueId);
-    preset.pluginVersion = gravelo::identity::kVendorVersion;
-    preset.count = gravelo::instance::AmpInstance::kControlCount;
+    preset.pluginId = static_cast<int32_t>(identity::kVst2UniqueId);
+    preset.pluginVersion = identity::kVendorVersion;
+    preset.count = instance::AmpInstance::kControlCount;
     preset.name = name;
     preset.chunk.assign(state.begin(), state.end());
     try {
         std::error_code ignored;
         std::filesystem::create_directories(file.parent_path(), ignored);
-        render::writeFileAtomically(file.string(), presetfile::writePreset(preset));
+        render::writeFileAtomically(file.string(), render::presetfile::writePreset(preset));
     } catch (const render::RenderError& error) {
         throw StateFileError(error.what());
     }
@@ -85,4 +84,4 @@ std::filesystem::path keepDamagedCopy(const std::filesystem::path& file) {
     return error ? std::filesystem::path() : copy;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

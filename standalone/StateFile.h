@@ -11,9 +11,9 @@
 #include <stdexcept>
 #include <string>
 
-namespace standalone {
+namespace gravelo::standalone {
 
-using Controls = gravelo::instance::AmpInstance::ControlValues;
+using Controls = instance::AmpInstance::ControlValues;
 
 class StateFileError : public std::runtime_error {
   public:
@@ -28,14 +28,13 @@ struct StoredPreset {
 // The bytes of a preset file for this amplifier: a program or bank chunk,
 // or a list of host values. Throws StateFileError naming `what`.
 StoredPreset parseStateFile(std::span<const uint8_t> bytes, const std::string& what,
-                            const gravelo::instance::AmpInstance& amp);
-StoredPreset readStateFile(const std::filesystem::path& file,
-                           const gravelo::instance::AmpInstance& amp);
+                            const instance::AmpInstance& amp);
+StoredPreset readStateFile(const std::filesystem::path& file, const instance::AmpInstance& amp);
 
 // [main] The amplifier's state as a program-chunk .fxp named `name`,
 // renamed into place only when complete (the folder is made when missing).
 // Throws StateFileError when it cannot be written.
-void writeStateFile(const std::filesystem::path& file, gravelo::instance::AmpInstance& amp,
+void writeStateFile(const std::filesystem::path& file, instance::AmpInstance& amp,
                     const std::string& name);
 
 // Moves a damaged file aside as FILE.bad (replacing an older copy), so that
@@ -43,4 +42,4 @@ void writeStateFile(const std::filesystem::path& file, gravelo::instance::AmpIns
 // path; empty when the move failed (the file then stays where it was).
 std::filesystem::path keepDamagedCopy(const std::filesystem::path& file);
 
-} // namespace standalone
+} // namespace gravelo::standalone

@@ -6,7 +6,7 @@
 #include "effect/panel/PanelLayout.h"
 #include "toolkit/ViewTypes.h"
 
-namespace standalone::strip_layout {
+namespace gravelo::standalone::strip_layout {
 
 constexpr int kWidth = panel_layout::kWidth;
 constexpr int kHeight = 48;
@@ -20,4 +20,4 @@ inline const VSTGUI::ViewRect kClipLamp{504, 16, 520, 32};
 inline const VSTGUI::ViewRect kLoad{528, 6, 596, 24};
 inline const VSTGUI::ViewRect kXruns{528, 24, 596, 42};
 
-} // namespace standalone::strip_layout
+} // namespace gravelo::standalone::strip_layout

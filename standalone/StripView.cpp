@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace standalone {
+namespace gravelo::standalone {
 
 namespace {
 
@@ -118,4 +118,4 @@ VSTGUI::CMouseEventResult StripView::onMouseDown(VSTGUI::ViewPoint& where,
     return VSTGUI::kMouseEventHandled;
 }
 
-} // namespace standalone
+} // namespace gravelo::standalone

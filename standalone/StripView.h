@@ -13,7 +13,7 @@ namespace VSTGUI {
 class CFontDesc;
 }
 
-namespace standalone {
+namespace gravelo::standalone {
 
 struct StripStatus {
     std::string presetName;
@@ -56,4 +56,4 @@ class StripView final : public VSTGUI::CView {
     VSTGUI::CFontDesc* font;
 };
 
-} // namespace standalone
+} // namespace gravelo::standalone

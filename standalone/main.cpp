@@ -17,7 +17,7 @@ void printLine(const std::string& line) {
 } // namespace
 
 int main(int argc, char** argv) {
-    using namespace standalone;
+    using namespace gravelo::standalone;
     try {
         const AmpOptions options = parseAmpOptions(argc, argv);
         if (options.help) {
@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
             std::printf("gravelo-amp %s\n", gravelo::identity::kVersion);
             return 0;
         }
-        render::catchInterruptions();
+        gravelo::render::catchInterruptions();
         return runAmp(options, printLine);
-    } catch (const render::UsageError& error) {
+    } catch (const gravelo::render::UsageError& error) {
         printLine(error.what());
         return 2;
     } catch (const std::exception& error) {

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
 class ReferenceCount {
   public:
@@ -17,4 +17,4 @@ class ReferenceCount {
     std::atomic<uint32_t> count{1};
 };
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

@@ -7,9 +7,9 @@
 
 #include <new>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 Vst3Amp* Vst3Amp::create() {
     return new (std::nothrow) Vst3Amp();
@@ -79,4 +79,4 @@ void Vst3Amp::viewGone(Vst3View* gone) {
     if (gone == view) view = nullptr;
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

@@ -18,97 +18,96 @@
 
 #include <vector>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
 class Vst3View;
 
-class ComponentFace : public vst3::IComponent {
+class ComponentFace : public api::IComponent {
   public:
-    vst3::tresult VST3_API setState(vst3::IBStream* state) final { return loadChunk(state); }
-    vst3::tresult VST3_API getState(vst3::IBStream* state) final { return saveChunk(state); }
+    api::tresult VST3_API setState(api::IBStream* state) final { return loadChunk(state); }
+    api::tresult VST3_API getState(api::IBStream* state) final { return saveChunk(state); }
 
   protected:
-    virtual vst3::tresult loadChunk(vst3::IBStream* state) = 0;
-    virtual vst3::tresult saveChunk(vst3::IBStream* state) = 0;
+    virtual api::tresult loadChunk(api::IBStream* state) = 0;
+    virtual api::tresult saveChunk(api::IBStream* state) = 0;
 };
 
-class ControllerFace : public vst3::IEditController {
+class ControllerFace : public api::IEditController {
   public:
     // The controller keeps nothing of its own: everything is in the chunk.
-    vst3::tresult VST3_API setState(vst3::IBStream*) final { return vst3::kResultOk; }
-    vst3::tresult VST3_API getState(vst3::IBStream*) final { return vst3::kResultOk; }
+    api::tresult VST3_API setState(api::IBStream*) final { return api::kResultOk; }
+    api::tresult VST3_API getState(api::IBStream*) final { return api::kResultOk; }
 };
 
 class Vst3Amp final : public ComponentFace,
-                      public vst3::IAudioProcessor,
+                      public api::IAudioProcessor,
                       public ControllerFace,
-                      public vst3::IProcessContextRequirements {
+                      public api::IProcessContextRequirements {
   public:
     // [any] A new instance with one reference, or null without memory.
     static Vst3Amp* create();
 
     // ---- FUnknown
-    vst3::tresult VST3_API queryInterface(const char* iid, void** object) override;
+    api::tresult VST3_API queryInterface(const char* iid, void** object) override;
     uint32_t VST3_API addRef() override;
     uint32_t VST3_API release() override;
 
     // ---- IPluginBase (both faces): repeatable, and usable again after terminate
-    vst3::tresult VST3_API initialize(vst3::FUnknown* context) override;
-    vst3::tresult VST3_API terminate() override;
+    api::tresult VST3_API initialize(api::FUnknown* context) override;
+    api::tresult VST3_API terminate() override;
 
     // ---- IComponent (Vst3Audio.cpp, Vst3State.cpp)
-    vst3::tresult VST3_API getControllerClassId(char classId[16]) override;
-    vst3::tresult VST3_API setIoMode(int32_t mode) override;
-    int32_t VST3_API getBusCount(vst3::MediaType type, vst3::BusDirection direction) override;
-    vst3::tresult VST3_API getBusInfo(vst3::MediaType type, vst3::BusDirection direction,
-                                      int32_t index, vst3::BusInfo* bus) override;
-    vst3::tresult VST3_API getRoutingInfo(vst3::RoutingInfo* in, vst3::RoutingInfo* out) override;
-    vst3::tresult VST3_API activateBus(vst3::MediaType type, vst3::BusDirection direction,
-                                       int32_t index, vst3::TBool state) override;
-    vst3::tresult VST3_API setActive(vst3::TBool state) override;
+    api::tresult VST3_API getControllerClassId(char classId[16]) override;
+    api::tresult VST3_API setIoMode(int32_t mode) override;
+    int32_t VST3_API getBusCount(api::MediaType type, api::BusDirection direction) override;
+    api::tresult VST3_API getBusInfo(api::MediaType type, api::BusDirection direction,
+                                     int32_t index, api::BusInfo* bus) override;
+    api::tresult VST3_API getRoutingInfo(api::RoutingInfo* in, api::RoutingInfo* out) override;
+    api::tresult VST3_API activateBus(api::MediaType type, api::BusDirection direction,
+                                      int32_t index, api::TBool state) override;
+    api::tresult VST3_API setActive(api::TBool state) override;
 
     // ---- IAudioProcessor (Vst3Audio.cpp)
-    vst3::tresult VST3_API setBusArrangements(vst3::SpeakerArrangement* inputs, int32_t inputCount,
-                                              vst3::SpeakerArrangement* outputs,
-                                              int32_t outputCount) override;
-    vst3::tresult VST3_API getBusArrangement(vst3::BusDirection direction, int32_t index,
-                                             vst3::SpeakerArrangement* arrangement) override;
-    vst3::tresult VST3_API canProcessSampleSize(int32_t symbolicSampleSize) override;
+    api::tresult VST3_API setBusArrangements(api::SpeakerArrangement* inputs, int32_t inputCount,
+                                             api::SpeakerArrangement* outputs,
+                                             int32_t outputCount) override;
+    api::tresult VST3_API getBusArrangement(api::BusDirection direction, int32_t index,
+                                            api::SpeakerArrangement* arrangement) override;
+    api::tresult VST3_API canProcessSampleSize(int32_t symbolicSampleSize) override;
     uint32_t VST3_API getLatencySamples() override { return 0; }
-    vst3::tresult VST3_API setupProcessing(vst3::ProcessSetup* setup) override;
-    vst3::tresult VST3_API setProcessing(vst3::TBool state) override;
-    vst3::tresult VST3_API process(vst3::ProcessData* data) override;
+    api::tresult VST3_API setupProcessing(api::ProcessSetup* setup) override;
+    api::tresult VST3_API setProcessing(api::TBool state) override;
+    api::tresult VST3_API process(api::ProcessData* data) override;
     uint32_t VST3_API getTailSamples() override;
 
     // ---- IProcessContextRequirements: no transport information needed
     uint32_t VST3_API getProcessContextRequirements() override { return 0; }
 
     // ---- IEditController (Vst3Params.cpp, Vst3State.cpp, Vst3View.cpp)
-    vst3::tresult VST3_API setComponentState(vst3::IBStream* state) override;
+    api::tresult VST3_API setComponentState(api::IBStream* state) override;
     int32_t VST3_API getParameterCount() override;
-    vst3::tresult VST3_API getParameterInfo(int32_t index, vst3::ParameterInfo* info) override;
-    vst3::tresult VST3_API getParamStringByValue(vst3::ParamID id, vst3::ParamValue normalized,
-                                                 vst3::String128 text) override;
-    vst3::tresult VST3_API getParamValueByString(vst3::ParamID id, vst3::char16* text,
-                                                 vst3::ParamValue* normalized) override;
-    vst3::ParamValue VST3_API normalizedParamToPlain(vst3::ParamID id,
-                                                     vst3::ParamValue normalized) override;
-    vst3::ParamValue VST3_API plainParamToNormalized(vst3::ParamID id,
-                                                     vst3::ParamValue plain) override;
-    vst3::ParamValue VST3_API getParamNormalized(vst3::ParamID id) override;
-    vst3::tresult VST3_API setParamNormalized(vst3::ParamID id,
-                                              vst3::ParamValue normalized) override;
-    vst3::tresult VST3_API setComponentHandler(vst3::IComponentHandler* handler) override;
-    vst3::IPlugView* VST3_API createView(vst3::FIDString name) override;
+    api::tresult VST3_API getParameterInfo(int32_t index, api::ParameterInfo* info) override;
+    api::tresult VST3_API getParamStringByValue(api::ParamID id, api::ParamValue normalized,
+                                                api::String128 text) override;
+    api::tresult VST3_API getParamValueByString(api::ParamID id, api::char16* text,
+                                                api::ParamValue* normalized) override;
+    api::ParamValue VST3_API normalizedParamToPlain(api::ParamID id,
+                                                    api::ParamValue normalized) override;
+    api::ParamValue VST3_API plainParamToNormalized(api::ParamID id,
+                                                    api::ParamValue plain) override;
+    api::ParamValue VST3_API getParamNormalized(api::ParamID id) override;
+    api::tresult VST3_API setParamNormalized(api::ParamID id, api::ParamValue normalized) override;
+    api::tresult VST3_API setComponentHandler(api::IComponentHandler* handler) override;
+    api::IPlugView* VST3_API createView(api::FIDString name) override;
 
     // A control's value in panel units for a normalised host value, by the
     // control rule's range (before its snap); and back.
     double plainOf(int control, double normalized) const;
     double normalizedOf(int control, double plain) const;
 
-    gravelo::instance::AmpInstance amp;
+    instance::AmpInstance amp;
     // [main] The host's handler for the editor's gestures; null without one.
-    vst3::IComponentHandler* handler() const { return componentHandler; }
+    api::IComponentHandler* handler() const { return componentHandler; }
     // [main] The view tells its owner when it goes.
     void viewGone(Vst3View* view);
 
@@ -116,20 +115,20 @@ class Vst3Amp final : public ComponentFace,
     Vst3Amp() = default;
     ~Vst3Amp();
 
-    vst3::tresult loadChunk(vst3::IBStream* state) override;
-    vst3::tresult saveChunk(vst3::IBStream* state) override;
+    api::tresult loadChunk(api::IBStream* state) override;
+    api::tresult saveChunk(api::IBStream* state) override;
 
     ReferenceCount references;
     bool initialized = false;
     bool setUp = false;
-    int32_t sampleSize = vst3::kSample32;
+    int32_t sampleSize = api::kSample32;
     double setupRate = 0.0;
     uint32_t setupMaxBlock = 0;
     // Silence the amplifier reads in place of an input flagged silent.
     std::vector<float> silence32;
     std::vector<double> silence64;
-    vst3::IComponentHandler* componentHandler = nullptr;
+    api::IComponentHandler* componentHandler = nullptr;
     Vst3View* view = nullptr;
 };
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

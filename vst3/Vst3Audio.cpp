@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 namespace {
 
@@ -25,18 +25,17 @@ class PointReader {
   public:
     PointReader(const Vst3Amp& owner, IParameterChanges* changes) : amp(owner) {
         const int32_t count = changes != nullptr ? changes->getParameterCount() : 0;
-        for (int32_t i = 0; i < count && used < gravelo::instance::AmpInstance::kControlCount;
-             ++i) {
+        for (int32_t i = 0; i < count && used < instance::AmpInstance::kControlCount; ++i) {
             IParamValueQueue* queue = changes->getParameterData(i);
             if (queue == nullptr) continue;
             const ParamID id = queue->getParameterId();
-            if (!gravelo::instance::AmpInstance::isControl(static_cast<int>(id))) continue;
+            if (!instance::AmpInstance::isControl(static_cast<int>(id))) continue;
             cursors[used++] = {queue, static_cast<int>(id), queue->getPointCount(), 0};
         }
     }
 
     // The earliest point not taken yet, as a change in panel units.
-    bool operator()(gravelo::instance::ControlChange& change) {
+    bool operator()(instance::ControlChange& change) {
         Cursor* first = nullptr;
         int32_t firstOffset = 0;
         double firstValue = 0.0;
@@ -69,7 +68,7 @@ class PointReader {
         int32_t next;
     };
     const Vst3Amp& amp;
-    Cursor cursors[gravelo::instance::AmpInstance::kControlCount] = {};
+    Cursor cursors[instance::AmpInstance::kControlCount] = {};
     int used = 0;
 };
 
@@ -116,7 +115,7 @@ void processBlock(Vst3Amp& self, const ProcessData& data, const std::vector<Samp
         }
     }
     PointReader points(self, data.inputParameterChanges);
-    gravelo::instance::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, points);
+    instance::processInPieces(self.amp, in, haveOutput ? out : nullptr, frames, points);
     // The amplifier's output is never known to be silent without looking
     // at every sample; no flag claims it is.
     if (haveOutput) data.outputs[0].silenceFlags = 0;
@@ -186,7 +185,7 @@ tresult VST3_API Vst3Amp::canProcessSampleSize(int32_t symbolicSampleSize) {
 tresult VST3_API Vst3Amp::setupProcessing(ProcessSetup* setup) {
     if (!initialized) return kNotInitialized;
     if (setup == nullptr || setup->maxSamplesPerBlock <= 0 ||
-        !gravelo::instance::AmpInstance::acceptsSampleRate(setup->sampleRate) ||
+        !instance::AmpInstance::acceptsSampleRate(setup->sampleRate) ||
         canProcessSampleSize(setup->symbolicSampleSize) != kResultTrue)
         return kInvalidArgument;
     sampleSize = setup->symbolicSampleSize;
@@ -235,4 +234,4 @@ tresult VST3_API Vst3Amp::process(ProcessData* data) {
     return kResultOk;
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

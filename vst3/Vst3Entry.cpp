@@ -6,13 +6,13 @@
 
 namespace {
 
-vst3shell::Factory factory; // stateless: nothing to build or tear down
+gravelo::vst3::Factory factory; // stateless: nothing to build or tear down
 
 } // namespace
 
 extern "C" {
 
-VST3_EXPORT vst3::IPluginFactory* VST3_API GetPluginFactory() {
+VST3_EXPORT gravelo::vst3::api::IPluginFactory* VST3_API GetPluginFactory() {
     return &factory;
 }
 

@@ -7,9 +7,9 @@
 #include "vst3/Vst3Identity.h"
 #include "vst3/Vst3Strings.h"
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 tresult VST3_API Factory::queryInterface(const char* iid, void** object) {
     if (object == nullptr) return kInvalidArgument;
@@ -97,4 +97,4 @@ tresult VST3_API Factory::setHostContext(FUnknown* /*context*/) {
     return kResultOk;
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

@@ -3,21 +3,21 @@
 
 #include "vst3/Vst3Interface.h"
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-class Factory final : public vst3::IPluginFactory3 {
+class Factory final : public api::IPluginFactory3 {
   public:
-    vst3::tresult VST3_API queryInterface(const char* iid, void** object) override;
+    api::tresult VST3_API queryInterface(const char* iid, void** object) override;
     uint32_t VST3_API addRef() override;
     uint32_t VST3_API release() override;
-    vst3::tresult VST3_API getFactoryInfo(vst3::PFactoryInfo* info) override;
+    api::tresult VST3_API getFactoryInfo(api::PFactoryInfo* info) override;
     int32_t VST3_API countClasses() override;
-    vst3::tresult VST3_API getClassInfo(int32_t index, vst3::PClassInfo* info) override;
-    vst3::tresult VST3_API createInstance(vst3::FIDString cid, vst3::FIDString iid,
-                                          void** object) override;
-    vst3::tresult VST3_API getClassInfo2(int32_t index, vst3::PClassInfo2* info) override;
-    vst3::tresult VST3_API getClassInfoUnicode(int32_t index, vst3::PClassInfoW* info) override;
-    vst3::tresult VST3_API setHostContext(vst3::FUnknown* context) override;
+    api::tresult VST3_API getClassInfo(int32_t index, api::PClassInfo* info) override;
+    api::tresult VST3_API createInstance(api::FIDString cid, api::FIDString iid,
+                                         void** object) override;
+    api::tresult VST3_API getClassInfo2(int32_t index, api::PClassInfo2* info) override;
+    api::tresult VST3_API getClassInfoUnicode(int32_t index, api::PClassInfoW* info) override;
+    api::tresult VST3_API setHostContext(api::FUnknown* context) override;
 };
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

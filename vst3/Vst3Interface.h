@@ -22,7 +22,7 @@
 #define VST3_EXPORT __attribute__((visibility("default")))
 #endif
 
-namespace vst3 {
+namespace gravelo::vst3::api {
 
 // ---- Basic types --------------------------------------------------------
 
@@ -471,4 +471,4 @@ static_assert(sizeof(ProcessData) == 80 && offsetof(ProcessData, inputs) == 24 &
 #endif
 static_assert(sizeof(char16) == 2);
 
-} // namespace vst3
+} // namespace gravelo::vst3::api

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
-using gravelo::instance::AmpInstance;
+using namespace gravelo::vst3::api;
+using instance::AmpInstance;
 
 namespace {
 
@@ -21,12 +21,12 @@ bool isParameter(ParamID id) {
 } // namespace
 
 double Vst3Amp::plainOf(int control, double normalized) const {
-    const gravelo::instance::ControlInfo& info = amp.controlInfo(control);
+    const instance::ControlInfo& info = amp.controlInfo(control);
     return info.minimum + (info.maximum - info.minimum) * normalized;
 }
 
 double Vst3Amp::normalizedOf(int control, double plain) const {
-    const gravelo::instance::ControlInfo& info = amp.controlInfo(control);
+    const instance::ControlInfo& info = amp.controlInfo(control);
     return (plain - info.minimum) / (info.maximum - info.minimum);
 }
 
@@ -36,7 +36,7 @@ int32_t VST3_API Vst3Amp::getParameterCount() {
 
 tresult VST3_API Vst3Amp::getParameterInfo(int32_t index, ParameterInfo* info) {
     if (!AmpInstance::isControl(index) || info == nullptr) return kInvalidArgument;
-    const gravelo::instance::ControlInfo& control = amp.controlInfo(index);
+    const instance::ControlInfo& control = amp.controlInfo(index);
     *info = ParameterInfo{};
     info->id = static_cast<ParamID>(index);
     copyText(control.name, info->title);
@@ -94,4 +94,4 @@ tresult VST3_API Vst3Amp::setParamNormalized(ParamID id, ParamValue normalized) 
     return kResultOk;
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

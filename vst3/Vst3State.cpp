@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <array>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
-using gravelo::instance::AmpInstance;
+using namespace gravelo::vst3::api;
+using instance::AmpInstance;
 
 namespace {
 
@@ -67,4 +67,4 @@ tresult VST3_API Vst3Amp::setComponentState(IBStream* stream) {
     return loadChunk(stream);
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <new>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 Vst3View* Vst3View::create(Vst3Amp& owner) {
     return new (std::nothrow) Vst3View(owner);
@@ -139,4 +139,4 @@ void Vst3View::panelGestureEnd(int control) {
         handler->endEdit(static_cast<ParamID>(control));
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

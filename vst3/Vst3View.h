@@ -12,48 +12,48 @@
 #include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
 class Vst3Amp;
 
-class Vst3View final : public vst3::IPlugView,
-                       public vst3::IPlugViewContentScaleSupport,
+class Vst3View final : public api::IPlugView,
+                       public api::IPlugViewContentScaleSupport,
 #if !defined(_WIN32)
-                       public vst3::IEventHandler,
-                       public vst3::ITimerHandler,
+                       public api::IEventHandler,
+                       public api::ITimerHandler,
 #endif
-                       private gravelo::instance::PanelListener {
+                       private instance::PanelListener {
   public:
     // A view with one reference, holding one on its owner; null without memory.
     static Vst3View* create(Vst3Amp& owner);
 
-    vst3::tresult VST3_API queryInterface(const char* iid, void** object) override;
+    api::tresult VST3_API queryInterface(const char* iid, void** object) override;
     uint32_t VST3_API addRef() override;
     uint32_t VST3_API release() override;
 
-    vst3::tresult VST3_API isPlatformTypeSupported(vst3::FIDString type) override;
-    vst3::tresult VST3_API attached(void* parent, vst3::FIDString type) override;
-    vst3::tresult VST3_API removed() override;
-    vst3::tresult VST3_API onWheel(float) override {
-        return vst3::kResultFalse;
+    api::tresult VST3_API isPlatformTypeSupported(api::FIDString type) override;
+    api::tresult VST3_API attached(void* parent, api::FIDString type) override;
+    api::tresult VST3_API removed() override;
+    api::tresult VST3_API onWheel(float) override {
+        return api::kResultFalse;
     }
-    vst3::tresult VST3_API onKeyDown(vst3::char16, int16_t, int16_t) override {
-        return vst3::kResultFalse;
+    api::tresult VST3_API onKeyDown(api::char16, int16_t, int16_t) override {
+        return api::kResultFalse;
     }
-    vst3::tresult VST3_API onKeyUp(vst3::char16, int16_t, int16_t) override {
-        return vst3::kResultFalse;
+    api::tresult VST3_API onKeyUp(api::char16, int16_t, int16_t) override {
+        return api::kResultFalse;
     }
-    vst3::tresult VST3_API getSize(vst3::ViewRect* size) override;
-    vst3::tresult VST3_API onSize(vst3::ViewRect* size) override;
-    vst3::tresult VST3_API onFocus(vst3::TBool) override {
-        return vst3::kResultOk;
+    api::tresult VST3_API getSize(api::ViewRect* size) override;
+    api::tresult VST3_API onSize(api::ViewRect* size) override;
+    api::tresult VST3_API onFocus(api::TBool) override {
+        return api::kResultOk;
     }
-    vst3::tresult VST3_API setFrame(vst3::IPlugFrame* frame) override;
-    vst3::tresult VST3_API canResize() override {
-        return vst3::kResultFalse;
+    api::tresult VST3_API setFrame(api::IPlugFrame* frame) override;
+    api::tresult VST3_API canResize() override {
+        return api::kResultFalse;
     }
-    vst3::tresult VST3_API checkSizeConstraint(vst3::ViewRect* rect) override;
-    vst3::tresult VST3_API setContentScaleFactor(float factor) override;
+    api::tresult VST3_API checkSizeConstraint(api::ViewRect* rect) override;
+    api::tresult VST3_API setContentScaleFactor(float factor) override;
 
 #if !defined(_WIN32)
     void VST3_API onFDIsSet(int fd) override;
@@ -79,16 +79,16 @@ class Vst3View final : public vst3::IPlugView,
     void panelValue(int control, double value) override;
     void panelGestureEnd(int control) override;
     void panelResized(int width, int height) override;
-    vst3::ViewRect windowRect() const;
+    api::ViewRect windowRect() const;
 
     ReferenceCount references;
     Vst3Amp& owner;
-    gravelo::instance::PanelWindow window;
-    vst3::IPlugFrame* frame = nullptr;
+    instance::PanelWindow window;
+    api::IPlugFrame* frame = nullptr;
     // Linux: the run loop the frame lent, while the ticks run.
-    vst3::IRunLoop* runLoop = nullptr;
+    api::IRunLoop* runLoop = nullptr;
     int watchedDescriptor = -1;
     bool timerRegistered = false;
 };
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

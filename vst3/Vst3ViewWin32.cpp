@@ -5,13 +5,13 @@
 
 #include <windows.h>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 namespace {
 
-constexpr UINT kTickMs = 1000 / gravelo::instance::PanelWindow::kTickRate;
+constexpr UINT kTickMs = 1000 / instance::PanelWindow::kTickRate;
 
 void CALLBACK onWindowTimer(HWND, UINT, UINT_PTR id, DWORD) {
     reinterpret_cast<Vst3View*>(id)->tick();
@@ -37,4 +37,4 @@ void Vst3View::stopTicks() {
     timerRegistered = false;
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

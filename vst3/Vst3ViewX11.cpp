@@ -7,13 +7,13 @@
 
 #include <cstdio>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 namespace {
 
-constexpr TimerInterval kTickMs = 1000 / gravelo::instance::PanelWindow::kTickRate;
+constexpr TimerInterval kTickMs = 1000 / instance::PanelWindow::kTickRate;
 
 } // namespace
 
@@ -60,4 +60,4 @@ void VST3_API Vst3View::onTimer() {
     if (timerRegistered) tick();
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

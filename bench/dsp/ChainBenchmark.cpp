@@ -27,9 +27,9 @@ constexpr double kToneOnly[10] = {0, 24, 0, 3, 0, 4, 3, 5, 2, 6};
 
 // Nothing may allocate while it processes: the host keeps no record of calls.
 // Made in this process, or by the entry of a loaded library.
-struct Instance : vsthost::Host {
+struct Instance : gravelo::vsthost::Host {
     explicit Instance(const double (&sliders)[10],
-                      vsthost::EntryFunction entry = vsthost::createAmplifier) {
+                      gravelo::vsthost::EntryFunction entry = gravelo::vsthost::createAmplifier) {
         recording = false;
         create(entry);
         start(kRate, kBlock);
@@ -41,12 +41,12 @@ struct Instance : vsthost::Host {
                                                    (info.maximum - info.minimum)));
         }
     }
-    TVobrixEffect& runtime() const { return vsthost::amplifierOf(effect()); }
+    TVobrixEffect& runtime() const { return gravelo::vsthost::amplifierOf(effect()); }
 };
 
 template <class Sample>
 void processPlugin(benchmark::State& state, const double (&sliders)[10],
-                   vsthost::EntryFunction entry = vsthost::createAmplifier) {
+                   gravelo::vsthost::EntryFunction entry = gravelo::vsthost::createAmplifier) {
     Instance instance(sliders, entry);
     const auto source = bassNote<Sample>(kBlock * 375); // 2 s
     std::vector<Sample> left(kBlock), right(kBlock, 0), outLeft(kBlock), outRight(kBlock);
@@ -111,10 +111,10 @@ void SampleHookWorstCase(benchmark::State& s) {
 }
 
 // The library stays loaded until the process ends.
-vsthost::EntryFunction libraryEntry(const std::string& path) {
-    static std::vector<std::unique_ptr<vsthost::PluginLibrary>> loaded;
+gravelo::vsthost::EntryFunction libraryEntry(const std::string& path) {
+    static std::vector<std::unique_ptr<gravelo::vsthost::PluginLibrary>> loaded;
     std::string why;
-    auto library = vsthost::PluginLibrary::load(path, &why);
+    auto library = gravelo::vsthost::PluginLibrary::load(path, &why);
     if (!library) throw std::runtime_error(path + ": " + why);
     loaded.push_back(std::move(library));
     return loaded.back()->entry();
@@ -123,8 +123,8 @@ vsthost::EntryFunction libraryEntry(const std::string& path) {
 void registerSideBySide() {
     const char* baseline = std::getenv("GRAVELO_BASELINE_PLUGIN");
     if (baseline == nullptr || *baseline == '\0') return;
-    const std::pair<std::string, vsthost::EntryFunction> builds[] = {
-        {"Built/", libraryEntry(vsthost::builtPluginPath())},
+    const std::pair<std::string, gravelo::vsthost::EntryFunction> builds[] = {
+        {"Built/", libraryEntry(gravelo::vsthost::builtPluginPath())},
         {"Baseline/", libraryEntry(baseline)}};
     const std::pair<const char*, const double(*)[10]> settings[] = {{"Default", &kDefault},
                                                                     {"WorstCase", &kWorstCase}};

@@ -20,10 +20,10 @@ double residentKiB() {
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1024.0;
 }
 
-std::unique_ptr<vsthost::Host> startInstance() {
-    auto host = std::make_unique<vsthost::Host>();
+std::unique_ptr<gravelo::vsthost::Host> startInstance() {
+    auto host = std::make_unique<gravelo::vsthost::Host>();
     host->recording = false;
-    host->create(vsthost::createAmplifier);
+    host->create(gravelo::vsthost::createAmplifier);
     host->start(48000.0, 256);
     std::vector<float> in(256, 0.1f), out(256);
     float* ins[2] = {in.data(), in.data()};
@@ -39,7 +39,7 @@ void InstanceMemory(benchmark::State& state) {
     const auto first = startInstance();
     double perInstance = 0.0;
     for (auto _ : state) {
-        std::vector<std::unique_ptr<vsthost::Host>> instances;
+        std::vector<std::unique_ptr<gravelo::vsthost::Host>> instances;
         instances.reserve(kInstances);
         const double before = residentKiB();
         for (int i = 0; i < kInstances; ++i)

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace gravelo_lv2;
+using namespace gravelo::lv2;
 
 class Lv2Instance {
   public:
@@ -25,7 +25,7 @@ class Lv2Instance {
                      ? descriptor->instantiate(descriptor, kRate, GRAVELO_LV2_BUNDLE, nullptr)
                      : nullptr;
         if (handle == nullptr) throw std::runtime_error("the LV2 plug-in did not load");
-        for (uint32_t c = 0; c < kControlCount; ++c)
+        for (uint32_t c = 0; c < kControlPorts; ++c)
             ports[kFirstControl + c] = static_cast<float>(sliders[c + 1]);
         float* audio[4] = {in.data(), in.data(), outLeft.data(), outRight.data()};
         for (uint32_t p = 0; p < kPortCount; ++p)

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 class Vst3Instance {
   public:
@@ -24,7 +24,7 @@ class Vst3Instance {
                               : nullptr;
         void* object = nullptr;
         if (entry == nullptr || getFactory == nullptr || !entry(library) ||
-            getFactory()->createInstance(vst3shell::kClassId.bytes, iid::IComponent.bytes,
+            getFactory()->createInstance(gravelo::vst3::kClassId.bytes, iid::IComponent.bytes,
                                          &object) != kResultOk)
             throw std::runtime_error("the VST 3 plug-in did not load");
         component = static_cast<IComponent*>(object);

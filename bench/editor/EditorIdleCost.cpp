@@ -34,7 +34,7 @@ double residentKiB() {
 }
 
 // A host's editor timer: effEditIdle every 10 ms for the given time.
-void idleFor(vsthost::Host& plugin, std::chrono::milliseconds span) {
+void idleFor(gravelo::vsthost::Host& plugin, std::chrono::milliseconds span) {
     const auto end = std::chrono::steady_clock::now() + span;
     while (std::chrono::steady_clock::now() < end) {
         plugin.dispatch(effEditIdle);
@@ -47,11 +47,12 @@ struct Cost {
 };
 
 Cost measure(double scale) {
-    testdisplay::HostWindow parent(0, 0, int(panel_layout::kWidth * scale + 0.5),
-                                   int(panel_layout::kHeight * scale + 0.5));
-    vsthost::Host plugin;
+    gravelo::test::display::HostWindow parent(0, 0,
+                                              int(gravelo::panel_layout::kWidth * scale + 0.5),
+                                              int(gravelo::panel_layout::kHeight * scale + 0.5));
+    gravelo::vsthost::Host plugin;
     plugin.recording = false;
-    plugin.create(vsthost::createAmplifier);
+    plugin.create(gravelo::vsthost::createAmplifier);
     plugin.start();
     constexpr VstInt32 kPreS = ('P' << 24) | ('r' << 16) | ('e' << 8) | 'S';
     constexpr VstIntPtr kAeCs = ('A' << 24) | ('e' << 16) | ('C' << 8) | 's';
@@ -84,7 +85,7 @@ Cost measure(double scale) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const testdisplay::VirtualDisplay display;
+    const gravelo::test::display::VirtualDisplay display;
     if (display.name().empty()) {
         std::fprintf(stderr, "Xvfb did not start\n");
         return 1;

@@ -19,7 +19,7 @@ void AmpChain::open() {
 }
 
 void AmpChain::restart() {
-    running = dsp::ChainState{};
+    running = gravelo::dsp::ChainState{};
     splitInput = 0.0;
     noiseSource.reset();
     noise = 0.0;
@@ -30,55 +30,56 @@ void AmpChain::restart() {
 }
 
 void AmpChain::designFixed(double sampleRate) {
-    published.update([&](dsp::ChainCoefficients& c) { c.designFixed(sampleRate); });
+    published.update([&](gravelo::dsp::ChainCoefficients& c) { c.designFixed(sampleRate); });
 }
 
-void AmpChain::redesignControls(const dsp::SliderValues& sliders) {
+void AmpChain::redesignControls(const gravelo::dsp::SliderValues& sliders) {
     followed = sliders;
-    const dsp::ControlValues controls = dsp::ControlValues::fromSliders(sliders);
-    published.editCurrent([&](dsp::ChainCoefficients& c) { c.designControls(controls); });
+    const gravelo::dsp::ControlValues controls = gravelo::dsp::ControlValues::fromSliders(sliders);
+    published.editCurrent([&](gravelo::dsp::ChainCoefficients& c) { c.designControls(controls); });
 }
 
 void AmpChain::beginBlock() {
     adopted = &published.acquire();
-    if (!running.allFinite()) running = dsp::ChainState{};
+    if (!running.allFinite()) running = gravelo::dsp::ChainState{};
 
     // In silence the meters drift to 0.99 instead of freezing on the last gain.
     splitInputShown = splitInput;
     const bool signalPresent = std::fabs(splitInput) > kSignalPresent;
-    for (int band = 0; band < dsp::kBandCount; ++band) {
+    for (int band = 0; band < gravelo::dsp::kBandCount; ++band) {
         const double g = displayed[band];
         displayed[band] = signalPresent ? running.levelers[band].gain : (100 * g + 1) * 0.0099;
     }
 
-    noise = static_cast<double>(noiseSource.next()) / dsp::NoiseSource::kMaximum * kNoiseScale;
+    noise =
+        static_cast<double>(noiseSource.next()) / gravelo::dsp::NoiseSource::kMaximum * kNoiseScale;
 }
 
 double AmpChain::processSample(double input) {
-    const dsp::ChainCoefficients& c = *adopted;
+    const gravelo::dsp::ChainCoefficients& c = *adopted;
     if (!c.ready()) return 0.0;
-    const dsp::Smoothing& sm = c.smoothing;
-    const dsp::ControlValues& cv = c.controls;
-    dsp::ChainState& st = running;
+    const gravelo::dsp::Smoothing& sm = c.smoothing;
+    const gravelo::dsp::ControlValues& cv = c.controls;
+    gravelo::dsp::ChainState& st = running;
 
-    double s = runBiquad(c.lowCut, st.lowCut, vobrix::finiteOrZero(input) + noise);
-    if (!vobrix::isZero(cv.dirtAmount))
+    double s = runBiquad(c.lowCut, st.lowCut, gravelo::runtime::finiteOrZero(input) + noise);
+    if (!gravelo::runtime::isZero(cv.dirtAmount))
         s = s + runDrive(c.drive, st.drive, s, sm.c1Hz, cv.dirtAmount);
     splitInput = s;
 
-    const dsp::Bands bands = runBandSplit(c.bands, st.bands, s);
-    double out[dsp::kBandCount];
-    for (int b = 0; b < dsp::kBandCount; ++b)
+    const gravelo::dsp::Bands bands = runBandSplit(c.bands, st.bands, s);
+    double out[gravelo::dsp::kBandCount];
+    for (int b = 0; b < gravelo::dsp::kBandCount; ++b)
         out[b] = runBandLeveler(c.levelers[b], st.levelers[b], bands.u[b] * cv.inputGain, sm.c20ms,
                                 cv.levelerFloor);
     double y = out[3] + (out[2] + (out[1] + out[0]));
     const double threshold = limiterThreshold(st.limiter, y, sm.c1Hz);
 
-    y = runTone(dsp::ToneSelection::of(c.tone, st.tone, cv), y);
+    y = runTone(gravelo::dsp::ToneSelection::of(c.tone, st.tone, cv), y);
 
     bool clipped = false;
     y = runLimiter(st.limiter, sm, y, threshold, clipped) * cv.outputGain;
     if (clipped) clip.store(1.0, std::memory_order_relaxed);
     // A state gone non-finite shows here first; beginBlock then resets it.
-    return vobrix::finiteOrZero(y);
+    return gravelo::runtime::finiteOrZero(y);
 }

@@ -29,33 +29,34 @@ namespace {
 // Lanes: (F5, F6, F8, C2) all read s; (−, F7, F9, −) finish bands 2 and 3
 // in the lanes their inputs come out in, so no lane moves; the four
 // levelers side by side.
-void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* s, double* y,
-                   double* threshold, int frames) {
+void splitAndLevel(const gravelo::dsp::ChainCoefficients& c, gravelo::dsp::ChainState& st,
+                   const double* s, double* y, double* threshold, int frames) {
     const double g = c.controls.inputGain;
-    const dsp::Quad inputGain = {g, g, g, g};
-    const dsp::BandSplitFilters& f = c.bands;
-    dsp::BandSplitState& fs = st.bands;
-    dsp::BiquadRunner<dsp::Quad> readS({&f.band1, &f.band2[0], &f.band3[0], &f.band4},
-                                       {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
-    dsp::BiquadRunner<dsp::Quad> f7f9;
-    const dsp::BiquadCoeffs* const f7f9Coeffs[] = {&f.band2[1], &f.band3[1]};
-    dsp::BiquadState* const f7f9States[] = {&fs.band2[1], &fs.band3[1]};
+    const gravelo::dsp::Quad inputGain = {g, g, g, g};
+    const gravelo::dsp::BandSplitFilters& f = c.bands;
+    gravelo::dsp::BandSplitState& fs = st.bands;
+    gravelo::dsp::BiquadRunner<gravelo::dsp::Quad> readS(
+        {&f.band1, &f.band2[0], &f.band3[0], &f.band4},
+        {&fs.band1, &fs.band2[0], &fs.band3[0], &fs.band4});
+    gravelo::dsp::BiquadRunner<gravelo::dsp::Quad> f7f9;
+    const gravelo::dsp::BiquadCoeffs* const f7f9Coeffs[] = {&f.band2[1], &f.band3[1]};
+    gravelo::dsp::BiquadState* const f7f9States[] = {&fs.band2[1], &fs.band3[1]};
     f7f9.load(f7f9Coeffs, f7f9States, 2, 1);
-    dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
-                                    c.controls.levelerFloor);
-    dsp::LimiterRunner limiter(st.limiter, c.smoothing);
+    gravelo::dsp::LevelerQuadRunner levelers(c.levelers, st.levelers, c.smoothing.c20ms,
+                                             c.controls.levelerFloor);
+    gravelo::dsp::LimiterRunner limiter(st.limiter, c.smoothing);
     // Two loops, each short enough from its inputs to its outputs that the
     // processor overlaps many samples of it: the band filters into w; then
     // the levelers, the band sum and ms2, where the division of the gains
     // runs while the envelopes' recurrences wait on each other.
-    dsp::Quad w[vobrix::kPieceFrames];
+    gravelo::dsp::Quad w[gravelo::runtime::kPieceFrames];
     for (int i = 0; i < frames; ++i) {
-        const dsp::Quad u1t2t3u4 = readS(dsp::Quad{s[i], s[i], s[i], s[i]});
-        const dsp::Quad xu2u3x = f7f9(u1t2t3u4);
+        const gravelo::dsp::Quad u1t2t3u4 = readS(gravelo::dsp::Quad{s[i], s[i], s[i], s[i]});
+        const gravelo::dsp::Quad xu2u3x = f7f9(u1t2t3u4);
         w[i] = __builtin_shufflevector(u1t2t3u4, xu2u3x, 0, 5, 6, 3) * inputGain;
     }
     for (int i = 0; i < frames; ++i) {
-        const dsp::Quad o = levelers(w[i]);
+        const gravelo::dsp::Quad o = levelers(w[i]);
         y[i] = o[3] + (o[2] + (o[1] + o[0]));
         threshold[i] = limiter.meanSquare(y[i], c.smoothing.c1Hz);
     }
@@ -63,59 +64,62 @@ void splitAndLevel(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
     f7f9.store();
     levelers.store();
     limiter.store();
-    dsp::lanewise(frames, threshold, threshold, threshold,
-                  [](auto ms2, auto) { return dsp::thresholdOf(ms2); });
+    gravelo::dsp::lanewise(frames, threshold, threshold, threshold,
+                           [](auto ms2, auto) { return gravelo::dsp::thresholdOf(ms2); });
 }
 
 // Legend: K overshoot, g1..g3 gain envelopes; the output gain follows. Only
 // the envelopes run a sample at a time; K and the division by g3 take four
 // samples at a time. `threshold` ends holding K, `g3` the last envelope.
-bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const double* y,
-                   double* threshold, double* g3, double* out, int frames) {
+bool limitToOutput(const gravelo::dsp::ChainCoefficients& c, gravelo::dsp::ChainState& st,
+                   const double* y, double* threshold, double* g3, double* out, int frames) {
     const double outputGain = c.controls.outputGain;
-    dsp::lanewise(frames, threshold, y, threshold,
-                  [](auto x, auto t) { return dsp::overshoot(x, t); });
-    dsp::LimiterRunner limiter(st.limiter, c.smoothing);
+    gravelo::dsp::lanewise(frames, threshold, y, threshold,
+                           [](auto x, auto t) { return gravelo::dsp::overshoot(x, t); });
+    gravelo::dsp::LimiterRunner limiter(st.limiter, c.smoothing);
     bool clipped = false;
     for (int i = 0; i < frames; ++i)
         g3[i] = limiter(threshold[i], clipped);
     limiter.store();
-    dsp::lanewise(frames, out, y, g3, [outputGain](auto x, auto g) {
-        return dsp::finiteOrZero(dsp::limited(x, g) * outputGain);
+    gravelo::dsp::lanewise(frames, out, y, g3, [outputGain](auto x, auto g) {
+        return gravelo::dsp::finiteOrZero(gravelo::dsp::limited(x, g) * outputGain);
     });
     return clipped;
 }
 
 // One piece through the whole chain; answers whether the limiter clipped.
-[[gnu::always_inline]] inline bool pieceSteps(const dsp::ChainCoefficients& c, dsp::ChainState& st,
-                                              double noise, const double* in, double* out,
-                                              int frames, double& splitInput) {
-    double s[vobrix::kPieceFrames], y[vobrix::kPieceFrames], threshold[vobrix::kPieceFrames];
+[[gnu::always_inline]] inline bool pieceSteps(const gravelo::dsp::ChainCoefficients& c,
+                                              gravelo::dsp::ChainState& st, double noise,
+                                              const double* in, double* out, int frames,
+                                              double& splitInput) {
+    double s[gravelo::runtime::kPieceFrames], y[gravelo::runtime::kPieceFrames],
+        threshold[gravelo::runtime::kPieceFrames];
 
     // The input with the noise offset, four samples at a time, then the filter.
-    dsp::lanewise(frames, s, in, in,
-                  [noise](auto x, auto) { return dsp::finiteOrZero(x) + noise; });
-    dsp::BiquadRunner<double> lowCut(c.lowCut, st.lowCut);
+    gravelo::dsp::lanewise(frames, s, in, in,
+                           [noise](auto x, auto) { return gravelo::dsp::finiteOrZero(x) + noise; });
+    gravelo::dsp::BiquadRunner<double> lowCut(c.lowCut, st.lowCut);
     const double dirt = c.controls.dirtAmount;
-    if (vobrix::isZero(dirt)) {
+    if (gravelo::runtime::isZero(dirt)) {
         for (int i = 0; i < frames; ++i)
             s[i] = lowCut(s[i]);
     } else {
         // The drive's side chain reads s as it is made: its recurrences run
         // beside the input filter's. Its samples wait in y, their ms1 in threshold.
-        dsp::DriveSideRunner drive(c.drive, st.drive, c.smoothing.c1Hz);
+        gravelo::dsp::DriveSideRunner drive(c.drive, st.drive, c.smoothing.c1Hz);
         for (int i = 0; i < frames; ++i) {
             s[i] = lowCut(s[i]);
             y[i] = drive(s[i], threshold[i]);
         }
         drive.store();
-        dsp::finishDriveBlock(c.drive, st.drive, s, y, threshold, frames, dirt);
+        gravelo::dsp::finishDriveBlock(c.drive, st.drive, s, y, threshold, frames, dirt);
     }
     lowCut.store();
     splitInput = s[frames - 1];
 
     splitAndLevel(c, st, s, y, threshold, frames);
-    dsp::runToneBlock(dsp::ToneSelection::of(c.tone, st.tone, c.controls), y, frames);
+    gravelo::dsp::runToneBlock(gravelo::dsp::ToneSelection::of(c.tone, st.tone, c.controls), y,
+                               frames);
     // s is free again: it takes the limiter's envelope.
     return limitToOutput(c, st, y, threshold, s, out, frames);
 }
@@ -127,15 +131,15 @@ bool limitToOutput(const dsp::ChainCoefficients& c, dsp::ChainState& st, const d
 // round differently, so both copies give identical results. Everything is
 // inlined into each copy (flatten), so the AVX code never leaks into the
 // baseline path.
-[[gnu::flatten]] bool pieceBaseline(const dsp::ChainCoefficients& c, dsp::ChainState& st,
-                                    double noise, const double* in, double* out, int frames,
-                                    double& splitInput) {
+[[gnu::flatten]] bool pieceBaseline(const gravelo::dsp::ChainCoefficients& c,
+                                    gravelo::dsp::ChainState& st, double noise, const double* in,
+                                    double* out, int frames, double& splitInput) {
     return pieceSteps(c, st, noise, in, out, frames, splitInput);
 }
 
 #if AMPCHAIN_WIDE_PATH
-[[gnu::flatten, gnu::target("avx")]] bool pieceWide(const dsp::ChainCoefficients& c,
-                                                    dsp::ChainState& st, double noise,
+[[gnu::flatten, gnu::target("avx")]] bool pieceWide(const gravelo::dsp::ChainCoefficients& c,
+                                                    gravelo::dsp::ChainState& st, double noise,
                                                     const double* in, double* out, int frames,
                                                     double& splitInput) {
     return pieceSteps(c, st, noise, in, out, frames, splitInput);
@@ -157,7 +161,7 @@ void AmpChain::useWideInstructions(bool wide) {
     widePieces = wide && wideInstructionsAvailable();
 }
 
-void AmpChain::runPiece(const dsp::ChainCoefficients& c, const double* in, double* out,
+void AmpChain::runPiece(const gravelo::dsp::ChainCoefficients& c, const double* in, double* out,
                         int frames) {
 #if AMPCHAIN_WIDE_PATH
     const bool clipped = widePieces ? pieceWide(c, running, noise, in, out, frames, splitInput)
@@ -169,11 +173,11 @@ void AmpChain::runPiece(const dsp::ChainCoefficients& c, const double* in, doubl
 }
 
 void AmpChain::processBlock(const double* in, double* out, int frames) {
-    const dsp::ChainCoefficients& c = *adopted;
+    const gravelo::dsp::ChainCoefficients& c = *adopted;
     if (!c.ready()) {
         std::fill(out, out + std::max(frames, 0), 0.0);
         return;
     }
-    for (int done = 0; done < frames; done += vobrix::kPieceFrames)
-        runPiece(c, in + done, out + done, std::min(vobrix::kPieceFrames, frames - done));
+    for (int done = 0; done < frames; done += gravelo::runtime::kPieceFrames)
+        runPiece(c, in + done, out + done, std::min(gravelo::runtime::kPieceFrames, frames - done));
 }

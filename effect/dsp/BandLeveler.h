@@ -11,7 +11,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 struct BandLevelerCoeffs {
     double attack = 0.0, release = 0.0, k = 0.0;
@@ -74,6 +74,6 @@ class LevelerQuadRunner {
     BandLevelerState (&home)[4];
 };
 
-} // namespace dsp
+} // namespace gravelo::dsp
 
 #pragma GCC diagnostic pop

@@ -4,7 +4,7 @@
 
 #include "Biquad.h"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 constexpr int kBandCount = 4;
 
@@ -30,4 +30,4 @@ inline Bands runBandSplit(const BandSplitFilters& f, BandSplitState& st, double 
                   runBiquad(f.band4, st.band4, s)}};
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp

@@ -11,7 +11,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 enum class BiquadType {
     LowShelf = 1,
@@ -145,6 +145,6 @@ inline void runBiquadBlock(const BiquadCoeffs& c, BiquadState& s, const double* 
     f.store();
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp
 
 #pragma GCC diagnostic pop

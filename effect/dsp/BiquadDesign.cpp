@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace dsp {
+namespace gravelo::dsp {
 
 namespace {
 
@@ -64,4 +64,4 @@ BiquadCoeffs designBiquad(double frequency, double q, double gainDb, double type
     return {raw.b0 / raw.a0, raw.b1 / raw.a0, raw.b2 / raw.a0, raw.a1 / raw.a0, raw.a2 / raw.a0};
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp

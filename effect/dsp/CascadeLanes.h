@@ -16,7 +16,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 constexpr int kMaxCascade = 8;
 
@@ -138,6 +138,6 @@ inline void runCascadeLanes(const CascadeView& v, double* y, int frames) {
     }
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp
 
 #pragma GCC diagnostic pop

@@ -1,6 +1,6 @@
 #include "ChainCoefficients.h"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 namespace {
 using T = BiquadType;
@@ -59,4 +59,4 @@ void ChainCoefficients::designControls(const ControlValues& c) {
     }
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp

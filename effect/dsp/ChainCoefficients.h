@@ -12,7 +12,7 @@
 #include "Smoothing.h"
 #include "ToneStack.h"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 struct ChainCoefficients {
     // Fixed by the sample rate (doInit).
@@ -40,4 +40,4 @@ struct ChainCoefficients {
     void designControls(const ControlValues& c);
 };
 
-} // namespace dsp
+} // namespace gravelo::dsp

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <type_traits>
 
-namespace dsp {
+namespace gravelo::dsp {
 
 // The state is nothing but doubles (in nested structs), so it can be
 // scanned as one array of them.
@@ -19,4 +19,4 @@ bool ChainState::allFinite() const {
     return sum == 0.0;
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp

@@ -10,7 +10,7 @@
 #include "OutputLimiter.h"
 #include "ToneStack.h"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 struct ChainState {
     BiquadState lowCut;   // C1
@@ -25,4 +25,4 @@ struct ChainState {
     bool allFinite() const;
 };
 
-} // namespace dsp
+} // namespace gravelo::dsp

@@ -2,7 +2,7 @@
 
 #include "OwnMath.h"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 ControlValues ControlValues::fromSliders(const SliderValues& s) {
     ControlValues v;
@@ -19,4 +19,4 @@ ControlValues ControlValues::fromSliders(const SliderValues& s) {
     return v;
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace dsp {
+namespace gravelo::dsp {
 
 // Slider n at index n; index 0 is not used.
 using SliderValues = std::array<double, 10>;
@@ -21,4 +21,4 @@ struct ControlValues {
     static ControlValues fromSliders(const SliderValues& s);
 };
 
-} // namespace dsp
+} // namespace gravelo::dsp

@@ -15,7 +15,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 struct DriveFilters {
     BiquadCoeffs sideChain; // F1
@@ -101,6 +101,6 @@ inline void finishDriveBlock(const DriveFilters& f, DriveState& st, double* s, d
     lanewise(frames, s, s, h, [](auto x, auto d) { return x + d; });
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp
 
 #pragma GCC diagnostic pop

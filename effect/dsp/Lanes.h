@@ -22,7 +22,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 using Pair = double __attribute__((vector_size(16)));
 // Four lanes: one 256-bit vector, or two 128-bit halves without AVX.
@@ -102,6 +102,6 @@ inline void lanewise(int frames, double* out, const double* a, const double* b, 
         out[i] = f(a[i], b[i]);
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp
 
 #pragma GCC diagnostic pop

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace dsp {
+namespace gravelo::dsp {
 
 class NoiseSource {
   public:
@@ -26,4 +26,4 @@ class NoiseSource {
     uint32_t state = kSeed;
 };
 
-} // namespace dsp
+} // namespace gravelo::dsp

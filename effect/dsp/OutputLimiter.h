@@ -13,7 +13,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 struct OutputLimiterState {
     double ms2 = 0.0;                    // mean square of the band sum
@@ -80,6 +80,6 @@ class LimiterRunner {
     OutputLimiterState& home;
 };
 
-} // namespace dsp
+} // namespace gravelo::dsp
 
 #pragma GCC diagnostic pop

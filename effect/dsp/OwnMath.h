@@ -36,7 +36,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp::math {
+namespace gravelo::dsp::math {
 
 namespace detail {
 
@@ -293,6 +293,6 @@ inline double cos(double x) {
     }
 }
 
-} // namespace dsp::math
+} // namespace gravelo::dsp::math
 
 #pragma GCC diagnostic pop

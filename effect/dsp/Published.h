@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <mutex>
 
-namespace dsp {
+namespace gravelo::dsp {
 
 template <class T> class Published {
   public:
@@ -63,4 +63,4 @@ template <class T> class Published {
     uint32_t back = 2;               // writers' spare slot
 };
 
-} // namespace dsp
+} // namespace gravelo::dsp

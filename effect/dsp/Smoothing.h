@@ -10,7 +10,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 // One-pole coefficient of a time constant of `ms` milliseconds; 0 ms gives
 // exp(−∞) = 0, an instant follower.
@@ -55,6 +55,6 @@ template <class V> inline V holdFollow(V in, V held, double c20ms) {
     return held > in ? falling : in;
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp
 
 #pragma GCC diagnostic pop

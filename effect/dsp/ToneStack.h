@@ -8,7 +8,7 @@
 
 #include "runtime/Numeric.h"
 
-namespace dsp {
+namespace gravelo::dsp {
 
 struct ToneFilters {
     BiquadCoeffs bassUp[2];     // C3, C4
@@ -36,7 +36,7 @@ struct ToneCascade {
 template <int Up, int Down>
 ToneCascade selectCascade(double amount, const BiquadCoeffs (&up)[Up], BiquadState (&upStates)[Up],
                           const BiquadCoeffs (&down)[Down], BiquadState (&downStates)[Down]) {
-    if (vobrix::isZero(amount)) return {};
+    if (runtime::isZero(amount)) return {};
     if (amount > 0) return {up, upStates, Up};
     return {down, downStates, Down};
 }
@@ -67,4 +67,4 @@ inline void runToneBlock(const ToneSelection& tone, double* y, int frames) {
     runCascadeLanes(cascade, y, frames);
 }
 
-} // namespace dsp
+} // namespace gravelo::dsp

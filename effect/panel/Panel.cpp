@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace panel_layout;
+using namespace gravelo::panel_layout;
 
 namespace {
 
@@ -41,7 +41,7 @@ double labelFormat(double sens) {
 }
 
 bool hasControl(double buttons) {
-    return (vobrix::toIndex(buttons) & static_cast<int>(kControlBit)) != 0;
+    return (gravelo::runtime::toIndex(buttons) & static_cast<int>(kControlBit)) != 0;
 }
 
 } // namespace
@@ -67,7 +67,7 @@ void Panel::takeHostChanges(TVobrix& runtime) {
     }
 }
 
-void Panel::useMouse(const vobrix::MouseState& mouse) {
+void Panel::useMouse(const gravelo::runtime::MouseState& mouse) {
     mouseButtons = mouse.buttons;
     mouseX = mouse.x;
     mouseY = mouse.y;
@@ -93,7 +93,7 @@ bool Panel::pressInside(const KnobLayout& k) const {
 
 void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
     takeHostChanges(runtime);
-    const vobrix::MouseFrame frame = vobrix::takeMouseFrame(runtime);
+    const gravelo::runtime::MouseFrame frame = gravelo::runtime::takeMouseFrame(runtime);
     // The states this frame would otherwise miss (a release since the last
     // one): the knobs follow them, undrawn, before the mouse as it is now.
     for (int s = 0; s + 1 < frame.count; ++s) {
@@ -138,8 +138,8 @@ double Panel::followMouse(TVobrix& runtime, const KnobLayout& k, KnobState& knob
         value = knob.valueAtPress - k.sens * (mouseY - pressY) / divisor;
         if (hasControl(mouseButtons)) value = knob.resetValue;
         if (dragsFollowSteps)
-            value = vobrix::snapToStep(value,
-                                       runtime.sliderInfos[static_cast<size_t>(k.slider - 1)].step);
+            value = gravelo::runtime::snapToStep(
+                value, runtime.sliderInfos[static_cast<size_t>(k.slider - 1)].step);
     }
     // A value from a chunk may be anything; the knob keeps it within its range.
     if (!(value >= k.minimum)) value = k.minimum;

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace panel_layout {
+namespace gravelo::panel_layout {
 
 // The editor panel in pixels, and how often it is redrawn (frames per second).
 inline constexpr int32_t kWidth = 600;
@@ -71,4 +71,4 @@ inline constexpr double kLampFadePerFrame = 0.05;
 inline constexpr double kBuildLabelX = 15;
 inline constexpr double kBuildLabelY = 257;
 
-} // namespace panel_layout
+} // namespace gravelo::panel_layout

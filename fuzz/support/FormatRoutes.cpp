@@ -8,7 +8,7 @@
 
 extern "C" const clap_plugin_entry clap_entry;
 
-namespace fuzzhost {
+namespace gravelo::fuzz {
 
 namespace {
 
@@ -56,7 +56,7 @@ std::vector<uint8_t> ClapRoute::save() const {
 }
 
 void ClapRoute::setControl(uint32_t index, double value) {
-    claptest::InputEvents events;
+    test::clap::InputEvents events;
     events.add(0, index, value);
     float in[kFrames] = {}, left[kFrames], right[kFrames];
     instance.process(in, in, left, right, kFrames, &events);
@@ -64,17 +64,16 @@ void ClapRoute::setControl(uint32_t index, double value) {
 
 Lv2Route::Lv2Route() : in(kFrames), out{std::vector<float>(kFrames), std::vector<float>(kFrames)} {
     const LV2_Feature* features[] = {&mapFeature, nullptr};
-    amp = gravelo_lv2::Lv2Amp::create(48000.0, features);
+    amp = lv2::Lv2Amp::create(48000.0, features);
     if (!amp) std::abort();
-    for (uint32_t c = 0; c < gravelo_lv2::kControlCount; ++c)
-        portValues[gravelo_lv2::kFirstControl + c] =
-            static_cast<float>(gravelo::kControls[c].defaultValue);
-    for (uint32_t port = 0; port < gravelo_lv2::kPortCount; ++port)
+    for (uint32_t c = 0; c < lv2::kControlPorts; ++c)
+        portValues[lv2::kFirstControl + c] = static_cast<float>(gravelo::kControls[c].defaultValue);
+    for (uint32_t port = 0; port < lv2::kPortCount; ++port)
         amp->connect(port, &portValues[port]);
-    amp->connect(gravelo_lv2::kInputLeft, in.data());
-    amp->connect(gravelo_lv2::kInputRight, in.data());
-    amp->connect(gravelo_lv2::kOutputLeft, out[0].data());
-    amp->connect(gravelo_lv2::kOutputRight, out[1].data());
+    amp->connect(lv2::kInputLeft, in.data());
+    amp->connect(lv2::kInputRight, in.data());
+    amp->connect(lv2::kOutputLeft, out[0].data());
+    amp->connect(lv2::kOutputRight, out[1].data());
     amp->activate();
 }
 
@@ -102,7 +101,7 @@ std::vector<uint8_t> Lv2Route::save() {
 }
 
 void Lv2Route::setControl(uint32_t index, float value) {
-    portValues[gravelo_lv2::kFirstControl + index] = value;
+    portValues[lv2::kFirstControl + index] = value;
     run();
 }
 
@@ -110,4 +109,4 @@ void Lv2Route::run() {
     amp->run(kFrames);
 }
 
-} // namespace fuzzhost
+} // namespace gravelo::fuzz

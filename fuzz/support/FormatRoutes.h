@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace fuzzhost {
+namespace gravelo::fuzz {
 
 // The saved chunk as floats: the marker, then sliders 1 to 64.
 std::vector<float> chunkFloats(const std::vector<uint8_t>& bytes);
@@ -25,9 +25,9 @@ class ClapRoute {
     void setControl(uint32_t index, double value);
 
   private:
-    claptest::ClapLibrary library;
-    claptest::TestHost host;
-    claptest::Instance instance;
+    test::clap::ClapLibrary library;
+    test::clap::TestHost host;
+    test::clap::Instance instance;
 };
 
 class Lv2Route {
@@ -47,9 +47,9 @@ class Lv2Route {
     std::vector<std::string> uris;
     LV2_URID_Map urids{this, map};
     LV2_Feature mapFeature{LV2_URID__map, &urids};
-    std::unique_ptr<gravelo_lv2::Lv2Amp> amp;
-    std::vector<float> portValues = std::vector<float>(gravelo_lv2::kPortCount, 0.0f);
+    std::unique_ptr<lv2::Lv2Amp> amp;
+    std::vector<float> portValues = std::vector<float>(lv2::kPortCount, 0.0f);
     std::vector<float> in, out[2];
 };
 
-} // namespace fuzzhost
+} // namespace gravelo::fuzz

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-namespace fuzzhost {
+namespace gravelo::fuzz {
 namespace {
 
 // With every control inside its range the chain is stable and the limiter
@@ -72,4 +72,4 @@ float ByteSource::float32() {
     return value;
 }
 
-} // namespace fuzzhost
+} // namespace gravelo::fuzz

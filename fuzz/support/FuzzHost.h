@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace fuzzhost {
+namespace gravelo::fuzz {
 
 class Instance : public vsthost::Host {
   public:
@@ -43,4 +43,4 @@ class ByteSource {
     size_t position = 0;
 };
 
-} // namespace fuzzhost
+} // namespace gravelo::fuzz

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
 namespace {
 
@@ -31,11 +31,11 @@ std::string audioPort(uint32_t index, bool input, const char* symbol, const char
 }
 
 // The number of values a control takes on its grid, ends included.
-long rangeSteps(const gravelo::instance::ControlInfo& info) {
+long rangeSteps(const instance::ControlInfo& info) {
     return std::lround((info.maximum - info.minimum) / info.step) + 1;
 }
 
-std::string controlPort(uint32_t control, const gravelo::instance::ControlInfo& info) {
+std::string controlPort(uint32_t control, const instance::ControlInfo& info) {
     std::string text = "    lv2:port [\n        a lv2:InputPort , lv2:ControlPort ;\n";
     text += "        lv2:index " + std::to_string(kFirstControl + control) + " ;\n";
     text += "        lv2:symbol " + quoted(kControlSymbols[control]) + " ;\n";
@@ -91,16 +91,14 @@ std::string manifestTurtle(const BundleFiles& files) {
     return text;
 }
 
-std::string pluginTurtle(const gravelo::instance::AmpInstance& amp) {
+std::string pluginTurtle(const instance::AmpInstance& amp) {
     std::string text = turtle::prefixes();
     text += uri(kPluginUri) + "\n    a lv2:Plugin , lv2:AmplifierPlugin ;\n";
-    text += "    doap:name \"" + std::string(gravelo::identity::kEffectName) + "\" ;\n";
-    text +=
-        "    doap:maintainer [ foaf:name \"" + std::string(gravelo::identity::kVendor) + "\" ] ;\n";
-    text += "    doap:release [ doap:revision \"" + std::string(gravelo::identity::kVersion) +
-            "\" ] ;\n";
-    text += "    lv2:minorVersion " + std::to_string(gravelo::identity::kVersionMinor) +
-            " ;\n    lv2:microVersion " + std::to_string(gravelo::identity::kVersionPatch) + " ;\n";
+    text += "    doap:name \"" + std::string(identity::kEffectName) + "\" ;\n";
+    text += "    doap:maintainer [ foaf:name \"" + std::string(identity::kVendor) + "\" ] ;\n";
+    text += "    doap:release [ doap:revision \"" + std::string(identity::kVersion) + "\" ] ;\n";
+    text += "    lv2:minorVersion " + std::to_string(identity::kVersionMinor) +
+            " ;\n    lv2:microVersion " + std::to_string(identity::kVersionPatch) + " ;\n";
     text += "    rdfs:comment \"A bass-guitar amplifier: input high-pass, drive, four leveled "
             "bands, bass, middle and treble, and a limiter. The left input feeds it; both "
             "outputs carry the result.\" ;\n";
@@ -111,7 +109,7 @@ std::string pluginTurtle(const gravelo::instance::AmpInstance& amp) {
     text += audioPort(kInputRight, true, "in_right", "Input R (not used)", true) + " ;\n";
     text += audioPort(kOutputLeft, false, "out_left", "Output L", false) + " ;\n";
     text += audioPort(kOutputRight, false, "out_right", "Output R", false) + " ;\n";
-    for (uint32_t c = 0; c < kControlCount; ++c)
+    for (uint32_t c = 0; c < kControlPorts; ++c)
         text += controlPort(c, amp.controlInfo(static_cast<int>(c))) + " ;\n";
     for (uint32_t m = 0; m < kMeterCount; ++m)
         text += displayPort(kFirstMeter + m, kMeterSymbols[m],
@@ -125,7 +123,7 @@ std::string presetTurtle(const PresetContent& preset) {
     std::string text = turtle::prefixes();
     text += presetUri(preset.name) + "\n    a pset:Preset ;\n    lv2:appliesTo " + uri(kPluginUri) +
             " ;\n    rdfs:label " + quoted(preset.name) + " ;\n";
-    for (uint32_t c = 0; c < kControlCount; ++c)
+    for (uint32_t c = 0; c < kControlPorts; ++c)
         text += "    lv2:port [\n        lv2:symbol " + quoted(kControlSymbols[c]) +
                 " ;\n        pset:value " + decimal(preset.controls[c]) + "\n    ] ;\n";
     text += "    state:state [\n        " + uri(kStateChunkUri) + " " +
@@ -133,4 +131,4 @@ std::string presetTurtle(const PresetContent& preset) {
     return text;
 }
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
 struct BundleFiles {
     std::string dspBinary; // file names inside the bundle
@@ -21,12 +21,12 @@ struct BundleFiles {
 // One preset: the controls the host shows and the state that holds them.
 struct PresetContent {
     std::string name;
-    std::array<float, gravelo::instance::AmpInstance::kControlCount> controls{};
-    std::array<uint8_t, gravelo::instance::AmpInstance::kStateBytes> state{};
+    std::array<float, instance::AmpInstance::kControlCount> controls{};
+    std::array<uint8_t, instance::AmpInstance::kStateBytes> state{};
 };
 
 std::string manifestTurtle(const BundleFiles& files);
-std::string pluginTurtle(const gravelo::instance::AmpInstance& amp);
+std::string pluginTurtle(const instance::AmpInstance& amp);
 std::string presetTurtle(const PresetContent& preset);
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

@@ -12,7 +12,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using gravelo_lv2::PresetContent;
+using gravelo::lv2::PresetContent;
 
 void writeFile(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -24,7 +24,7 @@ void writeFile(const fs::path& path, const std::string& text) {
 // file's chunk: the controls a host shows and the state it restores.
 PresetContent presetFrom(const fs::path& path) {
     gravelo::instance::AmpInstance amp;
-    presetfile::loadFxp(path, amp);
+    gravelo::render::presetfile::loadFxp(path, amp);
     PresetContent content;
     content.name = path.stem().string();
     for (int i = 0; i < gravelo::instance::AmpInstance::kControlCount; ++i)
@@ -35,16 +35,16 @@ PresetContent presetFrom(const fs::path& path) {
 
 void generate(int argc, char** argv) {
     const fs::path folder = argv[1];
-    gravelo_lv2::BundleFiles files{argv[2], argv[3], "gravelo.ttl", {}};
+    gravelo::lv2::BundleFiles files{argv[2], argv[3], "gravelo.ttl", {}};
     fs::create_directories(folder / "presets");
     for (int i = 4; i < argc; ++i) {
         const PresetContent preset = presetFrom(argv[i]);
-        writeFile(folder / "presets" / (preset.name + ".ttl"), gravelo_lv2::presetTurtle(preset));
+        writeFile(folder / "presets" / (preset.name + ".ttl"), gravelo::lv2::presetTurtle(preset));
         files.presetNames.push_back(preset.name);
     }
     const gravelo::instance::AmpInstance amp;
-    writeFile(folder / files.description, gravelo_lv2::pluginTurtle(amp));
-    writeFile(folder / "manifest.ttl", gravelo_lv2::manifestTurtle(files));
+    writeFile(folder / files.description, gravelo::lv2::pluginTurtle(amp));
+    writeFile(folder / "manifest.ttl", gravelo::lv2::manifestTurtle(files));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace gravelo_lv2::turtle {
+namespace gravelo::lv2::turtle {
 
 namespace {
 
@@ -68,4 +68,4 @@ std::string prefixes() {
            "@prefix xsd:   <http://www.w3.org/2001/XMLSchema#> .\n\n";
 }
 
-} // namespace gravelo_lv2::turtle
+} // namespace gravelo::lv2::turtle

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-namespace gravelo_lv2::turtle {
+namespace gravelo::lv2::turtle {
 
 // The shortest decimal literal that reads back as exactly `value`.
 std::string decimal(double value);
@@ -18,4 +18,4 @@ std::string base64Binary(std::span<const uint8_t> bytes);
 // The prefixes every file of the bundle starts with.
 std::string prefixes();
 
-} // namespace gravelo_lv2::turtle
+} // namespace gravelo::lv2::turtle

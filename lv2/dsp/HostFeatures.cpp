@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
 HostFeatures::HostFeatures(const LV2_Feature* const* features) {
     for (const LV2_Feature* const* f = features; f != nullptr && *f != nullptr; ++f) {
@@ -28,4 +28,4 @@ void HostFeatures::report(LV2_URID type, const char* text) const {
         log->printf(log->handle, type, "Gravelo: %s\n", text);
 }
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

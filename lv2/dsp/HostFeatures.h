@@ -7,7 +7,7 @@
 #include <lv2/log/log.h>
 #include <lv2/urid/urid.h>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
 class HostFeatures {
   public:
@@ -30,4 +30,4 @@ class HostFeatures {
     LV2_URID noteType = 0, errorType = 0;
 };
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <lv2/atom/atom.h>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr uint32_t kNominalBlock = 4096;
 } // namespace
 
 std::unique_ptr<Lv2Amp> Lv2Amp::create(double sampleRate, const LV2_Feature* const* features) {
-    if (!gravelo::instance::AmpInstance::acceptsSampleRate(sampleRate)) {
+    if (!instance::AmpInstance::acceptsSampleRate(sampleRate)) {
         char text[96];
         std::snprintf(text, sizeof text, "a sample rate of %g Hz is refused", sampleRate);
         HostFeatures(features).error(text);
@@ -55,7 +55,7 @@ void Lv2Amp::run(uint32_t frames) {
 // A value that is NaN or infinite is refused by the amplifier, and taken
 // only in the sense that it is not read again until it changes.
 void Lv2Amp::takeControls() {
-    for (uint32_t c = 0; c < kControlCount; ++c) {
+    for (uint32_t c = 0; c < kControlPorts; ++c) {
         const float* port = ports[kFirstControl + c];
         if (port == nullptr) continue;
         const float value = *port;
@@ -94,7 +94,7 @@ void Lv2Amp::showMeters(uint32_t frames) {
 }
 
 void Lv2Amp::markControlsTaken() {
-    for (uint32_t c = 0; c < kControlCount; ++c) {
+    for (uint32_t c = 0; c < kControlPorts; ++c) {
         const float* port = ports[kFirstControl + c];
         taken[c] = port != nullptr;
         if (port != nullptr) takenBits[c] = std::bit_cast<uint32_t>(*port);
@@ -137,4 +137,4 @@ LV2_State_Status Lv2Amp::restore(LV2_State_Retrieve_Function retrieve, LV2_State
     return LV2_STATE_SUCCESS;
 }
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

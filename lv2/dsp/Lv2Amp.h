@@ -17,7 +17,7 @@
 #include <lv2/state/state.h>
 #include <memory>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
 class Lv2Amp {
   public:
@@ -42,16 +42,16 @@ class Lv2Amp {
     // The controls' current port values count as taken.
     void markControlsTaken();
 
-    gravelo::instance::AmpInstance amp;
+    instance::AmpInstance amp;
     HostFeatures host;
     const double rate;
     const LV2_URID chunkKey, chunkType;
     std::array<float*, kPortCount> ports{};
     // The bits of each control value last handed to the amplifier; a port
     // is read again only when its bits change.
-    std::array<uint32_t, kControlCount> takenBits{};
-    std::array<bool, kControlCount> taken{};
+    std::array<uint32_t, kControlPorts> takenBits{};
+    std::array<bool, kControlPorts> taken{};
     double lamp = 0.0;
 };
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

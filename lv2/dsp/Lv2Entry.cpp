@@ -7,7 +7,7 @@
 
 namespace {
 
-using gravelo_lv2::Lv2Amp;
+using gravelo::lv2::Lv2Amp;
 
 Lv2Amp* amp(LV2_Handle handle) {
     return static_cast<Lv2Amp*>(handle);
@@ -60,7 +60,13 @@ const void* extensionData(const char* uri) {
 }
 
 constexpr LV2_Descriptor kDescriptor = {
-    gravelo_lv2::kPluginUri, instantiate, connectPort, activate, run, deactivate, cleanup,
+    gravelo::lv2::kPluginUri,
+    instantiate,
+    connectPort,
+    activate,
+    run,
+    deactivate,
+    cleanup,
     extensionData,
 };
 

@@ -6,7 +6,7 @@
 #include <lv2/options/options.h>
 #include <lv2/urid/urid.h>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
 namespace {
 
@@ -113,4 +113,4 @@ void Lv2Panel::panelGestureEnd(int control) {
     if (touch != nullptr) touch->touch(touch->handle, kFirstControl + control, false);
 }
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

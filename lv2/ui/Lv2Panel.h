@@ -16,9 +16,9 @@
 #include <lv2/ui/ui.h>
 #include <memory>
 
-namespace gravelo_lv2 {
+namespace gravelo::lv2 {
 
-class Lv2Panel final : private gravelo::instance::PanelListener {
+class Lv2Panel final : private instance::PanelListener {
   public:
     // Null when the host gives no parent window or the window cannot be made.
     static std::unique_ptr<Lv2Panel> create(LV2UI_Write_Function write, LV2UI_Controller controller,
@@ -43,16 +43,16 @@ class Lv2Panel final : private gravelo::instance::PanelListener {
     void panelGestureEnd(int control) override;
     void panelResized(int width, int height) override;
 
-    gravelo::instance::AmpInstance amp;
-    gravelo::instance::PanelWindow window;
+    instance::AmpInstance amp;
+    instance::PanelWindow window;
     const LV2UI_Write_Function write;
     const LV2UI_Controller controller;
     const LV2UI_Touch* const touch;
     const LV2UI_Resize* const resize;
     // What the panel wrote last to each control port: hosts send it back,
     // and that echo must not move the knob under the mouse.
-    std::array<float, kControlCount> written{};
-    std::array<bool, kControlCount> wrote{};
+    std::array<float, kControlPorts> written{};
+    std::array<bool, kControlPorts> wrote{};
 };
 
-} // namespace gravelo_lv2
+} // namespace gravelo::lv2

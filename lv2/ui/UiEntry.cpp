@@ -7,7 +7,7 @@
 
 namespace {
 
-using gravelo_lv2::Lv2Panel;
+using gravelo::lv2::Lv2Panel;
 
 Lv2Panel* panel(LV2UI_Handle handle) {
     return static_cast<Lv2Panel*>(handle);
@@ -16,7 +16,7 @@ Lv2Panel* panel(LV2UI_Handle handle) {
 LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const char*,
                          LV2UI_Write_Function write, LV2UI_Controller controller,
                          LV2UI_Widget* widget, const LV2_Feature* const* features) {
-    if (pluginUri == nullptr || std::strcmp(pluginUri, gravelo_lv2::kPluginUri) != 0 ||
+    if (pluginUri == nullptr || std::strcmp(pluginUri, gravelo::lv2::kPluginUri) != 0 ||
         widget == nullptr)
         return nullptr;
     try {
@@ -59,7 +59,7 @@ const void* extensionData(const char* uri) {
     return nullptr;
 }
 
-constexpr LV2UI_Descriptor kDescriptor = {gravelo_lv2::kUiUri, instantiate, cleanup, portEvent,
+constexpr LV2UI_Descriptor kDescriptor = {gravelo::lv2::kUiUri, instantiate, cleanup, portEvent,
                                           extensionData};
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace runtime_platform {
+namespace gravelo::runtime::platform {
 
 // Full path of the loaded plug-in library; empty when it cannot be known. On
 // Windows a path longer than MAX_PATH (260 bytes) counts as unknown.
@@ -20,4 +20,4 @@ bool isRegularFile(const std::string& path);
 // Milliseconds of wall time since the library was loaded.
 int32_t processClockMs();
 
-} // namespace runtime_platform
+} // namespace gravelo::runtime::platform

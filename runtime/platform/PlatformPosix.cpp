@@ -5,7 +5,7 @@
 #include <dlfcn.h>
 #include <sys/stat.h>
 
-namespace runtime_platform {
+namespace gravelo::runtime::platform {
 
 namespace {
 const auto libraryStart = std::chrono::steady_clock::now();
@@ -42,4 +42,4 @@ int32_t processClockMs() {
         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-} // namespace runtime_platform
+} // namespace gravelo::runtime::platform

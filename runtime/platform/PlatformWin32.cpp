@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace runtime_platform {
+namespace gravelo::runtime::platform {
 
 namespace {
 const DWORD libraryStart = GetTickCount();
@@ -43,4 +43,4 @@ int32_t processClockMs() {
     return static_cast<int32_t>(GetTickCount() - libraryStart);
 }
 
-} // namespace runtime_platform
+} // namespace gravelo::runtime::platform

@@ -13,7 +13,7 @@
 // transform, which in turn runs as an N/4-point complex Fourier transform
 // between a pre-rotation and a post-rotation.
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 namespace {
 
@@ -120,4 +120,4 @@ void cosineInverse(double* data, int size) {
     unfold(coefficients, half, 2.0 / half, data);
 }
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

@@ -8,7 +8,7 @@
 // overlap by N/2; without windows the overlap-add gives twice the signal.
 #pragma once
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 constexpr int kMinCosineSize = 32;
 constexpr int kMaxCosineSize = 4096;
@@ -21,4 +21,4 @@ void cosineForward(double* data, int size);
 // the output samples. size as for cosineForward.
 void cosineInverse(double* data, int size);
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 namespace {
 
@@ -119,4 +119,4 @@ void permuteInverse(double* data, const Permutation& permutation) {
     }
 }
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

@@ -5,7 +5,7 @@
 
 #include "spectral/Tables.h"
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 // forward uses exp(-2*pi*i*n*k/N), inverse exp(+2*pi*i*n*k/N).
 enum class Direction { forward, inverse };
@@ -20,4 +20,4 @@ void permute(double* data, const Permutation& permutation);
 // Element i moves to target[i]: undoes permute.
 void permuteInverse(double* data, const Permutation& permutation);
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <numbers>
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 namespace {
 
@@ -121,4 +121,4 @@ const Permutation* permutationFor(int size) {
     return &transformTables().permutations[exactLog2(size)];
 }
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace spectral {
+namespace gravelo::runtime::spectral {
 
 constexpr int kMinFourierSize = 16;
 constexpr int kMaxFourierSize = 32768;
@@ -36,4 +36,4 @@ int twiddlePairCount(int size);
 // Bit-reversal permutation of size elements; null for sizes without one.
 const Permutation* permutationFor(int size);
 
-} // namespace spectral
+} // namespace gravelo::runtime::spectral

@@ -10,10 +10,10 @@
 #include <cmath>
 #include <thread>
 
-namespace claptest {
+namespace gravelo::test::clap {
 namespace {
 
-using testdisplay::HostWindow;
+using display::HostWindow;
 
 const ClapLibrary& library() {
     static ClapLibrary loaded(GRAVELO_CLAP_PATH);
@@ -275,4 +275,4 @@ TEST(ClapGui, TheHostsScaleSizesTheWindowAndTheDragFollowsIt) {
 }
 
 } // namespace
-} // namespace claptest
+} // namespace gravelo::test::clap

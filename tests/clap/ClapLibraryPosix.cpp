@@ -4,7 +4,7 @@
 
 #include <dlfcn.h>
 
-namespace claptest {
+namespace gravelo::test::clap {
 
 void* ClapLibrary::openModule(const std::string& path, std::string& why) {
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -23,4 +23,4 @@ void ClapLibrary::closeModule(void* library) {
     dlclose(library);
 }
 
-} // namespace claptest
+} // namespace gravelo::test::clap

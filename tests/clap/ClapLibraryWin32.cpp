@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace claptest {
+namespace gravelo::test::clap {
 
 void* ClapLibrary::openModule(const std::string& path, std::string& why) {
     HMODULE library = LoadLibraryA(path.c_str());
@@ -20,4 +20,4 @@ void ClapLibrary::closeModule(void* library) {
     FreeLibrary(reinterpret_cast<HMODULE>(library));
 }
 
-} // namespace claptest
+} // namespace gravelo::test::clap

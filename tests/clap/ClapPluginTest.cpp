@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace claptest {
+namespace gravelo::test::clap {
 namespace {
 
 constexpr double kRate = 48000.0;
@@ -30,7 +30,7 @@ struct Stereo {
 
 // A few seconds of the render tests' bass signal, as floats.
 Stereo bassInput(int frames) {
-    const rendertest::Audio audio = rendertest::testSignal(48000, 2, frames / kRate);
+    const render::Audio audio = render::testSignal(48000, 2, frames / kRate);
     Stereo s;
     for (int64_t f = 0; f < audio.frames(); ++f) {
         s.left.push_back(static_cast<float>(audio.at(f, 0)));
@@ -196,12 +196,12 @@ TEST(ClapParams, HostValuesAreHeldSnappedAndFilteredLikeVstParameters) {
 }
 
 TEST(ClapAudio, RenderEqualsGraveloRenderWithTheSameSettings) {
-    rendertest::TempDir dir;
-    const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.5);
-    rendertest::writeAudio(dir.file("in.wav"), input);
-    const rendertest::ToolResult run =
-        rendertest::runTool({"--set", "Quorvel=12", "--set", "Output=-3.5", "--set", "Dirt=5.5",
-                             "--set", "Bass=2.5", dir.file("in.wav"), dir.file("out.wav")});
+    render::TempDir dir;
+    const render::Audio input = render::testSignal(48000, 2, 1.5);
+    render::writeAudio(dir.file("in.wav"), input);
+    const render::ToolResult run =
+        render::runTool({"--set", "Quorvel=12", "--set", "Output=-3.5", "--set", "Dirt=5.5",
+                         "--set", "Bass=2.5", dir.file("in.wav"), dir.file("out.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
     TestHost host;
@@ -220,8 +220,7 @@ TEST(ClapAudio, RenderEqualsGraveloRenderWithTheSameSettings) {
     const std::vector<std::vector<double>> planar = {{out.left.begin(), out.left.end()},
                                                      {out.right.begin(), out.right.end()}};
     std::string why;
-    EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")), planar, why))
-        << why;
+    EXPECT_TRUE(render::sameAudio(render::readAudio(dir.file("out.wav")), planar, why)) << why;
 }
 
 TEST(ClapAudio, ParameterEventMidBlockTakesEffectAtItsFrame) {
@@ -314,4 +313,4 @@ TEST(ClapAudio, ReactivationAndResetSoundLikeANewInstance) {
 }
 
 } // namespace
-} // namespace claptest
+} // namespace gravelo::test::clap

@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-namespace claptest {
+namespace gravelo::test::clap {
 namespace {
 
 const ClapLibrary& library() {
@@ -150,4 +150,4 @@ TEST(ClapLifeCycle, BadRatesZeroFramesAndMissingBuffersAreSurvived) {
 }
 
 } // namespace
-} // namespace claptest
+} // namespace gravelo::test::clap

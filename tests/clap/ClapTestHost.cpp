@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace claptest {
+namespace gravelo::test::clap {
 
 ClapLibrary::ClapLibrary(const std::string& path) {
     module = openModule(path, why);
@@ -258,4 +258,4 @@ bool Instance::load(const std::vector<uint8_t>& bytes, size_t perCall) const {
     return state()->load(object, source.get());
 }
 
-} // namespace claptest
+} // namespace gravelo::test::clap

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace claptest {
+namespace gravelo::test::clap {
 
 // The library loaded, its entry initialised; deinit and unload at the end.
 class ClapLibrary {
@@ -197,4 +197,4 @@ class Instance {
     bool active = false;
 };
 
-} // namespace claptest
+} // namespace gravelo::test::clap

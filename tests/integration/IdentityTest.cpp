@@ -53,7 +53,7 @@ TEST_F(Identity, EditorRectangleIs600By284) {
 
 TEST_F(Identity, AllThreeEntriesGiveTheSameRecord) {
     for (const char* name : {"main", "MAIN"}) {
-        vsthost::Host other;
+        gravelo::vsthost::Host other;
         ASSERT_TRUE(other.create(library->entry(name))) << name;
         AEffect a = *host.effect(), b = *other.effect();
         EXPECT_NE(a.object, b.object) << "a new instance each time";
@@ -66,7 +66,7 @@ TEST_F(Identity, AllThreeEntriesGiveTheSameRecord) {
 }
 
 TEST_F(Identity, HostRefusingTheVersionQueryGetsNothing) {
-    vsthost::Host refusing;
+    gravelo::vsthost::Host refusing;
     refusing.versionAnswer = 0;
     EXPECT_FALSE(refusing.create(library->entry("VSTPluginMain")));
     EXPECT_EQ(refusing.calls.size(), 1u) << "nothing but the version query reaches the host";
@@ -77,9 +77,9 @@ TEST_F(Identity, CloseAnswersOne) {
 }
 
 TEST_F(Identity, ManyInstancesComeAndGo) {
-    std::vector<std::unique_ptr<vsthost::Host>> alive;
+    std::vector<std::unique_ptr<gravelo::vsthost::Host>> alive;
     for (int i = 0; i < 200; ++i) {
-        alive.push_back(std::make_unique<vsthost::Host>());
+        alive.push_back(std::make_unique<gravelo::vsthost::Host>());
         ASSERT_TRUE(alive.back()->create(library->entry("VSTPluginMain")));
         alive.back()->start();
     }

@@ -98,7 +98,7 @@ TEST_F(Parameters, ChunkRoundTripsOnAFreshInstanceIncludingOutOfRangeValues) {
     EXPECT_EQ(host.setChunk(bytesOf(values).data(), 260), 260);
     const std::vector<uint8_t> saved = host.getChunk();
 
-    vsthost::Host fresh;
+    gravelo::vsthost::Host fresh;
     ASSERT_TRUE(fresh.create(library->entry("VSTPluginMain")));
     fresh.start();
     EXPECT_EQ(fresh.setChunk(saved.data(), saved.size()), 260);

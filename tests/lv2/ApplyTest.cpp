@@ -14,8 +14,8 @@
 
 namespace {
 
-using namespace gravelo_lv2;
-using rendertest::runProgram;
+using namespace gravelo::lv2;
+using gravelo::test::render::runProgram;
 
 // Control index and value in the panel's units.
 using Settings = std::vector<std::pair<uint32_t, float>>;
@@ -35,14 +35,14 @@ std::string sanitizerOptions() {
 class Lv2Apply : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        lv2test::useBuiltBundle();
+        gravelo::test::lv2::useBuiltBundle();
         if (GRAVELO_SANITIZER_PRELOAD[0] != '\0')
             setenv("LD_PRELOAD", GRAVELO_SANITIZER_PRELOAD, 1);
     }
     static void TearDownTestSuite() { unsetenv("LD_PRELOAD"); }
     void SetUp() override {
         input = folder.file("in.wav");
-        rendertest::writeAudio(input, rendertest::testSignal(48000, 1, 1.0));
+        gravelo::test::render::writeAudio(input, gravelo::test::render::testSignal(48000, 1, 1.0));
     }
 
     // Renders with lv2apply and with gravelo-render; both must succeed and
@@ -60,11 +60,11 @@ class Lv2Apply : public ::testing::Test {
         for (const std::string& setting : vstSettings)
             render.insert(render.end(), {"--set", setting});
         render.insert(render.end(), {input, vstOut});
-        const auto vst = rendertest::runTool(render);
+        const auto vst = gravelo::test::render::runTool(render);
         ASSERT_EQ(vst.exitCode, 0) << vst.err;
 
-        const rendertest::Audio a = rendertest::readAudio(lv2Out),
-                                b = rendertest::readAudio(vstOut);
+        const gravelo::test::render::Audio a = gravelo::test::render::readAudio(lv2Out),
+                                           b = gravelo::test::render::readAudio(vstOut);
         ASSERT_EQ(a.channels, 2);
         ASSERT_EQ(b.channels, 2);
         ASSERT_EQ(a.frames(), b.frames());
@@ -82,7 +82,7 @@ class Lv2Apply : public ::testing::Test {
         return named;
     }
 
-    rendertest::TempDir folder;
+    gravelo::test::render::TempDir folder;
     std::string input;
     const gravelo::instance::AmpInstance amp;
 };
@@ -102,12 +102,13 @@ TEST_F(Lv2Apply, WorstCaseRendersAsTheVstDoes) {
 TEST_F(Lv2Apply, EachPresetsValuesRenderAsTheVstDoes) {
     int presets = 0;
     for (const auto& entry : std::filesystem::directory_iterator(GRAVELO_PRESETS_DIR)) {
-        const auto parsed = presetfile::parsePreset(rendertest::readBytes(entry.path().string()));
+        const auto parsed = gravelo::render::presetfile::parsePreset(
+            gravelo::test::render::readBytes(entry.path().string()));
         ASSERT_TRUE(parsed.ok) << entry.path();
         const std::vector<uint8_t>& chunk = parsed.preset.chunk;
         ASSERT_EQ(chunk.size(), gravelo::instance::AmpInstance::kStateBytes);
         Settings settings;
-        for (uint32_t c = 0; c < kControlCount; ++c) {
+        for (uint32_t c = 0; c < kControlPorts; ++c) {
             float value;
             std::memcpy(&value, chunk.data() + 4 * (c + 1), sizeof value);
             settings.push_back({c, value});

@@ -14,8 +14,8 @@
 
 namespace {
 
-using namespace gravelo_lv2;
-using rendertest::runProgram;
+using namespace gravelo::lv2;
+using gravelo::test::render::runProgram;
 
 std::string fixed(double value) {
     char text[32];
@@ -42,7 +42,7 @@ std::string describedPort(const std::string& turtle, const std::string& symbol) 
 
 class Lv2Bundle : public ::testing::Test {
   protected:
-    void SetUp() override { lv2test::useBuiltBundle(); }
+    void SetUp() override { gravelo::test::lv2::useBuiltBundle(); }
     const gravelo::instance::AmpInstance amp;
 };
 
@@ -70,7 +70,7 @@ TEST_F(Lv2Bundle, Lv2infoListsEveryPortWithItsNameAndRange) {
     const auto result = runProgram("lv2info", {kPluginUri});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(portBlock(result.out, kPortCount), "");
-    for (uint32_t c = 0; c < kControlCount; ++c) {
+    for (uint32_t c = 0; c < kControlPorts; ++c) {
         const gravelo::instance::ControlInfo& info = amp.controlInfo(static_cast<int>(c));
         const std::string block = portBlock(result.out, kFirstControl + c);
         EXPECT_NE(block.find("lv2core#InputPort"), std::string::npos) << block;
@@ -92,13 +92,13 @@ TEST_F(Lv2Bundle, Lv2infoListsEveryPortWithItsNameAndRange) {
 }
 
 TEST_F(Lv2Bundle, TheDescriptionLv2infoWritesGivesUnitsAndSteps) {
-    rendertest::TempDir folder;
+    gravelo::test::render::TempDir folder;
     const std::string written = folder.file("gravelo.ttl");
     const auto result = runProgram("lv2info", {"-p", written, kPluginUri});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     std::ifstream in(written);
     const std::string turtle{std::istreambuf_iterator<char>(in), {}};
-    for (uint32_t c = 0; c < kControlCount; ++c) {
+    for (uint32_t c = 0; c < kControlPorts; ++c) {
         const gravelo::instance::ControlInfo& info = amp.controlInfo(static_cast<int>(c));
         const std::string port = describedPort(turtle, kControlSymbols[c]);
         const long steps = std::lround((info.maximum - info.minimum) / info.step) + 1;

@@ -2,11 +2,11 @@
 
 #include "instance/AmpInstance.h"
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 
 float HostTest::hostValue(int control, float value) {
-    static const gravelo::instance::AmpInstance amp;
-    const gravelo::instance::ControlInfo& info = amp.controlInfo(control);
+    static const instance::AmpInstance amp;
+    const instance::ControlInfo& info = amp.controlInfo(control);
     return static_cast<float>((value - info.minimum) / (info.maximum - info.minimum));
 }
 
@@ -24,4 +24,4 @@ float HostTest::hostValue(int control, float value) {
     return ::testing::AssertionSuccess();
 }
 
-} // namespace lv2test
+} // namespace gravelo::test::lv2

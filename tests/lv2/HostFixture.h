@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 
 // Control index and value in the panel's units.
 using Settings = std::vector<std::pair<uint32_t, float>>;
@@ -24,7 +24,7 @@ class HostTest : public ::testing::Test {
     }
 
     static std::vector<double> signal(double seconds = 0.5) {
-        return rendertest::testSignal(kRate, 1, seconds).samples;
+        return render::testSignal(kRate, 1, seconds).samples;
     }
     static void apply(Instance& instance, const Settings& settings) {
         for (const auto& [control, value] : settings)
@@ -35,16 +35,16 @@ class HostTest : public ::testing::Test {
     // as host parameters (0..1), rendering in blocks of `block`.
     static Stereo vstRender(const std::vector<double>& input, uint32_t block,
                             const std::vector<uint8_t>& chunk, const Settings& settings = {}) {
-        rendertest::Audio audio;
+        render::Audio audio;
         audio.rate = kRate;
         audio.samples = input;
-        rendertest::Reference how;
+        render::Reference how;
         how.block = static_cast<int>(block);
         how.chunk = chunk;
         for (const auto& [control, value] : settings)
             how.parameters.push_back(
                 {static_cast<int>(control), hostValue(static_cast<int>(control), value)});
-        const auto planar = rendertest::renderReference(audio, how);
+        const auto planar = render::renderReference(audio, how);
         return {planar.at(0), planar.at(1)};
     }
 
@@ -57,4 +57,4 @@ class HostTest : public ::testing::Test {
 // Sample for sample, with the first difference when there is one.
 ::testing::AssertionResult sameAudio(const Stereo& a, const Stereo& b);
 
-} // namespace lv2test
+} // namespace gravelo::test::lv2

@@ -8,10 +8,10 @@
 #include <cmath>
 #include <limits>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 namespace {
 
-using namespace gravelo_lv2;
+using namespace gravelo::lv2;
 
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
@@ -104,7 +104,7 @@ TEST_F(HostTest, RunsOfNoFramesActAsEmptyVstBlocks) {
     }
 
     vsthost::Host vst;
-    ASSERT_TRUE(vst.create(rendertest::loadedLibrary(vsthost::builtPluginPath()).entry()));
+    ASSERT_TRUE(vst.create(render::loadedLibrary(vsthost::builtPluginPath()).entry()));
     vst.start(kRate, kBlock);
     for (const auto& [control, value] : kWorstCase)
         vst.setParameter(static_cast<VstInt32>(control),
@@ -187,4 +187,4 @@ TEST_F(HostTest, RunAllocatesNothing) {
 }
 
 } // namespace
-} // namespace lv2test
+} // namespace gravelo::test::lv2

@@ -10,10 +10,10 @@
 #include <lv2/atom/atom.h>
 #include <lv2/presets/presets.h>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 namespace {
 
-using namespace gravelo_lv2;
+using namespace gravelo::lv2;
 
 const Settings kGrowlish = {{0, 18}, {1, -9}, {3, 3.5f}, {4, 3}, {7, 6}};
 
@@ -72,7 +72,7 @@ TEST_F(HostTest, AStateSavedByAHostRestoresIntoAFreshInstanceWithTheSameAudio) {
         ASSERT_TRUE(state);
         Instance second(*world, kRate);
         second.restoreState(state.get(), hostSetsPorts);
-        for (uint32_t c = 0; c < kControlCount && hostSetsPorts; ++c)
+        for (uint32_t c = 0; c < kControlPorts && hostSetsPorts; ++c)
             EXPECT_EQ(second.control(c), first.control(c)) << kControlSymbols[c];
         EXPECT_TRUE(sameAudio(second.render(signal(), 256), heard));
         // The ports still rule: a later change moves the control again.
@@ -92,13 +92,13 @@ TEST_F(HostTest, EachPresetSoundsAsItsFxp) {
         ASSERT_TRUE(state);
         const std::string label = lilv_state_get_label(state.get());
         SCOPED_TRACE(label);
-        const auto fxp = presetfile::parsePreset(
-            rendertest::readBytes(std::string(GRAVELO_PRESETS_DIR) + "/" + label + ".fxp"));
+        const auto fxp = gravelo::render::presetfile::parsePreset(
+            render::readBytes(std::string(GRAVELO_PRESETS_DIR) + "/" + label + ".fxp"));
         ASSERT_TRUE(fxp.ok);
 
         Instance instance(*world, kRate);
         instance.restoreState(state.get(), true);
-        for (uint32_t c = 0; c < kControlCount; ++c) {
+        for (uint32_t c = 0; c < kControlPorts; ++c) {
             float saved;
             std::memcpy(&saved, fxp.preset.chunk.data() + 4 * (c + 1), sizeof saved);
             EXPECT_EQ(instance.control(c), saved) << kControlSymbols[c];
@@ -176,4 +176,4 @@ TEST_F(HostTest, WithoutAUridMapOnlyTheStateIsUnavailableAndTheLogSaysSo) {
 }
 
 } // namespace
-} // namespace lv2test
+} // namespace gravelo::test::lv2

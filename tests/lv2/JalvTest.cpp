@@ -18,22 +18,22 @@
 #include <thread>
 #include <unistd.h>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 namespace {
 
 using namespace std::chrono_literals;
-using testdisplay::findWindowByClass;
-using testdisplay::ForeignWindow;
-using testdisplay::HostWindow;
-using testsupport::Child;
-using testsupport::waitFor;
+using display::findWindowByClass;
+using display::ForeignWindow;
+using display::HostWindow;
+using support::Child;
+using support::waitFor;
 
 class Lv2InJalv : public ::testing::Test {
   protected:
     void SetUp() override {
         useBuiltBundle();
-        jack = std::make_unique<testsupport::DummyJackServer>(
-            "gravelo-lv2-" + std::to_string(getpid()), 48000, 256, folder / "jackd.log");
+        jack = std::make_unique<support::DummyJackServer>("gravelo-lv2-" + std::to_string(getpid()),
+                                                          48000, 256, folder / "jackd.log");
         ASSERT_TRUE(jack->running()) << "jackd did not start";
     }
     void TearDown() override {
@@ -47,11 +47,11 @@ class Lv2InJalv : public ::testing::Test {
         std::filesystem::create_directories(path);
         return path;
     }();
-    std::unique_ptr<testsupport::DummyJackServer> jack;
+    std::unique_ptr<support::DummyJackServer> jack;
 };
 
 // The loudest sample of a stretch of the recording, in seconds.
-double peak(const rendertest::Audio& audio, double from, double to) {
+double peak(const render::Audio& audio, double from, double to) {
     double loudest = 0;
     for (auto i = static_cast<int64_t>(from * audio.rate);
          i < to * audio.rate && i < audio.frames(); ++i)
@@ -64,7 +64,7 @@ TEST_F(Lv2InJalv, ThePanelOpensInJalvsWindowAndADragOnOutputMakesItTenDecibelsLo
     // the UI host above covers the panel in a sanitizer build.
     if (GRAVELO_SANITIZER_PRELOAD[0] != '\0') GTEST_SKIP() << "jalv does not start sanitized";
     Child jalv(
-        {"jalv.gtk3", "--print-controls", "--jack-name", "gravelo", "-x", gravelo_lv2::kPluginUri},
+        {"jalv.gtk3", "--print-controls", "--jack-name", "gravelo", "-x", gravelo::lv2::kPluginUri},
         folder / "jalv.log");
     // The panel, inside the window jalv titles with the plug-in's name.
     ForeignWindow panel;
@@ -82,7 +82,7 @@ TEST_F(Lv2InJalv, ThePanelOpensInJalvsWindowAndADragOnOutputMakesItTenDecibelsLo
         folder / "metro.log");
     ASSERT_TRUE(waitFor(
         [&] {
-            return rendertest::runProgram("jack_connect", {"metro:600_bpm", "gravelo:in_left"})
+            return render::runProgram("jack_connect", {"metro:600_bpm", "gravelo:in_left"})
                        .exitCode == 0;
         },
         10s))
@@ -102,7 +102,7 @@ TEST_F(Lv2InJalv, ThePanelOpensInJalvsWindowAndADragOnOutputMakesItTenDecibelsLo
     jalv.stop();
 
     EXPECT_NE(jalv.text().find("band1 = "), std::string::npos) << jalv.text();
-    const rendertest::Audio played = rendertest::readAudio(recording);
+    const render::Audio played = render::readAudio(recording);
     // Before the press, and the last stretch, seconds after the release
     // however late a busy machine painted the last position.
     const double end = static_cast<double>(played.frames()) / played.rate;
@@ -114,4 +114,4 @@ TEST_F(Lv2InJalv, ThePanelOpensInJalvsWindowAndADragOnOutputMakesItTenDecibelsLo
 }
 
 } // namespace
-} // namespace lv2test
+} // namespace gravelo::test::lv2

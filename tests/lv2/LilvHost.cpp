@@ -7,9 +7,9 @@
 #include <lv2/atom/atom.h>
 #include <stdexcept>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 
-using namespace gravelo_lv2;
+using namespace gravelo::lv2;
 
 void useBuiltBundle() {
     const std::string path = std::string(GRAVELO_LV2_PATH) + ":" + GRAVELO_LV2_SPEC_DIR;
@@ -91,7 +91,7 @@ Instance::Instance(World& owner, double sampleRate, Features wanted) : world(own
     if (instance == nullptr) return;
     std::array<float, kPortCount> defaults{};
     lilv_plugin_get_port_ranges_float(world.plugin(), nullptr, nullptr, defaults.data());
-    for (uint32_t c = 0; c < kControlCount; ++c)
+    for (uint32_t c = 0; c < kControlPorts; ++c)
         control(c) = defaults[kFirstControl + c];
     connectAll(1);
     lilv_instance_activate(instance);
@@ -196,4 +196,4 @@ const LV2_State_Interface* Instance::stateInterface() const {
         lilv_instance_get_extension_data(instance, LV2_STATE__interface));
 }
 
-} // namespace lv2test
+} // namespace gravelo::test::lv2

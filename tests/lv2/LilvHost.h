@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 
 // Points LV2_PATH at the build's bundle and the system's specifications, so
 // that lilv and the lilv tools this process starts find only those.
@@ -76,7 +76,7 @@ class Instance {
     LilvInstance* get() const { return instance; }
     const std::vector<std::string>& logMessages() const { return log.messages; }
 
-    float& control(uint32_t index) { return ports[gravelo_lv2::kFirstControl + index]; }
+    float& control(uint32_t index) { return ports[gravelo::lv2::kFirstControl + index]; }
     float& port(uint32_t port) { return ports[port]; }
     void disconnect(uint32_t port);
 
@@ -101,8 +101,8 @@ class Instance {
     std::vector<LV2_Feature> featureRecords;
     std::vector<const LV2_Feature*> features;
     LilvInstance* instance = nullptr;
-    std::array<float, gravelo_lv2::kPortCount> ports{};
-    std::array<bool, gravelo_lv2::kPortCount> unconnected{};
+    std::array<float, gravelo::lv2::kPortCount> ports{};
+    std::array<bool, gravelo::lv2::kPortCount> unconnected{};
 };
 
 // Frees a LilvState.
@@ -111,4 +111,4 @@ struct StateFree {
 };
 using StatePtr = std::unique_ptr<LilvState, StateFree>;
 
-} // namespace lv2test
+} // namespace gravelo::test::lv2

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 
 namespace {
 
@@ -16,7 +16,7 @@ namespace {
 const LV2UI_Descriptor* uiDescriptor(World& world) {
     static const LV2UI_Descriptor* found = [&world]() -> const LV2UI_Descriptor* {
         LilvUIs* uis = lilv_plugin_get_uis(world.plugin());
-        const LilvUI* ui = lilv_uis_get_by_uri(uis, world.node(gravelo_lv2::kUiUri));
+        const LilvUI* ui = lilv_uis_get_by_uri(uis, world.node(gravelo::lv2::kUiUri));
         if (ui == nullptr) throw std::runtime_error("the plug-in names no UI");
         char* path = lilv_file_uri_parse(lilv_node_as_uri(lilv_ui_get_binary_uri(ui)), nullptr);
         void* library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
@@ -75,7 +75,7 @@ UiHost::UiHost(World& world, void* parentWindow, float scaleFactor)
 
 bool UiHost::open() {
     if (descriptor == nullptr) return false;
-    handle = descriptor->instantiate(descriptor, gravelo_lv2::kPluginUri, GRAVELO_LV2_PATH,
+    handle = descriptor->instantiate(descriptor, gravelo::lv2::kPluginUri, GRAVELO_LV2_PATH,
                                      recordWrite, this, &shown, features.data());
     if (handle == nullptr) return false;
     idleInterface =
@@ -105,4 +105,4 @@ void UiHost::portEvent(uint32_t port, float value) {
     descriptor->port_event(handle, port, sizeof value, 0, &value);
 }
 
-} // namespace lv2test
+} // namespace gravelo::test::lv2

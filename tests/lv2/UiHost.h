@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 
 class UiHost {
   public:
@@ -57,4 +57,4 @@ class UiHost {
     std::vector<const LV2_Feature*> features;
 };
 
-} // namespace lv2test
+} // namespace gravelo::test::lv2

@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <utility>
 
-namespace lv2test {
+namespace gravelo::test::lv2 {
 namespace {
 
-using namespace gravelo_lv2;
-using testdisplay::HostWindow;
+using namespace gravelo::lv2;
+using display::HostWindow;
 
 constexpr int kWidth = 600, kHeight = 284;
 constexpr uint32_t kOutputPort = kFirstControl + 1;
@@ -240,4 +240,4 @@ TEST(Lv2Ui, TheHostsScaleFactorSizesTheWindowAndTheDragFollowsIt) {
 }
 
 } // namespace
-} // namespace lv2test
+} // namespace gravelo::test::lv2

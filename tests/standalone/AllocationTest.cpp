@@ -12,7 +12,7 @@
 
 #include <thread>
 
-namespace standalonetest {
+namespace gravelo::test::standalone {
 namespace {
 
 constexpr size_t kPeriod = 64;
@@ -20,19 +20,19 @@ constexpr size_t kPeriods = 10000;
 constexpr size_t kWarmUp = kRate;
 
 TEST(AmpProcessCallback, AllocatesNothingAcrossTenThousandPeriodsOfChangesAndSwitches) {
-    rendertest::TempDir folder;
-    testsupport::DummyJackServer server("gravelo-amp-alloc-" + std::to_string(getpid()), kRate,
-                                        kPeriod, folder.path / "jackd.log");
+    render::TempDir folder;
+    support::DummyJackServer server("gravelo-amp-alloc-" + std::to_string(getpid()), kRate, kPeriod,
+                                    folder.path / "jackd.log");
     ASSERT_TRUE(server.running());
-    gravelo::instance::AmpInstance amp;
-    standalone::ProgramTable programs;
-    standalone::PresetList presets;
-    presets.gather(standalone::builtInFactoryPresets(), folder.path / "none", amp,
+    instance::AmpInstance amp;
+    gravelo::standalone::ProgramTable programs;
+    gravelo::standalone::PresetList presets;
+    presets.gather(gravelo::standalone::builtInFactoryPresets(), folder.path / "none", amp,
                    [](const std::string&) {});
     for (size_t i = 0; i < presets.size(); ++i)
         programs.append(presets[i].controls);
-    standalone::InputPeak peak;
-    standalone::JackAmp jack("Gravelo", amp, programs, peak);
+    gravelo::standalone::InputPeak peak;
+    gravelo::standalone::JackAmp jack("Gravelo", amp, programs, peak);
     jack.start();
     JackTestClient test("alloc");
     ASSERT_TRUE(test.ok());
@@ -69,4 +69,4 @@ TEST(AmpProcessCallback, AllocatesNothingAcrossTenThousandPeriodsOfChangesAndSwi
 }
 
 } // namespace
-} // namespace standalonetest
+} // namespace gravelo::test::standalone

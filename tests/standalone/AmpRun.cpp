@@ -8,7 +8,7 @@
 #include <limits>
 #include <unistd.h>
 
-namespace standalonetest {
+namespace gravelo::test::standalone {
 
 namespace {
 
@@ -23,8 +23,8 @@ std::string serverName() {
 
 AmpRun::AmpRun(int period) {
     setenv("XDG_CONFIG_HOME", config.path.c_str(), 1);
-    server = std::make_unique<testsupport::DummyJackServer>(serverName(), kRate, period,
-                                                            config.path / "jackd.log");
+    server = std::make_unique<support::DummyJackServer>(serverName(), kRate, period,
+                                                        config.path / "jackd.log");
 }
 
 // A client that was still connected when its server went leaves its
@@ -62,7 +62,7 @@ bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, St
         why = "the test client did not open";
         return false;
     }
-    const bool ready = testsupport::waitFor(
+    const bool ready = support::waitFor(
         [&] { return amp->finished() || jack_port_by_name(test->client(), "Gravelo:midi_in"); },
         20s);
     if (!ready || amp->finished()) {
@@ -70,8 +70,7 @@ bool AmpRun::startAmp(const std::vector<std::string>& args, std::string& why, St
         return false;
     }
     // The amp connects its ports a moment after it registers them.
-    if (how.connect &&
-        !testsupport::waitFor([&] { return allPortsConnected(test->client()); }, 10s)) {
+    if (how.connect && !support::waitFor([&] { return allPortsConnected(test->client()); }, 10s)) {
         why = "gravelo-amp did not connect its ports: " + amp->text();
         return false;
     }
@@ -93,32 +92,32 @@ int AmpRun::stopAmp() {
     // The server forgets a client a moment after it ends; until then a new
     // client asking for the name would be renamed ("Gravelo-01").
     if (test != nullptr && test->ok())
-        testsupport::waitFor(
+        support::waitFor(
             [&] { return jack_port_by_name(test->client(), "Gravelo:midi_in") == nullptr; }, 5s);
     return status;
 }
 
 std::vector<float> leadAndSignal(double seconds, double signalSeconds) {
     std::vector<float> samples(static_cast<size_t>(seconds * kRate), 0.0f);
-    const rendertest::Audio signal = rendertest::testSignal(kRate, 1, signalSeconds);
+    const render::Audio signal = render::testSignal(kRate, 1, signalSeconds);
     for (double v : signal.samples)
         samples.push_back(static_cast<float>(v));
     return samples;
 }
 
-std::vector<float> render(const rendertest::TempDir& folder, const std::vector<float>& input,
+std::vector<float> render(const render::TempDir& folder, const std::vector<float>& input,
                           const std::vector<std::string>& args) {
-    rendertest::Audio audio;
+    render::Audio audio;
     audio.rate = kRate;
     audio.samples.assign(input.begin(), input.end());
     const std::string in = folder.file("render-in.wav"), out = folder.file("render-out.wav");
-    rendertest::writeAudio(in, audio);
+    render::writeAudio(in, audio);
     std::vector<std::string> command{"--quiet"};
     command.insert(command.end(), args.begin(), args.end());
     command.push_back(in);
     command.push_back(out);
-    if (rendertest::runTool(command).exitCode != 0) return {};
-    const rendertest::Audio rendered = rendertest::readAudio(out);
+    if (render::runTool(command).exitCode != 0) return {};
+    const render::Audio rendered = render::readAudio(out);
     std::vector<float> left;
     for (int64_t i = 0; i < rendered.frames(); ++i)
         left.push_back(static_cast<float>(rendered.at(i, 0)));
@@ -145,4 +144,4 @@ Alignment align(const std::vector<float>& recorded, const std::vector<float>& re
     return best;
 }
 
-} // namespace standalonetest
+} // namespace gravelo::test::standalone

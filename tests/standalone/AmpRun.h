@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace standalonetest {
+namespace gravelo::test::standalone {
 
 constexpr int kRate = 48000;
 
@@ -45,18 +45,18 @@ class AmpRun {
     // SIGTERM and wait: the exit status.
     int stopAmp();
     std::string ampOutput() const { return amp ? amp->text() : std::string(); }
-    testsupport::Child* ampProcess() { return amp.get(); }
-    testsupport::DummyJackServer& jack() { return *server; }
+    support::Child* ampProcess() { return amp.get(); }
+    support::DummyJackServer& jack() { return *server; }
     JackTestClient& client() { return *test; }
 
     std::filesystem::path configFolder() const { return config.path / "gravelo"; }
     std::filesystem::path lastState() const { return configFolder() / "last.fxp"; }
-    const rendertest::TempDir& folder() const { return config; }
+    const render::TempDir& folder() const { return config; }
 
   private:
-    using Child = testsupport::Child;
-    rendertest::TempDir config;
-    std::unique_ptr<testsupport::DummyJackServer> server;
+    using Child = support::Child;
+    render::TempDir config;
+    std::unique_ptr<support::DummyJackServer> server;
     std::unique_ptr<Child> amp;
     std::unique_ptr<JackTestClient> test;
 };
@@ -65,7 +65,7 @@ class AmpRun {
 std::vector<float> leadAndSignal(double seconds, double signalSeconds);
 
 // gravelo-render of `input` with `args` (--set, --load-preset), left channel.
-std::vector<float> render(const rendertest::TempDir& folder, const std::vector<float>& input,
+std::vector<float> render(const render::TempDir& folder, const std::vector<float>& input,
                           const std::vector<std::string>& args);
 
 // How a recording lines up with a render: the shift of the recording
@@ -78,4 +78,4 @@ struct Alignment {
 Alignment align(const std::vector<float>& recorded, const std::vector<float>& rendered, size_t from,
                 long maxShift);
 
-} // namespace standalonetest
+} // namespace gravelo::test::standalone

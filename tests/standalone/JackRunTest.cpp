@@ -11,7 +11,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace standalonetest {
+namespace gravelo::test::standalone {
 namespace {
 
 using namespace std::chrono_literals;
@@ -27,9 +27,9 @@ std::vector<uint8_t> fileBytes(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-standalone::Controls savedControls(const std::filesystem::path& file) {
-    gravelo::instance::AmpInstance amp;
-    return standalone::readStateFile(file, amp).controls;
+gravelo::standalone::Controls savedControls(const std::filesystem::path& file) {
+    instance::AmpInstance amp;
+    return gravelo::standalone::readStateFile(file, amp).controls;
 }
 
 // Plays the lead of silence and the signal through the amp, freewheeling,
@@ -115,7 +115,7 @@ TEST(AmpOnJack, TheStateIsRememberedAcrossRunsAndADamagedOneIsKeptAside) {
     // The second run starts from it and leaves it as it found it.
     ASSERT_TRUE(run.startAmp({}, why)) << why;
     EXPECT_EQ(run.stopAmp(), 0) << run.ampOutput();
-    const standalone::Controls remembered = savedControls(run.lastState());
+    const gravelo::standalone::Controls remembered = savedControls(run.lastState());
     EXPECT_EQ(remembered[1], -6.0);
     EXPECT_EQ(remembered[4], 2.5);
 
@@ -128,22 +128,22 @@ TEST(AmpOnJack, TheStateIsRememberedAcrossRunsAndADamagedOneIsKeptAside) {
     ASSERT_TRUE(run.startAmp({}, why)) << why;
     EXPECT_EQ(run.stopAmp(), 0);
     const std::string said = run.ampOutput();
-    EXPECT_EQ(rendertest::lineCount(said), 1u) << said;
+    EXPECT_EQ(render::lineCount(said), 1u) << said;
     EXPECT_NE(said.find(run.lastState().string()), std::string::npos) << said;
     std::filesystem::path bad = run.lastState();
     bad += ".bad";
     EXPECT_EQ(fileBytes(bad), bytes);
-    const standalone::Controls defaults = savedControls(run.lastState());
+    const gravelo::standalone::Controls defaults = savedControls(run.lastState());
     EXPECT_EQ(defaults[1], 0.0);
     EXPECT_EQ(defaults[7], 8.0);
 }
 
 TEST(AmpOnJack, WithoutAServerItSaysSoInOneLineAndExitsAtOnce) {
-    rendertest::TempDir folder;
+    render::TempDir folder;
     setenv("XDG_CONFIG_HOME", folder.path.c_str(), 1);
     setenv("JACK_DEFAULT_SERVER", ("gravelo-none-" + std::to_string(getpid())).c_str(), 1);
     const auto start = std::chrono::steady_clock::now();
-    const rendertest::ToolResult result = rendertest::runProgram(GRAVELO_AMP, {"--no-gui"});
+    const render::ToolResult result = render::runProgram(GRAVELO_AMP, {"--no-gui"});
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "gravelo-amp: no JACK server is running: start jackd, or run under "
@@ -158,7 +158,7 @@ TEST(AmpOnJack, WhenTheServerStopsItSaysSoSavesAndExitsWithOne) {
     ASSERT_TRUE(run.startAmp({"--set", "Treble=-3"}, why)) << why;
     run.closeClient();
     run.jack().stop();
-    ASSERT_TRUE(testsupport::waitFor([&] { return run.ampProcess()->finished(); }, 10s))
+    ASSERT_TRUE(support::waitFor([&] { return run.ampProcess()->finished(); }, 10s))
         << run.ampOutput();
     EXPECT_EQ(run.stopAmp(), 1);
     EXPECT_NE(run.ampOutput().find("JACK server went away"), std::string::npos) << run.ampOutput();
@@ -166,4 +166,4 @@ TEST(AmpOnJack, WhenTheServerStopsItSaysSoSavesAndExitsWithOne) {
 }
 
 } // namespace
-} // namespace standalonetest
+} // namespace gravelo::test::standalone

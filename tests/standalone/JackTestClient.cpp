@@ -7,7 +7,7 @@
 #include <cmath>
 #include <thread>
 
-namespace standalonetest {
+namespace gravelo::test::standalone {
 
 namespace {
 
@@ -160,4 +160,4 @@ int JackTestClient::recordPeriod(jack_nframes_t frames) {
     return 0;
 }
 
-} // namespace standalonetest
+} // namespace gravelo::test::standalone

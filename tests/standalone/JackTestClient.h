@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-namespace standalonetest {
+namespace gravelo::test::standalone {
 
 class JackTestClient {
   public:
@@ -80,4 +80,4 @@ class JackTestClient {
     std::array<std::atomic<uint32_t>, 4> sizesSeen{};
 };
 
-} // namespace standalonetest
+} // namespace gravelo::test::standalone

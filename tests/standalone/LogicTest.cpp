@@ -13,7 +13,7 @@
 #include <fstream>
 #include <unistd.h>
 
-namespace standalone {
+namespace gravelo::standalone {
 namespace {
 
 namespace fs = std::filesystem;
@@ -37,7 +37,7 @@ TEST(ConfigPaths, FollowTheXdgRulesWithHomeAsTheFallback) {
 
 TEST(PresetList, FactoryPresetsThenTheUsersInOrderAndDamagedFilesLeftOutWithALine) {
     Folder folder;
-    gravelo::instance::AmpInstance amp;
+    instance::AmpInstance amp;
     amp.setControl(1, -4.5);
     writeStateFile(folder.path / "b mine.fxp", amp, "b mine");
     amp.setControl(1, 3.0);
@@ -62,7 +62,7 @@ TEST(PresetList, FactoryPresetsThenTheUsersInOrderAndDamagedFilesLeftOutWithALin
 
 TEST(StateFile, RoundTripsAndRefusesWhatIsNotTheAmplifiersState) {
     Folder folder;
-    gravelo::instance::AmpInstance amp;
+    instance::AmpInstance amp;
     amp.setControl(0, 18);
     amp.setControl(7, 2.5);
     writeStateFile(folder.path / "deep" / "s.fxp", amp, "s");
@@ -93,7 +93,7 @@ TEST(FreshPresetFile, IsNamedByTheMinuteAndNeverReplacesOne) {
 }
 
 TEST(SaveSchedule, WritesOnceAChangeHasRestedForAFewSeconds) {
-    gravelo::instance::AmpInstance::ControlValues state{};
+    instance::AmpInstance::ControlValues state{};
     SaveSchedule schedule(state);
     EXPECT_FALSE(schedule.due(state, 100.0));
     state[1] = -3;
@@ -144,4 +144,4 @@ TEST(AmpOptions, TakeThePortsSettingsAndFlagsAndRefuseTheRest) {
 }
 
 } // namespace
-} // namespace standalone
+} // namespace gravelo::standalone

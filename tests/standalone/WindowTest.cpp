@@ -16,11 +16,11 @@
 #include <cstdlib>
 #include <thread>
 
-namespace standalonetest {
+namespace gravelo::test::standalone {
 namespace {
 
 using namespace std::chrono_literals;
-namespace layout = standalone::strip_layout;
+namespace layout = gravelo::standalone::strip_layout;
 
 constexpr int kPanelHeight = panel_layout::kHeight;
 constexpr uint32_t kMeterGreen = 0x78be5a;
@@ -32,7 +32,7 @@ double levelDb(JackTestClient& client) {
     return 20 * std::log10(std::max(1e-9f, client.takeOutputPeak()));
 }
 
-size_t meterPixelsLit(const testdisplay::HostWindow& screen, void* window) {
+size_t meterPixelsLit(const display::HostWindow& screen, void* window) {
     const int width = layout::kWidth, height = kPanelHeight + layout::kHeight;
     const std::vector<uint32_t> pixels = screen.capture(window, width, height);
     size_t lit = 0;
@@ -42,7 +42,7 @@ size_t meterPixelsLit(const testdisplay::HostWindow& screen, void* window) {
     return lit;
 }
 
-void click(testdisplay::HostWindow& input, const VSTGUI::ViewRect& box) {
+void click(display::HostWindow& input, const VSTGUI::ViewRect& box) {
     const int x = static_cast<int>((box.left + box.right) / 2);
     const int y = kPanelHeight + static_cast<int>((box.top + box.bottom) / 2);
     input.moveTo(x, y);
@@ -58,10 +58,10 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
     ASSERT_TRUE(run.serverRunning());
     std::string why;
     ASSERT_TRUE(run.startAmp({}, why, {.window = true})) << why;
-    testdisplay::ForeignWindow window;
-    ASSERT_TRUE(testsupport::waitFor(
+    display::ForeignWindow window;
+    ASSERT_TRUE(support::waitFor(
         [&] {
-            window = testdisplay::findWindowByClass("Gravelo");
+            window = display::findWindowByClass("Gravelo");
             return window.id != 0;
         },
         20s))
@@ -70,11 +70,11 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
     ASSERT_EQ(window.rootX, 0);
     ASSERT_EQ(window.rootY, 0);
     void* handle = reinterpret_cast<void*>(window.id);
-    testdisplay::HostWindow input(0, 0, 1, 1);
+    display::HostWindow input(0, 0, 1, 1);
     std::this_thread::sleep_for(1s);
     EXPECT_EQ(meterPixelsLit(input, handle), 0u);
 
-    const rendertest::Audio signal = rendertest::testSignal(kRate, 1, 1.5);
+    const render::Audio signal = render::testSignal(kRate, 1, 1.5);
     run.client().loop(std::vector<float>(signal.samples.begin(), signal.samples.end()));
     std::this_thread::sleep_for(2s); // the levelers settle
     EXPECT_GT(meterPixelsLit(input, handle), 10u);
@@ -97,7 +97,7 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
     click(input, layout::kSave);
     const std::filesystem::path presets = run.configFolder() / "presets";
     std::filesystem::path saved;
-    ASSERT_TRUE(testsupport::waitFor(
+    ASSERT_TRUE(support::waitFor(
         [&] {
             std::error_code ignored;
             for (const auto& item : std::filesystem::directory_iterator(presets, ignored))
@@ -127,23 +127,23 @@ TEST(AmpWindow, AtTheUsersScaleTwoTheWindowIsTwiceAsLargeAndTheDragFollows) {
     const bool started = run.startAmp({}, why, {.window = true});
     unsetenv("GRAVELO_UI_SCALE");
     ASSERT_TRUE(started) << why;
-    testdisplay::ForeignWindow window;
-    ASSERT_TRUE(testsupport::waitFor(
+    display::ForeignWindow window;
+    ASSERT_TRUE(support::waitFor(
         [&] {
-            window = testdisplay::findWindowByClass("Gravelo");
+            window = display::findWindowByClass("Gravelo");
             return window.id != 0;
         },
         20s))
         << run.ampOutput();
     void* handle = reinterpret_cast<void*>(window.id);
-    testdisplay::HostWindow input(0, 0, 1, 1);
+    display::HostWindow input(0, 0, 1, 1);
     std::this_thread::sleep_for(1s);
     int width = 0, height = 0;
     ASSERT_TRUE(input.windowSize(handle, width, height));
     EXPECT_EQ(width, 1200);
     EXPECT_EQ(height, 2 * (kPanelHeight + layout::kHeight));
 
-    const rendertest::Audio signal = rendertest::testSignal(kRate, 1, 1.5);
+    const render::Audio signal = render::testSignal(kRate, 1, 1.5);
     run.client().loop(std::vector<float>(signal.samples.begin(), signal.samples.end()));
     std::this_thread::sleep_for(2s);
     const double before = levelDb(run.client());
@@ -155,4 +155,4 @@ TEST(AmpWindow, AtTheUsersScaleTwoTheWindowIsTwiceAsLargeAndTheDragFollows) {
 }
 
 } // namespace
-} // namespace standalonetest
+} // namespace gravelo::test::standalone

@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace testsupport {
+namespace gravelo::test::support {
 
 namespace {
 
@@ -133,4 +133,4 @@ std::string Child::terminalText() {
     return shown;
 }
 
-} // namespace testsupport
+} // namespace gravelo::test::support

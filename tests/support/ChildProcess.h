@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-namespace testsupport {
+namespace gravelo::test::support {
 
 struct ChildSetup {
     std::string input = "/dev/null"; // file on standard input
@@ -66,4 +66,4 @@ template <class Ready> bool waitFor(Ready ready, std::chrono::milliseconds limit
     return ready();
 }
 
-} // namespace testsupport
+} // namespace gravelo::test::support

@@ -12,13 +12,13 @@ namespace {
 class DisplayEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
-        display = std::make_unique<testdisplay::VirtualDisplay>();
+        display = std::make_unique<gravelo::test::display::VirtualDisplay>();
         ASSERT_FALSE(display->name().empty()) << "Xvfb did not start";
     }
     void TearDown() override { display.reset(); }
 
   private:
-    std::unique_ptr<testdisplay::VirtualDisplay> display;
+    std::unique_ptr<gravelo::test::display::VirtualDisplay> display;
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace testdisplay {
+namespace gravelo::test::display {
 
 namespace {
 
@@ -67,4 +67,4 @@ ForeignWindow findWindowByClass(const std::string& classPrefix) {
     return found;
 }
 
-} // namespace testdisplay
+} // namespace gravelo::test::display

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace testdisplay {
+namespace gravelo::test::display {
 
 struct ForeignWindow {
     unsigned long id = 0; // 0: none found
@@ -16,4 +16,4 @@ struct ForeignWindow {
 // The first window whose class starts with `classPrefix`.
 ForeignWindow findWindowByClass(const std::string& classPrefix);
 
-} // namespace testdisplay
+} // namespace gravelo::test::display

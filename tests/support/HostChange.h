@@ -10,7 +10,7 @@
 inline void hostSets(TVobrix& runtime, int32_t number, double value) {
     for (const SliderInfo& info : runtime.sliderInfos)
         if (info.number == number) {
-            vobrix::storeHostValue(runtime, info, value);
+            gravelo::runtime::storeHostValue(runtime, info, value);
             return;
         }
     ADD_FAILURE() << "no slider " << number;

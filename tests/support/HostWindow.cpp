@@ -14,7 +14,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace testdisplay {
+namespace gravelo::test::display {
 namespace {
 
 // A busy server may refuse a connection for a moment when many arrive at
@@ -238,4 +238,4 @@ void HostWindow::expose(void* window, int x, int y, int width, int height) {
     XSync(connection, False);
 }
 
-} // namespace testdisplay
+} // namespace gravelo::test::display

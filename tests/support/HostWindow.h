@@ -12,7 +12,7 @@
 
 struct _XDisplay;
 
-namespace testdisplay {
+namespace gravelo::test::display {
 
 class HostWindow {
   public:
@@ -96,4 +96,4 @@ class ScreenResources {
     bool hadBefore = false;
 };
 
-} // namespace testdisplay
+} // namespace gravelo::test::display

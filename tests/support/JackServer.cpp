@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
-namespace testsupport {
+namespace gravelo::test::support {
 
 DummyJackServer::DummyJackServer(const std::string& name, int rate, int period,
                                  const std::filesystem::path& log)
@@ -24,4 +24,4 @@ int DummyJackServer::stop() {
     return server != nullptr ? server->stop() : -1;
 }
 
-} // namespace testsupport
+} // namespace gravelo::test::support

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-namespace testsupport {
+namespace gravelo::test::support {
 
 class DummyJackServer {
   public:
@@ -32,4 +32,4 @@ class DummyJackServer {
     bool up = false;
 };
 
-} // namespace testsupport
+} // namespace gravelo::test::support

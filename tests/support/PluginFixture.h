@@ -12,13 +12,14 @@ class PluginFixture : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         std::string error;
-        library = vsthost::PluginLibrary::load(vsthost::builtPluginPath(), &error);
+        library =
+            gravelo::vsthost::PluginLibrary::load(gravelo::vsthost::builtPluginPath(), &error);
         ASSERT_NE(library, nullptr) << error;
     }
     static void TearDownTestSuite() { library.reset(); }
 
     void SetUp() override { ASSERT_TRUE(host.create(library->entry("VSTPluginMain"))); }
 
-    static inline std::unique_ptr<vsthost::PluginLibrary> library;
-    vsthost::Host host;
+    static inline std::unique_ptr<gravelo::vsthost::PluginLibrary> library;
+    gravelo::vsthost::Host host;
 };

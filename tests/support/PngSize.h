@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace testsupport {
+namespace gravelo::test::support {
 
 struct PngSize {
     uint32_t width = 0, height = 0;
@@ -20,4 +20,4 @@ inline PngSize pngSize(const uint8_t* png, size_t size) {
     return {at(16), at(20)};
 }
 
-} // namespace testsupport
+} // namespace gravelo::test::support

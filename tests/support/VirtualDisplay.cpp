@@ -4,7 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
-namespace testdisplay {
+namespace gravelo::test::display {
 namespace {
 
 constexpr int kStartTimeoutMs = 10000;
@@ -24,13 +24,13 @@ std::string readDisplayNumber(int fd) {
 VirtualDisplay::VirtualDisplay() {
     int fds[2];
     if (pipe(fds) != 0) return;
-    testsupport::ChildSetup setup;
+    support::ChildSetup setup;
     // Xvfb reports each display it finds taken on its way to a free one.
     setup.errors = "/dev/null";
     // The server goes with the program that started it, however that ends
     // (a crash, a timeout's kill), rather than outliving it.
     setup.endsWithTest = true;
-    server = std::make_unique<testsupport::Child>(
+    server = std::make_unique<support::Child>(
         std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
                                  "1920x1200x24", "-nolisten", "tcp", "-noreset"},
         setup);
@@ -45,4 +45,4 @@ VirtualDisplay::VirtualDisplay() {
 
 VirtualDisplay::~VirtualDisplay() = default;
 
-} // namespace testdisplay
+} // namespace gravelo::test::display

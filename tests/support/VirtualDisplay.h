@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-namespace testdisplay {
+namespace gravelo::test::display {
 
 class VirtualDisplay {
   public:
@@ -22,8 +22,8 @@ class VirtualDisplay {
     const std::string& name() const { return displayName; }
 
   private:
-    std::unique_ptr<testsupport::Child> server; // stopped (SIGTERM, waited for) first
+    std::unique_ptr<support::Child> server; // stopped (SIGTERM, waited for) first
     std::string displayName;
 };
 
-} // namespace testdisplay
+} // namespace gravelo::test::display

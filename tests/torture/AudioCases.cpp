@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-namespace torture {
+namespace gravelo::test::torture {
 namespace {
 
 // Every control at the end of its range that drives hardest.
@@ -215,4 +215,4 @@ TEST(Audio, SetParameterStormFromASecondThreadDuringAudio) {
 }
 
 } // namespace
-} // namespace torture
+} // namespace gravelo::test::torture

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace torture {
+namespace gravelo::test::torture {
 
 void fail(const std::string& why) {
     throw Failure(why);
@@ -17,4 +17,4 @@ void note(const std::string& text) {
     std::fflush(stdout);
 }
 
-} // namespace torture
+} // namespace gravelo::test::torture

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace torture {
+namespace gravelo::test::torture {
 
 // What fail() throws; a test program reports its text as the failure.
 struct Failure : std::runtime_error {
@@ -19,4 +19,4 @@ void check(bool condition, const std::string& why);
 // A remark on a case that passed: printed with its output.
 void note(const std::string& text);
 
-} // namespace torture
+} // namespace gravelo::test::torture

@@ -13,10 +13,10 @@
 #include <unistd.h>
 #include <vector>
 
-namespace torture {
+namespace gravelo::test::torture {
 namespace {
 
-using testdisplay::HostWindow;
+using display::HostWindow;
 
 // Steps: o open, i idle, c close, d destroy the parent window, x effClose.
 // While the editor is open after an accepted open, the parent holds one
@@ -157,4 +157,4 @@ TEST(Editor, Rectangle) {
 }
 
 } // namespace
-} // namespace torture
+} // namespace gravelo::test::torture

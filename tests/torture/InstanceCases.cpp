@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-namespace torture {
+namespace gravelo::test::torture {
 namespace {
 
 long residentKilobytes() {
@@ -85,4 +85,4 @@ TEST(Instances, EntriesRefuseAHostThatAnswersNoVersion) {
 }
 
 } // namespace
-} // namespace torture
+} // namespace gravelo::test::torture

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace torture {
+namespace gravelo::test::torture {
 
 double sine(long frame) {
     return 0.5 * std::sin(0.031 * static_cast<double>(frame));
@@ -88,4 +88,4 @@ std::string formatPeak(double peak) {
     return text;
 }
 
-} // namespace torture
+} // namespace gravelo::test::torture

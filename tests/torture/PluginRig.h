@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-namespace torture {
+namespace gravelo::test::torture {
 
 // No legitimate setting takes an input at or below full scale anywhere near
 // this: 40 dB of drive and 20 dB of output gain stay behind the limiter.
@@ -47,4 +47,4 @@ double processBlocks(vsthost::Host& host, const Signal& signal, int blocks, int 
 
 std::string formatPeak(double peak);
 
-} // namespace torture
+} // namespace gravelo::test::torture

@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-namespace torture {
+namespace gravelo::test::torture {
 namespace {
 
 constexpr float kMarker = -1000.0f;
@@ -133,4 +133,4 @@ TEST(State, FloodsOf5000MidiOtherAndNullEvents) {
 }
 
 } // namespace
-} // namespace torture
+} // namespace gravelo::test::torture

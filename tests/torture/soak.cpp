@@ -59,9 +59,9 @@ double bassLine(long frame) {
 // One instance started as a host starts it, with the transport playing.
 // Its host answers from two threads at once (audio asks for the time every
 // block while the editor works), so it keeps no record of calls.
-class Instance : public vsthost::Host {
+class Instance : public gravelo::vsthost::Host {
   public:
-    explicit Instance(vsthost::EntryFunction entry) {
+    explicit Instance(gravelo::vsthost::EntryFunction entry) {
         recording = false;
         timeInfo = VstTimeInfo{};
         timeInfo->sampleRate = kSampleRate;
@@ -69,13 +69,13 @@ class Instance : public vsthost::Host {
         timeInfo->timeSigNumerator = timeInfo->timeSigDenominator = 4;
         timeInfo->flags =
             kVstTransportPlaying | kVstPpqPosValid | kVstTempoValid | kVstTimeSigValid;
-        torture::check(create(entry), "the entry answered null");
+        gravelo::test::torture::check(create(entry), "the entry answered null");
         start(kSampleRate, kBlock);
     }
     ~Instance() { dispatch(effMainsChanged, 0, 0); }
     std::vector<uint8_t> chunk() {
         std::vector<uint8_t> bytes = getChunk();
-        torture::check(!bytes.empty(), "getChunk gave nothing");
+        gravelo::test::torture::check(!bytes.empty(), "getChunk gave nothing");
         return bytes;
     }
 };
@@ -91,21 +91,22 @@ void audioThread(Instance& host, std::atomic<bool>& stop, Figures& figures) {
     auto next = Clock::now();
     try {
         for (long b = 0; !stop.load(); ++b) {
-            const double peak = torture::processChecked(host, bassLine, b * kBlock, kBlock,
-                                                        b % 10 == 0, "soak audio");
+            const double peak = gravelo::test::torture::processChecked(
+                host, bassLine, b * kBlock, kBlock, b % 10 == 0, "soak audio");
             figures.peak = std::max(figures.peak, peak);
             figures.blocks.fetch_add(1);
             next += std::chrono::duration_cast<Clock::duration>(period);
             std::this_thread::sleep_until(next);
         }
-    } catch (const torture::Failure&) {
+    } catch (const gravelo::test::torture::Failure&) {
         figures.failure = std::current_exception();
         stop = true;
     }
 }
 
 // Saved states of random in-range settings, as a user's presets would be.
-std::vector<std::vector<uint8_t>> makePresets(torture::PluginRig& rig, std::mt19937& random) {
+std::vector<std::vector<uint8_t>> makePresets(gravelo::test::torture::PluginRig& rig,
+                                              std::mt19937& random) {
     std::vector<std::vector<uint8_t>> presets;
     Instance scratch(rig.entry());
     std::uniform_real_distribution<float> position(0.0f, 1.0f);
@@ -119,7 +120,7 @@ std::vector<std::vector<uint8_t>> makePresets(torture::PluginRig& rig, std::mt19
 
 class Session {
   public:
-    Session(torture::PluginRig& rig, Instance& instance)
+    Session(gravelo::test::torture::PluginRig& rig, Instance& instance)
         : host(instance), random(1), presets(makePresets(rig, random)) {}
 
     void openEditor() { editorOpen = host.dispatch(effEditOpen, 0, 0, window.handle()) != 0; }
@@ -149,7 +150,8 @@ class Session {
         ++changes;
     }
     void drag() {
-        const auto& knob = panel_layout::kKnobs[random() % panel_layout::kKnobs.size()];
+        const auto& knob =
+            gravelo::panel_layout::kKnobs[random() % gravelo::panel_layout::kKnobs.size()];
         window.drag(int(knob.centreX()), int(knob.centreY()), static_cast<int>(random() % 81) - 40,
                     6);
         ++drags;
@@ -161,13 +163,13 @@ class Session {
     }
 
     Instance& host;
-    testdisplay::HostWindow window;
+    gravelo::test::display::HostWindow window;
     std::mt19937 random;
     std::vector<std::vector<uint8_t>> presets;
 };
 
 void soak(int seconds, bool rssCheck) {
-    torture::PluginRig rig;
+    gravelo::test::torture::PluginRig rig;
     Instance host(rig.entry());
     Session session(rig, host);
     session.openEditor();
@@ -194,11 +196,12 @@ void soak(int seconds, bool rssCheck) {
                 seconds, figures.blocks.load(), figures.blocks.load() * kBlock / kSampleRate / 60.0,
                 session.changes, session.drags, session.loads,
                 session.editorOpen || session.drags > 0 ? "open" : "unavailable",
-                torture::formatPeak(figures.peak).c_str());
+                gravelo::test::torture::formatPeak(figures.peak).c_str());
     std::printf("soak: resident memory %ld MB after warm-up, %ld MB at the end, peak %ld MB\n",
                 startKb / 1024, endKb / 1024, statusKb("VmHWM:") / 1024);
-    torture::check(!rssCheck || endKb - startKb <= kAllowedGrowthKb,
-                   "resident memory grew by " + std::to_string((endKb - startKb) / 1024) + " MB");
+    gravelo::test::torture::check(!rssCheck || endKb - startKb <= kAllowedGrowthKb,
+                                  "resident memory grew by " +
+                                      std::to_string((endKb - startKb) / 1024) + " MB");
 }
 
 } // namespace
@@ -207,7 +210,7 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 3600;
     const bool rssCheck = !(argc > 2 && std::strcmp(argv[2], "--no-rss-check") == 0);
     alarm(static_cast<unsigned>(seconds + 120));
-    testdisplay::VirtualDisplay display;
+    gravelo::test::display::VirtualDisplay display;
     if (display.name().empty()) {
         std::fprintf(stderr, "soak: Xvfb did not start\n");
         return 1;

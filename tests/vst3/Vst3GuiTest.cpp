@@ -14,10 +14,10 @@
 #include <iterator>
 #include <thread>
 
-namespace vst3test {
+namespace gravelo::test::vst3 {
 namespace {
 
-using testdisplay::HostWindow;
+using display::HostWindow;
 constexpr ParamID kOutput = 1;
 
 // The host's main loop for ms milliseconds: its timers and descriptors fire.
@@ -244,4 +244,4 @@ TEST(Vst3Gui, TheHostsContentScaleSizesTheViewAndTheDragFollowsIt) {
 }
 
 } // namespace
-} // namespace vst3test
+} // namespace gravelo::test::vst3

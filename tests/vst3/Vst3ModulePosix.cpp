@@ -4,7 +4,7 @@
 
 #include <dlfcn.h>
 
-namespace vst3test {
+namespace gravelo::test::vst3 {
 
 Module::Module(const std::string& path) {
     library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -40,4 +40,4 @@ const Module& builtModule() {
     return module;
 }
 
-} // namespace vst3test
+} // namespace gravelo::test::vst3

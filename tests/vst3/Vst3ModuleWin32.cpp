@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace vst3test {
+namespace gravelo::test::vst3 {
 
 namespace {
 
@@ -39,4 +39,4 @@ void* Module::symbol(const char* name) const {
                : nullptr;
 }
 
-} // namespace vst3test
+} // namespace gravelo::test::vst3

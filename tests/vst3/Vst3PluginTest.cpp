@@ -15,7 +15,7 @@
 #include <iterator>
 #include <string>
 
-namespace vst3test {
+namespace gravelo::test::vst3 {
 namespace {
 
 constexpr double kRate = 48000.0;
@@ -37,7 +37,7 @@ struct Stereo {
 };
 
 Stereo bassInput(double seconds) {
-    const rendertest::Audio signal = rendertest::testSignal(48000, 2, seconds);
+    const render::Audio signal = render::testSignal(48000, 2, seconds);
     Stereo in;
     for (int64_t f = 0; f < signal.frames(); ++f) {
         in.left.push_back(static_cast<float>(signal.at(f, 0)));
@@ -48,8 +48,8 @@ Stereo bassInput(double seconds) {
 
 // The file's audio through the plug-in in blocks of `block`, planar; the
 // parameter points of `first` arrive with the first block.
-std::vector<std::vector<double>> renderFile(Plugin& amp, const rendertest::Audio& input,
-                                            int32_t block, bool doublePrecision,
+std::vector<std::vector<double>> renderFile(Plugin& amp, const render::Audio& input, int32_t block,
+                                            bool doublePrecision,
                                             ParameterChanges* first = nullptr) {
     std::vector<std::vector<double>> planar(2);
     const int64_t frames = input.frames();
@@ -323,9 +323,9 @@ TEST(Vst3Plugin, CallsFollowTheStateDiagramAndBack) {
 // The same settings through the VST 3 shell as through gravelo-render (the
 // VST 2.x plug-in): equal sample for sample, in single and double precision.
 TEST(Vst3Audio, RenderEqualsGraveloRenderWithTheSameBlock) {
-    rendertest::TempDir dir;
-    const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.5);
-    rendertest::writeAudio(dir.file("in.wav"), input);
+    render::TempDir dir;
+    const render::Audio input = render::testSignal(48000, 2, 1.5);
+    render::writeAudio(dir.file("in.wav"), input);
     for (bool doublePrecision : {false, true}) {
         std::vector<std::string> args = {"--block",
                                          "300",
@@ -340,7 +340,7 @@ TEST(Vst3Audio, RenderEqualsGraveloRenderWithTheSameBlock) {
                                          dir.file("in.wav"),
                                          dir.file("out.wav")};
         if (doublePrecision) args.insert(args.begin(), "--double");
-        const rendertest::ToolResult run = rendertest::runTool(args);
+        const render::ToolResult run = render::runTool(args);
         ASSERT_EQ(run.exitCode, 0) << run.err;
 
         Plugin amp;
@@ -354,7 +354,7 @@ TEST(Vst3Audio, RenderEqualsGraveloRenderWithTheSameBlock) {
         const auto planar = renderFile(amp, input, 300, doublePrecision, &changes);
         EXPECT_EQ(amp.value(kOutput), -3.5);
         std::string why;
-        EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")), planar, why))
+        EXPECT_TRUE(render::sameAudio(render::readAudio(dir.file("out.wav")), planar, why))
             << (doublePrecision ? "double: " : "float: ") << why;
     }
 }
@@ -362,31 +362,32 @@ TEST(Vst3Audio, RenderEqualsGraveloRenderWithTheSameBlock) {
 // Each .vstpreset made from a .fxp gives the sound gravelo-render gives with
 // that .fxp.
 TEST(Vst3Audio, EachVstPresetSoundsLikeItsFxp) {
-    rendertest::TempDir dir;
-    const rendertest::Audio input = rendertest::testSignal(48000, 2, 1.0);
-    rendertest::writeAudio(dir.file("in.wav"), input);
+    render::TempDir dir;
+    const render::Audio input = render::testSignal(48000, 2, 1.0);
+    render::writeAudio(dir.file("in.wav"), input);
     int presets = 0;
     for (const auto& entry : std::filesystem::directory_iterator(GRAVELO_FXP_PRESETS)) {
         if (entry.path().extension() != ".fxp") continue;
         ++presets;
         const std::string name = entry.path().stem().string();
-        const rendertest::ToolResult run = rendertest::runTool(
+        const render::ToolResult run = render::runTool(
             {"--load-preset", entry.path().string(), dir.file("in.wav"), dir.file("out.wav")});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const std::vector<uint8_t> file =
-            rendertest::readBytes(std::string(GRAVELO_VST3_PRESETS) + "/" + name + ".vstpreset");
+            render::readBytes(std::string(GRAVELO_VST3_PRESETS) + "/" + name + ".vstpreset");
         std::vector<uint8_t> state;
-        ASSERT_TRUE(vst3shell::readVstPresetState(file, "4D6F727647726176656C6F3141335653", state))
+        ASSERT_TRUE(
+            gravelo::vst3::readVstPresetState(file, "4D6F727647726176656C6F3141335653", state))
             << name;
         Plugin amp;
         ASSERT_EQ(amp.load(state, 3), kResultOk) << name;
         ASSERT_TRUE(amp.start(kRate, 256));
         std::string why;
-        EXPECT_TRUE(rendertest::sameAudio(rendertest::readAudio(dir.file("out.wav")),
-                                          renderFile(amp, input, 256, false), why))
+        EXPECT_TRUE(render::sameAudio(render::readAudio(dir.file("out.wav")),
+                                      renderFile(amp, input, 256, false), why))
             << name << ": " << why;
         EXPECT_FALSE(
-            vst3shell::readVstPresetState(file, "00000000000000000000000000000000", state));
+            gravelo::vst3::readVstPresetState(file, "00000000000000000000000000000000", state));
     }
     EXPECT_EQ(presets, 4);
 }
@@ -521,4 +522,4 @@ TEST(Vst3State, BadStateIsRefusedAndChangesNothing) {
 }
 
 } // namespace
-} // namespace vst3test
+} // namespace gravelo::test::vst3

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vst3test {
+namespace gravelo::test::vst3 {
 
 // ---- streams
 
@@ -252,4 +252,4 @@ void Plugin::set(ParamID id, double plain) const {
     controller->setParamNormalized(id, controller->plainParamToNormalized(id, plain));
 }
 
-} // namespace vst3test
+} // namespace gravelo::test::vst3

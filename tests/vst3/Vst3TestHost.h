@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace vst3test {
+namespace gravelo::test::vst3 {
 
-using namespace vst3;
+using namespace gravelo::vst3::api;
 
 // The module loaded and entered as the platform's hosts do (Linux: dlopen
 // and ModuleEntry; Windows: LoadLibrary and InitDll); exited and unloaded
@@ -175,4 +175,4 @@ class Plugin {
     bool active = false;
 };
 
-} // namespace vst3test
+} // namespace gravelo::test::vst3

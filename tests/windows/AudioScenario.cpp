@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <fstream>
 
-namespace audio_scenario {
+namespace gravelo::test::scenario {
 namespace {
 
 template <typename Sample, typename Process>
@@ -144,4 +144,4 @@ bool readFloats(const std::string& path, std::vector<float>& samples) {
     return bool(file);
 }
 
-} // namespace audio_scenario
+} // namespace gravelo::test::scenario

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace audio_scenario {
+namespace gravelo::test::scenario {
 
 constexpr float kSampleRate = 48000.0f;
 constexpr int kBlockSize = 512;
@@ -52,4 +52,4 @@ std::vector<double> renderDouble(AEffect* effect, const std::vector<float>& inpu
 bool writeFloats(const std::string& path, const std::vector<float>& samples);
 bool readFloats(const std::string& path, std::vector<float>& samples);
 
-} // namespace audio_scenario
+} // namespace gravelo::test::scenario

@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace claptest;
+using namespace gravelo::test::clap;
 
 std::string clapPathBeside(const std::string& dllPath) {
     const size_t dot = dllPath.find_last_of('.');
@@ -35,24 +35,25 @@ void renderEqualsVst(const ClapLibrary& library, const std::string& dllPath) {
     PluginLibrary vst(dllPath);
     AEffect* effect = vst.create();
     check(effect != nullptr, "VST instance");
-    audio_scenario::prepare(effect);
-    const std::vector<float> input = audio_scenario::fixedInput();
-    const std::vector<float> expected = audio_scenario::renderFloat(effect, input);
+    gravelo::test::scenario::prepare(effect);
+    const std::vector<float> input = gravelo::test::scenario::fixedInput();
+    const std::vector<float> expected = gravelo::test::scenario::renderFloat(effect, input);
     PluginLibrary::destroy(effect);
 
     TestHost host;
     Instance amp(library, host);
     const clap_plugin_params* params = amp.params();
-    for (const auto& [index, x] : audio_scenario::kSettings) {
+    for (const auto& [index, x] : gravelo::test::scenario::kSettings) {
         clap_param_info info{};
         check(params->get_info(amp.plugin(), static_cast<uint32_t>(index), &info), "param info");
         amp.setValue(info.id, info.min_value + (info.max_value - info.min_value) * double(x));
     }
-    check(amp.start(audio_scenario::kSampleRate, audio_scenario::kBlockSize), "activate");
+    check(amp.start(gravelo::test::scenario::kSampleRate, gravelo::test::scenario::kBlockSize),
+          "activate");
     std::vector<float> left(input.size()), right(input.size());
-    for (size_t at = 0; at < input.size(); at += audio_scenario::kBlockSize) {
-        const uint32_t n =
-            static_cast<uint32_t>(std::min<size_t>(audio_scenario::kBlockSize, input.size() - at));
+    for (size_t at = 0; at < input.size(); at += gravelo::test::scenario::kBlockSize) {
+        const uint32_t n = static_cast<uint32_t>(
+            std::min<size_t>(gravelo::test::scenario::kBlockSize, input.size() - at));
         check(amp.process(&input[at], &input[at], &left[at], &right[at], n) ==
                   CLAP_PROCESS_CONTINUE,
               "process");

@@ -7,9 +7,9 @@
 
 namespace {
 
-using panel_layout::kHeight;
-using panel_layout::kWidth;
-constexpr auto kOutputKnob = panel_layout::kKnobs[1];
+using gravelo::panel_layout::kHeight;
+using gravelo::panel_layout::kWidth;
+constexpr auto kOutputKnob = gravelo::panel_layout::kKnobs[1];
 constexpr int kOutputKnobX = int(kOutputKnob.centreX()), kOutputKnobY = int(kOutputKnob.centreY());
 
 void openEditor(EditorSession& s) {

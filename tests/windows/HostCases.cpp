@@ -84,12 +84,12 @@ void chunkRoundTrip(const PluginLibrary& library) {
 }
 
 void audioBothPrecisions(const PluginLibrary& library, const std::string& outPath) {
-    const std::vector<float> input = audio_scenario::fixedInput();
+    const std::vector<float> input = gravelo::test::scenario::fixedInput();
     Instance single(library), twice(library);
-    audio_scenario::prepare(single.effect);
-    audio_scenario::prepare(twice.effect);
-    const std::vector<float> floats = audio_scenario::renderFloat(single.effect, input);
-    const std::vector<double> doubles = audio_scenario::renderDouble(twice.effect, input);
+    gravelo::test::scenario::prepare(single.effect);
+    gravelo::test::scenario::prepare(twice.effect);
+    const std::vector<float> floats = gravelo::test::scenario::renderFloat(single.effect, input);
+    const std::vector<double> doubles = gravelo::test::scenario::renderDouble(twice.effect, input);
     check(floats.size() == input.size() && doubles.size() == input.size(), "whole input rendered");
     double peak = 0, worst = 0;
     for (size_t i = 0; i < floats.size(); ++i) {
@@ -100,15 +100,17 @@ void audioBothPrecisions(const PluginLibrary& library, const std::string& outPat
     check(peak > 0.01, "output is not silent");
     check(worst <= 1e-5 * std::max(1.0, peak),
           "single and double precision agree, worst " + std::to_string(worst));
-    check(outPath.empty() || audio_scenario::writeFloats(outPath, floats),
+    check(outPath.empty() || gravelo::test::scenario::writeFloats(outPath, floats),
           "render written to " + outPath);
     // The settings every build must render to the same bits, for the Linux side.
-    for (const audio_scenario::Setting& setting : audio_scenario::kSettingsToCompare) {
+    for (const gravelo::test::scenario::Setting& setting :
+         gravelo::test::scenario::kSettingsToCompare) {
         if (outPath.empty()) break;
         Instance amp(library);
-        audio_scenario::prepare(amp.effect, setting);
-        const std::string path = audio_scenario::settingPath(outPath, setting);
-        check(audio_scenario::writeFloats(path, audio_scenario::renderFloat(amp.effect, input)),
+        gravelo::test::scenario::prepare(amp.effect, setting);
+        const std::string path = gravelo::test::scenario::settingPath(outPath, setting);
+        check(gravelo::test::scenario::writeFloats(
+                  path, gravelo::test::scenario::renderFloat(amp.effect, input)),
               "render written to " + path);
     }
     note("peak " + std::to_string(peak) + ", float/double worst " + std::to_string(worst));

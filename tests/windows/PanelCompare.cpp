@@ -48,8 +48,8 @@ PixelComparison compareWithOffscreen(AEffect* effect, const std::vector<uint32_t
     picture.drawFrame();
     picture.drawFrame();
     PixelComparison result;
-    const int width = int(std::lround(panel_layout::kWidth * scale));
-    const int height = int(std::lround(panel_layout::kHeight * scale));
+    const int width = int(std::lround(gravelo::panel_layout::kWidth * scale));
+    const int height = int(std::lround(gravelo::panel_layout::kHeight * scale));
     std::vector<uint32_t> drawn(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {

@@ -13,13 +13,14 @@ audioMasterCallback* PluginLibrary::entry(const char* name) const {
 }
 
 AEffect* PluginLibrary::create(const char* entryName) const {
-    auto host = std::make_unique<vsthost::Host>();
+    auto host = std::make_unique<gravelo::vsthost::Host>();
     host->identity = {"Gravelo tests", "wintesthost", 1};
-    if (!host->create(reinterpret_cast<vsthost::EntryFunction>(entry(entryName)))) return nullptr;
+    if (!host->create(reinterpret_cast<gravelo::vsthost::EntryFunction>(entry(entryName))))
+        return nullptr;
     hosts.push_back(std::move(host));
     return hosts.back()->effect();
 }
 
 void PluginLibrary::destroy(AEffect* effect) {
-    if (effect != nullptr) static_cast<vsthost::Host*>(effect->user)->close();
+    if (effect != nullptr) static_cast<gravelo::vsthost::Host*>(effect->user)->close();
 }

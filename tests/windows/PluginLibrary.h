@@ -28,5 +28,5 @@ class PluginLibrary {
   private:
     HMODULE module = nullptr;
     // Each instance's host side, kept until the library goes.
-    mutable std::vector<std::unique_ptr<vsthost::Host>> hosts;
+    mutable std::vector<std::unique_ptr<gravelo::vsthost::Host>> hosts;
 };

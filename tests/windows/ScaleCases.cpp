@@ -11,9 +11,9 @@
 
 namespace {
 
-using panel_layout::kHeight;
-using panel_layout::kWidth;
-constexpr auto kOutputKnob = panel_layout::kKnobs[1];
+using gravelo::panel_layout::kHeight;
+using gravelo::panel_layout::kWidth;
+constexpr auto kOutputKnob = gravelo::panel_layout::kKnobs[1];
 constexpr VstInt32 kScaleCallIndex = ('P' << 24) | ('r' << 16) | ('e' << 8) | 'S';
 constexpr VstIntPtr kScaleCallValue = ('A' << 24) | ('e' << 16) | ('C' << 8) | 's';
 constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED
@@ -26,8 +26,8 @@ std::string sizeText(SIZE size) {
     return std::to_string(size.cx) + " x " + std::to_string(size.cy);
 }
 
-vsthost::Host& hostOf(AEffect* effect) {
-    return *static_cast<vsthost::Host*>(effect->user);
+gravelo::vsthost::Host& hostOf(AEffect* effect) {
+    return *static_cast<gravelo::vsthost::Host*>(effect->user);
 }
 
 // The window is the panel at scale; the host's rectangle says the same.
@@ -46,7 +46,7 @@ void checkSize(EditorSession& s, double scale, const std::string& when) {
 // The last size the plug-in asked the host for, as audioMasterSizeWindow.
 SIZE askedSize(AEffect* effect) {
     SIZE asked{0, 0};
-    for (const vsthost::HostCall& call : hostOf(effect).calls)
+    for (const gravelo::vsthost::HostCall& call : hostOf(effect).calls)
         if (call.opcode == audioMasterSizeWindow) asked = {call.index, LONG(call.value)};
     return asked;
 }

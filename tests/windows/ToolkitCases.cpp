@@ -173,12 +173,14 @@ void scaledResourceImages() {
     using VSTGUI::findResource;
     for (int32_t id = 0; id <= 4; ++id) {
         const VSTGUI::ResourceData one = findResource(id);
-        const testsupport::PngSize base = testsupport::pngSize(one.data, one.size);
+        const gravelo::test::support::PngSize base =
+            gravelo::test::support::pngSize(one.data, one.size);
         const std::string image = "image " + std::to_string(id);
         check(base.width > 0 && findResource(id, 1).data == one.data, image + " at scale 1");
         for (int k = 2; k <= 3; ++k) {
             const VSTGUI::ResourceData scaled = findResource(id, k);
-            const testsupport::PngSize size = testsupport::pngSize(scaled.data, scaled.size);
+            const gravelo::test::support::PngSize size =
+                gravelo::test::support::pngSize(scaled.data, scaled.size);
             check(scaled.data != one.data && size.width == k * base.width &&
                       size.height == k * base.height,
                   image + " at " + std::to_string(k) + "x is k times as large");

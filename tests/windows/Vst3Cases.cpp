@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace vst3test;
+using namespace gravelo::test::vst3;
 
 std::string vst3PathBeside(const std::string& dllPath) {
     const size_t slash = dllPath.find_last_of("/\\");
@@ -50,21 +50,22 @@ void renderEqualsVst(const Module& module, const std::string& dllPath) {
     PluginLibrary vst(dllPath);
     AEffect* effect = vst.create();
     check(effect != nullptr, "VST instance");
-    audio_scenario::prepare(effect);
-    const std::vector<float> input = audio_scenario::fixedInput();
-    const std::vector<float> expected = audio_scenario::renderFloat(effect, input);
+    gravelo::test::scenario::prepare(effect);
+    const std::vector<float> input = gravelo::test::scenario::fixedInput();
+    const std::vector<float> expected = gravelo::test::scenario::renderFloat(effect, input);
     PluginLibrary::destroy(effect);
 
     Plugin amp(module);
     check(amp.controller != nullptr, "instance");
-    check(amp.start(audio_scenario::kSampleRate, audio_scenario::kBlockSize), "activate");
+    check(amp.start(gravelo::test::scenario::kSampleRate, gravelo::test::scenario::kBlockSize),
+          "activate");
     ParameterChanges settings;
-    for (const auto& [index, x] : audio_scenario::kSettings)
+    for (const auto& [index, x] : gravelo::test::scenario::kSettings)
         settings.add(static_cast<ParamID>(index), 0, static_cast<double>(x));
     std::vector<float> left(input.size()), right(input.size());
-    for (size_t at = 0; at < input.size(); at += audio_scenario::kBlockSize) {
-        const int32_t n =
-            static_cast<int32_t>(std::min<size_t>(audio_scenario::kBlockSize, input.size() - at));
+    for (size_t at = 0; at < input.size(); at += gravelo::test::scenario::kBlockSize) {
+        const int32_t n = static_cast<int32_t>(
+            std::min<size_t>(gravelo::test::scenario::kBlockSize, input.size() - at));
         check(amp.process(&input[at], &input[at], &left[at], &right[at], n,
                           at == 0 ? &settings : nullptr) == kResultOk,
               "process");

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--bench") {
         PluginLibrary library(argv[2]);
         if (!library.loaded()) return 2;
-        audio_scenario::reportSpeeds(
+        gravelo::test::scenario::reportSpeeds(
             sizeof(void*) == 4 ? "win32" : "win64", [&] { return library.create(); },
             PluginLibrary::destroy);
         return 0;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace demo {
+namespace gravelo::demo {
 
 namespace {
 // Long enough for the lowest note of a five-string bass (B0, 30.9 Hz) at 192 kHz.
@@ -63,4 +63,4 @@ void BassString::render(float* out, int64_t count) {
     }
 }
 
-} // namespace demo
+} // namespace gravelo::demo

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace demo {
+namespace gravelo::demo {
 
 class BassString {
   public:
@@ -35,4 +35,4 @@ class BassString {
     double pickupState = 0.0;
 };
 
-} // namespace demo
+} // namespace gravelo::demo

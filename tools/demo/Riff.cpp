@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace demo {
+namespace gravelo::demo {
 
 namespace {
 
@@ -96,4 +96,4 @@ std::vector<float> perform(double sampleRate, double seconds, float peak) {
     return out;
 }
 
-} // namespace demo
+} // namespace gravelo::demo

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace demo {
+namespace gravelo::demo {
 
 struct Note {
     int midiNote;    // -1: a rest
@@ -21,4 +21,4 @@ double riffTempo();
 // peak-normalised to `peak`.
 std::vector<float> perform(double sampleRate, double seconds, float peak);
 
-} // namespace demo
+} // namespace gravelo::demo

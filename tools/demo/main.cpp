@@ -61,5 +61,5 @@ int main(int argc, char** argv) {
         }
     }
     if (output.empty()) return usage();
-    return write(output, demo::perform(kSampleRate, seconds, kPeak)) ? 0 : 1;
+    return write(output, gravelo::demo::perform(kSampleRate, seconds, kPeak)) ? 0 : 1;
 }

@@ -9,7 +9,7 @@
 
 namespace gravelo::images {
 
-using namespace panel_layout;
+using namespace gravelo::panel_layout;
 
 namespace {
 

@@ -12,7 +12,7 @@ std::string fourCharacters(VstInt32 id) {
     return text;
 }
 
-void printIdentity(vsthost::Host& host) {
+void printIdentity(gravelo::vsthost::Host& host) {
     const AEffect* e = host.effect();
     std::printf("effect   %s\nproduct  %s\nvendor   %s (version %ld)\n",
                 host.text(effGetEffectName).c_str(), host.text(effGetProductString).c_str(),
@@ -29,7 +29,7 @@ void printIdentity(vsthost::Host& host) {
         std::printf("editor   %d x %d\n", rect->right - rect->left, rect->bottom - rect->top);
 }
 
-void printParameters(vsthost::Host& host) {
+void printParameters(gravelo::vsthost::Host& host) {
     for (VstInt32 i = 0; i < host.effect()->numParams; ++i)
         std::printf("  %2d  %-10s %-10s %s\n", i, host.parameterName(i).c_str(),
                     host.parameterDisplay(i).c_str(), host.text(effGetParamLabel, i).c_str());
@@ -38,14 +38,14 @@ void printParameters(vsthost::Host& host) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string path = argc > 1 ? argv[1] : vsthost::builtPluginPath();
+    const std::string path = argc > 1 ? argv[1] : gravelo::vsthost::builtPluginPath();
     std::string error;
-    auto library = vsthost::PluginLibrary::load(path, &error);
+    auto library = gravelo::vsthost::PluginLibrary::load(path, &error);
     if (!library) {
         std::fprintf(stderr, "gravelo-info: cannot load %s: %s\n", path.c_str(), error.c_str());
         return 1;
     }
-    vsthost::Host host;
+    gravelo::vsthost::Host host;
     if (!host.create(library->entry("VSTPluginMain")) || host.effect()->magic != kEffectMagic) {
         std::fprintf(stderr, "gravelo-info: %s is not a VST 2.x effect\n", path.c_str());
         return 1;

@@ -11,14 +11,14 @@
 
 PanelPicture::PanelPicture(double sampleRate, double scale) {
     host.recording = false;
-    if (!host.create(vsthost::createAmplifier))
+    if (!host.create(gravelo::vsthost::createAmplifier))
         throw std::runtime_error("the plug-in refused to start");
-    owner = &vsthost::shellOf(host.effect());
-    runtime = &vsthost::amplifierOf(host.effect());
+    owner = &gravelo::vsthost::shellOf(host.effect());
+    runtime = &gravelo::vsthost::amplifierOf(host.effect());
     host.start(sampleRate);
-    offscreen =
-        new VSTGUI::COffscreenContext(nullptr, panel_layout::kWidth, panel_layout::kHeight,
-                                      VSTGUI::kBlackColour, VSTGUI::clampContentScale(scale));
+    offscreen = new VSTGUI::COffscreenContext(nullptr, gravelo::panel_layout::kWidth,
+                                              gravelo::panel_layout::kHeight, VSTGUI::kBlackColour,
+                                              VSTGUI::clampContentScale(scale));
 }
 
 PanelPicture::~PanelPicture() {
@@ -26,7 +26,7 @@ PanelPicture::~PanelPicture() {
 }
 
 void PanelPicture::drawFrame() {
-    owner->onDraw(offscreen, panel_layout::kWidth, panel_layout::kHeight);
+    owner->onDraw(offscreen, gravelo::panel_layout::kWidth, gravelo::panel_layout::kHeight);
 }
 
 void PanelPicture::mouseDown(double x, double y, int32_t buttons) {

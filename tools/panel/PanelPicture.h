@@ -41,7 +41,7 @@ class PanelPicture {
     VSTGUI::COffscreenContext& context() { return *offscreen; }
 
   private:
-    vsthost::Host host;
+    gravelo::vsthost::Host host;
     CVeST* owner = nullptr;
     TVobrixEffect* runtime = nullptr;
     VSTGUI::COffscreenContext* offscreen = nullptr;

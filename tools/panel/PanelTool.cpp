@@ -47,11 +47,12 @@ bool loadState(PanelPicture& picture, const std::string& option, const std::stri
     std::vector<uint8_t> bytes;
     if (!readFile(path, bytes)) return error = "cannot read " + path, false;
     if (option == "--preset") {
-        presetfile::ParseResult parsed = presetfile::parsePreset(bytes);
+        gravelo::render::presetfile::ParseResult parsed =
+            gravelo::render::presetfile::parsePreset(bytes);
         if (!parsed.ok) return error = path + ": " + parsed.error, false;
         if (parsed.preset.pluginId != static_cast<int32_t>(TVobrixEffect::kUniqueId))
             return error = path + " is a preset for another plug-in", false;
-        if (parsed.preset.kind != presetfile::PresetKind::ProgramChunk)
+        if (parsed.preset.kind != gravelo::render::presetfile::PresetKind::ProgramChunk)
             return error = path + ": not a chunk preset", false;
         bytes = parsed.preset.chunk;
     }

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -90,4 +90,4 @@ std::vector<uint8_t> readWholeFile(const std::string& path, const std::string& w
     return bytes;
 }
 
-} // namespace render
+} // namespace gravelo::render

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace render {
+namespace gravelo::render {
 
 class AtomicFile {
   public:
@@ -41,4 +41,4 @@ void writeFileAtomically(const std::string& path, const std::vector<uint8_t>& by
 // Reads a whole file; throws RenderError naming `what` on failure.
 std::vector<uint8_t> readWholeFile(const std::string& path, const std::string& what);
 
-} // namespace render
+} // namespace gravelo::render

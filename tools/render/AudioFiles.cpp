@@ -6,7 +6,7 @@
 #include <cctype>
 #include <filesystem>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -120,4 +120,4 @@ void SoundFileWriter::close() {
     if (sf_close(closing) != 0) throw RenderError("cannot finish '" + name + "'");
 }
 
-} // namespace render
+} // namespace gravelo::render

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 // How samples are stored in the output: float by default for the
 // uncompressed formats (an amplifier may go past full scale), integer PCM
@@ -63,4 +63,4 @@ class SoundFileWriter {
     SNDFILE* file = nullptr;
 };
 
-} // namespace render
+} // namespace gravelo::render

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -190,4 +190,4 @@ float setByDisplay(ParameterSurface& host, int index, const std::string& wanted)
     return searchByScan(probe, wanted);
 }
 
-} // namespace render
+} // namespace gravelo::render

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 // A number at the start of a display text ("-3.50", "12 dB", "-inf").
 std::optional<double> leadingNumber(const std::string& text);
@@ -19,4 +19,4 @@ std::optional<double> leadingNumber(const std::string& text);
 // nearest settings, or some of the texts shown) when no value displays it.
 float setByDisplay(ParameterSurface& host, int index, const std::string& wanted);
 
-} // namespace render
+} // namespace gravelo::render

@@ -2,7 +2,7 @@
 
 #include <csignal>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 volatile std::sig_atomic_t requested = 0;
@@ -21,4 +21,4 @@ bool interruptionRequested() {
     return requested != 0;
 }
 
-} // namespace render
+} // namespace gravelo::render

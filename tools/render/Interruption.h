@@ -2,9 +2,9 @@
 // temporary output is removed instead of left behind.
 #pragma once
 
-namespace render {
+namespace gravelo::render {
 
 void catchInterruptions();
 bool interruptionRequested();
 
-} // namespace render
+} // namespace gravelo::render

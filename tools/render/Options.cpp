@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -176,4 +176,4 @@ the saves show the result.
 )";
 }
 
-} // namespace render
+} // namespace gravelo::render

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace render {
+namespace gravelo::render {
 
 struct Options {
     std::string input;
@@ -36,4 +36,4 @@ struct Options {
 Options parseOptions(int argc, const char* const* argv);
 const char* usageText();
 
-} // namespace render
+} // namespace gravelo::render

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 class ParameterSurface {
   public:
@@ -21,4 +21,4 @@ class ParameterSurface {
     ~ParameterSurface() = default;
 };
 
-} // namespace render
+} // namespace gravelo::render

@@ -7,7 +7,7 @@
 #include <cctype>
 #include <cstdlib>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -64,4 +64,4 @@ void listParameters(ParameterSurface& host, std::FILE* out) {
     }
 }
 
-} // namespace render
+} // namespace gravelo::render

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 // The index of the parameter named `nameOrIndex` (case-insensitive) or with
 // that index; throws RenderError naming the parameters there are.
@@ -19,4 +19,4 @@ void applySetting(ParameterSurface& host, const ParameterSetting& setting);
 // One line per parameter: index, name, host value, display text and label.
 void listParameters(ParameterSurface& host, std::FILE* out);
 
-} // namespace render
+} // namespace gravelo::render

@@ -2,7 +2,7 @@
 
 #include "RenderError.h"
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -108,4 +108,4 @@ void PluginHost::advanceTime(int frames) {
     time.barStartPos = static_cast<double>(static_cast<long long>(quarters / 4.0)) * 4.0;
 }
 
-} // namespace render
+} // namespace gravelo::render

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace render {
+namespace gravelo::render {
 
 class PluginHost final : public ParameterSurface {
   public:
@@ -69,4 +69,4 @@ class PluginHost final : public ParameterSurface {
     bool running = false;
 };
 
-} // namespace render
+} // namespace gravelo::render

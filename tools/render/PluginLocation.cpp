@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -44,4 +44,4 @@ std::string defaultPluginPath() {
                       " beside the tool or in ~/.vst; name it with --plugin PATH");
 }
 
-} // namespace render
+} // namespace gravelo::render

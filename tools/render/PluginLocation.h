@@ -3,10 +3,10 @@
 
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 // Beside the tool in a build or install tree (the tool's own folder and the
 // two above it, or ../lib/vst), then ~/.vst. Throws RenderError if absent.
 std::string defaultPluginPath();
 
-} // namespace render
+} // namespace gravelo::render

@@ -4,7 +4,7 @@
 #include "PresetFile.h"
 #include "RenderError.h"
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -92,4 +92,4 @@ void saveChunkFile(PluginHost& host, const std::string& path) {
     writeFileAtomically(path, bytes);
 }
 
-} // namespace render
+} // namespace gravelo::render

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 // Throws RenderError for an unreadable or malformed file, or a preset made
 // for another plug-in.
@@ -17,4 +17,4 @@ void savePresetFile(PluginHost& host, const std::string& path, const std::string
 void loadChunkFile(PluginHost& host, const std::string& path);
 void saveChunkFile(PluginHost& host, const std::string& path);
 
-} // namespace render
+} // namespace gravelo::render

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace presetfile {
+namespace gravelo::render::presetfile {
 
 namespace {
 
@@ -208,4 +208,4 @@ std::string describeId(int32_t id) {
     return "'" + code + "'";
 }
 
-} // namespace presetfile
+} // namespace gravelo::render::presetfile

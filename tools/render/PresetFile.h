@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace presetfile {
+namespace gravelo::render::presetfile {
 
 enum class PresetKind {
     ParameterList, // 'FxCk': one host value (0..1) per parameter
@@ -53,4 +53,4 @@ constexpr int32_t fourCharCode(const char (&code)[5]) {
 // "GRV1" for a printable code, else the number in hex, for messages.
 std::string describeId(int32_t id);
 
-} // namespace presetfile
+} // namespace gravelo::render::presetfile

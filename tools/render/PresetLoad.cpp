@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <vector>
 
-namespace presetfile {
+namespace gravelo::render::presetfile {
 
-void loadFxp(const std::filesystem::path& path, gravelo::instance::AmpInstance& amp) {
+void loadFxp(const std::filesystem::path& path, instance::AmpInstance& amp) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path.string());
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
@@ -23,4 +23,4 @@ void loadFxp(const std::filesystem::path& path, gravelo::instance::AmpInstance& 
         throw std::runtime_error(path.string() + ": the amplifier refuses its chunk");
 }
 
-} // namespace presetfile
+} // namespace gravelo::render::presetfile

@@ -8,11 +8,11 @@ namespace gravelo::instance {
 class AmpInstance;
 }
 
-namespace presetfile {
+namespace gravelo::render::presetfile {
 
 // Loads the file's program chunk into amp by the strict state rule. Throws
 // std::runtime_error, naming the file, when it cannot be read, is no
 // Gravelo program chunk, or the amplifier refuses the chunk.
-void loadFxp(const std::filesystem::path& path, gravelo::instance::AmpInstance& amp);
+void loadFxp(const std::filesystem::path& path, instance::AmpInstance& amp);
 
-} // namespace presetfile
+} // namespace gravelo::render::presetfile

@@ -5,7 +5,7 @@
 #include <string>
 #include <unistd.h>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 constexpr double kMinimumSeconds = 5.0;
@@ -38,4 +38,4 @@ void Progress::draw(int percent) {
     std::fflush(stderr);
 }
 
-} // namespace render
+} // namespace gravelo::render

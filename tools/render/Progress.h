@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace render {
+namespace gravelo::render {
 
 class Progress {
   public:
@@ -24,4 +24,4 @@ class Progress {
     int lastPercent = -1;
 };
 
-} // namespace render
+} // namespace gravelo::render

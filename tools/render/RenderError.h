@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 class RenderError : public std::runtime_error {
   public:
@@ -18,4 +18,4 @@ class UsageError : public std::runtime_error {
     explicit UsageError(const std::string& message) : std::runtime_error(message) {}
 };
 
-} // namespace render
+} // namespace gravelo::render

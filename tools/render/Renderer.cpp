@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-namespace render {
+namespace gravelo::render {
 
 namespace {
 
@@ -162,4 +162,4 @@ RenderReport renderAudio(PluginHost& host, SoundFileReader& reader, SoundFileWri
     return renderWith<float>(host, reader, writer, settings);
 }
 
-} // namespace render
+} // namespace gravelo::render

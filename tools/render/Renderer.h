@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace render {
+namespace gravelo::render {
 
 struct RenderSettings {
     int blockSize = 256;
@@ -30,4 +30,4 @@ int outputChannelsFor(const PluginHost& host);
 RenderReport renderAudio(PluginHost& host, SoundFileReader& reader, SoundFileWriter& writer,
                          const RenderSettings& settings);
 
-} // namespace render
+} // namespace gravelo::render

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-namespace render {
+namespace gravelo::render {
 
 ParameterSetting parseSetting(const std::string& text) {
     const size_t equals = text.find('=');
@@ -26,4 +26,4 @@ ParameterSetting parseSetting(const std::string& text) {
     return setting;
 }
 
-} // namespace render
+} // namespace gravelo::render

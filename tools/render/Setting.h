@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace render {
+namespace gravelo::render {
 
 struct ParameterSetting {
     std::string parameter;
@@ -16,4 +16,4 @@ struct ParameterSetting {
 // Reads NAME=VALUE; throws UsageError for text that is no setting.
 ParameterSetting parseSetting(const std::string& text);
 
-} // namespace render
+} // namespace gravelo::render

@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <memory>
 
-namespace render {
+namespace gravelo::render {
 namespace {
 
 constexpr double kRateWithoutInput = 48000.0;
@@ -91,10 +91,10 @@ void run(const Options& options) {
 }
 
 } // namespace
-} // namespace render
+} // namespace gravelo::render
 
 int main(int argc, char** argv) {
-    using namespace render;
+    using namespace gravelo::render;
     try {
         const Options options = parseOptions(argc, argv);
         if (options.help) {

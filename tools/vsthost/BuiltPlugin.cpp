@@ -1,9 +1,9 @@
 #include "PluginLibrary.h"
 
-namespace vsthost {
+namespace gravelo::vsthost {
 
 std::string builtPluginPath() {
     return GRAVELO_PLUGIN_PATH;
 }
 
-} // namespace vsthost
+} // namespace gravelo::vsthost

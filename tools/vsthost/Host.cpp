@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vsthost {
+namespace gravelo::vsthost {
 
 namespace {
 
@@ -137,4 +137,4 @@ void Host::process(double** inputs, double** outputs, VstInt32 frames) {
     plugin->processDoubleReplacing(plugin, inputs, outputs, frames);
 }
 
-} // namespace vsthost
+} // namespace gravelo::vsthost

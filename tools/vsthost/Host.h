@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace vsthost {
+namespace gravelo::vsthost {
 
 struct HostCall {
     AEffect* effect;
@@ -111,4 +111,4 @@ void Host::process(std::vector<std::vector<Sample>>& inputs,
     process(in.data(), out.data(), static_cast<VstInt32>(inputs.empty() ? 0 : inputs[0].size()));
 }
 
-} // namespace vsthost
+} // namespace gravelo::vsthost

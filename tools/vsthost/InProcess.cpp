@@ -4,7 +4,7 @@
 #include "host/CVeST.h"
 #include "host/VeSTBridge.h"
 
-namespace vsthost {
+namespace gravelo::vsthost {
 
 AEffect* createAmplifier(audioMasterCallback callback) {
     return createPlugin(new TVobrixEffect(), callback);
@@ -23,4 +23,4 @@ TVobrixEffect& amplifierOf(const AEffect* effect) {
     return *static_cast<TVobrixEffect*>(shellOf(effect).runtime);
 }
 
-} // namespace vsthost
+} // namespace gravelo::vsthost

@@ -9,7 +9,7 @@ class CVeST;
 class TVobrix;
 class TVobrixEffect;
 
-namespace vsthost {
+namespace gravelo::vsthost {
 
 // Of the same type as VSTPluginMain: hand it to Host::create.
 AEffect* createAmplifier(audioMasterCallback callback);
@@ -20,4 +20,4 @@ bool createWithRuntime(Host& host, TVobrix* runtime);
 CVeST& shellOf(const AEffect* effect);
 TVobrixEffect& amplifierOf(const AEffect* effect);
 
-} // namespace vsthost
+} // namespace gravelo::vsthost

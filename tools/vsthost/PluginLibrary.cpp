@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-namespace vsthost {
+namespace gravelo::vsthost {
 
 std::unique_ptr<PluginLibrary> PluginLibrary::load(const std::string& path, std::string* error,
                                                    Unloading unloading) {
@@ -35,4 +35,4 @@ EntryFunction PluginLibrary::entry(const char* name) const {
     return own ? reinterpret_cast<EntryFunction>(symbol) : nullptr;
 }
 
-} // namespace vsthost
+} // namespace gravelo::vsthost

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-namespace vsthost {
+namespace gravelo::vsthost {
 
 class PluginLibrary {
   public:
@@ -36,4 +36,4 @@ class PluginLibrary {
 // Where this build put its plug-in (gravelo_builtplugin).
 std::string builtPluginPath();
 
-} // namespace vsthost
+} // namespace gravelo::vsthost

@@ -17,7 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using namespace vst3shell;
+using namespace gravelo::vst3;
 
 void writeFile(const fs::path& path, const void* data, size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -50,14 +50,14 @@ std::string moduleInfo() {
          << "  \"Classes\": [\n"
          << "    {\n"
          << "      \"CID\": \"" << kClassIdText << "\",\n"
-         << "      \"Category\": \"" << vst3::kVstAudioEffectClass << "\",\n"
+         << "      \"Category\": \"" << gravelo::vst3::api::kVstAudioEffectClass << "\",\n"
          << "      \"Name\": \"" << kName << "\",\n"
          << "      \"Vendor\": \"" << kVendor << "\",\n"
          << "      \"Version\": \"" << kVersion << "\",\n"
          << "      \"SDKVersion\": \"" << kSdkVersion << "\",\n"
          << "      \"Sub Categories\": " << subCategoryArray() << ",\n"
          << "      \"Class Flags\": 0,\n"
-         << "      \"Cardinality\": " << vst3::kManyInstances << ",\n"
+         << "      \"Cardinality\": " << gravelo::vst3::api::kManyInstances << ",\n"
          << "      \"Snapshots\": []\n"
          << "    }\n"
          << "  ]\n"
@@ -68,7 +68,7 @@ std::string moduleInfo() {
 // The state the amplifier holds once it has loaded the .fxp's chunk.
 std::vector<uint8_t> presetState(const fs::path& path) {
     gravelo::instance::AmpInstance amp;
-    presetfile::loadFxp(path, amp);
+    gravelo::render::presetfile::loadFxp(path, amp);
     const auto state = amp.saveState();
     return {state.begin(), state.end()};
 }

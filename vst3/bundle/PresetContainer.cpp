@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
 namespace {
 
@@ -74,4 +74,4 @@ bool readVstPresetState(std::span<const uint8_t> file, const std::string& classI
     return false;
 }
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vst3shell {
+namespace gravelo::vst3 {
 
 std::vector<uint8_t> writeVstPreset(const std::string& classIdText,
                                     std::span<const uint8_t> componentState);
@@ -18,4 +18,4 @@ std::vector<uint8_t> writeVstPreset(const std::string& classIdText,
 bool readVstPresetState(std::span<const uint8_t> file, const std::string& classIdText,
                         std::vector<uint8_t>& componentState);
 
-} // namespace vst3shell
+} // namespace gravelo::vst3

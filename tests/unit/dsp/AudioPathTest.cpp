@@ -8,13 +8,13 @@
 #include <cstring>
 #include <limits>
 
-using dsptest::Plugin;
-using dsptest::testSignal;
+using gravelo::test::dsp::Plugin;
+using gravelo::test::dsp::testSignal;
 
 namespace {
 
 void setWorstCase(Plugin& p) {
-    const dsptest::Sliders s = dsptest::worstCase();
+    const gravelo::test::dsp::Sliders s = gravelo::test::dsp::worstCase();
     for (int n = 1; n <= 9; ++n)
         p.setSlider(n, s.s[n]);
 }
@@ -62,8 +62,9 @@ TEST(AudioPath, RightInputNeverMattersAndBothOutputsAreEqual) {
         ASSERT_EQ(outA[i], rightA[i]) << i;
         ASSERT_EQ(outB[i], rightB[i]) << i;
     }
-    EXPECT_GT(dsptest::rms(std::vector<double>(outA.begin(), outA.end()).data(), outA.size()),
-              0.01);
+    EXPECT_GT(
+        gravelo::test::dsp::rms(std::vector<double>(outA.begin(), outA.end()).data(), outA.size()),
+        0.01);
 }
 
 TEST(AudioPath, SingleAndDoublePrecisionAgreeToFloatPrecision) {
@@ -91,7 +92,7 @@ TEST(AudioPath, InPlaceEqualsSeparateBuffers) {
     setWorstCase(a);
     setWorstCase(b);
     const auto x = testSignal(1000);
-    auto l = dsptest::convert<float>(x), r = dsptest::convert<float>(x);
+    auto l = gravelo::test::dsp::convert<float>(x), r = gravelo::test::dsp::convert<float>(x);
     auto l2 = l, r2 = r;
     std::vector<float> ol(x.size()), orr(x.size());
     a.process(l, r, ol, orr);
@@ -101,13 +102,13 @@ TEST(AudioPath, InPlaceEqualsSeparateBuffers) {
         ASSERT_EQ(r2[i], orr[i]) << i;
     }
 
-    auto dl = dsptest::convert<double>(x), dr = dl;
+    auto dl = gravelo::test::dsp::convert<double>(x), dr = dl;
     std::vector<double> dol(x.size()), dor(x.size());
     Plugin c, d;
     c.start();
     d.start();
     c.process(dl, dr, dol, dor);
-    auto dl2 = dsptest::convert<double>(x), dr2 = dl2;
+    auto dl2 = gravelo::test::dsp::convert<double>(x), dr2 = dl2;
     d.process(dl2, dr2, dl2, dr2);
     for (size_t i = 0; i < x.size(); ++i)
         ASSERT_EQ(dl2[i], dol[i]) << i;
@@ -184,7 +185,7 @@ TEST(AudioPath, ZeroAnd64FrameBlocks) {
     p.process(none, none, none, none); // doBlock runs, no frame
     EXPECT_NE(fx.amp.noiseOffset(), offsetBefore);
 
-    auto x = dsptest::convert<float>(testSignal(64));
+    auto x = gravelo::test::dsp::convert<float>(testSignal(64));
     auto r = x;
     std::vector<float> ol(64, std::nanf("")), orr(64, std::nanf(""));
     p.process(x, r, ol, orr);
@@ -212,7 +213,7 @@ TEST(AudioPath, SilenceBeforeResumeAndAtSampleRateZero) {
     zeroRate.dispatch(effMainsChanged, 0, 1);
     const auto out =
         render<double>(zeroRate, testSignal(4800), std::vector<double>(4800, 0.0), 256);
-    EXPECT_GT(dsptest::rms(out.data(), out.size()), 0.01);
+    EXPECT_GT(gravelo::test::dsp::rms(out.data(), out.size()), 0.01);
 }
 
 // A NaN burst, an infinite sample and a run of denormals, then normal audio:
@@ -268,7 +269,7 @@ TEST(AudioPath, BypassAnswersZeroAndProcessingGoesOn) {
 // A chunk may carry any finite slider value; an output level of 900 dB
 // drives the chain far beyond what a float holds.
 TEST(AudioPath, SinglePrecisionOutputStaysFiniteBeyondFloatRange) {
-    dsptest::Plugin plugin;
+    gravelo::test::dsp::Plugin plugin;
     plugin.start();
     float chunk[65] = {-1000.0f};
     chunk[2] = 900.0f;

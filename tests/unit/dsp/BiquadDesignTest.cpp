@@ -7,14 +7,15 @@
 // 256-bit vectors by value (see Lanes.h), inlined here.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-using dsp::BiquadType;
-using dsp::designBiquad;
-using dsptest::kRate;
-using dsptest::magnitudeDb;
+using gravelo::dsp::BiquadType;
+using gravelo::dsp::designBiquad;
+using gravelo::test::dsp::kRate;
+using gravelo::test::dsp::magnitudeDb;
 
 namespace {
 
-void expectSameCoefficients(const dsp::BiquadCoeffs& a, const dsp::BiquadCoeffs& b) {
+void expectSameCoefficients(const gravelo::dsp::BiquadCoeffs& a,
+                            const gravelo::dsp::BiquadCoeffs& b) {
     EXPECT_DOUBLE_EQ(a.b0, b.b0);
     EXPECT_DOUBLE_EQ(a.b1, b.b1);
     EXPECT_DOUBLE_EQ(a.b2, b.b2);
@@ -131,25 +132,25 @@ TEST(BiquadDesign, ToneFiltersReachTheirGainAtTheirCentre) {
 
 TEST(BiquadDesign, DirectFormOneRecurrence) {
     const auto c = designBiquad(500, 0.8, 0, BiquadType::LowPass, kRate);
-    dsp::BiquadState s;
+    gravelo::dsp::BiquadState s;
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
     for (int i = 0; i < 50; ++i) {
         const double x = (i % 7) - 3.0;
         const double expected = (c.b0 * x + (c.b1 * x1 + c.b2 * x2 - c.a2 * y2)) - c.a1 * y1;
-        EXPECT_EQ(dsp::runBiquad(c, s, x), expected);
+        EXPECT_EQ(gravelo::dsp::runBiquad(c, s, x), expected);
         x2 = x1, x1 = x, y2 = y1, y1 = expected;
     }
     EXPECT_EQ(s.x1, x1);
     EXPECT_EQ(s.y2, y2);
 
     // The block runner is the same recurrence.
-    dsp::BiquadState a, b;
+    gravelo::dsp::BiquadState a, b;
     std::vector<double> in(300), out(300);
     for (size_t i = 0; i < in.size(); ++i)
         in[i] = std::sin(0.01 * static_cast<double>(i * i));
-    dsp::runBiquadBlock(c, b, in.data(), out.data(), 300);
+    gravelo::dsp::runBiquadBlock(c, b, in.data(), out.data(), 300);
     for (size_t i = 0; i < in.size(); ++i)
-        ASSERT_EQ(out[i], dsp::runBiquad(c, a, in[i])) << i;
+        ASSERT_EQ(out[i], gravelo::dsp::runBiquad(c, a, in[i])) << i;
     EXPECT_EQ(a.y1, b.y1);
     EXPECT_EQ(a.x2, b.x2);
 }
@@ -157,19 +158,21 @@ TEST(BiquadDesign, DirectFormOneRecurrence) {
 // Three different filters in the lanes of one vector, the fourth lane spare:
 // each lane gives its own filter's per-sample outputs and states.
 TEST(BiquadDesign, LaneRunnerRunsEachFilterInItsOwnLane) {
-    const dsp::BiquadCoeffs c[3] = {designBiquad(80, 1, 0, BiquadType::LowPass, kRate),
-                                    designBiquad(1000, 2, 9, BiquadType::Peaking, kRate),
-                                    designBiquad(3000, 0.7, 0, BiquadType::HighPass, kRate)};
-    dsp::BiquadState lanes[3], alone[3];
+    const gravelo::dsp::BiquadCoeffs c[3] = {
+        designBiquad(80, 1, 0, BiquadType::LowPass, kRate),
+        designBiquad(1000, 2, 9, BiquadType::Peaking, kRate),
+        designBiquad(3000, 0.7, 0, BiquadType::HighPass, kRate)};
+    gravelo::dsp::BiquadState lanes[3], alone[3];
     for (int k = 0; k < 3; ++k)
         lanes[k] = alone[k] = {0.1 * k, -0.2, 0.3, 0.05 * k}; // a run already under way
-    dsp::BiquadRunner<dsp::Quad> quad({&c[0], &c[1], &c[2]}, {&lanes[0], &lanes[1], &lanes[2]});
+    gravelo::dsp::BiquadRunner<gravelo::dsp::Quad> quad({&c[0], &c[1], &c[2]},
+                                                        {&lanes[0], &lanes[1], &lanes[2]});
     for (int i = 0; i < 200; ++i) {
         const double x = std::sin(0.05 * i * i);
-        const dsp::Quad y = quad(dsp::Quad{x, -x, 0.5 * x, 1.0});
-        ASSERT_EQ(y[0], dsp::runBiquad(c[0], alone[0], x)) << i;
-        ASSERT_EQ(y[1], dsp::runBiquad(c[1], alone[1], -x)) << i;
-        ASSERT_EQ(y[2], dsp::runBiquad(c[2], alone[2], 0.5 * x)) << i;
+        const gravelo::dsp::Quad y = quad(gravelo::dsp::Quad{x, -x, 0.5 * x, 1.0});
+        ASSERT_EQ(y[0], gravelo::dsp::runBiquad(c[0], alone[0], x)) << i;
+        ASSERT_EQ(y[1], gravelo::dsp::runBiquad(c[1], alone[1], -x)) << i;
+        ASSERT_EQ(y[2], gravelo::dsp::runBiquad(c[2], alone[2], 0.5 * x)) << i;
     }
     quad.store();
     for (int k = 0; k < 3; ++k) {

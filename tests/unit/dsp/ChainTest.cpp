@@ -8,9 +8,9 @@
 #include <cfloat>
 #include <cstring>
 
-using dsptest::makeChain;
-using dsptest::Sliders;
-using dsptest::testSignal;
+using gravelo::test::dsp::makeChain;
+using gravelo::test::dsp::Sliders;
+using gravelo::test::dsp::testSignal;
 
 namespace {
 
@@ -40,7 +40,7 @@ std::vector<bool> instructionSets() {
     return {false};
 }
 
-bool sameBytes(const dsp::BiquadState& a, const dsp::BiquadState& b) {
+bool sameBytes(const gravelo::dsp::BiquadState& a, const gravelo::dsp::BiquadState& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
@@ -91,14 +91,14 @@ TEST(Chain, DirtAtZeroLeavesTheDriveFiltersAlone) {
     const auto x = testSignal(4800);
     for (double v : x)
         chain->processSample(v);
-    const dsp::DriveState before = chain->state().drive;
+    const gravelo::dsp::DriveState before = chain->state().drive;
     EXPECT_NE(before.ms1, 0.0);
 
     chain->beginBlock();
     chain->followSliders(Sliders{}.s);
     for (double v : x)
         chain->processSample(v);
-    const dsp::DriveState& after = chain->state().drive;
+    const gravelo::dsp::DriveState& after = chain->state().drive;
     EXPECT_EQ(after.ms1, before.ms1);
     EXPECT_TRUE(sameBytes(after.sideChain, before.sideChain));
     for (int i = 0; i < 3; ++i)
@@ -109,14 +109,14 @@ TEST(Chain, ToneFiltersRunOnlyForNonZeroControls) {
     auto chain = makeChain(Sliders{}.set(5, 0.000001)); // below the zero tolerance
     for (double v : testSignal(4800))
         chain->processSample(v);
-    const dsp::ToneStates& t = chain->state().tone;
-    const dsp::ToneStates zero{};
+    const gravelo::dsp::ToneStates& t = chain->state().tone;
+    const gravelo::dsp::ToneStates zero{};
     EXPECT_EQ(std::memcmp(&t, &zero, sizeof t), 0);
 
     auto cut = makeChain(Sliders{}.set(5, -3).set(7, 2));
     for (double v : testSignal(4800))
         cut->processSample(v);
-    const dsp::ToneStates& c = cut->state().tone;
+    const gravelo::dsp::ToneStates& c = cut->state().tone;
     EXPECT_NE(c.bassDown[0].y1, 0.0);
     EXPECT_EQ(c.bassUp[0].y1, 0.0);
     EXPECT_TRUE(sameBytes(c.middleUp[0], zero.middleUp[0]));
@@ -138,8 +138,8 @@ TEST(Chain, LimiterClipsAbove0501AndRaisesTheClipFlag) {
     const int burst = 1440; // 30 ms at 110 Hz
     double peakLate = 0;
     for (int i = 0; i < burst; ++i) {
-        const double y =
-            boosted->processSample(0.3 * std::sin(2 * std::numbers::pi * 110 * i / dsptest::kRate));
+        const double y = boosted->processSample(
+            0.3 * std::sin(2 * std::numbers::pi * 110 * i / gravelo::test::dsp::kRate));
         if (i >= burst - 480) peakLate = std::max(peakLate, std::fabs(y));
     }
     EXPECT_LE(std::sqrt(boosted->state().limiter.ms2), 0.1); // still the quiet ceiling
@@ -158,7 +158,7 @@ class BlockForm : public ::testing::TestWithParam<int> {};
 TEST_P(BlockForm, EqualsThePerSampleForm) {
     const int block = GetParam();
     const Sliders settings[] = {
-        Sliders{}, dsptest::worstCase(),
+        Sliders{}, gravelo::test::dsp::worstCase(),
         Sliders{}.set(1, 40).set(2, 12).set(4, 10).set(5, -6).set(6, -4).set(7, -6).set(9, 10),
         Sliders{}.set(3, 7).set(6, 6).set(8, 0.1)};
     const auto x = testSignal(48000 / 2, 0.7);
@@ -170,7 +170,9 @@ TEST_P(BlockForm, EqualsThePerSampleForm) {
             const auto actual = runBlocks(*fast, x, block);
             for (size_t i = 0; i < x.size(); ++i)
                 ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
-            EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
+            EXPECT_EQ(
+                std::memcmp(&reference->state(), &fast->state(), sizeof(gravelo::dsp::ChainState)),
+                0);
             EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
             EXPECT_EQ(reference->bandSplitInput(), fast->bandSplitInput());
         }
@@ -192,7 +194,7 @@ TEST(Chain, EveryToneCascadeLengthEqualsThePerSampleForm) {
         Sliders{}.set(5, 2).set(6, 5).set(4, 10), // 5
         Sliders{}.set(6, 1).set(7, 6),            // 6
         Sliders{}.set(5, -6).set(6, 4).set(7, 2), // 7
-        dsptest::worstCase(),                     // 8
+        gravelo::test::dsp::worstCase(),          // 8
     };
     const auto x = testSignal(9600, 0.8);
     for (int length = 0; length <= 8; ++length) {
@@ -205,7 +207,8 @@ TEST(Chain, EveryToneCascadeLengthEqualsThePerSampleForm) {
                 for (size_t i = 0; i < x.size(); ++i)
                     ASSERT_EQ(actual[i], expected[i])
                         << "length " << length << " block " << block << " frame " << i;
-                ASSERT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)),
+                ASSERT_EQ(std::memcmp(&reference->state(), &fast->state(),
+                                      sizeof(gravelo::dsp::ChainState)),
                           0)
                     << "length " << length << " block " << block << " wide " << wide;
             }
@@ -219,15 +222,16 @@ TEST(Chain, LongWorstCaseRunEqualsThePerSampleForm) {
     auto x = testSignal(48000 * 6, 0.3);
     for (size_t i = 0; i < x.size(); ++i)
         x[i] *= 1.0 + 3.0 * static_cast<double>(i % 96000) / 96000;
-    auto reference = makeChain(dsptest::worstCase());
+    auto reference = makeChain(gravelo::test::dsp::worstCase());
     const auto expected = runReference(*reference, x, 256);
     for (bool wide : instructionSets()) {
-        auto fast = makeChain(dsptest::worstCase());
+        auto fast = makeChain(gravelo::test::dsp::worstCase());
         fast->useWideInstructions(wide);
         const auto actual = runBlocks(*fast, x, 256);
         for (size_t i = 0; i < x.size(); ++i)
             ASSERT_EQ(actual[i], expected[i]) << "frame " << i << " wide " << wide;
-        EXPECT_EQ(std::memcmp(&reference->state(), &fast->state(), sizeof(dsp::ChainState)), 0);
+        EXPECT_EQ(
+            std::memcmp(&reference->state(), &fast->state(), sizeof(gravelo::dsp::ChainState)), 0);
         EXPECT_EQ(reference->clipFlag(), fast->clipFlag());
     }
 }
@@ -241,7 +245,8 @@ TEST(Chain, WideCopyIsChosenWhereAvailable) {
 }
 
 TEST(Chain, ProcessBlockWorksInPlace) {
-    auto a = makeChain(dsptest::worstCase()), b = makeChain(dsptest::worstCase());
+    auto a = makeChain(gravelo::test::dsp::worstCase()),
+         b = makeChain(gravelo::test::dsp::worstCase());
     auto x = testSignal(1000);
     std::vector<double> separate(x.size());
     a->processBlock(x.data(), separate.data(), 1000);
@@ -265,11 +270,11 @@ TEST(Chain, UnknownOrZeroSampleRateGivesSilence) {
     EXPECT_EQ(zeroRate->processSample(0.5), 0.0);
 
     // The same sliders are designed once the rate is known.
-    zeroRate->designFixed(dsptest::kRate);
+    zeroRate->designFixed(gravelo::test::dsp::kRate);
     zeroRate->beginBlock();
     zeroRate->followSliders(Sliders{}.s);
     zeroRate->processBlock(x.data(), y.data(), 512);
-    EXPECT_GT(dsptest::rms(y.data(), y.size()), 1e-3);
+    EXPECT_GT(gravelo::test::dsp::rms(y.data(), y.size()), 1e-3);
 }
 
 // A new rate arrives whole at the next block; the controls' part is designed
@@ -277,10 +282,10 @@ TEST(Chain, UnknownOrZeroSampleRateGivesSilence) {
 TEST(Chain, ANewRateArrivesAtTheNextBlockAndTheControlsFollowIt) {
     const Sliders loud = Sliders{}.set(2, 20);
     auto chain = makeChain(loud);
-    chain->designFixed(2 * dsptest::kRate);
-    EXPECT_EQ(chain->coefficients().sampleRate, dsptest::kRate);
+    chain->designFixed(2 * gravelo::test::dsp::kRate);
+    EXPECT_EQ(chain->coefficients().sampleRate, gravelo::test::dsp::kRate);
     chain->beginBlock();
-    EXPECT_EQ(chain->coefficients().sampleRate, 2 * dsptest::kRate);
+    EXPECT_EQ(chain->coefficients().sampleRate, 2 * gravelo::test::dsp::kRate);
     EXPECT_FALSE(chain->coefficients().ready());
     chain->followSliders(loud.s);
     EXPECT_TRUE(chain->coefficients().ready());
@@ -321,7 +326,7 @@ TEST(Chain, OverflowedStateIsResetAtTheNextBlock) {
         EXPECT_FALSE(chain->state().allFinite());
 
         chain->beginBlock();
-        const dsp::ChainState open{};
+        const gravelo::dsp::ChainState open{};
         EXPECT_EQ(std::memcmp(&chain->state(), &open, sizeof open), 0);
         const auto normal = testSignal(4800);
         double energy = 0;

@@ -10,13 +10,13 @@
 #include <chrono>
 #include <thread>
 
-using dsptest::Plugin;
+using gravelo::test::dsp::Plugin;
 
 namespace {
 
 constexpr auto kDuration = std::chrono::seconds(3);
 
-std::vector<float> chunkWith(const dsptest::Sliders& s) {
+std::vector<float> chunkWith(const gravelo::test::dsp::Sliders& s) {
     std::vector<float> chunk(65, 0.0f);
     chunk[0] = -1000.0f;
     for (int n = 1; n <= 9; ++n)
@@ -31,7 +31,7 @@ struct AudioResult {
 };
 
 void processUntil(Plugin& p, const std::atomic<bool>& stop, AudioResult& result) {
-    const auto x = dsptest::testSignal(48000, 0.8);
+    const auto x = gravelo::test::dsp::testSignal(48000, 0.8);
     std::vector<float> l(256), r(256), ol(256), orr(256);
     std::vector<double> dl(256), dr(256), dol(256), dor(256);
     size_t position = 0;
@@ -63,8 +63,9 @@ TEST(Concurrency, ParameterSweepsAndChunkLoadsDuringProcessing) {
     std::thread audioThread([&] { processUntil(p, stop, audio); });
 
     const std::vector<float> chunks[] = {
-        chunkWith(dsptest::worstCase()), chunkWith(dsptest::Sliders{}),
-        chunkWith(dsptest::Sliders{}.set(1, 40).set(2, 20).set(4, 10).set(5, -6).set(7, -6))};
+        chunkWith(gravelo::test::dsp::worstCase()), chunkWith(gravelo::test::dsp::Sliders{}),
+        chunkWith(
+            gravelo::test::dsp::Sliders{}.set(1, 40).set(2, 20).set(4, 10).set(5, -6).set(7, -6))};
     const auto start = std::chrono::steady_clock::now();
     long sweeps = 0;
     double meterSum = 0.0;

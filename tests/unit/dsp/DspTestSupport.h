@@ -10,11 +10,12 @@
 #include <numbers>
 #include <vector>
 
-namespace dsptest {
+namespace gravelo::test::dsp {
 
 constexpr double kRate = 48000.0;
 
-inline double magnitudeDb(const dsp::BiquadCoeffs& c, double frequency, double sampleRate = kRate) {
+inline double magnitudeDb(const gravelo::dsp::BiquadCoeffs& c, double frequency,
+                          double sampleRate = kRate) {
     const std::complex<double> z1 = std::polar(1.0, -2 * std::numbers::pi * frequency / sampleRate);
     const std::complex<double> z2 = z1 * z1;
     const std::complex<double> h = (c.b0 + c.b1 * z1 + c.b2 * z2) / (1.0 + c.a1 * z1 + c.a2 * z2);
@@ -23,7 +24,7 @@ inline double magnitudeDb(const dsp::BiquadCoeffs& c, double frequency, double s
 
 // Sliders 1 to 9 by number; the defaults of the effect.
 struct Sliders {
-    dsp::SliderValues s{0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
+    gravelo::dsp::SliderValues s{0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
     Sliders& set(int number, double value) {
         s[number] = value;
         return *this;
@@ -67,4 +68,4 @@ inline double rms(const double* x, size_t n) {
     return n > 0 ? std::sqrt(sum / static_cast<double>(n)) : 0.0;
 }
 
-} // namespace dsptest
+} // namespace gravelo::test::dsp

@@ -17,8 +17,8 @@
 
 namespace {
 
-using dsp::Quad;
-namespace math = dsp::math;
+using gravelo::dsp::Quad;
+namespace math = gravelo::dsp::math;
 
 // |got − reference| in ulps of the double nearest the reference.
 double ulpsOff(double got, long double reference) {

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace dsptest {
+namespace gravelo::test::dsp {
 
 class Plugin : public vsthost::Host {
   public:
@@ -42,4 +42,4 @@ template <class Sample> std::vector<Sample> convert(const std::vector<double>& x
     return std::vector<Sample>(x.begin(), x.end());
 }
 
-} // namespace dsptest
+} // namespace gravelo::test::dsp

@@ -11,10 +11,10 @@
 
 #include <set>
 
-using dsptest::Sliders;
+using gravelo::test::dsp::Sliders;
 
 TEST(ControlValues, DerivedFromTheSliders) {
-    const auto v = dsp::ControlValues::fromSliders(
+    const auto v = gravelo::dsp::ControlValues::fromSliders(
         Sliders{}.set(1, 20).set(2, -20).set(3, 10).set(4, 5).set(8, 10).s);
     EXPECT_NEAR(v.inputGain, 10, 1e-12);
     EXPECT_NEAR(v.outputGain, 0.1, 1e-12);
@@ -24,7 +24,7 @@ TEST(ControlValues, DerivedFromTheSliders) {
     EXPECT_DOUBLE_EQ(v.levelerFloor, 0.5);
     EXPECT_DOUBLE_EQ(v.lowCutQ, 1.0);
 
-    const auto other = dsp::ControlValues::fromSliders(
+    const auto other = gravelo::dsp::ControlValues::fromSliders(
         Sliders{}.set(1, 40).set(2, 20).set(5, -3).set(6, 2).set(7, 6).set(8, 0.1).set(9, 10).s);
     EXPECT_NEAR(other.inputGain, 100, 1e-9);
     EXPECT_NEAR(other.outputGain, 10, 1e-12);
@@ -38,57 +38,58 @@ TEST(ControlValues, DerivedFromTheSliders) {
 }
 
 TEST(BandLeveler, InstantAttackFollowsARiseWithinOneSample) {
-    const dsp::BandLevelerCoeffs band4{dsp::timeCoefficient(0, dsptest::kRate),
-                                       dsp::timeCoefficient(60, dsptest::kRate), 3};
+    const gravelo::dsp::BandLevelerCoeffs band4{
+        gravelo::dsp::timeCoefficient(0, gravelo::test::dsp::kRate),
+        gravelo::dsp::timeCoefficient(60, gravelo::test::dsp::kRate), 3};
     EXPECT_EQ(band4.attack, 0.0);
-    dsp::BandLevelerState s;
-    const double c20ms = dsp::Smoothing::forSampleRate(dsptest::kRate).c20ms;
-    dsp::runBandLeveler(band4, s, 0.2, c20ms, 0.9);
+    gravelo::dsp::BandLevelerState s;
+    const double c20ms = gravelo::dsp::Smoothing::forSampleRate(gravelo::test::dsp::kRate).c20ms;
+    gravelo::dsp::runBandLeveler(band4, s, 0.2, c20ms, 0.9);
     EXPECT_DOUBLE_EQ(s.e1, 0.6);
     EXPECT_DOUBLE_EQ(s.e2, 0.6); // the holds rise at once as well
     EXPECT_DOUBLE_EQ(s.gain, 1 / (0.6 + 0.9));
     // Falling, e1 releases instead of following.
-    dsp::runBandLeveler(band4, s, 0.0, c20ms, 0.9);
+    gravelo::dsp::runBandLeveler(band4, s, 0.0, c20ms, 0.9);
     EXPECT_GT(s.e1, 0.59);
     EXPECT_LT(s.e1, 0.6);
 }
 
 TEST(BandLeveler, GainNeverExceedsTheInverseFloor) {
-    const dsp::BandLevelerCoeffs band1{dsp::timeCoefficient(30, 48000),
-                                       dsp::timeCoefficient(60, 48000), 3};
-    dsp::BandLevelerState s;
+    const gravelo::dsp::BandLevelerCoeffs band1{gravelo::dsp::timeCoefficient(30, 48000),
+                                                gravelo::dsp::timeCoefficient(60, 48000), 3};
+    gravelo::dsp::BandLevelerState s;
     const double floor = 0.6;
     for (int i = 0; i < 20000; ++i) {
         const double w = (i / 4000) % 2 ? 0.8 * std::sin(i * 0.01) : 0.0;
-        const double out = dsp::runBandLeveler(band1, s, w, 0.999, floor);
+        const double out = gravelo::dsp::runBandLeveler(band1, s, w, 0.999, floor);
         ASSERT_LE(s.gain, 1 / floor);
         ASSERT_LE(std::fabs(out), std::fabs(w) / floor + 1e-15);
     }
 }
 
 TEST(OutputLimiter, QuietThresholdIsPoint501AndLoudPeaksClip) {
-    const auto sm = dsp::Smoothing::forSampleRate(dsptest::kRate);
-    dsp::OutputLimiterState s;
-    EXPECT_DOUBLE_EQ(dsp::limiterThreshold(s, 0.01, sm.c1Hz), 0.501);
+    const auto sm = gravelo::dsp::Smoothing::forSampleRate(gravelo::test::dsp::kRate);
+    gravelo::dsp::OutputLimiterState s;
+    EXPECT_DOUBLE_EQ(gravelo::dsp::limiterThreshold(s, 0.01, sm.c1Hz), 0.501);
     bool clipped = false;
-    dsp::runLimiter(s, sm, 0.5, 0.501, clipped);
+    gravelo::dsp::runLimiter(s, sm, 0.5, 0.501, clipped);
     EXPECT_FALSE(clipped);
     // Held above the threshold, the output is pulled towards it.
     double out = 0;
     for (int i = 0; i < 4800; ++i)
-        out = dsp::runLimiter(s, sm, 1.0, 0.501, clipped);
+        out = gravelo::dsp::runLimiter(s, sm, 1.0, 0.501, clipped);
     EXPECT_TRUE(clipped);
     EXPECT_NEAR(out, 0.501, 0.01);
     // A loud band sum raises the threshold to five times its RMS.
-    dsp::OutputLimiterState loud;
+    gravelo::dsp::OutputLimiterState loud;
     double threshold = 0;
     for (int i = 0; i < 48000 * 5; ++i)
-        threshold = dsp::limiterThreshold(loud, 0.3, sm.c1Hz);
+        threshold = gravelo::dsp::limiterThreshold(loud, 0.3, sm.c1Hz);
     EXPECT_NEAR(threshold, 5.01 * 0.3, 1e-3);
 }
 
 TEST(NoiseSource, RunsFrom0To32767AndRepeatsFromTheSameSeed) {
-    dsp::NoiseSource a, b;
+    gravelo::dsp::NoiseSource a, b;
     std::set<int> seen;
     int low = 32767, high = 0;
     for (int i = 0; i < 100000; ++i) {
@@ -105,7 +106,7 @@ TEST(NoiseSource, RunsFrom0To32767AndRepeatsFromTheSameSeed) {
     EXPECT_GT(seen.size(), 30000u);
     const int first = a.next();
     a.reset();
-    dsp::NoiseSource fresh;
+    gravelo::dsp::NoiseSource fresh;
     EXPECT_EQ(a.next(), fresh.next());
     (void)first;
 }
@@ -114,7 +115,7 @@ TEST(Published, ReaderSeesOnlyWholeSetsAndOnlyAfterAcquire) {
     struct Pair {
         int a = 0, b = 0;
     };
-    dsp::Published<Pair> published;
+    gravelo::dsp::Published<Pair> published;
     published.update([](Pair& p) { p = {1, -1}; });
     EXPECT_EQ(published.current().a, 0); // not yet adopted
     EXPECT_EQ(published.acquire().a, 1);

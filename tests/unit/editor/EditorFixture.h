@@ -13,8 +13,8 @@ class EditorFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         runtime = new RecordingRuntime();
-        ASSERT_TRUE(vsthost::createWithRuntime(host, runtime));
-        shell = &vsthost::shellOf(host.effect());
+        ASSERT_TRUE(gravelo::vsthost::createWithRuntime(host, runtime));
+        shell = &gravelo::vsthost::shellOf(host.effect());
         editor = static_cast<CVeSTEditor*>(shell->getEditor());
         ASSERT_NE(editor, nullptr);
     }
@@ -23,7 +23,7 @@ class EditorFixture : public ::testing::Test {
         return host.dispatch(opcode, 0, 0, ptr);
     }
 
-    vsthost::Host host;
+    gravelo::vsthost::Host host;
     RecordingRuntime* runtime = nullptr;
     CVeST* shell = nullptr;
     CVeSTEditor* editor = nullptr;

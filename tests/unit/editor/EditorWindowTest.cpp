@@ -19,7 +19,7 @@
 #include <vector>
 
 using namespace VSTGUI;
-using testdisplay::HostWindow;
+using gravelo::test::display::HostWindow;
 
 namespace {
 
@@ -45,8 +45,8 @@ class PaintingRuntime : public TVobrix {
 
 struct Plugin {
     explicit Plugin(TVobrix* runtime) {
-        vsthost::createWithRuntime(host, runtime);
-        shell = &vsthost::shellOf(host.effect());
+        gravelo::vsthost::createWithRuntime(host, runtime);
+        shell = &gravelo::vsthost::shellOf(host.effect());
         host.start();
     }
     VstIntPtr dispatch(VstInt32 opcode, VstIntPtr value = 0, void* ptr = nullptr) {
@@ -55,7 +55,7 @@ struct Plugin {
     CVeSTEditor* editor() const { return static_cast<CVeSTEditor*>(shell->getEditor()); }
     void* window() const { return editor()->getFrame()->getNativeWindow(); }
     std::string display(VstInt32 index) { return host.parameterDisplay(index); }
-    vsthost::Host host;
+    gravelo::vsthost::Host host;
     CVeST* shell;
 };
 
@@ -292,7 +292,7 @@ TEST_F(EditorWindow, TheDesktopsOrTheHostsScaleSizesTheWindowAndTheDragFollowsIt
         return rect != nullptr ? (rect->right - rect->left) * 1000 + rect->bottom - rect->top : 0;
     };
     {
-        const testdisplay::ScreenResources desktop("Xft.dpi:\t192\n");
+        const gravelo::test::display::ScreenResources desktop("Xft.dpi:\t192\n");
         EXPECT_EQ(rectangle(), 1200568);
         ASSERT_EQ(plugin.dispatch(effEditOpen, 0, large.handle()), 1);
         int w = 0, h = 0;
@@ -310,7 +310,7 @@ TEST_F(EditorWindow, TheDesktopsOrTheHostsScaleSizesTheWindowAndTheDragFollowsIt
         plugin.host.calls.clear();
         EXPECT_EQ(plugin.host.dispatch(effVendorSpecific, kPreS, kAeCs, nullptr, 1.5f), 1);
         ASSERT_EQ(plugin.host.countCalls(audioMasterSizeWindow), 1u);
-        for (const vsthost::HostCall& call : plugin.host.calls) {
+        for (const gravelo::vsthost::HostCall& call : plugin.host.calls) {
             if (call.opcode == audioMasterSizeWindow) {
                 EXPECT_EQ(call.index * 1000 + call.value, 900426);
             }

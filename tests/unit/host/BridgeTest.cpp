@@ -16,11 +16,11 @@ class Bridge : public ::testing::Test {
     void SetUp() override {
         runtime = new RecordingRuntime();
         runtime->channelCount = 2;
-        ASSERT_TRUE(vsthost::createWithRuntime(host, runtime));
+        ASSERT_TRUE(gravelo::vsthost::createWithRuntime(host, runtime));
         effect = host.effect();
-        shell = &vsthost::shellOf(effect);
+        shell = &gravelo::vsthost::shellOf(effect);
     }
-    vsthost::Host host;
+    gravelo::vsthost::Host host;
     RecordingRuntime* runtime = nullptr;
     AEffect* effect = nullptr;
     CVeST* shell = nullptr;
@@ -122,8 +122,8 @@ struct EditorWatcher : RecordingRuntime {
 
 TEST_F(Bridge, RuntimeIsDestroyedBeforeTheEditor) {
     bool editorAlive = false;
-    vsthost::Host other;
-    ASSERT_TRUE(vsthost::createWithRuntime(other, new EditorWatcher(editorAlive)));
+    gravelo::vsthost::Host other;
+    ASSERT_TRUE(gravelo::vsthost::createWithRuntime(other, new EditorWatcher(editorAlive)));
     EXPECT_EQ(other.close(), 1);
     EXPECT_TRUE(editorAlive);
 }
@@ -137,8 +137,8 @@ TEST_F(Bridge, EditorIsCreatedOnceWithTheSizeTheRuntimeDeclares) {
 
     auto* withoutPanel = new RecordingRuntime();
     withoutPanel->editorWidth = 0;
-    vsthost::Host other;
-    ASSERT_TRUE(vsthost::createWithRuntime(other, withoutPanel));
+    gravelo::vsthost::Host other;
+    ASSERT_TRUE(gravelo::vsthost::createWithRuntime(other, withoutPanel));
     EXPECT_EQ(other.effect()->flags & effFlagsHasEditor, 0) << "no panel, no editor";
 }
 

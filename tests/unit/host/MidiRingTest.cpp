@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-using dsptest::Plugin;
+using gravelo::test::dsp::Plugin;
 
 TEST(MidiRing, ThousandAndOneEventsWrapTheWriteIndexToOne) {
     Plugin p;

@@ -25,7 +25,7 @@ struct RecordingListener : gravelo::instance::PanelListener {
 // A host's change reaches the knob at the panel's next frame, and is not
 // reported back to the host as a change of the panel's own.
 TEST(PanelWindow, AHostChangeMovesTheKnobAndIsNotReportedBack) {
-    testdisplay::HostWindow parent;
+    gravelo::test::display::HostWindow parent;
     gravelo::instance::AmpInstance amp;
     ASSERT_TRUE(amp.activate(48000.0, 256));
     RecordingListener listener;

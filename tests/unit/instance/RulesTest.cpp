@@ -49,11 +49,14 @@ TEST(ControlRule, ClampsSnapsAndRefusesWhatIsNoNumber) {
 TEST(ControlRule, VstRangeExtendsWhereTheNewerFormatsClamp) {
     TVobrixEffect effect;
     const SliderInfo& output = effect.sliderInfos[1];
-    EXPECT_DOUBLE_EQ(vobrix::takeHostValue(output, 30.2, vobrix::RangeRule::Extend), 30.0);
-    EXPECT_DOUBLE_EQ(vobrix::takeHostValue(output, 30.2, vobrix::RangeRule::Clamp), 20.0);
-    EXPECT_TRUE(std::isnan(vobrix::takeHostValue(output, 1e300, vobrix::RangeRule::Extend)));
+    EXPECT_DOUBLE_EQ(
+        gravelo::runtime::takeHostValue(output, 30.2, gravelo::runtime::RangeRule::Extend), 30.0);
+    EXPECT_DOUBLE_EQ(
+        gravelo::runtime::takeHostValue(output, 30.2, gravelo::runtime::RangeRule::Clamp), 20.0);
+    EXPECT_TRUE(std::isnan(
+        gravelo::runtime::takeHostValue(output, 1e300, gravelo::runtime::RangeRule::Extend)));
     // Through the normalised VST face: 1.5 reaches beyond the top of the range.
-    EXPECT_TRUE(vobrix::setParameterValue(effect, 1, 1.5));
+    EXPECT_TRUE(gravelo::runtime::setParameterValue(effect, 1, 1.5));
     EXPECT_DOUBLE_EQ(effect.sliderValues[2], 40.0);
 }
 
@@ -85,11 +88,12 @@ TEST(StateRule, StrictRefusesWhatLenientLoadsInPart) {
 
     TVobrixEffect lenient;
     lenient.doOpen();
-    EXPECT_TRUE(
-        vobrix::loadState(lenient, chunk.data(), 2 * sizeof(float), vobrix::StateCheck::Lenient));
+    EXPECT_TRUE(gravelo::runtime::loadState(lenient, chunk.data(), 2 * sizeof(float),
+                                            gravelo::runtime::StateCheck::Lenient));
     EXPECT_DOUBLE_EQ(lenient.sliderValues[1], 12.0); // what the short chunk held
     EXPECT_DOUBLE_EQ(lenient.sliderValues[8], 8.0);  // Depth keeps its default
-    EXPECT_FALSE(vobrix::loadState(lenient, unmarked.data(), unmarked.size() * sizeof(float),
-                                   vobrix::StateCheck::Lenient));
+    EXPECT_FALSE(gravelo::runtime::loadState(lenient, unmarked.data(),
+                                             unmarked.size() * sizeof(float),
+                                             gravelo::runtime::StateCheck::Lenient));
     EXPECT_DOUBLE_EQ(lenient.sliderValues[1], 12.0);
 }

@@ -152,7 +152,7 @@ TEST_F(PanelInteraction, TheHostSeesAKnobMoveWhenItReadsTheParameter) {
 TEST_F(PanelInteraction, ControlUpdateFollowsTheKnob) {
     picture.drawFrame();
     press(520, 90);
-    drag(520, 70); // the knob writes its slider in this frame
+    drag(520, 70);                           // the knob writes its slider in this frame
     picture.process(std::vector<float>(16)); // the audio thread designs for it at its next block
     EXPECT_NEAR(picture.effect().amp.coefficients().controls.outputGain,
                 std::pow(10.0, 10.0 / 20.0), 1e-12);

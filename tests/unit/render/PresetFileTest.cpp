@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace presetfile {
+namespace gravelo::render::presetfile {
 namespace {
 
 Preset programChunk() {
@@ -157,4 +157,4 @@ TEST(PresetFile, IdsAreDescribedReadably) {
 }
 
 } // namespace
-} // namespace presetfile
+} // namespace gravelo::render::presetfile

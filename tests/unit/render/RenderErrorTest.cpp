@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-namespace rendertest {
+namespace gravelo::test::render {
 namespace {
 
 class RenderErrors : public ::testing::Test {
@@ -37,10 +37,10 @@ class RenderErrors : public ::testing::Test {
     }
 
     void writePreset(const std::string& name, int32_t id) {
-        presetfile::Preset preset;
+        gravelo::render::presetfile::Preset preset;
         preset.pluginId = id;
         preset.chunk = std::vector<uint8_t>(260, 0);
-        writeBytes(dir.file(name), presetfile::writePreset(preset));
+        writeBytes(dir.file(name), gravelo::render::presetfile::writePreset(preset));
         before = dir.entries();
     }
 
@@ -120,7 +120,7 @@ TEST_F(RenderErrors, HostValueOutsideZeroToOne) {
 }
 
 TEST_F(RenderErrors, PresetForAnotherPlugin) {
-    writePreset("other.fxp", presetfile::fourCharCode("ABCD"));
+    writePreset("other.fxp", gravelo::render::presetfile::fourCharCode("ABCD"));
     expectRefusal(render({"--load-preset", dir.file("other.fxp")}),
                   {"other.fxp", "'ABCD'", "'GRV1'"});
 }
@@ -130,7 +130,7 @@ TEST_F(RenderErrors, PresetThatIsNotAPreset) {
 }
 
 TEST_F(RenderErrors, PresetCutShort) {
-    writePreset("cut.fxp", presetfile::fourCharCode("GRV1"));
+    writePreset("cut.fxp", gravelo::render::presetfile::fourCharCode("GRV1"));
     std::vector<uint8_t> bytes = readBytes(dir.file("cut.fxp"));
     bytes.resize(bytes.size() - 100);
     writeBytes(dir.file("cut.fxp"), bytes);
@@ -196,4 +196,4 @@ TEST_F(RenderErrors, OutputThatIsTheInput) {
 }
 
 } // namespace
-} // namespace rendertest
+} // namespace gravelo::test::render

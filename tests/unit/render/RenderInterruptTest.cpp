@@ -8,17 +8,17 @@
 #include <csignal>
 #include <thread>
 
-namespace rendertest {
+namespace gravelo::test::render {
 namespace {
 
 TEST(RenderInterrupt, InterruptedRenderLeavesNoFile) {
     TempDir dir;
     writeAudio(dir.file("in.wav"), testSignal(48000, 1, 60.0));
     const auto before = dir.entries();
-    testsupport::ChildSetup quiet;
+    support::ChildSetup quiet;
     quiet.errors = "/dev/null";
-    testsupport::Child render(
-        {RENDER_TOOL, "--block", "32", dir.file("in.wav"), dir.file("out.wav")}, quiet);
+    support::Child render({RENDER_TOOL, "--block", "32", dir.file("in.wav"), dir.file("out.wav")},
+                          quiet);
     ASSERT_TRUE(render.started());
     // Wait until the render has begun: its temporary file appears.
     for (int i = 0; i < 2000 && dir.entries().size() == before.size(); ++i)
@@ -36,4 +36,4 @@ TEST(RenderInterrupt, InterruptedRenderLeavesNoFile) {
 }
 
 } // namespace
-} // namespace rendertest
+} // namespace gravelo::test::render

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace rendertest {
+namespace gravelo::test::render {
 namespace {
 
 // Host values the amplifier's own ranges give for the display values asked
@@ -152,4 +152,4 @@ TEST(RenderMatch, PcmOutputClipsInsteadOfWrapping) {
 }
 
 } // namespace
-} // namespace rendertest
+} // namespace gravelo::test::render

@@ -10,7 +10,7 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-namespace rendertest {
+namespace gravelo::test::render {
 namespace {
 
 const std::string kCompressor = std::string(LSP_VST_DIR) + "/compressor-stereo.so";
@@ -86,4 +86,4 @@ TEST_F(OtherPlugin, RenderEqualsTestHost) {
 }
 
 } // namespace
-} // namespace rendertest
+} // namespace gravelo::test::render

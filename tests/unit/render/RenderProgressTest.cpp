@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace rendertest {
+namespace gravelo::test::render {
 namespace {
 
 // Runs the tool with its standard error (and output) on a pseudo-terminal,
@@ -12,9 +12,9 @@ namespace {
 std::string runOnTerminal(const std::vector<std::string>& args, int& exitCode) {
     std::vector<std::string> command{RENDER_TOOL};
     command.insert(command.end(), args.begin(), args.end());
-    testsupport::ChildSetup onTerminal;
+    support::ChildSetup onTerminal;
     onTerminal.onTerminal = true;
-    testsupport::Child render(command, onTerminal);
+    support::Child render(command, onTerminal);
     const std::string shown = render.terminalText();
     exitCode = render.wait();
     return shown;
@@ -57,4 +57,4 @@ TEST(RenderProgress, NotShownWhenStandardErrorIsAFile) {
 }
 
 } // namespace
-} // namespace rendertest
+} // namespace gravelo::test::render

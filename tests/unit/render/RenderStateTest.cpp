@@ -9,10 +9,10 @@
 #include <cmath>
 #include <filesystem>
 
-namespace rendertest {
+namespace gravelo::test::render {
 namespace {
 
-constexpr int32_t kGraveloId = presetfile::fourCharCode("GRV1");
+constexpr int32_t kGraveloId = gravelo::render::presetfile::fourCharCode("GRV1");
 
 struct Rendered {
     TempDir dir;
@@ -75,9 +75,9 @@ TEST(RenderState, PresetFileHasTheStandardProgramChunkLayout) {
     ASSERT_EQ(save.exitCode, 0) << save.err;
     const std::vector<uint8_t> file = readBytes(dir.file("p.fxp"));
     ASSERT_GE(file.size(), 60u);
-    EXPECT_EQ(bigEndianAt(file, 0), presetfile::fourCharCode("CcnK"));
+    EXPECT_EQ(bigEndianAt(file, 0), gravelo::render::presetfile::fourCharCode("CcnK"));
     EXPECT_EQ(static_cast<size_t>(bigEndianAt(file, 4)), file.size() - 8);
-    EXPECT_EQ(bigEndianAt(file, 8), presetfile::fourCharCode("FPCh"));
+    EXPECT_EQ(bigEndianAt(file, 8), gravelo::render::presetfile::fourCharCode("FPCh"));
     EXPECT_EQ(bigEndianAt(file, 16), kGraveloId);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.data()) + 28), "Round Tone");
 
@@ -109,12 +109,12 @@ TEST(RenderState, RawChunkRoundTrips) {
 
 TEST(RenderState, ParameterListPresetLoads) {
     Rendered r;
-    presetfile::Preset preset;
-    preset.kind = presetfile::PresetKind::ParameterList;
+    gravelo::render::presetfile::Preset preset;
+    preset.kind = gravelo::render::presetfile::PresetKind::ParameterList;
     preset.pluginId = kGraveloId;
     preset.name = "list";
     preset.parameters = {0.25f, 0.5f, 0.3f, 0.8f, 0.5f, 0.5f, 0.5f, 0.6f, 0.1f};
-    writeBytes(r.dir.file("list.fxp"), presetfile::writePreset(preset));
+    writeBytes(r.dir.file("list.fxp"), gravelo::render::presetfile::writePreset(preset));
     const ToolResult run = runTool(
         {"--load-preset", r.dir.file("list.fxp"), r.dir.file("in.wav"), r.dir.file("out.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -144,9 +144,10 @@ TEST(RenderState, PluginWithoutChunksSavesAParameterList) {
     const ToolResult save = runTool(
         {"--plugin", FAKE_GAIN_PLUGIN, "--set", "Level=2.5", "--save-preset", dir.file("g.fxp")});
     ASSERT_EQ(save.exitCode, 0) << save.err;
-    const presetfile::ParseResult parsed = presetfile::parsePreset(readBytes(dir.file("g.fxp")));
+    const gravelo::render::presetfile::ParseResult parsed =
+        gravelo::render::presetfile::parsePreset(readBytes(dir.file("g.fxp")));
     ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.preset.kind, presetfile::PresetKind::ParameterList);
+    EXPECT_EQ(parsed.preset.kind, gravelo::render::presetfile::PresetKind::ParameterList);
     ASSERT_EQ(parsed.preset.parameters.size(), 1u);
     EXPECT_NEAR(parsed.preset.parameters[0], 0.25f, 0.005f);
     const ToolResult load =
@@ -171,4 +172,4 @@ TEST(RenderState, ShippedPresetsLoadAndChangeTheSound) {
 }
 
 } // namespace
-} // namespace rendertest
+} // namespace gravelo::test::render

@@ -15,7 +15,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace rendertest {
+namespace gravelo::test::render {
 
 namespace {
 
@@ -45,11 +45,11 @@ ToolResult runProgram(const std::string& program, const std::vector<std::string>
     const std::string out = capture.file("stdout"), err = capture.file("stderr");
     std::vector<std::string> command{program};
     command.insert(command.end(), args.begin(), args.end());
-    testsupport::ChildSetup setup;
+    support::ChildSetup setup;
     setup.output = out;
     setup.errors = err;
     setup.environment = asanEnvironment(asanOptions);
-    testsupport::Child child(command, setup);
+    support::Child child(command, setup);
     if (!child.started()) throw std::runtime_error("fork failed");
     ToolResult result;
     result.exitCode = child.wait();
@@ -243,4 +243,4 @@ void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
               static_cast<std::streamsize>(bytes.size()));
 }
 
-} // namespace rendertest
+} // namespace gravelo::test::render

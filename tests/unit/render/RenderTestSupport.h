@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace rendertest {
+namespace gravelo::test::render {
 
 struct ToolResult {
     int exitCode = -1;
@@ -85,4 +85,4 @@ int32_t bigEndianAt(const std::vector<uint8_t>& bytes, size_t offset);
 std::vector<uint8_t> readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
-} // namespace rendertest
+} // namespace gravelo::test::render

@@ -4,8 +4,8 @@
 
 #include <limits>
 
-using vobrix::nearlyEqual;
-using vobrix::toIndex;
+using gravelo::runtime::nearlyEqual;
+using gravelo::runtime::toIndex;
 
 TEST(ToIndex, NudgesAwayFromZeroThenTruncates) {
     EXPECT_EQ(toIndex(2.99995), 3);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace spectral_test;
+using namespace gravelo::test::spectral;
 
 namespace {
 
@@ -15,7 +15,7 @@ TEST(ComplexMultiply, MultipliesElementByElement) {
     const auto a = randomValues(12, 1u), b = randomValues(12, 2u);
     store(memory, 100, a);
     store(memory, 300, b);
-    spectral::complexMultiply(memory, 100, 300, 6);
+    gravelo::runtime::spectral::complexMultiply(memory, 100, 300, 6);
     const auto product = toComplex(load(memory, 100, 12));
     const auto x = toComplex(a), y = toComplex(b);
     for (size_t i = 0; i < 6; ++i) {
@@ -29,7 +29,7 @@ TEST(ComplexMultiply, KnownProduct) {
     CVobrixMemory memory;
     store(memory, 0, {1.0, 2.0, 0.0, 1.0});   // 1 + 2i, i
     store(memory, 10, {3.0, -1.0, 0.0, 1.0}); // 3 - i, i
-    spectral::complexMultiply(memory, 0, 10, 2);
+    gravelo::runtime::spectral::complexMultiply(memory, 0, 10, 2);
     EXPECT_EQ(load(memory, 0, 4), (std::vector<double>{5.0, 5.0, -1.0, 0.0}));
 }
 
@@ -37,7 +37,7 @@ TEST(ComplexMultiply, OddCountIsRoundedDownToEven) {
     CVobrixMemory memory;
     store(memory, 0, {2, 0, 2, 0, 2, 0, 2, 0, 2, 0});
     store(memory, 20, {3, 0, 3, 0, 3, 0, 3, 0, 3, 0});
-    spectral::complexMultiply(memory, 0, 20, 5);
+    gravelo::runtime::spectral::complexMultiply(memory, 0, 20, 5);
     EXPECT_EQ(load(memory, 0, 10), (std::vector<double>{6, 0, 6, 0, 6, 0, 6, 0, 2, 0}));
 }
 
@@ -46,14 +46,14 @@ TEST(ComplexMultiply, CountsBelowTwoChangeNothing) {
     const std::vector<double> values{2, 1, 2, 1, 2, 1, 2, 1};
     store(memory, 0, values);
     for (double count : {1.0, 0.0, -2.0, -3.0, 1.9998})
-        spectral::complexMultiply(memory, 0, 0, count);
+        gravelo::runtime::spectral::complexMultiply(memory, 0, 0, count);
     EXPECT_EQ(load(memory, 0, 8), values);
 }
 
 TEST(ComplexMultiply, SameAddressSquares) {
     CVobrixMemory memory;
     store(memory, 0, {1.0, 1.0, 0.0, 2.0});
-    spectral::complexMultiply(memory, 0, 0, 2);
+    gravelo::runtime::spectral::complexMultiply(memory, 0, 0, 2);
     EXPECT_EQ(load(memory, 0, 4), (std::vector<double>{0.0, 2.0, -4.0, 0.0}));
 }
 
@@ -61,7 +61,7 @@ TEST(ComplexMultiply, SourceInAnotherPage) {
     CVobrixMemory memory;
     store(memory, -4, {1.0, 0.0, 0.0, 1.0}); // page -1: 1, i
     store(memory, 3 * kPage, {0.0, 1.0, 0.0, 1.0});
-    spectral::complexMultiply(memory, 3 * kPage, -4, 2);
+    gravelo::runtime::spectral::complexMultiply(memory, 3 * kPage, -4, 2);
     EXPECT_EQ(load(memory, 3 * kPage, 4), (std::vector<double>{0.0, 1.0, -1.0, 0.0}));
 }
 
@@ -69,8 +69,9 @@ TEST(ComplexMultiply, RangesCrossingIntoTheNextPageChangeNothing) {
     CVobrixMemory memory;
     const auto before = randomValues(2 * kPage, 5u);
     store(memory, 0, before);
-    spectral::complexMultiply(memory, kPage - 6, 0, 4); // destination needs 8 cells
-    spectral::complexMultiply(memory, 0, kPage - 2, 2); // source needs 4 cells
+    gravelo::runtime::spectral::complexMultiply(memory, kPage - 6, 0,
+                                                4); // destination needs 8 cells
+    gravelo::runtime::spectral::complexMultiply(memory, 0, kPage - 2, 2); // source needs 4 cells
     EXPECT_EQ(load(memory, 0, 2 * kPage), before);
     EXPECT_EQ(memory.pageCount(), 2u);
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace spectral_test;
+using namespace gravelo::test::spectral;
 
 namespace {
 
@@ -39,7 +39,8 @@ TEST_P(CosineSizes, ForwardMatchesDirectDefinitionAndClearsUpperHalf) {
     CVobrixMemory memory;
     const auto input = randomValues(size, 13u + size);
     store(memory, 32, input);
-    spectral::cosineTransform(memory, 32, size, spectral::kCosineForward);
+    gravelo::runtime::spectral::cosineTransform(memory, 32, size,
+                                                gravelo::runtime::spectral::kCosineForward);
     const auto output = load(memory, 32, size);
     for (int k = 0; k < size / 2; k += checkStride(size))
         ASSERT_NEAR(output[k], directCoefficient(input, k), 1e-10)
@@ -54,7 +55,8 @@ TEST_P(CosineSizes, InverseMatchesDirectDefinition) {
     CVobrixMemory memory;
     const auto coefficients = randomValues(size / 2, 17u + size);
     store(memory, 0, coefficients);
-    spectral::cosineTransform(memory, 0, size, spectral::kCosineInverse);
+    gravelo::runtime::spectral::cosineTransform(memory, 0, size,
+                                                gravelo::runtime::spectral::kCosineInverse);
     const auto output = load(memory, 0, size);
     for (int n = 0; n < size; n += checkStride(size))
         ASSERT_NEAR(output[n], directSample(coefficients, size, n), 1e-12)
@@ -74,8 +76,10 @@ std::vector<double> overlapAdd(const std::vector<double>& signal, int size, bool
     for (size_t start = 0; start + size <= signal.size(); start += size / 2) {
         for (int n = 0; n < size; ++n)
             memory.mem(n) = signal[start + n] * window[n];
-        spectral::cosineTransform(memory, 0, size, spectral::kCosineForward);
-        spectral::cosineTransform(memory, 0, size, spectral::kCosineInverse);
+        gravelo::runtime::spectral::cosineTransform(memory, 0, size,
+                                                    gravelo::runtime::spectral::kCosineForward);
+        gravelo::runtime::spectral::cosineTransform(memory, 0, size,
+                                                    gravelo::runtime::spectral::kCosineInverse);
         for (int n = 0; n < size; ++n)
             output[start + n] += memory.mem(n) * window[n];
     }
@@ -111,21 +115,21 @@ TEST(CosineTransform, SizesOutsideTheRangeLeaveMemoryUnchanged) {
     FilledMemory filled;
     for (double size : {0.0, 8.0, 16.0, 8192.0, 65536.0, 48.0, 100.0, -32.0})
         for (int direction : {0, 1})
-            spectral::cosineTransform(filled.memory, 0, size, direction);
+            gravelo::runtime::spectral::cosineTransform(filled.memory, 0, size, direction);
     EXPECT_TRUE(filled.unchanged());
 }
 
 TEST(CosineTransform, UnknownDirectionsLeaveMemoryUnchanged) {
     FilledMemory filled;
     for (int direction : {-1, 2, 4, 5})
-        spectral::cosineTransform(filled.memory, 0, 64, direction);
+        gravelo::runtime::spectral::cosineTransform(filled.memory, 0, 64, direction);
     EXPECT_TRUE(filled.unchanged());
 }
 
 TEST(CosineTransform, DataCrossingIntoTheNextPageLeavesMemoryUnchanged) {
     FilledMemory filled;
     for (int direction : {0, 1})
-        spectral::cosineTransform(filled.memory, kPage - 63, 64, direction);
+        gravelo::runtime::spectral::cosineTransform(filled.memory, kPage - 63, 64, direction);
     EXPECT_TRUE(filled.unchanged());
 }
 
@@ -133,7 +137,8 @@ TEST(CosineTransform, FrameEndingExactlyAtPageEndIsTransformed) {
     CVobrixMemory memory;
     const auto input = randomValues(64, 3u);
     store(memory, kPage - 64, input);
-    spectral::cosineTransform(memory, kPage - 64, 64, spectral::kCosineForward);
+    gravelo::runtime::spectral::cosineTransform(memory, kPage - 64, 64,
+                                                gravelo::runtime::spectral::kCosineForward);
     EXPECT_NEAR(memory.mem(kPage - 64 + 5), directCoefficient(input, 5), 1e-12);
     EXPECT_EQ(memory.pageCount(), 1u);
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace spectral_test;
+using namespace gravelo::test::spectral;
 
 namespace {
 
@@ -12,8 +12,10 @@ constexpr int32_t kPage = CVobrixMemory::kPageSize;
 
 // Forward transform, then the permutation into natural order.
 std::vector<Complex> naturalSpectrum(CVobrixMemory& memory, int32_t address, int size) {
-    spectral::fourierTransform(memory, address, size, spectral::kFourierForward);
-    spectral::fourierTransform(memory, address, size, spectral::kPermute);
+    gravelo::runtime::spectral::fourierTransform(memory, address, size,
+                                                 gravelo::runtime::spectral::kFourierForward);
+    gravelo::runtime::spectral::fourierTransform(memory, address, size,
+                                                 gravelo::runtime::spectral::kPermute);
     return toComplex(load(memory, address, 2 * size));
 }
 
@@ -40,8 +42,10 @@ TEST_P(FourierSizes, InverseMatchesDirectTransformScaledByOneOverSize) {
     CVobrixMemory memory;
     const auto spectrum = toComplex(randomValues(2 * size, 23u + size));
     store(memory, 0, interleave(spectrum));
-    spectral::fourierTransform(memory, 0, size, spectral::kUnpermute);
-    spectral::fourierTransform(memory, 0, size, spectral::kFourierInverse);
+    gravelo::runtime::spectral::fourierTransform(memory, 0, size,
+                                                 gravelo::runtime::spectral::kUnpermute);
+    gravelo::runtime::spectral::fourierTransform(memory, 0, size,
+                                                 gravelo::runtime::spectral::kFourierInverse);
     auto expected = directFourier(spectrum, +1.0);
     for (Complex& v : expected)
         v /= size;
@@ -53,8 +57,10 @@ TEST_P(FourierSizes, ForwardThenInverseRoundTrips) {
     CVobrixMemory memory;
     const auto input = randomValues(2 * size, 37u + size);
     store(memory, 100, input);
-    spectral::fourierTransform(memory, 100, size, spectral::kFourierForward);
-    spectral::fourierTransform(memory, 100, size, spectral::kFourierInverse);
+    gravelo::runtime::spectral::fourierTransform(memory, 100, size,
+                                                 gravelo::runtime::spectral::kFourierForward);
+    gravelo::runtime::spectral::fourierTransform(memory, 100, size,
+                                                 gravelo::runtime::spectral::kFourierInverse);
     EXPECT_LT(maxDifference(load(memory, 100, 2 * size), input), 1e-9);
 }
 
@@ -63,9 +69,10 @@ TEST_P(FourierSizes, RoundTripThroughNaturalOrderRestoresInput) {
     CVobrixMemory memory;
     const auto input = randomValues(2 * size, 41u + size);
     store(memory, 0, input);
-    for (int mode : {spectral::kFourierForward, spectral::kPermute, spectral::kUnpermute,
-                     spectral::kFourierInverse})
-        spectral::fourierTransform(memory, 0, size, mode);
+    for (int mode :
+         {gravelo::runtime::spectral::kFourierForward, gravelo::runtime::spectral::kPermute,
+          gravelo::runtime::spectral::kUnpermute, gravelo::runtime::spectral::kFourierInverse})
+        gravelo::runtime::spectral::fourierTransform(memory, 0, size, mode);
     EXPECT_LT(maxDifference(load(memory, 0, 2 * size), input), 1e-9);
 }
 
@@ -74,7 +81,8 @@ TEST_P(FourierSizes, PermuteMovesBitReversedElementIntoPlace) {
     CVobrixMemory memory;
     const auto input = toComplex(randomValues(2 * size, 53u + size));
     store(memory, 0, interleave(input));
-    spectral::fourierTransform(memory, 0, size, spectral::kPermute);
+    gravelo::runtime::spectral::fourierTransform(memory, 0, size,
+                                                 gravelo::runtime::spectral::kPermute);
     const auto permuted = toComplex(load(memory, 0, 2 * size));
     for (int32_t i = 0; i < size; ++i)
         ASSERT_EQ(permuted[i], input[reverseBits(i, size)]) << i;
@@ -85,9 +93,11 @@ TEST_P(FourierSizes, PermuteThenUnpermuteRestoresExactly) {
     CVobrixMemory memory;
     const auto input = randomValues(2 * size, 59u + size);
     store(memory, 0, input);
-    spectral::fourierTransform(memory, 0, size, spectral::kPermute);
+    gravelo::runtime::spectral::fourierTransform(memory, 0, size,
+                                                 gravelo::runtime::spectral::kPermute);
     ASSERT_NE(load(memory, 0, 2 * size), input);
-    spectral::fourierTransform(memory, 0, size, spectral::kUnpermute);
+    gravelo::runtime::spectral::fourierTransform(memory, 0, size,
+                                                 gravelo::runtime::spectral::kUnpermute);
     EXPECT_EQ(load(memory, 0, 2 * size), input);
 }
 
@@ -113,8 +123,10 @@ TEST(FourierTransform, LargestSizeFillsWholePageAndRoundTrips) {
     const auto x = toComplex(input);
     for (size_t k : {0u, 1u, 12345u, 32767u})
         EXPECT_LT(std::abs(spectrum[k] - directBin(x, k, -1.0)), 1e-9) << k;
-    spectral::fourierTransform(memory, kPage, size, spectral::kUnpermute);
-    spectral::fourierTransform(memory, kPage, size, spectral::kFourierInverse);
+    gravelo::runtime::spectral::fourierTransform(memory, kPage, size,
+                                                 gravelo::runtime::spectral::kUnpermute);
+    gravelo::runtime::spectral::fourierTransform(memory, kPage, size,
+                                                 gravelo::runtime::spectral::kFourierInverse);
     EXPECT_LT(maxDifference(load(memory, kPage, 2 * size), input), 1e-9);
 }
 
@@ -138,7 +150,7 @@ TEST(FourierTransform, SizesOutsideTheRangeLeaveMemoryUnchanged) {
     FilledMemory filled;
     for (double size : {8.0, 65536.0, 0.0, -16.0, 4.0, 2.0, 1.0})
         for (int mode : {0, 1, 4, 5})
-            spectral::fourierTransform(filled.memory, 0, size, mode);
+            gravelo::runtime::spectral::fourierTransform(filled.memory, 0, size, mode);
     EXPECT_TRUE(filled.unchanged());
 }
 
@@ -146,14 +158,14 @@ TEST(FourierTransform, SizesNotPowersOfTwoLeaveMemoryUnchanged) {
     FilledMemory filled;
     for (double size : {17.0, 48.0, 1000.0, 32767.0})
         for (int mode : {0, 1, 4, 5})
-            spectral::fourierTransform(filled.memory, 0, size, mode);
+            gravelo::runtime::spectral::fourierTransform(filled.memory, 0, size, mode);
     EXPECT_TRUE(filled.unchanged());
 }
 
 TEST(FourierTransform, UnknownModesLeaveMemoryUnchanged) {
     FilledMemory filled;
     for (int mode : {-1, 2, 3, 6, 100})
-        spectral::fourierTransform(filled.memory, 0, 64, mode);
+        gravelo::runtime::spectral::fourierTransform(filled.memory, 0, 64, mode);
     EXPECT_TRUE(filled.unchanged());
 }
 
@@ -161,8 +173,8 @@ TEST(FourierTransform, DataCrossingIntoTheNextPageLeavesMemoryUnchanged) {
     FilledMemory filled;
     // 16 complex values need 32 cells; from 65520 they would end in page 1.
     for (int mode : {0, 1, 4, 5})
-        spectral::fourierTransform(filled.memory, kPage - 16, 16, mode);
-    spectral::fourierTransform(filled.memory, 2, 32768, 0);
+        gravelo::runtime::spectral::fourierTransform(filled.memory, kPage - 16, 16, mode);
+    gravelo::runtime::spectral::fourierTransform(filled.memory, 2, 32768, 0);
     EXPECT_TRUE(filled.unchanged());
 }
 
@@ -170,8 +182,9 @@ TEST(FourierTransform, AddressSizeAndModeAreRoundedWithToIndex) {
     CVobrixMemory memory;
     const auto input = randomValues(32, 3u);
     store(memory, 8, input);
-    spectral::fourierTransform(memory, 7.99995, 15.99995, 0.00005);
-    spectral::fourierTransform(memory, 8, 16, spectral::kPermute);
+    gravelo::runtime::spectral::fourierTransform(memory, 7.99995, 15.99995, 0.00005);
+    gravelo::runtime::spectral::fourierTransform(memory, 8, 16,
+                                                 gravelo::runtime::spectral::kPermute);
     EXPECT_LT(worstError(toComplex(load(memory, 8, 32)), directFourier(toComplex(input), -1.0)),
               1e-12);
 }

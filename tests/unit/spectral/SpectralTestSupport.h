@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-namespace spectral_test {
+namespace gravelo::test::spectral {
 
 using Complex = std::complex<double>;
 
@@ -90,4 +90,4 @@ inline double maxDifference(const std::vector<double>& a, const std::vector<doub
     return a.size() == b.size() ? worst : INFINITY;
 }
 
-} // namespace spectral_test
+} // namespace gravelo::test::spectral

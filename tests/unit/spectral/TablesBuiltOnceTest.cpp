@@ -11,7 +11,7 @@
 namespace {
 
 TEST(SpectralTablesOnce, TwoRuntimeObjectsConstructedAtOnceBuildOnce) {
-    ASSERT_EQ(spectral::tableBuildCount(), 0);
+    ASSERT_EQ(gravelo::runtime::spectral::tableBuildCount(), 0);
     std::latch ready(2);
     std::unique_ptr<TVobrix> made[2];
     auto construct = [&](int which) {
@@ -22,9 +22,9 @@ TEST(SpectralTablesOnce, TwoRuntimeObjectsConstructedAtOnceBuildOnce) {
     a.join();
     b.join();
     ASSERT_TRUE(made[0] && made[1]);
-    EXPECT_EQ(spectral::tableBuildCount(), 1);
+    EXPECT_EQ(gravelo::runtime::spectral::tableBuildCount(), 1);
     TVobrix third;
-    EXPECT_EQ(spectral::tableBuildCount(), 1);
+    EXPECT_EQ(gravelo::runtime::spectral::tableBuildCount(), 1);
 }
 
 TEST(SpectralTablesOnce, TransformsOnTwoThreadsShareTheTables) {
@@ -32,9 +32,12 @@ TEST(SpectralTablesOnce, TransformsOnTwoThreadsShareTheTables) {
     CVobrixMemory memories[2];
     auto transform = [&](int which) {
         memories[which].mem(3) = 1.0;
-        spectral::cosineTransform(memories[which], 0, 256, spectral::kCosineForward);
-        spectral::cosineTransform(memories[which], 0, 256, spectral::kCosineInverse);
-        spectral::fourierTransform(memories[which], 512, 1024, spectral::kFourierForward);
+        gravelo::runtime::spectral::cosineTransform(memories[which], 0, 256,
+                                                    gravelo::runtime::spectral::kCosineForward);
+        gravelo::runtime::spectral::cosineTransform(memories[which], 0, 256,
+                                                    gravelo::runtime::spectral::kCosineInverse);
+        gravelo::runtime::spectral::fourierTransform(memories[which], 512, 1024,
+                                                     gravelo::runtime::spectral::kFourierForward);
     };
     std::thread a(transform, 0), b(transform, 1);
     a.join();

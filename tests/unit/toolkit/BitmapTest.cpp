@@ -99,8 +99,8 @@ TEST(ResourceBitmap, Number2LoadsAtThePngsPixelSize) {
     ASSERT_TRUE(led.found());
     ASSERT_GT(led.size, 24u);
     CBitmap* bitmap = new CBitmap(CResourceDescription(2));
-    EXPECT_EQ(bitmap->getWidth(), testsupport::pngSize(led.data, led.size).width);
-    EXPECT_EQ(bitmap->getHeight(), testsupport::pngSize(led.data, led.size).height);
+    EXPECT_EQ(bitmap->getWidth(), gravelo::test::support::pngSize(led.data, led.size).width);
+    EXPECT_EQ(bitmap->getHeight(), gravelo::test::support::pngSize(led.data, led.size).height);
     EXPECT_EQ(bitmap->getWidth(), 6);
     EXPECT_EQ(bitmap->getHeight(), 60);
     EXPECT_EQ(bitmap->getResourceDescription().type, CResourceDescription::kIntegerType);

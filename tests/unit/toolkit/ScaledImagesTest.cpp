@@ -18,8 +18,8 @@ namespace {
 
 constexpr int32_t kImageIds[] = {0, 1, 2, 3, 4};
 
-testsupport::PngSize sizeOf(const ResourceData& png) {
-    return testsupport::pngSize(png.data, png.size);
+gravelo::test::support::PngSize sizeOf(const ResourceData& png) {
+    return gravelo::test::support::pngSize(png.data, png.size);
 }
 
 struct Picture {

@@ -18,16 +18,16 @@ namespace {
 
 // 0 when the Windows render at path equals the Linux one sample for sample.
 int compare(const char* what, const std::string& path, const std::function<void(AEffect*)>& prepare,
-            vsthost::EntryFunction entry) {
+            gravelo::vsthost::EntryFunction entry) {
     std::vector<float> windows;
-    vsthost::Host host;
-    if (!host.create(entry) || !audio_scenario::readFloats(path, windows)) {
+    gravelo::vsthost::Host host;
+    if (!host.create(entry) || !gravelo::test::scenario::readFloats(path, windows)) {
         std::printf("audio %s: cannot read %s\n", what, path.c_str());
         return 1;
     }
     prepare(host.effect());
     const std::vector<float> native =
-        audio_scenario::renderFloat(host.effect(), audio_scenario::fixedInput());
+        gravelo::test::scenario::renderFloat(host.effect(), gravelo::test::scenario::fixedInput());
     host.close();
     if (native.size() != windows.size()) {
         std::printf("audio %s: %zu samples from Windows, %zu from Linux\n", what, windows.size(),
@@ -49,13 +49,13 @@ int compare(const char* what, const std::string& path, const std::function<void(
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--bench") {
-        const auto library = vsthost::PluginLibrary::load(argv[2]);
+        const auto library = gravelo::vsthost::PluginLibrary::load(argv[2]);
         if (!library) return 2;
-        std::vector<std::unique_ptr<vsthost::Host>> hosts;
-        audio_scenario::reportSpeeds(
+        std::vector<std::unique_ptr<gravelo::vsthost::Host>> hosts;
+        gravelo::test::scenario::reportSpeeds(
             "linux",
             [&] {
-                hosts.push_back(std::make_unique<vsthost::Host>());
+                hosts.push_back(std::make_unique<gravelo::vsthost::Host>());
                 return hosts.back()->create(library->entry()) ? hosts.back()->effect() : nullptr;
             },
             [&](AEffect*) { hosts.back()->close(); });
@@ -65,16 +65,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <Gravelo.so> <windows-render.f32>\n", argv[0]);
         return 2;
     }
-    const auto library = vsthost::PluginLibrary::load(argv[1]);
+    const auto library = gravelo::vsthost::PluginLibrary::load(argv[1]);
     if (!library) {
         std::fprintf(stderr, "cannot load %s\n", argv[1]);
         return 2;
     }
     int failed = compare(
-        "scenario", argv[2], [](AEffect* e) { audio_scenario::prepare(e); }, library->entry());
-    for (const audio_scenario::Setting& setting : audio_scenario::kSettingsToCompare)
+        "scenario", argv[2], [](AEffect* e) { gravelo::test::scenario::prepare(e); },
+        library->entry());
+    for (const gravelo::test::scenario::Setting& setting :
+         gravelo::test::scenario::kSettingsToCompare)
         failed += compare(
-            setting.name, audio_scenario::settingPath(argv[2], setting),
-            [&setting](AEffect* e) { audio_scenario::prepare(e, setting); }, library->entry());
+            setting.name, gravelo::test::scenario::settingPath(argv[2], setting),
+            [&setting](AEffect* e) { gravelo::test::scenario::prepare(e, setting); },
+            library->entry());
     return failed == 0 ? 0 : 1;
 }
