@@ -6,6 +6,7 @@
 #pragma once
 
 #include "effect/panel/PanelLayout.h"
+#include "runtime/EditorInput.h"
 
 #include <array>
 #include <cstddef>
@@ -13,9 +14,6 @@
 
 class AmpChain;
 class TVobrix;
-namespace gravelo::runtime {
-struct MouseState;
-}
 
 // Per-knob values kept between frames.
 struct KnobState {
@@ -67,7 +65,24 @@ class Panel {
     const KnobState& knob(int index) const { return knobs[static_cast<size_t>(index)]; }
     double ledLevel() const { return level; }
 
+    // True when a frame now would draw exactly the picture the last one drew:
+    // no control, host change, meter, clip or mouse moved since, and the lamp
+    // is not fading. The panel is otherwise drawn whole every frame.
+    bool wouldRepeatLastFrame(const TVobrix& runtime, const AmpChain& amp) const;
+
   private:
+    // Everything a frame's picture depends on, as the frame leaves it.
+    struct Inputs {
+        std::array<double, kKnobCount> sliders{};
+        std::array<uint32_t, kKnobCount> hostChanges{};
+        std::array<double, 4> meterGains{};
+        double clipFlag = 0.0;
+        gravelo::runtime::MouseState mouse;
+        bool releasePending = false;
+        bool operator==(const Inputs&) const = default;
+    };
+    Inputs inputs(const TVobrix& runtime, const AmpChain& amp) const;
+
     void useMouse(const gravelo::runtime::MouseState& mouse);
     void latchPressPoint();
     bool pressInside(const KnobLayout& layout) const;
@@ -79,4 +94,6 @@ class Panel {
     double level = 0.0; // limiter indicator, 0 to 1
     std::array<KnobState, kKnobCount> knobs{};
     std::array<uint32_t, kKnobCount> hostChangesSeen{};
+    Inputs drawnFrom;
+    bool drawn = false;
 };

@@ -39,6 +39,7 @@ class TVobrixEffect : public TVobrix {
 
     // Panel (TVobrixEffectPanel.cpp).
     void doGraphics() override;
+    void doIdle() override;
 
     AmpChain amp;
     Panel panel;

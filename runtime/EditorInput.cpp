@@ -65,9 +65,13 @@ MouseFrame takeMouseFrame(TVobrix& runtime) {
         frame.states[frame.count++] = released;
         runtime.releasedButtons = 0.0;
     }
-    frame.states[frame.count++] = {runtime.mouseButtons, runtime.mouseX, runtime.mouseY,
-                                   runtime.mousePressX, runtime.mousePressY};
+    frame.states[frame.count++] = currentMouse(runtime);
     return frame;
+}
+
+MouseState currentMouse(const TVobrix& runtime) {
+    return {runtime.mouseButtons, runtime.mouseX, runtime.mouseY, runtime.mousePressX,
+            runtime.mousePressY};
 }
 
 void mouseMoved(TVobrix& runtime, double x, double y) {

@@ -25,6 +25,7 @@ double mouseButtonsFromButtonState(int32_t buttons);
 // The mouse as one panel frame sees it; press is where the buttons went down.
 struct MouseState {
     double buttons = 0.0, x = 0.0, y = 0.0, pressX = 0.0, pressY = 0.0;
+    bool operator==(const MouseState&) const = default;
 };
 
 // What a frame goes through, oldest first: after a release no frame has
@@ -35,6 +36,8 @@ struct MouseFrame {
     int count = 0;
 };
 MouseFrame takeMouseFrame(TVobrix& runtime);
+// The mouse as it is now, taking nothing.
+MouseState currentMouse(const TVobrix& runtime);
 // Whether a release waits for a frame (a drag has not ended for the panel).
 bool releasePending(const TVobrix& runtime);
 

@@ -116,6 +116,27 @@ void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
     for (int band = 0; band < 4; ++band)
         levelMeter(runtime, amp.displayedGain(band), kMeters[band].x, kMeters[band].y);
     limitLed(runtime, amp.takeClipFlag());
+    drawnFrom = inputs(runtime, amp);
+    drawn = true;
+}
+
+Panel::Inputs Panel::inputs(const TVobrix& runtime, const AmpChain& amp) const {
+    Inputs now;
+    for (size_t i = 0; i < kKnobs.size(); ++i) {
+        const auto slider = static_cast<size_t>(kKnobs[i].slider);
+        now.sliders[i] = runtime.sliderValues[slider];
+        now.hostChanges[i] = runtime.hostChanges.count(slider);
+    }
+    for (int band = 0; band < 4; ++band)
+        now.meterGains[static_cast<size_t>(band)] = amp.displayedGain(band);
+    now.clipFlag = amp.clipFlag();
+    now.mouse = gravelo::runtime::currentMouse(runtime);
+    now.releasePending = gravelo::runtime::releasePending(runtime);
+    return now;
+}
+
+bool Panel::wouldRepeatLastFrame(const TVobrix& runtime, const AmpChain& amp) const {
+    return drawn && level == 0.0 && inputs(runtime, amp) == drawnFrom;
 }
 
 void Panel::drawBuildLabel(TVobrix& runtime) {

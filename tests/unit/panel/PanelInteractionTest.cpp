@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -181,6 +182,39 @@ TEST_F(PanelInteraction, AHostChangeWrittenOverByTheKnobIsPutBackAtTheNextFrame)
     EXPECT_EQ(picture.effect().panel.knob(1).value, 10.0);
     picture.drawFrame();
     EXPECT_EQ(slider(2), 10.0) << "the knob keeps the host's value";
+}
+
+// An idle frame is left out only when it would draw the last one's picture:
+// a host change, a meter, the clip flag, the mouse or a fading lamp brings
+// the frames back.
+TEST_F(PanelInteraction, AnIdleFrameIsLeftOutOnlyWhenNothingShownMoved) {
+    TVobrixEffect& fx = picture.effect();
+    const auto repeats = [&] { return fx.panel.wouldRepeatLastFrame(fx, fx.amp); };
+    EXPECT_FALSE(repeats()) << "nothing drawn yet";
+    const auto afterAFrame = [&](const char* what, const std::function<void()>& change) {
+        picture.drawFrame();
+        ASSERT_TRUE(repeats()) << "before " << what;
+        change();
+        EXPECT_FALSE(repeats()) << what;
+    };
+    afterAFrame("a host change", [&] { hostSets(fx, 2, 5.0); });
+    afterAFrame("a host change the knob drew over", [&] {
+        hostSets(fx, 2, 7.0);
+        fx.sliderValues[2] = 5.0;
+    });
+    afterAFrame("a meter", [&] { fx.amp.showReportedGain(1, 2.0); });
+    afterAFrame("the clip flag", [&] { fx.amp.showReportedClip(1.0); });
+    for (int frame = 0; frame < 3; ++frame) {
+        picture.drawFrame();
+        EXPECT_FALSE(repeats()) << "the lamp fades, frame " << frame;
+    }
+    for (int frame = 0; frame < 20 && fx.panel.ledLevel() > 0.0; ++frame)
+        picture.drawFrame();
+    afterAFrame("the mouse", [&] { picture.mouseMoved(100, 100, 0); });
+    afterAFrame("a release no frame drew", [&] {
+        picture.mouseDown(100, 100, kLeft);
+        picture.mouseUp(100, 100, kLeft);
+    });
 }
 
 TEST_F(PanelInteraction, DrawBeforeTheFirstResumeKeepsTheSliders) {
