@@ -30,7 +30,7 @@ void AmpChain::restart() {
 }
 
 void AmpChain::designFixed(double sampleRate) {
-    published.update([&](gravelo::dsp::ChainCoefficients& c) { c.designFixed(sampleRate); });
+    published.publish([&](gravelo::dsp::ChainCoefficients& c) { c.designFixed(sampleRate); });
 }
 
 void AmpChain::redesignControls(const gravelo::dsp::SliderValues& sliders) {

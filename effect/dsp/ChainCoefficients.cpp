@@ -20,15 +20,13 @@ void ChainCoefficients::designFixed(double sr) {
     bands.band2[1] = designBiquad(220, 0.6, 0, T::LowPass, sr);
     bands.band3[0] = designBiquad(220, 0.6, 0, T::HighPass, sr);
     bands.band3[1] = designBiquad(1600, 0.7, 0, T::LowPass, sr);
-    if (controlsGiven) designControls(controls);
 }
 
 // The control filters depend on the sample rate too, so a set designed
-// before the first positive rate is not usable; the next update after the
-// rate is known (resume runs one) completes it.
+// before the first positive rate is not usable; the audio thread designs the
+// controls again at each block until the rate is known.
 void ChainCoefficients::designControls(const ControlValues& c) {
     controls = c;
-    controlsGiven = true;
     controlsDesigned = fixedDesigned;
     if (!controlsDesigned) return;
     const double sr = sampleRate;

@@ -28,14 +28,13 @@ struct ChainCoefficients {
     ToneFilters tone;    // C3 to C14
     BandLevelerCoeffs levelers[kBandCount];
     bool controlsDesigned = false;
-    bool controlsGiven = false; // an update has supplied `controls`
 
     // Until a positive sample rate and both designs are known the chain
     // outputs silence instead of running on zero or divided-by-zero values.
     bool ready() const { return fixedDesigned && controlsDesigned && sampleRate > 0.0; }
 
-    // A new rate also redesigns the control filters from the last controls,
-    // so no set ever mixes designs of two sample rates.
+    // A set is designed for one rate: the fixed part first (a fresh set),
+    // then the controls' part into it, so no set mixes two rates' designs.
     void designFixed(double sr);
     void designControls(const ControlValues& c);
 };

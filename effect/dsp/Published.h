@@ -14,16 +14,16 @@ namespace gravelo::dsp {
 
 template <class T> class Published {
   public:
-    // Writer side (any thread but the reader's). `edit` changes the writers'
-    // master copy; the result is published whole.
-    template <class Edit> void update(Edit&& edit) {
+    // Writer side (any thread but the reader's). `make` fills a fresh
+    // value (default-constructed first) in the spare slot, which is then
+    // published whole; nothing of an earlier value carries over.
+    template <class Make> void publish(Make&& make) {
         std::lock_guard<std::mutex> guard(writers);
-        edit(master);
-        slots[back] = master;
+        slots[back] = T{};
+        make(slots[back]);
         const uint32_t previous = middle.exchange(back | kFresh, std::memory_order_acq_rel);
         back = previous & kIndexMask;
     }
-
     // Reader side (the audio thread): adopts the newest set if there is one.
     // Wait-free: one relaxed load, and one exchange when something changed.
     const T& acquire() {
@@ -44,7 +44,6 @@ template <class T> class Published {
 
     // Back to default values; only while no other thread uses this object.
     void reset() {
-        master = T{};
         slots.fill(T{});
         front = 0;
         middle.store(1, std::memory_order_relaxed);
@@ -56,7 +55,6 @@ template <class T> class Published {
     static constexpr uint32_t kIndexMask = 3;
 
     std::mutex writers;
-    T master{};
     std::array<T, 3> slots{};
     uint32_t front = 0;              // reader's slot
     std::atomic<uint32_t> middle{1}; // last published slot, plus kFresh when unread

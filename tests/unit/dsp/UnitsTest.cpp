@@ -116,15 +116,15 @@ TEST(Published, ReaderSeesOnlyWholeSetsAndOnlyAfterAcquire) {
         int a = 0, b = 0;
     };
     gravelo::dsp::Published<Pair> published;
-    published.update([](Pair& p) { p = {1, -1}; });
+    published.publish([](Pair& p) { p = {1, -1}; });
     EXPECT_EQ(published.current().a, 0); // not yet adopted
     EXPECT_EQ(published.acquire().a, 1);
-    published.update([](Pair& p) { p.a = 2; });
-    published.update([](Pair& p) { p.b = -2; }); // edits accumulate on the writers' copy
+    published.publish([](Pair& p) { p.a = 2; });
+    published.publish([](Pair& p) { p.b = -2; }); // each value starts fresh
     const Pair& now = published.acquire();
-    EXPECT_EQ(now.a, 2);
+    EXPECT_EQ(now.a, 0);
     EXPECT_EQ(now.b, -2);
-    EXPECT_EQ(published.acquire().a, 2); // nothing new: the same set
+    EXPECT_EQ(published.acquire().b, -2); // nothing new: the same set
     published.reset();
     EXPECT_EQ(published.acquire().a, 0);
 }
