@@ -10,6 +10,8 @@ namespace VSTGUI {
 
 constexpr double kMinContentScale = 1.0;
 constexpr double kMaxContentScale = 3.0;
+// A desktop's dots per inch at scale 1, on every window system.
+constexpr double kDotsPerInchAtScaleOne = 96.0;
 // The environment variable a user sets for hosts that give no scale and
 // desktops without one.
 constexpr const char* kScaleOverrideVariable = "GRAVELO_UI_SCALE";

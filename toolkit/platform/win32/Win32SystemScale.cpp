@@ -9,6 +9,7 @@
 // and magnified as a whole picture; its windows then say nothing about the
 // scale (0), so the user's override may speak instead.
 #include "Win32Window.h"
+#include "toolkit/ContentScale.h"
 
 namespace VSTGUI::platform {
 namespace {
@@ -82,7 +83,6 @@ UINT windowDpi(HWND window, HMODULE user32, HMODULE shcore) {
 } // namespace
 
 double scaleOfDpi(UINT dpi) {
-    constexpr double kDotsPerInchAtScaleOne = 96.0;
     return dpi / kDotsPerInchAtScaleOne;
 }
 

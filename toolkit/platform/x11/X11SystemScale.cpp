@@ -1,6 +1,7 @@
 // The desktop's content scale on X11: the Xft.dpi resource the desktop
 // publishes in the screen's resource database (RESOURCE_MANAGER), read on a
 // connection of its own, over the 96 dots per inch of scale 1.
+#include "toolkit/ContentScale.h"
 #include "toolkit/platform/WindowBackend.h"
 
 #include <X11/Xlib.h>
@@ -12,8 +13,6 @@
 namespace VSTGUI::platform {
 
 namespace {
-
-constexpr double kDotsPerInchAtScaleOne = 96.0;
 
 double dotsPerInch(const char* resources) {
     if (resources == nullptr) return 0.0;
