@@ -42,6 +42,18 @@ size_t meterPixelsLit(const display::HostWindow& screen, void* window) {
     return lit;
 }
 
+// The amp's window once it is mapped; id 0 when none came within 20 s.
+display::ForeignWindow ampWindow() {
+    display::ForeignWindow window;
+    support::waitFor(
+        [&] {
+            window = display::findWindowByClass("Gravelo");
+            return window.id != 0;
+        },
+        20s);
+    return window;
+}
+
 void click(display::HostWindow& input, const VSTGUI::ViewRect& box) {
     const int x = static_cast<int>((box.left + box.right) / 2);
     const int y = kPanelHeight + static_cast<int>((box.top + box.bottom) / 2);
@@ -58,14 +70,8 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
     ASSERT_TRUE(run.serverRunning());
     std::string why;
     ASSERT_TRUE(run.startAmp({}, why, {.window = true})) << why;
-    display::ForeignWindow window;
-    ASSERT_TRUE(support::waitFor(
-        [&] {
-            window = display::findWindowByClass("Gravelo");
-            return window.id != 0;
-        },
-        20s))
-        << run.ampOutput();
+    const display::ForeignWindow window = ampWindow();
+    ASSERT_NE(window.id, 0u) << run.ampOutput();
     EXPECT_EQ(window.topLevelName, "Gravelo I");
     ASSERT_EQ(window.rootX, 0);
     ASSERT_EQ(window.rootY, 0);
@@ -127,14 +133,8 @@ TEST(AmpWindow, AtTheUsersScaleTwoTheWindowIsTwiceAsLargeAndTheDragFollows) {
     const bool started = run.startAmp({}, why, {.window = true});
     unsetenv("GRAVELO_UI_SCALE");
     ASSERT_TRUE(started) << why;
-    display::ForeignWindow window;
-    ASSERT_TRUE(support::waitFor(
-        [&] {
-            window = display::findWindowByClass("Gravelo");
-            return window.id != 0;
-        },
-        20s))
-        << run.ampOutput();
+    const display::ForeignWindow window = ampWindow();
+    ASSERT_NE(window.id, 0u) << run.ampOutput();
     void* handle = reinterpret_cast<void*>(window.id);
     display::HostWindow input(0, 0, 1, 1);
     std::this_thread::sleep_for(1s);
