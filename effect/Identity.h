@@ -13,12 +13,16 @@ inline constexpr const char* kVendor = "Morvane";
 inline constexpr const char* kDescription =
     "Bass-guitar amplifier: input high-pass, drive, four leveled bands, tone and limiter";
 
-// The one version: major.minor.patch, and the same as the VST 2.x vendor
-// version (major * 1000 + minor * 100 + patch).
-inline constexpr int32_t kVersionMajor = 1;
-inline constexpr int32_t kVersionMinor = 0;
-inline constexpr int32_t kVersionPatch = 0;
-inline constexpr const char* kVersion = "1.0.0";
+// The one version, major.minor.patch, comes from the VERSION file through the
+// build (cmake/Version.cmake); the VST 2.x vendor version is
+// major * 1000 + minor * 100 + patch.
+#if !defined(GRAVELO_VERSION_MAJOR) || !defined(GRAVELO_VERSION_TEXT)
+#error "built without the version: cmake/Version.cmake defines it"
+#endif
+inline constexpr int32_t kVersionMajor = GRAVELO_VERSION_MAJOR;
+inline constexpr int32_t kVersionMinor = GRAVELO_VERSION_MINOR;
+inline constexpr int32_t kVersionPatch = GRAVELO_VERSION_PATCH;
+inline constexpr const char* kVersion = GRAVELO_VERSION_TEXT;
 inline constexpr int32_t kVendorVersion =
     kVersionMajor * 1000 + kVersionMinor * 100 + kVersionPatch;
 

@@ -1,7 +1,11 @@
 // Prints what a host sees of a VST 2.x plug-in: identity, flags and parameters.
+#include "PluginLocation.h"
+#include "RenderError.h"
+#include "effect/Identity.h"
 #include "vsthost/PluginLibrary.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -35,10 +39,34 @@ void printParameters(gravelo::vsthost::Host& host) {
                     host.parameterDisplay(i).c_str(), host.text(effGetParamLabel, i).c_str());
 }
 
+constexpr const char* kUsage = R"(Usage: gravelo-info [PLUGIN.so]
+
+Prints what a host sees of a VST 2.x plug-in: its names, vendor and version,
+its unique id, flags, inputs and outputs, editor size, and each parameter
+with its display text and unit. Without PLUGIN.so it shows the Gravelo
+amplifier installed beside the program (../lib/vst) or in ~/.vst.
+
+  --help, --version
+)";
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string path = argc > 1 ? argv[1] : gravelo::vsthost::builtPluginPath();
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("gravelo-info %s\n", gravelo::identity::kVersion);
+        return 0;
+    }
+    std::string path;
+    try {
+        path = argc > 1 ? argv[1] : gravelo::render::defaultPluginPath();
+    } catch (const gravelo::render::RenderError& error) {
+        std::fprintf(stderr, "gravelo-info: %s\n", error.what());
+        return 1;
+    }
     std::string error;
     auto library = gravelo::vsthost::PluginLibrary::load(path, &error);
     if (!library) {

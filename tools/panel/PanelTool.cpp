@@ -5,6 +5,7 @@
 // (1 .. 3; 600 x 284 times S pixels).
 #include "PanelPicture.h"
 #include "PresetFile.h"
+#include "effect/Identity.h"
 #include "effect/TVobrixEffect.h"
 
 #include <cmath>
@@ -37,6 +38,18 @@ std::vector<float> testSignal(double seconds, double sampleRate) {
     return samples;
 }
 
+constexpr const char* kUsage = R"(Usage: gravelo-panel [options] OUT.png
+
+Draws the panel of the Gravelo amplifier into a PNG file, without a display.
+
+  --scale S            content scale from 1 to 3 (600 x 284 times S pixels)
+  --chunk FILE         the state from a raw chunk (260 bytes)
+  --preset FILE.fxp    the state from a preset file
+  --audio SECONDS      seconds of a plucked test note before the picture, so
+                       the meters move (default 2)
+  --help, --version
+)";
+
 int fail(const std::string& message) {
     std::fprintf(stderr, "gravelo-panel: %s\n", message.c_str());
     return 1;
@@ -65,6 +78,14 @@ bool loadState(PanelPicture& picture, const std::string& option, const std::stri
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::printf("gravelo-panel %s\n", gravelo::identity::kVersion);
+        return 0;
+    }
     if (args.empty() || args.back().rfind("--", 0) == 0)
         return fail("usage: gravelo-panel [--scale S] [--chunk FILE] [--preset FILE.fxp] "
                     "[--audio SECONDS] OUT.png");

@@ -91,6 +91,8 @@ bool applyFlag(Options& options, const std::string& name) {
         options.timing = true;
     else if (name == "--help" || name == "-h")
         options.help = true;
+    else if (name == "--version")
+        options.version = true;
     else
         return false;
     return true;
@@ -140,13 +142,13 @@ Options parseOptions(int argc, const char* const* argv) {
         handler->second(options, cursor.valueFor(name, inlineValue, equals != std::string::npos));
         bitsGiven = bitsGiven || name == "--bits";
     }
-    if (options.help) return options;
+    if (options.help || options.version) return options;
     checkComplete(options, positional, bitsGiven);
     return options;
 }
 
 const char* usageText() {
-    return R"(usage: gravelo-render [options] INPUT OUTPUT
+    return R"(Usage: gravelo-render [options] INPUT OUTPUT
        gravelo-render [options] --list | --save-preset F.fxp | --save-chunk F
 
 Renders an audio file through a VST 2.x effect (the Gravelo amplifier unless
@@ -170,6 +172,7 @@ follows OUTPUT's extension: .wav, .flac, .aif/.aiff, .ogg.
   --time               print render and plug-in processing times
   --quiet, -q          no progress bar
   --help, -h           this text
+  --version            the version
 
 Presets and chunks are loaded first, then every --set in order; --list and
 the saves show the result.

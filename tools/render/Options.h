@@ -28,6 +28,7 @@ struct Options {
     bool quiet = false;
     bool timing = false;
     bool help = false;
+    bool version = false;
 
     bool renders() const { return !input.empty(); }
 };

@@ -10,6 +10,7 @@
 #include "PluginState.h"
 #include "RenderError.h"
 #include "Renderer.h"
+#include "effect/Identity.h"
 
 #include <cstdio>
 #include <ctime>
@@ -99,6 +100,10 @@ int main(int argc, char** argv) {
         const Options options = parseOptions(argc, argv);
         if (options.help) {
             std::fputs(usageText(), stdout);
+            return 0;
+        }
+        if (options.version) {
+            std::printf("gravelo-render %s\n", gravelo::identity::kVersion);
             return 0;
         }
         catchInterruptions();

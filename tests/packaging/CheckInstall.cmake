@@ -10,10 +10,18 @@ foreach(path lib/vst/Gravelo.so lib/clap/Gravelo.clap lib/lv2/Gravelo.lv2/manife
              lib/vst3/Gravelo.vst3/Contents/x86_64-linux/Gravelo.so
              lib/vst3/Gravelo.vst3/Contents/Resources/moduleinfo.json
              "share/vst3/presets/Morvane/Gravelo I/growl.vstpreset"
-             bin/gravelo-render bin/gravelo-panel bin/gravelo-info)
+             bin/gravelo-render bin/gravelo-panel bin/gravelo-info bin/gravelo-amp
+             share/applications/gravelo-amp.desktop share/icons/hicolor/48x48/apps/gravelo-amp.png
+             share/icons/hicolor/256x256/apps/gravelo-amp.png share/man/man1/gravelo-amp.1
+             share/man/man1/gravelo-render.1 share/man/man1/gravelo-panel.1
+             share/man/man1/gravelo-info.1)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
+# The demo recording's tool is for developers, not for the releases.
+if(EXISTS "${PREFIX}/bin/gravelo-make-demo")
+    message(FATAL_ERROR "gravelo-make-demo was installed")
+endif()
 file(REMOVE_RECURSE ${PREFIX})
 message(STATUS "installed as hosts expect")
