@@ -48,6 +48,13 @@ lintian --fail-on error --suppress-tags-from-file "$root/packaging/debian/lintia
     >"$scratch/lintian.txt" 2>&1 || { cat "$scratch/lintian.txt"; fail "lintian"; }
 cat "$scratch/lintian.txt"
 
+# The archive's README names the oldest glibc the binaries run on.
+stated=$(grep -o 'glibc [0-9.]*' "$root/packaging/linux/README.txt" | cut -d' ' -f2)
+needed=$(find "$scratch/stage/usr" -type f \( -name '*.so' -o -name '*.clap' -o -path '*/bin/*' \) \
+    -exec objdump -T {} + | grep -o 'GLIBC_[0-9.]*' | cut -d_ -f2 | sort -uV | tail -n1)
+[ "$(printf '%s\n%s\n' "$needed" "$stated" | sort -V | tail -n1)" = "$stated" ] ||
+    fail "the binaries need glibc $needed; README.txt says $stated"
+
 # --- the archive, in an empty home ---
 mkdir -p "$scratch/unpacked" "$scratch/home"
 tar -xzf "$archive" -C "$scratch/unpacked"
