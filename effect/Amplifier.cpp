@@ -73,8 +73,13 @@ bool Amplifier::loadState(const void* data, size_t size, runtime::StateCheck che
     return runtime::loadState(*effect, data, size, check);
 }
 
-bool Amplifier::passesStrictCheck(const void* data, size_t size, size_t expected) const {
-    return runtime::passesStrictCheck(*effect, data, size, expected);
+bool Amplifier::loadedValues(const void* data, size_t size, size_t expected,
+                             std::span<double> values) const {
+    return runtime::loadedValues(*effect, data, size, expected, values);
+}
+
+bool Amplifier::storeLoaded(int index, double loaded) {
+    return runtime::storeLoadedValue(*effect, control(index), loaded);
 }
 
 void Amplifier::process(float** inputs, float** outputs, int32_t frames, int32_t channels) {

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class TVobrix;
@@ -55,7 +56,11 @@ class Amplifier {
     // [main] The saved chunk (empty when the effect saves nothing).
     std::vector<uint8_t> saveState();
     bool loadState(const void* data, size_t size, runtime::StateCheck check);
-    bool passesStrictCheck(const void* data, size_t size, size_t expected) const;
+    // [any] What a strict load of the chunk would give controls 0..8
+    // (runtime::loadedValues), and one of them stored as a load stores it.
+    bool loadedValues(const void* data, size_t size, size_t expected,
+                      std::span<double> values) const;
+    bool storeLoaded(int index, double loaded);
 
     // ---- audio ---------------------------------------------------------------
     // [audio] One host block, channels in and out (out may be in).

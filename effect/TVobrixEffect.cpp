@@ -3,6 +3,7 @@
 #include "effect/Controls.h"
 #include "effect/Identity.h"
 #include "effect/panel/PanelLayout.h"
+#include "runtime/StateChunk.h"
 
 #include <cmath>
 #include <iterator>
@@ -66,9 +67,11 @@ void TVobrixEffect::doSerialize() {
         double value = slot;
         const int32_t before = stream.position;
         streamValue(stream, value);
-        // A non-finite value in a chunk never becomes a slider value.
+        // A non-finite value in a chunk never becomes a slider value; a
+        // finite one becomes what the state rule takes it for.
         if (stream.mode == FileStream::Reading && stream.position != before &&
             std::isfinite(value)) {
+            value = gravelo::runtime::loadedValue(*this, number, value);
             slot = value;
             hostChanges.note(static_cast<size_t>(number), value);
         }

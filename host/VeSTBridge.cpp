@@ -4,6 +4,7 @@
 #include "runtime/AudioPath.h"
 #include "runtime/EditorInput.h"
 #include "runtime/HostParameters.h"
+#include "runtime/StateChunk.h"
 #include "runtime/TVobrix.h"
 #include "runtime/VeSTServices.h"
 
@@ -159,9 +160,14 @@ VstInt32 getChunk(CVeST* shell, void** data, bool isPreset) {
     return runtime != nullptr ? runtime->getState(data, isPreset) : 0;
 }
 
-VstInt32 setChunk(CVeST* shell, void* data, VstInt32 byteSize, bool isPreset) {
+// The one state rule, in the mode VST 2.x hosts rely on; the answer is the
+// size given, whatever the chunk held.
+VstInt32 setChunk(CVeST* shell, void* data, VstInt32 byteSize, bool /*isPreset*/) {
     TVobrix* runtime = runtimeOf(shell);
-    return runtime != nullptr ? runtime->setState(data, byteSize, isPreset) : 0;
+    if (runtime == nullptr) return 0;
+    gravelo::runtime::loadState(*runtime, data, byteSize > 0 ? static_cast<size_t>(byteSize) : 0,
+                                gravelo::runtime::StateCheck::Lenient);
+    return byteSize;
 }
 
 } // namespace

@@ -102,9 +102,21 @@ double AmpInstance::hostValue(int index, double value) const {
 }
 
 bool AmpInstance::setControl(int index, double value) {
+    // The value held given back (a state may hold one between the steps)
+    // is no change.
+    if (isControl(index) && value == amp->value(index)) return false;
     const double taken = hostValue(index, value);
     if (std::isnan(taken)) return false;
     return amp->store(index, taken);
+}
+
+double AmpInstance::plainValue(int index, double normalized) const {
+    if (!isControl(index)) return std::nan("");
+    return runtime::plainValue(amp->control(index), normalized, runtime::RangeRule::Clamp);
+}
+
+double AmpInstance::normalizedValue(int index, double plain) const {
+    return isControl(index) ? runtime::normalizedValue(amp->control(index), plain) : 0.0;
 }
 
 uint32_t AmpInstance::hostChanges(int index) const {
@@ -146,19 +158,12 @@ std::array<uint8_t, AmpInstance::kStateBytes> AmpInstance::saveState() {
 }
 
 bool AmpInstance::stateControls(const uint8_t* bytes, size_t size, ControlValues& controls) const {
-    if (!amp->passesStrictCheck(bytes, size, kStateBytes)) return false;
-    for (int i = 0; i < kControlCount; ++i) {
-        float value = 0.0f;
-        std::memcpy(&value, bytes + sizeof(float) * static_cast<size_t>(amp->control(i).number),
-                    sizeof value);
-        controls[static_cast<size_t>(i)] = value;
-    }
-    return true;
+    return amp->loadedValues(bytes, size, kStateBytes, controls);
 }
 
 void AmpInstance::setControls(const ControlValues& values) {
     for (int i = 0; i < kControlCount; ++i)
-        setControl(i, values[static_cast<size_t>(i)]);
+        amp->storeLoaded(i, values[static_cast<size_t>(i)]);
 }
 
 bool AmpInstance::loadState(const uint8_t* bytes, size_t size) {

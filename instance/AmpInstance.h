@@ -97,11 +97,18 @@ class AmpInstance {
     // [any] The value the control holds now; 0 for an index that is none.
     double control(int index) const;
     // [any] Sets a control from a host by the rule above. True when the value
-    // was taken (in range, snapped) and differs from the one held before.
+    // was taken (in range, snapped) and differs from the one held before;
+    // the value held given back changes nothing.
     // The audio follows at the start of the next process() call.
     bool setControl(int index, double value);
     // The value setControl would store for `value`; NaN when it refuses it.
     double hostValue(int index, double value) const;
+    // [any] A host's normalised value (0..1 over the range) as the control
+    // takes it (NaN when refused), and a value normalised over the range:
+    // the one pair of runtime/HostParameters, for the formats that speak
+    // normalised values.
+    double plainValue(int index, double normalized) const;
+    double normalizedValue(int index, double plain) const;
     // [any] How many times a host changed control index (setControl, a
     // state load), and the value it gave last; the panel's knobs follow them
     // at their next frame, and a shell that reports the panel's changes
@@ -122,14 +129,16 @@ class AmpInstance {
     // 260, the marker is there and every value is finite with controls 0..8
     // inside their ranges. May run while process() runs on the audio thread.
     bool loadState(const uint8_t* bytes, size_t size);
-    // [any] The control values a saved state holds, checked as loadState
-    // checks it; false, leaving `values` alone, for a state it refuses. The
-    // amplifier's sound is its controls, so setting these values sounds as
-    // loading the state does: a shell that must switch states on the audio
-    // thread (which loadState may not run on) reads them here beforehand.
+    // [any] The control values loading a saved state gives (the state rule,
+    // runtime::loadState's), checked as loadState checks it; false, leaving
+    // `values` alone, for a state it refuses. The amplifier's sound is its
+    // controls, so setting these values sounds as loading the state does: a
+    // shell that must switch states on the audio thread (which loadState
+    // may not run on) reads them here beforehand.
     using ControlValues = std::array<double, kControlCount>;
     bool stateControls(const uint8_t* bytes, size_t size, ControlValues& values) const;
-    // [any] Each control set by setControl's rule.
+    // [any] Each control set exactly to a value stateControls or hostValue
+    // gave (a NaN is skipped), as a state load sets it.
     void setControls(const ControlValues& values);
 
     // [any] What the panel shows: each band leveler's gain (band 0..3) and

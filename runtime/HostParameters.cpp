@@ -38,9 +38,8 @@ std::string displayText(double value, double minimum, double maximum,
 
 double parameterValue(const TVobrix& runtime, int32_t index) {
     const SliderInfo* info = parameterRecord(runtime, index);
-    if (info == nullptr || info->maximum == info->minimum) return 0.0;
-    const double value = runtime.sliderValues[static_cast<size_t>(info->number)];
-    return (value - info->minimum) / (info->maximum - info->minimum);
+    if (info == nullptr) return 0.0;
+    return normalizedValue(*info, runtime.sliderValues[static_cast<size_t>(info->number)]);
 }
 
 double takeHostValue(const SliderInfo& info, double value, RangeRule rule) {
@@ -51,6 +50,22 @@ double takeHostValue(const SliderInfo& info, double value, RangeRule rule) {
     // be set but never saved.
     if (!(std::fabs(snapped) <= std::numeric_limits<float>::max())) return std::nan("");
     return snapped;
+}
+
+double takeSavedValue(const SliderInfo& info, float saved) {
+    // Unclamped: the strict load refuses values beyond the range, and VST 2.x
+    // keeps them.
+    const double taken = takeHostValue(info, saved, RangeRule::Extend);
+    return static_cast<float>(taken) == saved ? taken : static_cast<double>(saved);
+}
+
+double plainValue(const SliderInfo& info, double normalized, RangeRule rule) {
+    return takeHostValue(info, info.minimum + (info.maximum - info.minimum) * normalized, rule);
+}
+
+double normalizedValue(const SliderInfo& info, double plain) {
+    if (info.maximum == info.minimum) return 0.0;
+    return (plain - info.minimum) / (info.maximum - info.minimum);
 }
 
 bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken) {
@@ -65,9 +80,7 @@ bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken) {
 bool setParameterValue(TVobrix& runtime, int32_t index, double x) {
     const SliderInfo* info = parameterRecord(runtime, index);
     if (info == nullptr) return false;
-    const double scaled = info->minimum + (info->maximum - info->minimum) * x;
-    if (!storeHostValue(runtime, *info, takeHostValue(*info, scaled, RangeRule::Extend)))
-        return false;
+    if (!storeHostValue(runtime, *info, plainValue(*info, x, RangeRule::Extend))) return false;
     runtime.doSlider();
     return true;
 }

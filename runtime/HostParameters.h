@@ -30,17 +30,32 @@ enum class RangeRule {
 // when it is no number, infinite or beyond what the state chunk's floats
 // hold.
 double takeHostValue(const SliderInfo& info, double value, RangeRule rule);
+// The same rule for a value a saved state gives the control. The state keeps
+// sliders as floats, so a float that is the nearest float to a step value
+// comes back as the step value takeHostValue gives (the double the control
+// held when it was saved); any other value, between the steps or beyond the
+// range, comes back as it was saved, and a value that is no number stays
+// one (the loader skips it).
+double takeSavedValue(const SliderInfo& info, float saved);
 // Stores a value takeHostValue took into the slider (and its bound
 // variable) unless it differs from the held one by less than the comparison
 // tolerance, and notes the change among the host's changes. True when the
 // slider moved. Does not run doSlider.
 bool storeHostValue(TVobrix& runtime, const SliderInfo& info, double taken);
 
+// A host's normalised value (0..1 over the control's range) to the value
+// the control takes, by the rule above: what a host reads back is what the
+// sound uses. NaN when the rule refuses it.
+double plainValue(const SliderInfo& info, double normalized, RangeRule rule);
+// A control value normalised over the control's range; 0 for a control
+// without a range.
+double normalizedValue(const SliderInfo& info, double plain);
+
 // The slider's value normalized to 0..1; 0 for an unknown index or a slider
 // without a range.
 double parameterValue(const TVobrix& runtime, int32_t index);
-// A normalized value to the slider: scaled to its range (RangeRule::Extend),
-// taken and stored by the rule above, and then doSlider. True when the
+// A normalized value to the slider: plainValue with RangeRule::Extend,
+// stored by the rule above, and then doSlider. True when the
 // slider moved.
 bool setParameterValue(TVobrix& runtime, int32_t index, double normalized);
 // "%.2f" of the slider's value, or the enumeration label it falls on; empty

@@ -3,7 +3,10 @@
 // formats need.
 #pragma once
 
+#include "SliderInfo.h"
+
 #include <cstddef>
+#include <span>
 
 class TVobrix;
 
@@ -24,6 +27,22 @@ enum class StateCheck {
 // The strict mode's check alone, for a chunk of `expected` bytes: whether
 // loading it would be taken. Changes nothing.
 bool passesStrictCheck(const TVobrix& runtime, const void* data, size_t size, size_t expected);
+
+// The value slider `number` takes from the float a state saved for it:
+// takeSavedValue's for a defined slider, the saved one for any other. The
+// effect's serialize hook reads every slider through this.
+double loadedValue(const TVobrix& runtime, int32_t number, double saved);
+
+// The values a strict load of a chunk of `expected` bytes would give the
+// defined sliders, one per slider record in their order. False, leaving
+// `values` alone, when the strict check refuses the chunk or `values` has
+// not one place per record. Changes nothing in the runtime.
+bool loadedValues(const TVobrix& runtime, const void* data, size_t size, size_t expected,
+                  std::span<double> values);
+// Stores a value loadedValues gave into its slider as a load stores it:
+// exactly, noted among the host's changes. True when the slider moved.
+// Does not run doSlider.
+bool storeLoadedValue(TVobrix& runtime, const SliderInfo& info, double loaded);
 
 // Loads `size` bytes of state by the rule of `check`. True when the chunk
 // was loaded; false, changing nothing, when it was refused (Lenient

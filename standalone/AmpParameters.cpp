@@ -3,16 +3,12 @@
 namespace gravelo::standalone {
 
 float AmpParameters::parameter(int index) const {
-    const instance::ControlInfo& info = amp.controlInfo(index);
-    return static_cast<float>((amp.control(index) - info.minimum) / (info.maximum - info.minimum));
+    return static_cast<float>(amp.normalizedValue(index, amp.control(index)));
 }
 
-// A host value scaled to the control's range as the plug-in's host
-// parameters scale it; the instance's rule snaps it to the step.
+// A host value taken as the plug-in's host parameters take it.
 void AmpParameters::setParameter(int index, float value) {
-    const instance::ControlInfo& info = amp.controlInfo(index);
-    amp.setControl(index,
-                   info.minimum + (info.maximum - info.minimum) * static_cast<double>(value));
+    amp.setControl(index, amp.plainValue(index, value));
 }
 
 std::string AmpParameters::parameterDisplay(int index) {

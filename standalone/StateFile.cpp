@@ -21,11 +21,10 @@ Controls fromHostValues(const std::vector<float>& values, const std::string& wha
                              std::to_string(instance::AmpInstance::kControlCount));
     Controls controls{};
     for (int i = 0; i < instance::AmpInstance::kControlCount; ++i) {
-        const instance::ControlInfo& info = amp.controlInfo(i);
         const double x = values[static_cast<size_t>(i)];
         if (!(x >= 0.0 && x <= 1.0))
             throw StateFileError("bad preset '" + what + "': a parameter is outside 0..1");
-        controls[static_cast<size_t>(i)] = info.minimum + (info.maximum - info.minimum) * x;
+        controls[static_cast<size_t>(i)] = amp.plainValue(i, x);
     }
     return controls;
 }

@@ -100,8 +100,9 @@ class Vst3Amp final : public ComponentFace,
     api::tresult VST3_API setComponentHandler(api::IComponentHandler* handler) override;
     api::IPlugView* VST3_API createView(api::FIDString name) override;
 
-    // A control's value in panel units for a normalised host value, by the
-    // control rule's range (before its snap); and back.
+    // A control's value in panel units for a normalised host value, as the
+    // control rule takes it (the value held for the held value's own
+    // normalised value); and back.
     double plainOf(int control, double normalized) const;
     double normalizedOf(int control, double plain) const;
 

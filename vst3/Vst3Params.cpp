@@ -20,14 +20,18 @@ bool isParameter(ParamID id) {
 
 } // namespace
 
+// A normalised value names the value the control rule takes for it, so what
+// a host reads back is what the sound uses. A state may hold a value between
+// the steps: the normalised value reported for it reads back as that value,
+// and given back changes nothing.
 double Vst3Amp::plainOf(int control, double normalized) const {
-    const instance::ControlInfo& info = amp.controlInfo(control);
-    return info.minimum + (info.maximum - info.minimum) * normalized;
+    const double held = amp.control(control);
+    if (normalized == amp.normalizedValue(control, held)) return held;
+    return amp.plainValue(control, normalized);
 }
 
 double Vst3Amp::normalizedOf(int control, double plain) const {
-    const instance::ControlInfo& info = amp.controlInfo(control);
-    return (plain - info.minimum) / (info.maximum - info.minimum);
+    return amp.normalizedValue(control, plain);
 }
 
 int32_t VST3_API Vst3Amp::getParameterCount() {
@@ -54,7 +58,7 @@ tresult VST3_API Vst3Amp::getParameterInfo(int32_t index, ParameterInfo* info) {
 tresult VST3_API Vst3Amp::getParamStringByValue(ParamID id, ParamValue normalized, String128 text) {
     if (!isParameter(id) || text == nullptr) return kInvalidArgument;
     const int control = static_cast<int>(id);
-    const double value = amp.hostValue(control, plainOf(control, std::clamp(normalized, 0.0, 1.0)));
+    const double value = plainOf(control, std::clamp(normalized, 0.0, 1.0));
     if (std::isnan(value)) return kInvalidArgument;
     char shown[AmpInstance::kTextCapacity];
     AmpInstance::formatControl(value, shown, sizeof shown);

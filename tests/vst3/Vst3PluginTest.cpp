@@ -218,9 +218,10 @@ TEST(Vst3Params, NineControlsWithUnitsStepsAndTheVstTexts) {
             String128 again{};
             c->getParamStringByValue(info.id, back, again);
             EXPECT_EQ(utf8(again), utf8(text));
-            // Plain and normalised are inverses.
-            EXPECT_NEAR(c->plainParamToNormalized(info.id, c->normalizedParamToPlain(info.id, v)),
-                        v, 1e-12);
+            // The value a normalised value names reads back as itself.
+            const double plain = c->normalizedParamToPlain(info.id, v);
+            EXPECT_EQ(c->normalizedParamToPlain(info.id, c->plainParamToNormalized(info.id, plain)),
+                      plain);
         }
     }
     ParameterInfo none{};
@@ -248,6 +249,30 @@ TEST(Vst3Params, NineControlsWithUnitsStepsAndTheVstTexts) {
     EXPECT_EQ(amp.value(kOutput), 20.0);
     EXPECT_EQ(c->setParamNormalized(kOutput, std::nan("")), kResultFalse);
     EXPECT_EQ(amp.value(kOutput), 20.0);
+}
+
+// What a host reads back is the value the sound uses: Depth at normalised
+// 0.8 (8.02 on its range) is taken as 8.0, and every read says 8.0.
+TEST(Vst3Params, AHostReadsBackTheValueTheSoundUses) {
+    Plugin amp;
+    IEditController* c = amp.controller;
+    constexpr ParamID kDepth = 7;
+    EXPECT_EQ(c->normalizedParamToPlain(kDepth, 0.8), 8.0);
+    String128 text{};
+    ASSERT_EQ(c->getParamStringByValue(kDepth, 0.8, text), kResultOk);
+    EXPECT_EQ(utf8(text), "8.00");
+    c->setParamNormalized(kDepth, 0.1); // away from the default first
+    ASSERT_EQ(c->setParamNormalized(kDepth, 0.8), kResultOk);
+    const double read = c->getParamNormalized(kDepth);
+    EXPECT_EQ(c->normalizedParamToPlain(kDepth, read), 8.0);
+    EXPECT_EQ(amp.value(kDepth), 8.0);
+    c->getParamStringByValue(kDepth, read, text);
+    EXPECT_EQ(utf8(text), "8.00");
+    // The state holds what the sound uses.
+    const std::vector<uint8_t> state = amp.save();
+    float saved = 0.0f;
+    std::memcpy(&saved, state.data() + 4 * 8, sizeof saved);
+    EXPECT_EQ(saved, 8.0f);
 }
 
 // The state diagram: each step needs the one before it, and going back
