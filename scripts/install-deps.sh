@@ -13,7 +13,7 @@ packages=(
     lv2-dev liblilv-dev lilv-utils jalv jackd2 libjack-jackd2-dev
     clang clang-14 libclang-rt-14-dev clang-format clang-tidy
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 nsis
-    help2man dpkg-dev lintian desktop-file-utils man-db
+    help2man dpkg-dev lintian desktop-file-utils man-db python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -29,6 +29,7 @@ struct HostOptions {
     std::string pictureOut; // folder for the captured and offscreen pictures
     std::string vst3Path;   // the VST 3 library; empty: the build's bundle beside the DLL
     int systemDpi = 96;     // the DPI the system is set to for this run
+    std::string clapPath{}; // the CLAP library; empty: Gravelo.clap beside the DLL
 };
 
 void addHostCases(std::vector<Case>& cases, const HostOptions& options);

@@ -1,6 +1,7 @@
-// Gravelo.clap (beside the DLL) under the project's own CLAP test host: its
-// entry and descriptor, the audio scenario rendered equal to the VST DLL's,
-// and the embedded Win32 editor opened and closed in a host window.
+// Gravelo.clap (beside the DLL, or the one named) under the project's own
+// CLAP test host: its entry and descriptor, the audio scenario rendered
+// equal to the VST DLL's, and the embedded Win32 editor opened and closed in
+// a host window.
 #include "AudioScenario.h"
 #include "Check.h"
 #include "ClapTestHost.h"
@@ -14,9 +15,11 @@ namespace {
 
 using namespace gravelo::test::clap;
 
-std::string clapPathBeside(const std::string& dllPath) {
-    const size_t dot = dllPath.find_last_of('.');
-    return (dot == std::string::npos ? dllPath : dllPath.substr(0, dot)) + ".clap";
+std::string clapPath(const HostOptions& options) {
+    if (!options.clapPath.empty()) return options.clapPath;
+    const std::string& dll = options.dllPath;
+    const size_t dot = dll.find_last_of('.');
+    return (dot == std::string::npos ? dll : dll.substr(0, dot)) + ".clap";
 }
 
 void checkEntry(const ClapLibrary& library) {
@@ -135,7 +138,7 @@ void editorAtScale(const ClapLibrary& library, int dpi) {
 } // namespace
 
 void addClapScaleCases(std::vector<Case>& cases, const HostOptions& options) {
-    auto library = std::make_shared<ClapLibrary>(clapPathBeside(options.dllPath));
+    auto library = std::make_shared<ClapLibrary>(clapPath(options));
     const int dpi = options.systemDpi;
     cases.push_back({"clap: editor at the system's DPI, then the host's scale (" +
                          std::to_string(dpi) + " DPI)",
@@ -143,7 +146,7 @@ void addClapScaleCases(std::vector<Case>& cases, const HostOptions& options) {
 }
 
 void addClapCases(std::vector<Case>& cases, const HostOptions& options) {
-    auto library = std::make_shared<ClapLibrary>(clapPathBeside(options.dllPath));
+    auto library = std::make_shared<ClapLibrary>(clapPath(options));
     const std::string dll = options.dllPath;
     cases.push_back({"clap: entry, factory and descriptor", [library] { checkEntry(*library); }});
     cases.push_back({"clap: the audio scenario renders as the VST DLL renders it",

@@ -6,6 +6,10 @@
 //   wintesthost --scaled <Gravelo.dll> <dpi>  (the content-scale cases, on a
 //                                            system set to that DPI; the
 //                                            window's picture into .)
+//   wintesthost --installed <Gravelo.dll> <Gravelo.vst3> [Gravelo.clap]
+//                                           (the host, VST 3 and CLAP cases
+//                                            on those files, wherever an
+//                                            installer put them)
 // GRAVELO_CASES=<text> in the environment runs only the cases whose names
 // hold that text (while working on them; the suite runs them all).
 #include "AudioScenario.h"
@@ -62,6 +66,7 @@ int main(int argc, char** argv) {
     }
     const bool vst3Only = argc == 3 && std::string(argv[1]) == "--vst3-only";
     const bool scaledOnly = argc == 4 && std::string(argv[1]) == "--scaled";
+    const bool installed = (argc == 4 || argc == 5) && std::string(argv[1]) == "--installed";
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <Gravelo.dll> [audio output] [picture folder]\n", argv[0]);
         return 2;
@@ -69,11 +74,17 @@ int main(int argc, char** argv) {
     HostOptions options{argv[1], argc > 2 ? argv[2] : "", argc > 3 ? argv[3] : "", ""};
     if (vst3Only) options = {"Gravelo.dll", "", "", argv[2]};
     if (scaledOnly) options = {argv[2], "", ".", "", std::atoi(argv[3])};
+    if (installed) options = {argv[2], "", "", argv[3], 96, argc == 5 ? argv[4] : ""};
     declareDpiAware();
     // A host's user-interface thread lives in an OLE apartment.
     OleInitialize(nullptr);
     std::vector<Case> cases;
-    if (!vst3Only && !scaledOnly) {
+    if (installed) {
+        // What a user's host does with them: load, describe, render; the
+        // toolkit's and the panel's own cases do not depend on the folder.
+        addHostCases(cases, options);
+        if (!options.clapPath.empty()) addClapCases(cases, options);
+    } else if (!vst3Only && !scaledOnly) {
         addHostCases(cases, options);
         addToolkitCases(cases);
         addEditorCases(cases, options);
@@ -81,7 +92,7 @@ int main(int argc, char** argv) {
         addClapCases(cases, options);
     }
     if (!scaledOnly) addVst3Cases(cases, options);
-    if (!vst3Only) {
+    if (!vst3Only && !installed) {
         addScaleCases(cases, options);
         addClapScaleCases(cases, options);
         addVst3ScaleCases(cases, options);
