@@ -189,8 +189,8 @@ class Lv2Route final : public Route {
         uris.emplace_back(uri);
         return static_cast<LV2_URID>(uris.size());
     }
-    static LV2_State_Status store(LV2_State_Handle handle, uint32_t, const void* value,
-                                  size_t size, uint32_t, uint32_t) {
+    static LV2_State_Status store(LV2_State_Handle handle, uint32_t, const void* value, size_t size,
+                                  uint32_t, uint32_t) {
         const auto* bytes = static_cast<const uint8_t*>(value);
         static_cast<std::vector<uint8_t>*>(handle)->assign(bytes, bytes + size);
         return LV2_STATE_SUCCESS;
@@ -279,9 +279,12 @@ template <class R> RouteMaker routeOf(const char* name) {
 
 const std::vector<RouteMaker>& routes() {
     static const std::vector<RouteMaker> all = {
-        routeOf<Vst2Route>("VST 2.x"),         routeOf<ClapRoute>("CLAP"),
-        routeOf<Vst3Route>("VST 3"),           routeOf<Lv2Route>("LV2"),
-        routeOf<AmpProgramRoute>("gravelo-amp"), routeOf<RendererRoute>("renderer"),
+        routeOf<Vst2Route>("VST 2.x"),
+        routeOf<ClapRoute>("CLAP"),
+        routeOf<Vst3Route>("VST 3"),
+        routeOf<Lv2Route>("LV2"),
+        routeOf<AmpProgramRoute>("gravelo-amp"),
+        routeOf<RendererRoute>("renderer"),
     };
     return all;
 }
@@ -291,8 +294,9 @@ std::vector<float> bassInput() {
     std::vector<float> samples(4096);
     for (size_t i = 0; i < samples.size(); ++i) {
         const double t = static_cast<double>(i % 2048) / kRate;
-        samples[i] = static_cast<float>(std::exp(-6.0 * t) * (0.5 * std::sin(2 * M_PI * 55.0 * t) +
-                                                              0.2 * std::sin(2 * M_PI * 110.0 * t)));
+        samples[i] =
+            static_cast<float>(std::exp(-6.0 * t) * (0.5 * std::sin(2 * M_PI * 55.0 * t) +
+                                                     0.2 * std::sin(2 * M_PI * 110.0 * t)));
     }
     return samples;
 }
