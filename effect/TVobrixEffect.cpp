@@ -10,7 +10,6 @@
 
 namespace {
 
-static_assert(gravelo::kControlCount == TVobrixEffect::kSliderCount);
 // Sliders 1 to 9: a host's changes of every one of them are noted.
 static_assert(TVobrixEffect::kSliderCount < CVobrixSliders::kNotedSliders);
 

@@ -4,6 +4,7 @@
 
 #include "effect/Controls.h"
 #include "effect/Identity.h"
+#include "effect/dsp/Bands.h"
 #include "effect/panel/PanelLayout.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ inline constexpr const char* kStateChunkUri = "urn:morvane:gravelo:chunk";
 inline constexpr const char* kPresetUriPrefix = "urn:morvane:gravelo:preset:";
 
 inline constexpr uint32_t kControlPorts = static_cast<uint32_t>(gravelo::kControlCount);
-inline constexpr uint32_t kMeterCount = 4;
+inline constexpr uint32_t kMeterCount = static_cast<uint32_t>(gravelo::dsp::kBandCount);
 
 // Port indices: audio, the nine controls in the VST parameter order, the
 // displayed band-leveler gains and the limiter lamp.
