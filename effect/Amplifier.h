@@ -8,6 +8,8 @@
 // [audio] the audio thread role, [any] either.
 #pragma once
 
+#include "effect/Controls.h"
+#include "effect/dsp/Bands.h"
 #include "runtime/SliderInfo.h"
 #include "runtime/StateChunk.h"
 
@@ -25,8 +27,8 @@ namespace gravelo {
 
 class Amplifier {
   public:
-    static constexpr int kControlCount = 9;
-    static constexpr int kMeterCount = 4;
+    static constexpr int kControlCount = gravelo::kControlCount;
+    static constexpr int kMeterCount = dsp::kBandCount;
 
     // [main] Built and opened, with its controls at their defaults, asking
     // `shell` for what the runtime wants of a host (rate, repaints, drawing).

@@ -19,7 +19,8 @@ struct ControlDefinition {
     constexpr bool isDecibels() const { return unit[0] == 'd' && unit[1] == 'B'; }
 };
 
-inline constexpr std::array<ControlDefinition, 9> kControls = {{
+// The count of controls everywhere is this table's length (kControlCount).
+inline constexpr auto kControls = std::to_array<ControlDefinition>({
     {1, "Quorvel", 0.0, 0.0, 40.0, 1.0, "dB"},
     {2, "Output", 0.0, -20.0, 20.0, 0.5, "dB"},
     {3, "Presence", 0.0, 0.0, 10.0, 0.1, ""},
@@ -29,7 +30,7 @@ inline constexpr std::array<ControlDefinition, 9> kControls = {{
     {7, "Treble", 0.0, -6.0, 6.0, 0.1, ""},
     {8, "Depth", 8.0, 0.1, 10.0, 0.1, ""},
     {9, "LFcut", 0.0, 0.0, 10.0, 0.1, ""},
-}};
+});
 
 inline constexpr int kControlCount = static_cast<int>(kControls.size());
 

@@ -3,6 +3,8 @@
 // shell and every tool reads these; none spells them again.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace gravelo::identity {
@@ -10,6 +12,9 @@ namespace gravelo::identity {
 inline constexpr const char* kEffectName = "Gravelo I";
 inline constexpr const char* kProductName = "Gravelo";
 inline constexpr const char* kVendor = "Morvane";
+// The standalone program, also its windows' X11 instance name (its class is
+// the product name).
+inline constexpr const char* kProgramName = "gravelo-amp";
 inline constexpr const char* kDescription =
     "Bass-guitar amplifier: input high-pass, drive, four leveled bands, tone and limiter";
 
@@ -29,8 +34,22 @@ inline constexpr int32_t kVendorVersion =
 // Session identifiers: never change once released.
 inline constexpr uint32_t kVst2UniqueId = 0x47525631; // 'GRV1', also in preset files
 inline constexpr const char* kClapId = "com.morvane.gravelo";
-inline constexpr const char* kLv2Uri = "urn:morvane:gravelo";
+inline constexpr char kLv2UriText[] = "urn:morvane:gravelo";
+inline constexpr const char* kLv2Uri = kLv2UriText;
 // The VST 3 class id as four words ("MorvGraveloA3VS").
 inline constexpr uint32_t kVst3ClassWords[4] = {0x4D6F7276, 0x47726176, 0x656C6F31, 0x41335653};
+
+// `head` followed by `tail` as one NUL-terminated text, for the names built
+// below an identifier (an LV2 URI's UI, state and presets).
+template <size_t HeadSize, size_t TailSize>
+constexpr std::array<char, HeadSize + TailSize - 1> joined(const char (&head)[HeadSize],
+                                                           const char (&tail)[TailSize]) {
+    std::array<char, HeadSize + TailSize - 1> text{};
+    for (size_t i = 0; i + 1 < HeadSize; ++i)
+        text[i] = head[i];
+    for (size_t i = 0; i < TailSize; ++i)
+        text[HeadSize - 1 + i] = tail[i];
+    return text;
+}
 
 } // namespace gravelo::identity

@@ -75,7 +75,7 @@ class Panel {
     struct Inputs {
         std::array<double, kKnobCount> sliders{};
         std::array<uint32_t, kKnobCount> hostChanges{};
-        std::array<double, 4> meterGains{};
+        std::array<double, gravelo::dsp::kBandCount> meterGains{};
         double clipFlag = 0.0;
         gravelo::runtime::MouseState mouse;
         bool releasePending = false;

@@ -3,6 +3,7 @@
 #include "effect/Controls.h"
 #include "effect/Identity.h"
 #include "effect/panel/PanelLayout.h"
+#include "generated/ImageFiles.h"
 #include "runtime/StateChunk.h"
 
 #include <cmath>
@@ -10,14 +11,8 @@
 
 namespace {
 
-static_assert(gravelo::kControlCount == TVobrixEffect::kSliderCount);
 // Sliders 1 to 9: a host's changes of every one of them are noted.
 static_assert(TVobrixEffect::kSliderCount < CVobrixSliders::kNotedSliders);
-
-constexpr const char* kImageFiles[] = {
-    "gravelo_gfx\\knob.png", "gravelo_gfx\\knob2.png", "gravelo_gfx\\led.png",
-    "gravelo_gfx\\bg.png",   "gravelo_gfx\\knob3.png",
-};
 
 constexpr struct {
     int32_t number;
@@ -54,8 +49,9 @@ void TVobrixEffect::doOpen() {
     // The knobs start from the sliders, so a draw before the first resume
     // cannot write zeros into them.
     panel.takeSliderValues(*this);
-    for (int32_t index = 0; index < static_cast<int32_t>(std::size(kImageFiles)); ++index)
-        fileNameTable[index] = kImageFiles[index];
+    const auto& images = gravelo::generated::kImageFiles;
+    for (int32_t index = 0; index < static_cast<int32_t>(std::size(images)); ++index)
+        fileNameTable[index] = images[index];
     for (const auto& entry : kTexts)
         setString(entry.number, entry.text);
 }

@@ -13,7 +13,7 @@ class TVobrixEffect : public TVobrix {
     ~TVobrixEffect() override = default;
 
     static constexpr uint32_t kUniqueId = gravelo::identity::kVst2UniqueId;
-    static constexpr int kSliderCount = 9;
+    static constexpr int kSliderCount = gravelo::kControlCount;
 
     // State: construction, open and the saved chunk (TVobrixEffect.cpp). A
     // host's change of a slider (a parameter, a chunk) reaches the knobs at

@@ -27,6 +27,7 @@
 #pragma once
 
 #include "effect/Controls.h"
+#include "effect/dsp/Bands.h"
 
 #include <array>
 #include <cstddef>
@@ -49,9 +50,9 @@ struct ControlInfo {
 
 class AmpInstance {
   public:
-    static constexpr int kControlCount = 9;
+    static constexpr int kControlCount = gravelo::kControlCount;
     static constexpr size_t kStateBytes = 260;
-    static constexpr int kMeterCount = 4;
+    static constexpr int kMeterCount = dsp::kBandCount;
     // Capacity of formatControl's text, NUL included, enough for any value.
     static constexpr size_t kTextCapacity = 32;
 

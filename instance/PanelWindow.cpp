@@ -9,8 +9,6 @@
 
 namespace gravelo::instance {
 
-static_assert(AmpInstance::kControlCount == 9);
-
 // The frame editor whose new window sizes reach the panel's listener.
 class PanelEditor final : public FrameEditor {
   public:

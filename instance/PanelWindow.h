@@ -97,9 +97,9 @@ class PanelWindow final : public VeSTEditorClient {
     PanelListener& listener;
     std::unique_ptr<CVeSTCanvas> canvas; // what the effect draws on
     std::unique_ptr<PanelEditor> editor;
-    std::array<uint32_t, 9> hostChangesSeen{};
-    std::array<double, 9> reported{}; // the values the host knows of
-    std::array<bool, 9> grabbed{};
+    std::array<uint32_t, gravelo::kControlCount> hostChangesSeen{};
+    std::array<double, gravelo::kControlCount> reported{}; // the values the host knows of
+    std::array<bool, gravelo::kControlCount> grabbed{};
 };
 
 } // namespace gravelo::instance

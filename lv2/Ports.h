@@ -4,6 +4,7 @@
 
 #include "effect/Controls.h"
 #include "effect/Identity.h"
+#include "effect/dsp/Bands.h"
 #include "effect/panel/PanelLayout.h"
 
 #include <cstdint>
@@ -11,14 +12,17 @@
 namespace gravelo::lv2 {
 
 inline constexpr const char* kPluginUri = identity::kLv2Uri;
-inline constexpr const char* kUiUri = "urn:morvane:gravelo:ui";
+inline constexpr auto kUiUriText = identity::joined(identity::kLv2UriText, ":ui");
+inline constexpr const char* kUiUri = kUiUriText.data();
 // The state property: the 260-byte chunk, as an atom:Chunk.
-inline constexpr const char* kStateChunkUri = "urn:morvane:gravelo:chunk";
+inline constexpr auto kStateChunkUriText = identity::joined(identity::kLv2UriText, ":chunk");
+inline constexpr const char* kStateChunkUri = kStateChunkUriText.data();
 // Presets are named below this prefix by their file's stem.
-inline constexpr const char* kPresetUriPrefix = "urn:morvane:gravelo:preset:";
+inline constexpr auto kPresetUriPrefixText = identity::joined(identity::kLv2UriText, ":preset:");
+inline constexpr const char* kPresetUriPrefix = kPresetUriPrefixText.data();
 
 inline constexpr uint32_t kControlPorts = static_cast<uint32_t>(gravelo::kControlCount);
-inline constexpr uint32_t kMeterCount = 4;
+inline constexpr uint32_t kMeterCount = static_cast<uint32_t>(gravelo::dsp::kBandCount);
 
 // Port indices: audio, the nine controls in the VST parameter order, the
 // displayed band-leveler gains and the limiter lamp.

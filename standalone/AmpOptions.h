@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Setting.h"
+#include "effect/Identity.h"
 
 #include <string>
 #include <vector>
@@ -9,7 +10,7 @@
 namespace gravelo::standalone {
 
 struct AmpOptions {
-    std::string clientName = "Gravelo";
+    std::string clientName = identity::kProductName;
     bool gui = true;
     bool connect = true;
     std::string input;                // empty: the first physical capture port

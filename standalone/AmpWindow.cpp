@@ -23,7 +23,8 @@ bool AmpWindow::build() {
     const double scale = panel.contentScale();
     const int width = panel.windowWidth(), panelHeight = panel.windowHeight();
     const int stripHeight = VSTGUI::scaledLength(strip_layout::kHeight, scale);
-    top = VSTGUI::platform::TopLevelWindow::create(identity::kEffectName, width,
+    top = VSTGUI::platform::TopLevelWindow::create(identity::kEffectName, identity::kProgramName,
+                                                   identity::kProductName, width,
                                                    panelHeight + stripHeight);
     if (top == nullptr) return false;
     void* panelArea = top->addArea(0, 0, width, panelHeight);

@@ -11,7 +11,7 @@
 namespace {
 
 void printLine(const std::string& line) {
-    std::fprintf(stderr, "gravelo-amp: %s\n", line.c_str());
+    std::fprintf(stderr, "%s: %s\n", gravelo::identity::kProgramName, line.c_str());
 }
 
 } // namespace
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (options.version) {
-            std::printf("gravelo-amp %s\n", gravelo::identity::kVersion);
+            std::printf("%s %s\n", gravelo::identity::kProgramName, gravelo::identity::kVersion);
             return 0;
         }
         gravelo::render::catchInterruptions();

@@ -2,11 +2,10 @@
 // above the presence frequency.
 #pragma once
 
+#include "Bands.h"
 #include "Biquad.h"
 
 namespace gravelo::dsp {
-
-constexpr int kBandCount = 4;
 
 struct BandSplitFilters {
     BiquadCoeffs band1;    // F5 low-pass

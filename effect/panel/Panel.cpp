@@ -113,7 +113,7 @@ void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
 
     for (size_t i = 0; i < kKnobs.size(); ++i)
         runtime.sliderValues[kKnobs[i].slider] = knobWidget(runtime, kKnobs[i], knobs[i]);
-    for (int band = 0; band < 4; ++band)
+    for (int band = 0; band < gravelo::dsp::kBandCount; ++band)
         levelMeter(runtime, amp.displayedGain(band), kMeters[band].x, kMeters[band].y);
     limitLed(runtime, amp.takeClipFlag());
     drawnFrom = inputs(runtime, amp);
@@ -127,7 +127,7 @@ Panel::Inputs Panel::inputs(const TVobrix& runtime, const AmpChain& amp) const {
         now.sliders[i] = runtime.sliderValues[slider];
         now.hostChanges[i] = runtime.hostChanges.count(slider);
     }
-    for (int band = 0; band < 4; ++band)
+    for (int band = 0; band < gravelo::dsp::kBandCount; ++band)
         now.meterGains[static_cast<size_t>(band)] = amp.displayedGain(band);
     now.clipFlag = amp.clipFlag();
     now.mouse = gravelo::runtime::currentMouse(runtime);

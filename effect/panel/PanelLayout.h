@@ -5,6 +5,7 @@
 #pragma once
 
 #include "effect/Controls.h"
+#include "effect/dsp/Bands.h"
 
 #include <array>
 #include <cstddef>
@@ -38,7 +39,7 @@ constexpr KnobLayout knob(int control, double x, double y, double sens, double s
     return {c.slider, x, y, c.minimum, c.maximum, sens, size, frames, image, c.name};
 }
 
-inline constexpr std::array<KnobLayout, 9> kKnobs = {{
+inline constexpr std::array<KnobLayout, gravelo::kControlCount> kKnobs = {{
     knob(0, 40, 50, 0.5, 80, 41, 0),
     knob(1, 480, 50, 0.5, 80, 41, 0),
     knob(2, 50, 180, 0.2, 60, 31, 1),
@@ -55,7 +56,7 @@ inline constexpr std::array<KnobLayout, 9> kKnobs = {{
 struct MeterPosition {
     double x, y;
 };
-inline constexpr std::array<MeterPosition, 4> kMeters = {
+inline constexpr std::array<MeterPosition, gravelo::dsp::kBandCount> kMeters = {
     {{200, 70}, {200, 81}, {200, 92}, {200, 103}}};
 inline constexpr double kMeterWidth = 200;
 inline constexpr double kMeterHeight = 10;

@@ -3,6 +3,7 @@
 // the panel images among the module's resources.
 #include "Check.h"
 #include "TestDataObject.h"
+#include "generated/ImageFiles.h"
 #include "tests/support/PngSize.h"
 
 #include "toolkit/CBitmap.h"
@@ -16,6 +17,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <iterator>
 #include <string>
 
 using VSTGUI::platform::ResourceStream;
@@ -171,7 +173,10 @@ void resourceImages() {
 // other scale, or a scale without its image, is the image at scale 1.
 void scaledResourceImages() {
     using VSTGUI::findResource;
-    for (int32_t id = 0; id <= 4; ++id) {
+    // The module holds each image the effect names (the list in
+    // resources/Images.cmake, written into Gravelo.rc) and no other.
+    const auto count = static_cast<int32_t>(std::size(gravelo::generated::kImageFiles));
+    for (int32_t id = 0; id < count; ++id) {
         const VSTGUI::ResourceData one = findResource(id);
         const gravelo::test::support::PngSize base =
             gravelo::test::support::pngSize(one.data, one.size);
@@ -188,7 +193,8 @@ void scaledResourceImages() {
         check(findResource(id, 4).data == one.data && findResource(id, 0).data == one.data,
               image + ": other scales fall back to scale 1");
     }
-    check(!findResource(7, 2).found(), "no image 7 at any scale");
+    check(!findResource(count, 1).found() && !findResource(count, 2).found(),
+          "no image past the list at any scale");
 }
 
 // How many pixels of row y (or column x) in first .. last hold colour c.

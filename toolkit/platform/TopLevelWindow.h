@@ -12,8 +12,11 @@ namespace VSTGUI::platform {
 class TopLevelWindow {
   public:
     // Mapped at the screen's top-left corner (a window manager may move it);
-    // null when there is no window system to talk to.
-    static std::unique_ptr<TopLevelWindow> create(const char* title, int width, int height);
+    // null when there is no window system to talk to. The program names its
+    // window's class (`instance`, `className`: X11's WM_CLASS), by which
+    // window managers and desktops know it; the toolkit knows no program.
+    static std::unique_ptr<TopLevelWindow> create(const char* title, const char* instance,
+                                                  const char* className, int width, int height);
     virtual ~TopLevelWindow() = default;
 
     // A child window at (x, y) of width x height, to hand to a frame or an

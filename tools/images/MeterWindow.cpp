@@ -32,7 +32,7 @@ void paintGlass(cairo_t* cr) {
 }
 
 void paintTracks(cairo_t* cr) {
-    for (int band = 0; band < 4; ++band) {
+    for (size_t band = 0; band < kMeters.size(); ++band) {
         const auto [x, y] = kMeters[band];
         cairo_rectangle(cr, x, y + 1, kMeterWidth + 1, kMeterHeight - 2);
         setColour(cr, rgb(24, 26, 28));
@@ -44,7 +44,7 @@ void paintTracks(cairo_t* cr) {
 
 void paintScale(cairo_t* cr) {
     const int marks[] = {-20, -12, -6, 0, 6, 12, 20};
-    const double tickTop = kMeters[3].y + kMeterHeight + 3;
+    const double tickTop = kMeters.back().y + kMeterHeight + 3;
     for (int db : marks) {
         const double x = std::floor(meterScaleX(db)) + 0.5;
         setColour(cr, rgb(200, 190, 170), db == 0 ? 0.95 : 0.7);

@@ -1,6 +1,7 @@
 #include "PresetLoad.h"
 
 #include "PresetFile.h"
+#include "effect/Identity.h"
 #include "instance/AmpInstance.h"
 
 #include <fstream>
@@ -17,7 +18,8 @@ void loadFxp(const std::filesystem::path& path, instance::AmpInstance& amp) {
     const ParseResult parsed = parsePreset(bytes);
     if (!parsed.ok) throw std::runtime_error(path.string() + ": " + parsed.error);
     const Preset& preset = parsed.preset;
-    if (preset.kind != PresetKind::ProgramChunk || preset.pluginId != fourCharCode("GRV1"))
+    if (preset.kind != PresetKind::ProgramChunk ||
+        preset.pluginId != static_cast<int32_t>(identity::kVst2UniqueId))
         throw std::runtime_error(path.string() + ": not a Gravelo program chunk");
     if (!amp.loadState(preset.chunk.data(), preset.chunk.size()))
         throw std::runtime_error(path.string() + ": the amplifier refuses its chunk");

@@ -1,6 +1,7 @@
 // The panel images drawn at 2 and 3 times the size: found by number and
 // scale, exactly k times the size of the image at scale 1, and drawn at
 // the scale rather than stretched.
+#include "generated/ImageFiles.h"
 #include "tests/support/PngSize.h"
 #include "toolkit/CBitmap.h"
 #include "toolkit/ResourceTable.h"
@@ -10,13 +11,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 using namespace VSTGUI;
 
 namespace {
 
-constexpr int32_t kImageIds[] = {0, 1, 2, 3, 4};
+// The images the effect names, by number: the list in resources/Images.cmake.
+constexpr auto kImageCount = static_cast<int32_t>(std::size(gravelo::generated::kImageFiles));
 
 gravelo::test::support::PngSize sizeOf(const ResourceData& png) {
     return gravelo::test::support::pngSize(png.data, png.size);
@@ -70,7 +73,7 @@ double stretched(const Picture& small, int x, int y, int c) {
 } // namespace
 
 TEST(ScaledImages, EachScaleIsExactlyKTimesTheImageAtScale1) {
-    for (int32_t id : kImageIds) {
+    for (int32_t id = 0; id < kImageCount; ++id) {
         const ResourceData one = findResource(id, 1);
         ASSERT_TRUE(one.found()) << id;
         EXPECT_EQ(one.data, findResource(id).data) << "scale 1 is the image by number alone";
@@ -89,6 +92,7 @@ TEST(ScaledImages, EachScaleIsExactlyKTimesTheImageAtScale1) {
 TEST(ScaledImages, OtherScalesAndMissingImagesFallBack) {
     for (int scale : {0, -2, 4, 100})
         EXPECT_EQ(findResource(3, scale).data, findResource(3).data) << scale;
+    EXPECT_FALSE(findResource(kImageCount, 1).found()) << "no image past the list";
     EXPECT_FALSE(findResource(99, 2).found());
     EXPECT_FALSE(findResourceAtScale(3, 4).found());
     EXPECT_FALSE(findResource(-1, 2).found());

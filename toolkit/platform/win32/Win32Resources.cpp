@@ -1,8 +1,8 @@
 // The panel images as resources of type "DATA" in the plug-in module (put
-// there by windres from resources/Gravelo.rc), found by number or name; the
-// same images drawn at 2 and 3 times the size are of types "DATA2X" and
-// "DATA3X" under the same numbers. A locked resource stays mapped as long
-// as the module does.
+// there by windres from the Gravelo.rc made by resources/Images.cmake),
+// found by number or name; the same images drawn at 2 and 3 times the size
+// are of types "DATA2X" and "DATA3X" under the same numbers. A locked
+// resource stays mapped as long as the module does.
 #include "ModuleInstance.h"
 #include "toolkit/ResourceTable.h"
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace VSTGUI::platform {
 
@@ -16,12 +17,14 @@ namespace {
 
 class X11TopLevel final : public TopLevelWindow {
   public:
-    X11TopLevel(Display* connection, const char* title, int w, int h) : display(connection) {
+    X11TopLevel(Display* connection, const char* title, const char* instance, const char* className,
+                int w, int h)
+        : display(connection) {
         const int screen = DefaultScreen(display);
         window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, unsigned(w),
                                      unsigned(h), 0, BlackPixel(display, screen),
                                      BlackPixel(display, screen));
-        name(title);
+        name(title, instance, className);
         fixSize(w, h);
         deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, window, &deleteWindow, 1);
@@ -60,14 +63,15 @@ class X11TopLevel final : public TopLevelWindow {
     }
 
   private:
-    void name(const char* title) {
+    void name(const char* title, const char* instance, const char* className) {
         XStoreName(display, window, title);
         const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
         XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), utf8, 8,
                         PropModeReplace, reinterpret_cast<const unsigned char*>(title),
                         static_cast<int>(std::strlen(title)));
-        char instance[] = "gravelo-amp", className[] = "Gravelo";
-        XClassHint hint{instance, className};
+        // Xlib takes the names as writable text; it only reads them.
+        std::string instanceText = instance, classText = className;
+        XClassHint hint{instanceText.data(), classText.data()};
         XSetClassHint(display, window, &hint);
     }
     void fixSize(int w, int h) {
@@ -87,11 +91,13 @@ class X11TopLevel final : public TopLevelWindow {
 
 } // namespace
 
-std::unique_ptr<TopLevelWindow> TopLevelWindow::create(const char* title, int width, int height) {
+std::unique_ptr<TopLevelWindow> TopLevelWindow::create(const char* title, const char* instance,
+                                                       const char* className, int width,
+                                                       int height) {
     if (width <= 0 || height <= 0) return nullptr;
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
-    return std::make_unique<X11TopLevel>(display, title, width, height);
+    return std::make_unique<X11TopLevel>(display, title, instance, className, width, height);
 }
 
 } // namespace VSTGUI::platform
