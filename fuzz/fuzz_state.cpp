@@ -1,41 +1,69 @@
-// One saved state, whatever its bytes, through every format's way in: the
-// CLAP stream (any number of bytes per read), the LV2 state, the VST 2.x
-// chunk. The strict formats must agree with each other (both take it or
-// both refuse it and keep their state), a state they take must come back
-// byte for byte, and the lenient VST 2.x chunk must load the same sound
-// from anything they take.
-#include "support/FormatRoutes.h"
+// One saved state, whatever its bytes, through every format's way in (the
+// route suite's hosts: CLAP and VST 3 streams of any number of bytes per
+// call, the LV2 state with its type or another, gravelo-amp's and the
+// renderer's preset files, the VST 2.x chunk). The strict formats must agree
+// with each other (all take it or all refuse it and keep their state), a
+// state they take must come back as it was, and the lenient VST 2.x chunk
+// must load the same bytes from anything they take.
+#include "effect/Controls.h"
 #include "support/FuzzHost.h"
+#include "support/LinkedEntries.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <vector>
+
+using gravelo::test::routes::HostManner;
+using gravelo::test::routes::Route;
+using gravelo::test::routes::RouteMaker;
+
+namespace {
+
+// The whole chunk, or the marker and the controls for a route that keeps
+// only those.
+bool sameState(const Route& route, const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    if (route.savesWholeChunk() || a.size() != b.size()) return a == b;
+    if (a.size() < sizeof(float) || std::memcmp(a.data(), b.data(), sizeof(float)) != 0)
+        return false;
+    for (const gravelo::ControlDefinition& c : gravelo::kControls) {
+        const size_t at = sizeof(float) * static_cast<size_t>(c.slider);
+        if (std::memcmp(a.data() + at, b.data() + at, sizeof(float)) != 0) return false;
+    }
+    return true;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     gravelo::fuzz::ByteSource source(data, size);
     const uint8_t mode = source.byte();
-    const size_t perCall = 1 + mode % 32;
-    const bool lv2ChunkType = (mode & 0x80) == 0;
+    const HostManner manner{1 + mode % 32u, (mode & 0x80) == 0};
     const std::vector<uint8_t> chunk(source.current(), source.current() + source.remaining());
 
-    gravelo::fuzz::ClapRoute clap;
-    gravelo::fuzz::Lv2Route lv2;
-    const std::vector<uint8_t> before = clap.save();
-    const bool clapTook = clap.load(chunk, perCall);
-    const bool lv2Took = lv2.restore(chunk, lv2ChunkType);
-    const std::vector<uint8_t> afterClap = clap.save();
-    const std::vector<uint8_t> afterLv2 = lv2.save();
+    std::optional<bool> strictTook;
+    std::unique_ptr<Route> lenient;
+    for (const RouteMaker& maker : allRoutes(gravelo::fuzz::linkedEntries(), manner)) {
+        auto route = maker.make();
+        if (!route->strictState()) {
+            lenient = std::move(route);
+            continue;
+        }
+        const std::vector<uint8_t> before = route->save();
+        const bool took = route->load(chunk);
+        if (!sameState(*route, route->save(), took ? chunk : before)) std::abort();
+        // An LV2 host that hands the state back under another type gives
+        // the plug-in nothing to take.
+        const bool sawChunk = maker.name != "LV2" || manner.typedChunk;
+        if (sawChunk && strictTook && *strictTook != took) std::abort();
+        if (sawChunk) strictTook = took;
+        route->activate(48000.0, 64);
+        gravelo::fuzz::processAndCheck(*route, 32);
+    }
+    if (!strictTook.value_or(false)) return 0;
 
-    // An empty LV2 state holds no chunk: nothing to restore, and no error.
-    const bool lv2Saw = !chunk.empty() && lv2ChunkType;
-    if (lv2Saw && lv2Took != clapTook) std::abort();
-    if (afterClap != (clapTook ? chunk : before)) std::abort();
-    if (lv2Saw && afterLv2 != afterClap) std::abort();
-    if (!lv2Saw && afterLv2 != before) std::abort();
-    if (!clapTook) return 0;
-
-    gravelo::fuzz::Instance vst;
-    vst.setChunk(chunk.data(), chunk.size(), mode & 1);
-    if (vst.getChunk(mode & 1) != chunk) std::abort();
-    vst.processAndCheck(32, 0.5f);
+    lenient->activate(48000.0, 64);
+    if (!lenient->load(chunk) || lenient->save() != chunk) std::abort();
+    gravelo::fuzz::processAndCheck(*lenient, 32);
     return 0;
 }

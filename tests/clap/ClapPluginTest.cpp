@@ -195,83 +195,10 @@ TEST(ClapParams, HostValuesAreHeldSnappedAndFilteredLikeVstParameters) {
     EXPECT_TRUE(out.events.empty()); // host changes are never echoed
 }
 
-TEST(ClapAudio, RenderEqualsGraveloRenderWithTheSameSettings) {
-    render::TempDir dir;
-    const render::Audio input = render::testSignal(48000, 2, 1.5);
-    render::writeAudio(dir.file("in.wav"), input);
-    const render::ToolResult run =
-        render::runTool({"--set", "Quorvel=12", "--set", "Output=-3.5", "--set", "Dirt=5.5",
-                         "--set", "Bass=2.5", dir.file("in.wav"), dir.file("out.wav")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-
-    TestHost host;
-    Instance amp(library(), host);
-    amp.setValue(0, 12.0);
-    amp.setValue(kOutput, -3.5);
-    amp.setValue(3, 5.5);
-    amp.setValue(4, 2.5);
-    ASSERT_TRUE(amp.start(kRate, kBlock));
-    Stereo in;
-    for (int64_t f = 0; f < input.frames(); ++f) {
-        in.left.push_back(static_cast<float>(input.at(f, 0)));
-        in.right.push_back(static_cast<float>(input.at(f, 1)));
-    }
-    const Stereo out = render(amp, in);
-    const std::vector<std::vector<double>> planar = {{out.left.begin(), out.left.end()},
-                                                     {out.right.begin(), out.right.end()}};
-    std::string why;
-    EXPECT_TRUE(render::sameAudio(render::readAudio(dir.file("out.wav")), planar, why)) << why;
-}
-
-TEST(ClapAudio, ParameterEventMidBlockTakesEffectAtItsFrame) {
-    const Stereo in = bassInput(48000);
-    constexpr uint32_t kSize = 512, kFrame = 200;
-    constexpr size_t kAt = 47 * kSize; // the block that carries the event
-    TestHost hostA, hostB, hostC;
-    Instance plain(library(), hostA), withEvent(library(), hostB), twoBlocks(library(), hostC);
-    for (Instance* amp : {&plain, &withEvent, &twoBlocks})
-        ASSERT_TRUE(amp->start(kRate, kSize));
-    const Stereo a = render(plain, in, kSize);
-    Stereo e{std::vector<float>(in.left.size()), std::vector<float>(in.left.size())};
-    Stereo t = e;
-    const size_t end = in.left.size() / kSize * kSize;
-    for (size_t at = 0; at < end; at += kSize) {
-        InputEvents events;
-        if (at == kAt) events.add(kFrame, kOutput, 10.0);
-        withEvent.process(&in.left[at], &in.right[at], &e.left[at], &e.right[at], kSize, &events);
-        // The same change as a host without sample accuracy would give it:
-        // two blocks with the change between them.
-        const uint32_t first = at == kAt ? kFrame : kSize;
-        twoBlocks.process(&in.left[at], &in.right[at], &t.left[at], &t.right[at], first);
-        if (first == kSize) continue;
-        InputEvents change;
-        change.add(0, kOutput, 10.0);
-        twoBlocks.process(&in.left[at + first], &in.right[at + first], &t.left[at + first],
-                          &t.right[at + first], kSize - first, &change);
-    }
-    EXPECT_EQ(withEvent.value(kOutput), 10.0);
-    const size_t changeAt = kAt + kFrame;
-    for (size_t f = 0; f < end; ++f) {
-        ASSERT_EQ(e.left[f], t.left[f]) << "frame " << f;
-        ASSERT_EQ(e.right[f], e.left[f]) << "frame " << f;
-        if (f < changeAt) {
-            ASSERT_EQ(e.left[f], a.left[f]) << "frame " << f;
-        }
-    }
-    // From that frame on the output is 10 dB louder (the output gain is last).
-    int compared = 0;
-    for (size_t f = changeAt; f < changeAt + 300; ++f) {
-        if (std::fabs(a.left[f]) < 1e-4f) continue;
-        EXPECT_NEAR(e.left[f] / a.left[f], std::sqrt(10.0), 1e-4) << "frame " << f;
-        ++compared;
-    }
-    EXPECT_GT(compared, 100);
-}
-
-// Whatever ran before, a re-activation (at this or another rate) and a reset
-// leave the instance as a new one with the same controls: the same render,
-// bit for bit, out of place and in place.
-TEST(ClapAudio, ReactivationAndResetSoundLikeANewInstance) {
+// A reset, out of place and in place, leaves the instance as a new one with
+// the same controls: the same render, bit for bit. (Re-activation is held
+// to that with every format's, in the route suite.)
+TEST(ClapAudio, ResetSoundsLikeANewInstanceInPlaceOrNot) {
     const Stereo in = bassInput(72000);
     const auto settings = [](Instance& amp) {
         for (const auto& [param, value] :
@@ -298,14 +225,8 @@ TEST(ClapAudio, ReactivationAndResetSoundLikeANewInstance) {
             differing += out.left[f] != first.left[f] || out.right[f] != first.right[f];
         EXPECT_EQ(differing, 0u) << after;
     };
-    ASSERT_TRUE(amp.start(44100.0, 64));
-    render(amp, in, 64);
-    amp.stop();
     ASSERT_TRUE(amp.start(kRate, kBlock));
-    expectFirst(render(amp, in), "re-activation at another rate");
-    amp.stop();
-    ASSERT_TRUE(amp.start(kRate, kBlock));
-    expectFirst(inPlace(), "re-activation, in place");
+    inPlace();
     amp.reset();
     expectFirst(render(amp, in), "reset");
     amp.reset();

@@ -6,10 +6,13 @@
 
 namespace gravelo::test::clap {
 
-ClapLibrary::ClapLibrary(const std::string& path) {
-    module = openModule(path, why);
-    if (module == nullptr) return;
-    entryPoint = static_cast<const clap_plugin_entry*>(moduleSymbol(module, "clap_entry"));
+ClapLibrary::ClapLibrary(const std::string& path)
+    : module(std::make_unique<vsthost::SharedLibrary>(path)) {
+    if (!module->loaded()) {
+        why = module->error();
+        return;
+    }
+    entryPoint = static_cast<const clap_plugin_entry*>(module->symbol("clap_entry"));
     if (entryPoint == nullptr) {
         why = "no clap_entry";
         return;
@@ -31,7 +34,6 @@ void ClapLibrary::initialise(const char* path) {
 
 ClapLibrary::~ClapLibrary() {
     if (initialised) entryPoint->deinit();
-    if (module != nullptr) closeModule(module);
 }
 
 const clap_plugin_factory* ClapLibrary::factory() const {

@@ -6,8 +6,10 @@
 #pragma once
 
 #include "clap/ClapInterface.h"
+#include "vsthost/SharedLibrary.h"
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -19,8 +21,8 @@ namespace gravelo::test::clap {
 class ClapLibrary {
   public:
     explicit ClapLibrary(const std::string& path);
-    // An entry linked into this program (fuzz targets): initialised, never
-    // unloaded.
+    // An entry linked into this program (fuzz targets, the route suite's
+    // linked entries): initialised, never unloaded.
     explicit ClapLibrary(const clap_plugin_entry* linked);
     ~ClapLibrary();
     ClapLibrary(const ClapLibrary&) = delete;
@@ -31,15 +33,9 @@ class ClapLibrary {
     const std::string& error() const { return why; }
 
   private:
-    // Per platform: the loaded module (null, with why set, when it does not
-    // load), one of its exported symbols, and unloading it.
-    static void* openModule(const std::string& path, std::string& why);
-    static void* moduleSymbol(void* library, const char* name);
-    static void closeModule(void* library);
-
     void initialise(const char* path);
 
-    void* module = nullptr;
+    std::unique_ptr<vsthost::SharedLibrary> module;
     const clap_plugin_entry* entryPoint = nullptr;
     bool initialised = false;
     std::string why;

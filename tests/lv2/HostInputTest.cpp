@@ -56,21 +56,6 @@ TEST_F(HostTest, NonFiniteControlValuesAreIgnored) {
     EXPECT_TRUE(sameAudio(heard, expected));
 }
 
-// deactivate + activate starts afresh: the filters, levelers, limiter and the
-// noise generator's sequence as in a new instance with the same controls.
-TEST_F(HostTest, ReactivationSoundsLikeANewInstance) {
-    const Settings heavy = {{0, 24}, {1, 0}, {2, 3}, {3, 7}, {4, 4},
-                            {5, 3},  {6, 5}, {7, 2}, {8, 6}};
-    Instance used(*world, kRate), fresh(*world, kRate);
-    apply(used, heavy);
-    apply(fresh, heavy);
-    const Stereo first = used.render(signal(1.5), 256);
-    lilv_instance_deactivate(used.get());
-    lilv_instance_activate(used.get());
-    EXPECT_TRUE(sameAudio(used.render(signal(1.5), 256), first));
-    EXPECT_TRUE(sameAudio(fresh.render(signal(1.5), 256), first));
-}
-
 TEST_F(HostTest, OptionalPortsMayStayUnconnected) {
     Instance full(*world, kRate), sparse(*world, kRate), oneOutput(*world, kRate);
     for (Instance* instance : {&full, &sparse, &oneOutput})

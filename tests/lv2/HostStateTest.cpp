@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <limits>
 #include <lv2/atom/atom.h>
 #include <lv2/presets/presets.h>
 
@@ -52,10 +51,6 @@ LV2_State_Status saveDirectly(Instance& instance, Property& property) {
 LV2_State_Status restoreDirectly(Instance& instance, Property& property) {
     return instance.stateInterface()->restore(lilv_instance_get_handle(instance.get()),
                                               retrieveProperty, &property, 0, nullptr);
-}
-
-void putFloat(Property& property, size_t index, float value) {
-    std::memcpy(property.bytes.data() + 4 * index, &value, sizeof value);
 }
 
 TEST_F(HostTest, AStateSavedByAHostRestoresIntoAFreshInstanceWithTheSameAudio) {
@@ -109,7 +104,7 @@ TEST_F(HostTest, EachPresetSoundsAsItsFxp) {
     lilv_nodes_free(presets);
 }
 
-TEST_F(HostTest, DamagedStateIsRefusedAndChangesNothing) {
+TEST_F(HostTest, AStateOfAnotherTypeOrDamagedIsRefusedWithALogLine) {
     Instance donor(*world, kRate);
     apply(donor, kGrowlish);
     donor.run(1);
@@ -122,16 +117,11 @@ TEST_F(HostTest, DamagedStateIsRefusedAndChangesNothing) {
         const char* what;
         void (*spoil)(Property&, UridTable&);
     };
+    // The damages every format refuses are the route suite's; these are
+    // LV2's own: another type, and the log line a damaged chunk leaves.
     const Damage damages[] = {
-        {"too short", [](Property& p, UridTable&) { p.bytes.resize(10); }},
-        {"empty", [](Property& p, UridTable&) { p.bytes.clear(); }},
-        {"too long", [](Property& p, UridTable&) { p.bytes.resize(264); }},
         {"wrong type", [](Property& p, UridTable& u) { p.type = u.map(LV2_ATOM__Float); }},
-        {"wrong marker", [](Property& p, UridTable&) { putFloat(p, 0, 1000.0f); }},
-        {"NaN", [](Property& p, UridTable&) { putFloat(p, 2, std::nanf("")); }},
-        {"infinity",
-         [](Property& p, UridTable&) { putFloat(p, 1, std::numeric_limits<float>::infinity()); }},
-        {"out of range", [](Property& p, UridTable&) { putFloat(p, 2, 400.0f); }},
+        {"too short", [](Property& p, UridTable&) { p.bytes.resize(10); }},
     };
     Instance untouched(*world, kRate);
     const Stereo reference = untouched.render(signal(0.25), 256);

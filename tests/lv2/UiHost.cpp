@@ -1,8 +1,8 @@
 #include "UiHost.h"
+#include "vsthost/SharedLibrary.h"
 
 #include <chrono>
 #include <cstring>
-#include <dlfcn.h>
 #include <lv2/atom/atom.h>
 #include <stdexcept>
 #include <string>
@@ -19,12 +19,13 @@ const LV2UI_Descriptor* uiDescriptor(World& world) {
         const LilvUI* ui = lilv_uis_get_by_uri(uis, world.node(gravelo::lv2::kUiUri));
         if (ui == nullptr) throw std::runtime_error("the plug-in names no UI");
         char* path = lilv_file_uri_parse(lilv_node_as_uri(lilv_ui_get_binary_uri(ui)), nullptr);
-        void* library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+        // Loaded for the rest of the program, as the descriptor lives in it.
+        static const gravelo::vsthost::SharedLibrary library(path);
         lilv_free(path);
         lilv_uis_free(uis);
-        if (library == nullptr) throw std::runtime_error(dlerror());
+        if (!library.loaded()) throw std::runtime_error(library.error());
         const auto entry = reinterpret_cast<const LV2UI_Descriptor* (*)(uint32_t)>(
-            dlsym(library, "lv2ui_descriptor"));
+            library.symbol("lv2ui_descriptor"));
         return entry != nullptr ? entry(0) : nullptr;
     }();
     return found;

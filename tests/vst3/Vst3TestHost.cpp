@@ -172,10 +172,7 @@ Plugin::Plugin(const Module& module) {
 }
 
 Plugin::~Plugin() {
-    if (active) {
-        processor->setProcessing(0);
-        component->setActive(0);
-    }
+    stop();
     if (controller != nullptr) {
         controller->setComponentHandler(nullptr);
         controller->terminate();
@@ -186,6 +183,13 @@ Plugin::~Plugin() {
         component->terminate();
         component->release();
     }
+}
+
+void Plugin::stop() {
+    if (!active) return;
+    processor->setProcessing(0);
+    component->setActive(0);
+    active = false;
 }
 
 bool Plugin::start(double rate, int32_t maxBlock, int32_t sampleSize) {

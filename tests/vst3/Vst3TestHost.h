@@ -7,9 +7,11 @@
 #pragma once
 
 #include "vst3/Vst3Interface.h"
+#include "vsthost/SharedLibrary.h"
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,8 @@ using namespace gravelo::vst3::api;
 class Module {
   public:
     explicit Module(const std::string& path);
+    // A factory linked into this program (fuzz targets): never left.
+    explicit Module(IPluginFactory* linked);
     ~Module();
     Module(const Module&) = delete;
     Module& operator=(const Module&) = delete;
@@ -32,7 +36,8 @@ class Module {
     const std::string& error() const { return why; }
 
   private:
-    void* library = nullptr;
+    std::unique_ptr<vsthost::SharedLibrary> library;
+    bool entered = false;
     IPluginFactory* pluginFactory = nullptr;
     std::string why;
 };
@@ -162,6 +167,8 @@ class Plugin {
 
     // setupProcessing, setActive(true), setProcessing(true).
     bool start(double rate, int32_t maxBlock, int32_t sampleSize = kSample32);
+    // setProcessing(false), setActive(false).
+    void stop();
     // One block, stereo in and out (separate buffers), with these changes.
     template <class Sample>
     tresult process(const Sample* left, const Sample* right, Sample* outLeft, Sample* outRight,

@@ -1,15 +1,13 @@
 #include "PluginLibrary.h"
 
-PluginLibrary::PluginLibrary(const std::string& path) : module(LoadLibraryA(path.c_str())) {}
+PluginLibrary::PluginLibrary(const std::string& path) : library(path) {}
 
 PluginLibrary::~PluginLibrary() {
     hosts.clear();
-    if (module != nullptr) FreeLibrary(module);
 }
 
 audioMasterCallback* PluginLibrary::entry(const char* name) const {
-    if (module == nullptr) return nullptr;
-    return reinterpret_cast<audioMasterCallback*>(GetProcAddress(module, name));
+    return reinterpret_cast<audioMasterCallback*>(library.symbol(name));
 }
 
 AEffect* PluginLibrary::create(const char* entryName) const {

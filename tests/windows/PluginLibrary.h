@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vsthost/Host.h"
+#include "vsthost/SharedLibrary.h"
 
 #include <windows.h>
 
@@ -17,7 +18,7 @@ class PluginLibrary {
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
 
-    bool loaded() const { return module != nullptr; }
+    bool loaded() const { return library.loaded(); }
     // "VSTPluginMain", "main" or "MAIN".
     audioMasterCallback* entry(const char* name) const;
     // An instance through VSTPluginMain; null when the entry refused.
@@ -26,7 +27,7 @@ class PluginLibrary {
     static void destroy(AEffect* effect);
 
   private:
-    HMODULE module = nullptr;
+    gravelo::vsthost::SharedLibrary library;
     // Each instance's host side, kept until the library goes.
     mutable std::vector<std::unique_ptr<gravelo::vsthost::Host>> hosts;
 };

@@ -1,8 +1,9 @@
-// A VST 2.x plug-in library loaded with dlopen as a host loads it, and the
-// plug-in this build made.
+// A VST 2.x plug-in library loaded as a host loads it, and the plug-in
+// this build made.
 #pragma once
 
 #include "Host.h"
+#include "SharedLibrary.h"
 
 #include <memory>
 #include <string>
@@ -11,15 +12,12 @@ namespace gravelo::vsthost {
 
 class PluginLibrary {
   public:
-    enum class Unloading { onDestruction, never };
+    using Unloading = SharedLibrary::Unloading;
 
     // Null when the library does not load; `error` then says why.
     static std::unique_ptr<PluginLibrary> load(const std::string& path,
                                                std::string* error = nullptr,
                                                Unloading unloading = Unloading::onDestruction);
-    ~PluginLibrary();
-    PluginLibrary(const PluginLibrary&) = delete;
-    PluginLibrary& operator=(const PluginLibrary&) = delete;
 
     // The named entry ("VSTPluginMain", "main" or "MAIN") when the library
     // itself defines it, or null.
@@ -27,9 +25,9 @@ class PluginLibrary {
     const std::string& path() const { return libraryPath; }
 
   private:
-    PluginLibrary(void* library, std::string path)
-        : handle(library), libraryPath(std::move(path)) {}
-    void* handle;
+    PluginLibrary(std::unique_ptr<SharedLibrary> loaded, std::string path)
+        : library(std::move(loaded)), libraryPath(std::move(path)) {}
+    std::unique_ptr<SharedLibrary> library;
     std::string libraryPath;
 };
 
