@@ -3,14 +3,14 @@
 // .fxp loading. Each route is a small host of its format; the properties
 // below loop over them, so a format added to the table is held to them too.
 #include "ClapTestHost.h"
-#include "PresetFile.h"
-#include "PresetLoad.h"
 #include "Vst3TestHost.h"
 #include "effect/Controls.h"
 #include "effect/Identity.h"
 #include "instance/AmpInstance.h"
 #include "lv2/Ports.h"
 #include "lv2/dsp/Lv2Amp.h"
+#include "programs/PresetFile.h"
+#include "programs/PresetLoad.h"
 #include "standalone/StateFile.h"
 #include "vsthost/Host.h"
 #include "vsthost/PluginLibrary.h"

@@ -4,7 +4,7 @@
 // number, a scan for texts that are not numbers.
 #pragma once
 
-#include "ParameterSurface.h"
+#include "programs/ParameterSurface.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "PresetFile.h"
+#include "programs/PresetFile.h"
 
 #include <bit>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "Parameters.h"
+#include "programs/Parameters.h"
 
-#include "DisplaySearch.h"
-#include "RenderError.h"
+#include "programs/DisplaySearch.h"
+#include "programs/RenderError.h"
 
 #include <algorithm>
 #include <cctype>

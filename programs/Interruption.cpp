@@ -1,4 +1,4 @@
-#include "Interruption.h"
+#include "programs/Interruption.h"
 
 #include <csignal>
 

@@ -1,6 +1,6 @@
-#include "AtomicFile.h"
+#include "programs/AtomicFile.h"
 
-#include "RenderError.h"
+#include "programs/RenderError.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "PresetLoad.h"
+#include "programs/PresetLoad.h"
 
-#include "PresetFile.h"
 #include "effect/Identity.h"
 #include "instance/AmpInstance.h"
+#include "programs/PresetFile.h"
 
 #include <fstream>
 #include <iterator>

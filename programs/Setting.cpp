@@ -1,6 +1,6 @@
-#include "Setting.h"
+#include "programs/Setting.h"
 
-#include "RenderError.h"
+#include "programs/RenderError.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "DisplaySearch.h"
+#include "programs/DisplaySearch.h"
 
-#include "RenderError.h"
+#include "programs/RenderError.h"
 
 #include <algorithm>
 #include <cctype>

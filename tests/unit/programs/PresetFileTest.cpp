@@ -1,5 +1,5 @@
 // The preset file reader and writer on byte buffers.
-#include "tools/render/PresetFile.h"
+#include "programs/PresetFile.h"
 
 #include <gtest/gtest.h>
 

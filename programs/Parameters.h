@@ -1,8 +1,8 @@
 // Parameters on the command line: by name or index, listed for the user.
 #pragma once
 
-#include "ParameterSurface.h"
-#include "Setting.h"
+#include "programs/ParameterSurface.h"
+#include "programs/Setting.h"
 
 #include <cstdio>
 #include <string>

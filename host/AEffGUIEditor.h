@@ -8,7 +8,7 @@
 #pragma once
 
 #include "AEffEditor.h"
-#include "FrameEditor.h"
+#include "editor/FrameEditor.h"
 
 #include <cstdint>
 

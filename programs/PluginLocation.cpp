@@ -1,6 +1,6 @@
-#include "PluginLocation.h"
+#include "programs/PluginLocation.h"
 
-#include "RenderError.h"
+#include "programs/RenderError.h"
 
 #include <cstdlib>
 #include <filesystem>
