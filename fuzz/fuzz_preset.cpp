@@ -1,7 +1,7 @@
 // The command-line host's preset-file reader with arbitrary file bytes: it
 // must never read outside the buffer, and whatever it accepts must be
 // written back to a file it accepts again with the same content.
-#include "PresetFile.h"
+#include "programs/PresetFile.h"
 
 #include <cstdlib>
 #include <vector>

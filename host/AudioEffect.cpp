@@ -1,6 +1,6 @@
 #include "AudioEffect.h"
 
-#include "editor/AEffEditor.h"
+#include "host/AEffEditor.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "AudioEffectX.h"
 
-#include "editor/AEffEditor.h"
+#include "host/AEffEditor.h"
 
 #include <cmath>
 

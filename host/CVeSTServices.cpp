@@ -1,7 +1,7 @@
 // The VST 2.x answers to what the runtime asks of its shell.
 #include "CVeST.h"
 
-#include "editor/CVeSTEditor.h"
+#include "host/CVeSTEditor.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "standalone/AmpOptions.h"
 
-#include "RenderError.h"
+#include "programs/RenderError.h"
 
 namespace gravelo::standalone {
 

@@ -1,8 +1,8 @@
 // gravelo-amp's command line.
 #pragma once
 
-#include "Setting.h"
 #include "effect/Identity.h"
+#include "programs/Setting.h"
 
 #include <string>
 #include <vector>

@@ -2,8 +2,8 @@
 // takes a value in the units the panel shows exactly as the renderer does.
 #pragma once
 
-#include "ParameterSurface.h"
 #include "instance/AmpInstance.h"
+#include "programs/ParameterSurface.h"
 
 namespace gravelo::standalone {
 

@@ -1,6 +1,6 @@
 #include "standalone/AmpRunner.h"
 
-#include "Interruption.h"
+#include "programs/Interruption.h"
 #include "standalone/AmpWindow.h"
 #include "standalone/JackAmp.h"
 #include "standalone/PracticeSession.h"

@@ -1,6 +1,6 @@
 #include "standalone/PracticeSession.h"
 
-#include "Parameters.h"
+#include "programs/Parameters.h"
 #include "standalone/AmpParameters.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "standalone/StateFile.h"
 
-#include "AtomicFile.h"
-#include "PresetFile.h"
-#include "RenderError.h"
 #include "effect/Identity.h"
+#include "programs/AtomicFile.h"
+#include "programs/PresetFile.h"
+#include "programs/RenderError.h"
 
 #include <system_error>
 

@@ -1,8 +1,8 @@
 // gravelo-amp: the amplifier and its panel as a JACK client, for practising
 // without a DAW.
-#include "Interruption.h"
-#include "RenderError.h"
 #include "effect/Identity.h"
+#include "programs/Interruption.h"
+#include "programs/RenderError.h"
 #include "standalone/AmpOptions.h"
 #include "standalone/AmpRunner.h"
 

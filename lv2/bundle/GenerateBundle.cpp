@@ -2,7 +2,7 @@
 // plug-in with its ports and UI, one preset per .fxp file) into a folder.
 //   gravelo-lv2-bundle OUTDIR DSP_BINARY UI_BINARY [PRESET.fxp ...]
 #include "Description.h"
-#include "PresetLoad.h"
+#include "programs/PresetLoad.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "spectral/CosineTransform.h"
+#include "runtime/spectral/CosineTransform.h"
 
-#include "spectral/FourierCore.h"
+#include "runtime/spectral/FourierCore.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "spectral/FourierCore.h"
+#include "runtime/spectral/FourierCore.h"
 
 #include <utility>
 

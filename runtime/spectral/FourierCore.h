@@ -3,7 +3,7 @@
 // by an inverse pass in time round-trips without any permutation.
 #pragma once
 
-#include "spectral/Tables.h"
+#include "runtime/spectral/Tables.h"
 
 namespace gravelo::runtime::spectral {
 

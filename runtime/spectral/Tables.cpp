@@ -1,6 +1,6 @@
-#include "spectral/Tables.h"
+#include "runtime/spectral/Tables.h"
 
-#include "Spectral.h"
+#include "runtime/Spectral.h"
 
 #include <atomic>
 #include <cmath>

@@ -2,9 +2,9 @@
 // call, renders through the bundle exactly what gravelo-render renders
 // through the VST 2.x plug-in with the same settings and --block 1.
 #include "LilvHost.h"
-#include "PresetFile.h"
 #include "RenderTestSupport.h"
 #include "instance/AmpInstance.h"
+#include "programs/PresetFile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // restored into a fresh instance; presets; and state that is damaged or
 // cannot be had.
 #include "HostFixture.h"
-#include "PresetFile.h"
+#include "programs/PresetFile.h"
 
 #include <cmath>
 #include <cstring>

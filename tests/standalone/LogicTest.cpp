@@ -1,7 +1,7 @@
 // What the practice amp decides without JACK or a window: where it keeps
 // things, the preset list, new presets' names, the state files, when last.fxp
 // is written, the meter's clip lamp and the command line.
-#include "RenderError.h"
+#include "programs/RenderError.h"
 #include "standalone/AmpOptions.h"
 #include "standalone/ConfigPaths.h"
 #include "standalone/InputMeter.h"

@@ -1,7 +1,7 @@
 // Prints what a host sees of a VST 2.x plug-in: identity, flags and parameters.
-#include "PluginLocation.h"
-#include "RenderError.h"
 #include "effect/Identity.h"
+#include "programs/PluginLocation.h"
+#include "programs/RenderError.h"
 #include "vsthost/PluginLibrary.h"
 
 #include <cstdio>

@@ -4,9 +4,9 @@
 // signal make the meters move. --scale draws the panel at a content scale
 // (1 .. 3; 600 x 284 times S pixels).
 #include "PanelPicture.h"
-#include "PresetFile.h"
 #include "effect/Identity.h"
 #include "effect/TVobrixEffect.h"
+#include "programs/PresetFile.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "AudioFiles.h"
 
-#include "RenderError.h"
+#include "programs/RenderError.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "AudioFiles.h"
-#include "RenderError.h"
-#include "Setting.h"
+#include "programs/RenderError.h"
+#include "programs/Setting.h"
 
 #include <string>
 #include <vector>

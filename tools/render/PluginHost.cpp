@@ -1,6 +1,6 @@
 #include "PluginHost.h"
 
-#include "RenderError.h"
+#include "programs/RenderError.h"
 
 namespace gravelo::render {
 

@@ -3,7 +3,7 @@
 // mains off, effClose; with the transport playing at 120 BPM in 4/4.
 #pragma once
 
-#include "ParameterSurface.h"
+#include "programs/ParameterSurface.h"
 #include "vsthost/PluginLibrary.h"
 
 #include <memory>

@@ -1,8 +1,8 @@
 #include "PluginState.h"
 
-#include "AtomicFile.h"
-#include "PresetFile.h"
-#include "RenderError.h"
+#include "programs/AtomicFile.h"
+#include "programs/PresetFile.h"
+#include "programs/RenderError.h"
 
 namespace gravelo::render {
 

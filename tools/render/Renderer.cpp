@@ -1,8 +1,8 @@
 #include "Renderer.h"
 
-#include "Interruption.h"
 #include "Progress.h"
-#include "RenderError.h"
+#include "programs/Interruption.h"
+#include "programs/RenderError.h"
 
 #include <algorithm>
 #include <chrono>

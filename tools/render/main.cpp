@@ -1,16 +1,16 @@
 // gravelo-render: renders audio files through a VST 2.x effect, as a DAW
 // would, with parameters, presets and chunks from the command line.
-#include "AtomicFile.h"
 #include "AudioFiles.h"
-#include "Interruption.h"
 #include "Options.h"
-#include "Parameters.h"
 #include "PluginHost.h"
-#include "PluginLocation.h"
 #include "PluginState.h"
-#include "RenderError.h"
 #include "Renderer.h"
 #include "effect/Identity.h"
+#include "programs/AtomicFile.h"
+#include "programs/Interruption.h"
+#include "programs/Parameters.h"
+#include "programs/PluginLocation.h"
+#include "programs/RenderError.h"
 
 #include <cstdio>
 #include <ctime>

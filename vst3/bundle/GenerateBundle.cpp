@@ -2,8 +2,8 @@
 // bundle's Contents/Resources/moduleinfo.json from the factory's own
 // answers, and one .vstpreset per .fxp preset into a preset folder.
 //   gravelo-vst3-bundle BUNDLE PRESET_DIR [PRESET.fxp ...]
-#include "PresetLoad.h"
 #include "instance/AmpInstance.h"
+#include "programs/PresetLoad.h"
 #include "vst3/Vst3Identity.h"
 #include "vst3/bundle/PresetContainer.h"
 

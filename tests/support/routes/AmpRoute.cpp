@@ -3,10 +3,10 @@
 // a preset or last.fxp is read, the period in the pieces its JACK client
 // cuts. The renderer's .fxp loading (from which the LV2 and VST 3 presets
 // are written) reads the same files into the same instance.
-#include "PresetFile.h"
-#include "PresetLoad.h"
 #include "effect/Identity.h"
 #include "instance/AmpInstance.h"
+#include "programs/PresetFile.h"
+#include "programs/PresetLoad.h"
 #include "standalone/JackAmp.h"
 #include "standalone/StateFile.h"
 #include "support/routes/Route.h"

@@ -2,8 +2,8 @@
 // the exported entries do, for white-box editor tests.
 #pragma once
 
-#include "editor/CVeSTEditor.h"
 #include "host/CVeST.h"
+#include "host/CVeSTEditor.h"
 #include "support/RecordingRuntime.h"
 #include "vsthost/InProcess.h"
 

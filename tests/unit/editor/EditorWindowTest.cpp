@@ -1,9 +1,9 @@
 // The editor in a real X window under a private virtual X server: what the
 // window shows, real mouse input through XTEST, several instances, opening
 // and closing, and a host that destroys its window first.
-#include "editor/CVeSTEditor.h"
 #include "effect/TVobrixEffect.h"
 #include "host/CVeST.h"
+#include "host/CVeSTEditor.h"
 #include "runtime/TVobrix.h"
 #include "runtime/VeSTDrawingServices.h"
 #include "support/HostWindow.h"

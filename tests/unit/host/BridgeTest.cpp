@@ -1,5 +1,5 @@
-#include "editor/CVeSTEditor.h"
 #include "host/CVeST.h"
+#include "host/CVeSTEditor.h"
 #include "runtime/VeSTDrawingServices.h"
 #include "runtime/VeSTServices.h"
 #include "support/RecordingRuntime.h"

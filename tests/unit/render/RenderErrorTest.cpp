@@ -1,7 +1,7 @@
 // Bad input: one clear line on standard error, a non-zero exit, and no
 // output file (finished-looking or temporary) left behind.
 #include "RenderTestSupport.h"
-#include "tools/render/PresetFile.h"
+#include "programs/PresetFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Presets, chunks and the parameter list through the tool.
 #include "RenderTestSupport.h"
-#include "tools/render/PresetFile.h"
+#include "programs/PresetFile.h"
 #include "vsthost/PluginLibrary.h"
 
 #include <gtest/gtest.h>
