@@ -121,6 +121,10 @@ int Amplifier::panelHeight() const {
 void Amplifier::showPanel() {
     effect->panel.followSliderSteps(true);
     effect->panel.takeSliderValues(*effect);
+    // A host may show the panel before it first activates the instance,
+    // which is where the redraw rate is set: the panel draws its frames,
+    // and so takes the host's changes, from the start.
+    gravelo::runtime::raiseRedrawRate(*effect);
 }
 
 void Amplifier::drawPanel() {

@@ -6,18 +6,18 @@ namespace gravelo::runtime {
 
 namespace {
 
-// A NaN rate compares false and stays NaN; a faster rate stays.
-void raiseRedrawRate(TVobrix& runtime) {
-    const double rate = runtime.gfxRate;
-    if (rate < runtime.redrawRate) runtime.gfxRate = runtime.redrawRate;
-}
-
 void movePointer(TVobrix& runtime, double x, double y) {
     runtime.mouseX = x;
     runtime.mouseY = y;
 }
 
 } // namespace
+
+// A NaN rate compares false and stays NaN; a faster rate stays.
+void raiseRedrawRate(TVobrix& runtime) {
+    const double rate = runtime.gfxRate;
+    if (rate < runtime.redrawRate) runtime.gfxRate = runtime.redrawRate;
+}
 
 double mouseButtonsFromButtonState(int32_t buttons) {
     static constexpr struct {

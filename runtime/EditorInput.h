@@ -38,6 +38,9 @@ struct MouseFrame {
 MouseFrame takeMouseFrame(TVobrix& runtime);
 // The mouse as it is now, taking nothing.
 MouseState currentMouse(const TVobrix& runtime);
+// Raises gfxRate to at least redrawRate (a NaN rate stays), so the panel
+// draws its frames: on mouse events, and where a shell shows the panel.
+void raiseRedrawRate(TVobrix& runtime);
 // Whether a release waits for a frame (a drag has not ended for the panel).
 bool releasePending(const TVobrix& runtime);
 

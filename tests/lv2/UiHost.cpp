@@ -37,6 +37,7 @@ void recordWrite(LV2UI_Controller controller, uint32_t port, uint32_t size, uint
     float value;
     std::memcpy(&value, buffer, sizeof value);
     static_cast<UiHost*>(controller)->writes.emplace_back(port, value);
+    static_cast<UiHost*>(controller)->order += 'v';
 }
 
 } // namespace
@@ -62,6 +63,7 @@ UiHost::UiHost(World& world, void* parentWindow, float scaleFactor)
               }};
     touch = {this, [](LV2UI_Feature_Handle self, uint32_t port, bool grabbed) {
                  static_cast<UiHost*>(self)->touches.emplace_back(port, grabbed);
+                 static_cast<UiHost*>(self)->order += grabbed ? 'b' : 'e';
              }};
     if (parent != nullptr) featureRecords.push_back({LV2_UI__parent, parent});
     featureRecords.push_back({LV2_UI__idleInterface, nullptr});

@@ -39,6 +39,7 @@ class UiHost {
 
     std::vector<std::pair<uint32_t, float>> writes;
     std::vector<std::pair<uint32_t, bool>> touches;
+    std::string order;         // 'b' grabbed, 'v' written, 'e' released, as they came
     int width = 0, height = 0; // asked for through ui:resize
 
   private:

@@ -1,0 +1,53 @@
+// Every format's panel through the modules this build made, held to the
+// properties every panel shares, and each property shown to fail on a fault
+// planted in each format's panel.
+#include "ClapTestHost.h"
+#include "Vst3TestHost.h"
+#include "support/routes/PanelProperties.h"
+#include "vsthost/PluginLibrary.h"
+
+#include <gtest/gtest.h>
+
+namespace gravelo::test::routes {
+
+namespace {
+
+const Entries& builtEntries() {
+    static const auto vst2 = vsthost::PluginLibrary::load(vsthost::builtPluginPath());
+    static const clap::ClapLibrary clapLibrary(GRAVELO_CLAP_PATH);
+    static const Entries entries{
+        [](audioMasterCallback callback) { return vst2->entry()(callback); },
+        clapLibrary.entry(),
+        [] { return static_cast<void*>(vst3::builtModule().factory()); },
+    };
+    return entries;
+}
+
+struct Case {
+    const char* name;
+    std::string (*holds)(const MakePanel&);
+    PanelFault planted;
+};
+
+const Case kCases[] = {
+    {"a host change moves the knob", hostChangeMovesTheKnob, PanelFault::HostChangeDropped},
+    {"a drag reaches the host as a gesture", dragReachesTheHostAsAGesture,
+     PanelFault::GestureEndLost},
+    {"a quick release ends the drag where the pointer went up",
+     quickReleaseEndsWhereThePointerWentUp, PanelFault::LastValueLost},
+};
+
+} // namespace
+
+TEST(PanelRoutes, EveryPanelHoldsEveryPropertyAndFailsOnItsPlantedFault) {
+    for (const PanelRouteMaker& panel : allPanelRoutes(builtEntries()))
+        for (const Case& c : kCases) {
+            EXPECT_EQ(c.holds(panel.make), "") << panel.name << ": " << c.name;
+            if (c.planted != PanelFault::HostChangeDropped && !panel.make()->reportsGestures())
+                continue;
+            EXPECT_NE(c.holds(withFault(panel.make, c.planted)), "")
+                << panel.name << ": " << c.name;
+        }
+}
+
+} // namespace gravelo::test::routes
