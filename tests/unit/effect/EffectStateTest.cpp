@@ -1,47 +1,46 @@
+#include "effect/Controls.h"
+#include "effect/Identity.h"
 #include "effect/TVobrixEffect.h"
+#include "generated/ImageFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
-TEST(AmplifierDescription, NamesNumbersAndSliders) {
+// The effect describes itself from the identity and controls tables (their
+// values are the tables' own business): every slider, its default, and
+// nothing in the sliders past them.
+TEST(AmplifierDescription, ComesFromTheIdentityAndControlsTables) {
     TVobrixEffect effect;
-    EXPECT_EQ(effect.effectName, "Gravelo I");
-    EXPECT_EQ(effect.productString, "Gravelo");
-    EXPECT_EQ(effect.programName, "Gravelo");
-    EXPECT_EQ(effect.vendorString, "Morvane");
-    EXPECT_EQ(effect.vendorVersion, 1000);
-    EXPECT_EQ(effect.uniqueId, 0x47525631u);
-    EXPECT_EQ(effect.channelCount, 2);
-    ASSERT_EQ(effect.sliderInfos.size(), 9u);
-    const double expected[10] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 0};
-    for (int n = 0; n < 128; ++n)
-        EXPECT_EQ(effect.sliderValues[n].load(), n < 10 ? expected[n] : 0.0) << n;
-    const SliderInfo& depth = effect.sliderInfos[7];
-    EXPECT_EQ(depth.number, 8);
-    EXPECT_EQ(depth.name, "Depth");
-    EXPECT_EQ(depth.minimum, 0.1);
-    EXPECT_EQ(depth.maximum, 10.0);
-    EXPECT_EQ(depth.step, 0.1);
-    const SliderInfo& output = effect.sliderInfos[1];
-    EXPECT_EQ(output.minimum, -20.0);
-    EXPECT_EQ(output.step, 0.5);
-    for (const SliderInfo& info : effect.sliderInfos) {
-        EXPECT_TRUE(info.labels.empty());
-        EXPECT_TRUE(info.label.empty());
+    EXPECT_EQ(effect.effectName, gravelo::identity::kEffectName);
+    EXPECT_EQ(effect.vendorString, gravelo::identity::kVendor);
+    EXPECT_EQ(effect.uniqueId, gravelo::identity::kVst2UniqueId);
+    ASSERT_EQ(effect.sliderInfos.size(), gravelo::kControls.size());
+    for (size_t i = 0; i < gravelo::kControls.size(); ++i) {
+        const gravelo::ControlDefinition& c = gravelo::kControls[i];
+        const SliderInfo& info = effect.sliderInfos[i];
+        EXPECT_EQ(info.number, c.slider);
+        EXPECT_EQ(info.name, c.name);
+        EXPECT_TRUE(info.minimum == c.minimum && info.maximum == c.maximum && info.step == c.step)
+            << c.name;
+        EXPECT_EQ(effect.sliderValues[static_cast<size_t>(c.slider)].load(), c.defaultValue);
         EXPECT_EQ(info.boundVariable, nullptr);
     }
+    for (int n = static_cast<int>(gravelo::kControls.size()) + 1; n < 128; ++n)
+        EXPECT_EQ(effect.sliderValues[n].load(), 0.0) << n;
 }
 
+// Open fills the image table from the generated list, and the texts the
+// panel draws with.
 TEST(AmplifierOpen, FillsTheImageAndTextTables) {
     TVobrixEffect effect;
     effect.doOpen();
-    ASSERT_EQ(effect.fileNameTable.size(), 5u);
-    EXPECT_EQ(effect.fileNameTable.at(0), "gravelo_gfx\\knob.png");
-    EXPECT_EQ(effect.fileNameTable.at(3), "gravelo_gfx\\bg.png");
-    EXPECT_EQ(effect.fileNameTable.at(4), "gravelo_gfx\\knob3.png");
+    ASSERT_EQ(effect.fileNameTable.size(), std::size(gravelo::generated::kImageFiles));
+    for (size_t i = 0; i < effect.fileNameTable.size(); ++i)
+        EXPECT_EQ(effect.fileNameTable.at(static_cast<int>(i)), gravelo::generated::kImageFiles[i]);
     EXPECT_EQ(effect.stringAt(10000), "build 170206");
     EXPECT_EQ(effect.stringAt(10002), "Arial");
     EXPECT_EQ(effect.stringAt(10003), "%.0f");
