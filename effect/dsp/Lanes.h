@@ -81,8 +81,11 @@ template <class V> inline V smaller(V a, V b) {
     return b < a ? b : a;
 }
 
+// Each lane that holds a NaN or an infinity becomes 0, the others stay:
+// x * 0 is ±0 for a finite x and NaN otherwise (std::isfinite takes no
+// vector).
 template <class V> inline V finiteOrZero(V x) {
-    return x - x == 0.0 ? x : V{};
+    return x * 0.0 == 0.0 ? x : V{};
 }
 
 // out[i] = f(a[i], b[i]) for i < frames: four samples at a time as Quads,

@@ -11,6 +11,7 @@
 #include "toolkit/GraphicsGlobals.h"
 #include "toolkit/ResourceTable.h"
 #include "toolkit/platform/gdiplus/ResourceStream.h"
+#include "toolkit/platform/win32/Win32Buttons.h"
 #include "toolkit/platform/win32/WinDragContainer.h"
 
 #include <ole2.h>
@@ -155,6 +156,19 @@ void streamReads() {
     stream->Release();
 }
 
+// A wheel message's delta (the high word, signed) in notches of 120: whole
+// ones, toward zero, as the X11 backend's one per button press.
+void wheelDeltas() {
+    const auto notches = [](int delta) {
+        return VSTGUI::platform::wheelNotches(MAKEWPARAM(0, static_cast<WORD>(delta)));
+    };
+    check(notches(120) == 1.0f && notches(-120) == -1.0f, "one notch either way");
+    check(notches(360) == 3.0f && notches(-240) == -2.0f, "several notches");
+    check(notches(119) == 0.0f && notches(-119) == 0.0f, "less than a notch is none");
+    check(notches(359) == 2.0f && notches(-359) == -2.0f, "toward zero");
+    check(notches(32767) == 273.0f && notches(-32768) == -273.0f, "the whole range of a short");
+}
+
 void resourceImages() {
     check(VSTGUI::GraphicsGlobals::referenceCount() == 0, "no graphics user yet");
     auto* led = new VSTGUI::CBitmap(VSTGUI::CResourceDescription(2));
@@ -243,6 +257,7 @@ void scaledShapes() {
 
 void addToolkitCases(std::vector<Case>& cases) {
     cases.push_back({"resource stream reads and seeks", streamReads});
+    cases.push_back({"wheel delta in whole notches", wheelDeltas});
     cases.push_back({"panel images from the DATA resources", resourceImages});
     cases.push_back({"panel images at 2x and 3x from DATA2X and DATA3X", scaledResourceImages});
     cases.push_back({"GDI+ at scale 2: fills, lines and clips cover whole units", scaledShapes});

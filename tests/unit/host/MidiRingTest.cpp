@@ -1,6 +1,6 @@
 // The shell's MIDI ring: events are queued, wrap at the ring's end, and
 // sysex is left out.
-#include "unit/dsp/PluginSupport.h"
+#include "unit/effect/dsp/PluginSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "Win32Buttons.h"
 
+#include <cmath>
+
 namespace VSTGUI::platform {
 namespace {
 
@@ -46,7 +48,9 @@ CButtonState asyncButtons(bool swapped) {
 
 float wheelNotches(WPARAM wParam) {
     const int delta = static_cast<short>(HIWORD(wParam));
-    return float(delta / WHEEL_DELTA); // integer division truncates toward zero
+    // Whole notches, as the X11 backend reports them; exact: no quotient of a
+    // short by 120 lies within a float's spacing of the next integer.
+    return std::trunc(static_cast<float>(delta) / WHEEL_DELTA);
 }
 
 } // namespace VSTGUI::platform

@@ -129,4 +129,28 @@ TEST(OwnMath, SinAndCosWithinAnUlp) {
     EXPECT_TRUE(std::isnan(math::sin(std::numeric_limits<double>::infinity())));
 }
 
+// The chain's guard against non-finite samples: lane by lane, the extremes
+// of the finite range kept.
+TEST(Lanes, FiniteOrZeroClearsOnlyTheNonFiniteLanes) {
+    using gravelo::dsp::finiteOrZero;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double largest = std::numeric_limits<double>::max();
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    for (const double x : {0.0, -0.0, 1.5, -largest, largest, tiny})
+        EXPECT_EQ(finiteOrZero(x), x) << x;
+    for (const double x : {inf, -inf, nan})
+        EXPECT_EQ(finiteOrZero(x), 0.0) << x;
+    const Quad mixed = finiteOrZero(Quad{largest, nan, -inf, tiny});
+    EXPECT_EQ(mixed[0], largest);
+    EXPECT_EQ(mixed[1], 0.0);
+    EXPECT_EQ(mixed[2], 0.0);
+    EXPECT_EQ(mixed[3], tiny);
+    const Quad finite = finiteOrZero(Quad{-1.0, 2.0, -largest, 0.25});
+    EXPECT_EQ(finite[0], -1.0);
+    EXPECT_EQ(finite[1], 2.0);
+    EXPECT_EQ(finite[2], -largest);
+    EXPECT_EQ(finite[3], 0.25);
+}
+
 } // namespace
