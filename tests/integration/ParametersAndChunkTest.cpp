@@ -118,14 +118,6 @@ TEST_F(Parameters, ShortChunksLoadWhatTheyHold) {
     EXPECT_EQ(host.parameterDisplay(1), "0.00");
 }
 
-TEST_F(Parameters, WrongMarkerChangesNothing) {
-    const std::vector<uint8_t> before = host.getChunk();
-    std::vector<float> values(65, 5.0f);
-    values[0] = 0.0f;
-    EXPECT_EQ(host.setChunk(bytesOf(values).data(), 260), 260);
-    EXPECT_EQ(host.getChunk(), before);
-}
-
 TEST_F(Parameters, NonFiniteChunkValuesLeaveTheirSlidersAlone) {
     std::vector<float> values = floatsOf(host.getChunk());
     values[1] = std::nanf("");
