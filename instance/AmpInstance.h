@@ -79,9 +79,9 @@ class AmpInstance {
 
     // What the formats report of the amplifier's timing: no latency (nothing
     // looks ahead), and the frames the output rings on after the input went
-    // silent, at a rate (0 for none). The tail is the longest the controls
-    // can make it, the drive's and the limiter's one-second mean squares
-    // included, with a margin; the instance's tests measure it.
+    // silent, at a rate (0 for none): the longest the controls can make it
+    // (the filters, the levelers' and the limiter's releases, the drive's
+    // one-second mean square), with a margin. The instance's tests measure it.
     static constexpr uint32_t kLatencyFrames = 0;
     static uint32_t tailFrames(double sampleRate);
 
