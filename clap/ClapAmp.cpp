@@ -111,6 +111,11 @@ const void* ClapAmp::getExtension(const clap_plugin* plugin, const char* id) {
     if (std::strcmp(id, CLAP_EXT_GUI) == 0) return guiExtension();
     if (std::strcmp(id, CLAP_EXT_TIMER_SUPPORT) == 0) return timerExtension();
     if (std::strcmp(id, CLAP_EXT_POSIX_FD_SUPPORT) == 0) return fdExtension();
+    if (std::strcmp(id, CLAP_EXT_LATENCY) == 0) return latencyExtension();
+    if (std::strcmp(id, CLAP_EXT_TAIL) == 0) return tailExtension();
+    if (std::strcmp(id, CLAP_EXT_REMOTE_CONTROLS) == 0 ||
+        std::strcmp(id, CLAP_EXT_REMOTE_CONTROLS_COMPAT) == 0)
+        return remoteControlsExtension();
     return nullptr;
 }
 

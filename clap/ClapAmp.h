@@ -88,6 +88,9 @@ const clap_plugin_state* stateExtension();
 const clap_plugin_gui* guiExtension();
 const clap_plugin_timer_support* timerExtension();
 const clap_plugin_posix_fd_support* fdExtension();
+const clap_plugin_latency* latencyExtension();
+const clap_plugin_tail* tailExtension();
+const clap_plugin_remote_controls* remoteControlsExtension();
 
 // The descriptor the factory lists (ClapEntry.cpp).
 const clap_plugin_descriptor* descriptor();

@@ -1,6 +1,6 @@
 // The audio side: one main stereo input and output that may share buffers,
-// and process, which splits the host's block at each parameter event so the
-// change takes effect at its own frame.
+// no latency and the instance's tail, and process, which splits the host's
+// block at each parameter event so the change takes effect at its own frame.
 #include "clap/ClapAmp.h"
 #include "instance/BlockSplit.h"
 
@@ -33,6 +33,19 @@ bool CLAP_ABI portInfo(const clap_plugin* plugin, uint32_t index, bool isInput,
 
 constexpr clap_plugin_audio_ports kAudioPorts = {portCount, portInfo};
 
+uint32_t CLAP_ABI latency(const clap_plugin* /*plugin*/) {
+    return instance::AmpInstance::kLatencyFrames;
+}
+
+// The tail at the rate of the last activation; none before the first.
+uint32_t CLAP_ABI tail(const clap_plugin* plugin) {
+    const ClapAmp* self = ClapAmp::from(plugin);
+    return self != nullptr ? instance::AmpInstance::tailFrames(self->amp.sampleRate()) : 0;
+}
+
+constexpr clap_plugin_latency kLatency = {latency};
+constexpr clap_plugin_tail kTail = {tail};
+
 // The channel pointers of one side of the block: the first two channels of
 // the first port, the one channel twice for a mono port; null when absent.
 bool channelsOf(const clap_audio_buffer* ports, uint32_t count, float* channels[2]) {
@@ -47,6 +60,14 @@ bool channelsOf(const clap_audio_buffer* ports, uint32_t count, float* channels[
 
 const clap_plugin_audio_ports* audioPortsExtension() {
     return &kAudioPorts;
+}
+
+const clap_plugin_latency* latencyExtension() {
+    return &kLatency;
+}
+
+const clap_plugin_tail* tailExtension() {
+    return &kTail;
 }
 
 clap_process_status processBlock(ClapAmp& self, const clap_process& block) {

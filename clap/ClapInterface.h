@@ -438,6 +438,38 @@ struct clap_host_posix_fd_support {
     bool(CLAP_ABI* unregister_fd)(const clap_host* host, int fd);
 };
 
+// ---- Latency, tail and remote controls (main thread) ---------------------
+
+constexpr const char* CLAP_EXT_LATENCY = "clap.latency";
+
+struct clap_plugin_latency { // [main], while being activated or active
+    uint32_t(CLAP_ABI* get)(const clap_plugin* plugin);
+};
+
+constexpr const char* CLAP_EXT_TAIL = "clap.tail";
+
+struct clap_plugin_tail { // [main, audio]; INT32_MAX or more: infinite
+    uint32_t(CLAP_ABI* get)(const clap_plugin* plugin);
+};
+
+constexpr const char* CLAP_EXT_REMOTE_CONTROLS = "clap.remote-controls/2";
+constexpr const char* CLAP_EXT_REMOTE_CONTROLS_COMPAT = "clap.remote-controls.draft/2";
+constexpr uint32_t CLAP_REMOTE_CONTROLS_COUNT = 8;
+
+struct clap_remote_controls_page {
+    char section_name[CLAP_NAME_SIZE];
+    clap_id page_id;
+    char page_name[CLAP_NAME_SIZE];
+    clap_id param_ids[CLAP_REMOTE_CONTROLS_COUNT]; // CLAP_INVALID_ID for an empty slot
+    bool is_for_preset;
+};
+
+struct clap_plugin_remote_controls { // [main]
+    uint32_t(CLAP_ABI* count)(const clap_plugin* plugin);
+    bool(CLAP_ABI* get)(const clap_plugin* plugin, uint32_t page_index,
+                        clap_remote_controls_page* page);
+};
+
 // ---- Host services ------------------------------------------------------
 
 constexpr const char* CLAP_EXT_THREAD_CHECK = "clap.thread-check";
@@ -553,6 +585,14 @@ static_assert(sizeof(clap_plugin_timer_support) == table(1));
 static_assert(sizeof(clap_host_timer_support) == table(2));
 static_assert(sizeof(clap_plugin_posix_fd_support) == table(1));
 static_assert(sizeof(clap_host_posix_fd_support) == table(3));
+static_assert(sizeof(clap_plugin_latency) == table(1));
+static_assert(sizeof(clap_plugin_tail) == table(1));
+static_assert(sizeof(clap_remote_controls_page) == 552);
+static_assert(offsetof(clap_remote_controls_page, page_id) == 256);
+static_assert(offsetof(clap_remote_controls_page, page_name) == 260);
+static_assert(offsetof(clap_remote_controls_page, param_ids) == 516);
+static_assert(offsetof(clap_remote_controls_page, is_for_preset) == 548);
+static_assert(sizeof(clap_plugin_remote_controls) == table(2));
 static_assert(sizeof(clap_host_thread_check) == table(2));
 static_assert(sizeof(clap_host_log) == table(1));
 

@@ -60,6 +60,15 @@ bool AmpInstance::activate(double sampleRate, uint32_t maxFrames) {
     return true;
 }
 
+uint32_t AmpInstance::tailFrames(double sampleRate) {
+    // The longest measured: about 2 s, Quorvel and Output at the top with
+    // the drive on, where the impulse moves the drive's gain for its
+    // mean square's whole decay; with the default settings under 0.1 s.
+    constexpr double kTailSeconds = 2.5;
+    if (!acceptsSampleRate(sampleRate)) return 0;
+    return static_cast<uint32_t>(std::ceil(kTailSeconds * sampleRate));
+}
+
 void AmpInstance::deactivate() {
     if (!isActive) return;
     amp->stop();

@@ -77,6 +77,14 @@ class AmpInstance {
     double sampleRate() const { return rate; }
     uint32_t maxFrames() const { return maxBlock; }
 
+    // What the formats report of the amplifier's timing: no latency (nothing
+    // looks ahead), and the frames the output rings on after the input went
+    // silent, at a rate (0 for none): the longest the controls can make it
+    // (the filters, the levelers' and the limiter's releases, the drive's
+    // one-second mean square), with a margin. The instance's tests measure it.
+    static constexpr uint32_t kLatencyFrames = 0;
+    static uint32_t tailFrames(double sampleRate);
+
     // [audio] Back to the state a new instance with the same controls has
     // after activate(): filters, levelers, limiter, meters, the clip flag and
     // the noise generator's sequence. Controls and coefficients stay.

@@ -74,7 +74,7 @@ class Vst3Amp final : public ComponentFace,
     api::tresult VST3_API getBusArrangement(api::BusDirection direction, int32_t index,
                                             api::SpeakerArrangement* arrangement) override;
     api::tresult VST3_API canProcessSampleSize(int32_t symbolicSampleSize) override;
-    uint32_t VST3_API getLatencySamples() override { return 0; }
+    uint32_t VST3_API getLatencySamples() override { return instance::AmpInstance::kLatencyFrames; }
     api::tresult VST3_API setupProcessing(api::ProcessSetup* setup) override;
     api::tresult VST3_API setProcessing(api::TBool state) override;
     api::tresult VST3_API process(api::ProcessData* data) override;

@@ -214,8 +214,9 @@ tresult VST3_API Vst3Amp::setProcessing(TBool state) {
     return state != 0 && !amp.active() ? kNotInitialized : kResultOk;
 }
 
+// The tail at the rate of the last setup; none before the first.
 uint32_t VST3_API Vst3Amp::getTailSamples() {
-    return kNoTail;
+    return setUp ? instance::AmpInstance::tailFrames(setupRate) : kNoTail;
 }
 
 // A call without audio (a flush) still takes the parameter points. Audio

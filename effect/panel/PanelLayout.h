@@ -7,6 +7,7 @@
 #include "effect/Controls.h"
 #include "effect/dsp/Bands.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -50,6 +51,30 @@ inline constexpr std::array<KnobLayout, gravelo::kControlCount> kKnobs = {{
     knob(7, 435, 120, 0.1, 40, 31, 4),
     knob(8, 130, 120, 0.1, 40, 31, 4),
 }};
+
+// The controls in the panel's reading order: the rows of knobs from the top,
+// each from the left. Hosts' controller pages follow it.
+constexpr std::array<int, gravelo::kControlCount> controlsInPanelOrder() {
+    std::array<KnobLayout, gravelo::kControlCount> knobs = kKnobs;
+    std::sort(knobs.begin(), knobs.end(), [](const KnobLayout& p, const KnobLayout& q) {
+        return p.centreY() != q.centreY() ? p.centreY() < q.centreY() : p.centreX() < q.centreX();
+    });
+    std::array<int, gravelo::kControlCount> order{};
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = knobs[i].slider - 1;
+    return order;
+}
+
+// Whether a control's knob is one of the big ones: any size but the smallest
+// on the panel (the two beside the meters are drawn small).
+constexpr bool isBigKnob(int control) {
+    double smallest = kKnobs[0].size;
+    for (const KnobLayout& k : kKnobs)
+        smallest = std::min(smallest, k.size);
+    for (const KnobLayout& k : kKnobs)
+        if (k.slider - 1 == control) return k.size > smallest;
+    return false;
+}
 
 // Four meters, one per band: 0 dB at x + 100, a bar at most 200 pixels
 // wide and 10 high.

@@ -2,6 +2,7 @@
 // ports, parameters, audio, sample-accurate events, state, and bad input.
 #include "ClapTestHost.h"
 #include "RenderTestSupport.h"
+#include "instance/AmpInstance.h"
 
 #include <gtest/gtest.h>
 
@@ -93,9 +94,10 @@ TEST(ClapEntry, FactoryListsOneAmplifierAndRefusesWhatItDoesNotKnow) {
 TEST(ClapPlugin, ExtensionsAndStereoPortsInPlace) {
     TestHost host;
     Instance amp(library(), host);
-    for (const char* known : {CLAP_EXT_AUDIO_PORTS, CLAP_EXT_PARAMS, CLAP_EXT_STATE})
+    for (const char* known : {CLAP_EXT_AUDIO_PORTS, CLAP_EXT_PARAMS, CLAP_EXT_STATE,
+                              CLAP_EXT_REMOTE_CONTROLS, CLAP_EXT_REMOTE_CONTROLS_COMPAT})
         EXPECT_NE(amp.extension<void>(known), nullptr) << known;
-    for (const char* unknown : {"clap.note-ports", "clap.params.draft", "", "clap.latency"})
+    for (const char* unknown : {"clap.note-ports", "clap.params.draft", "", "clap.latency/2"})
         EXPECT_EQ(amp.extension<void>(unknown), nullptr) << unknown;
     EXPECT_EQ(amp.plugin()->get_extension(amp.plugin(), nullptr), nullptr);
 
@@ -110,6 +112,58 @@ TEST(ClapPlugin, ExtensionsAndStereoPortsInPlace) {
         EXPECT_STREQ(info.port_type, "stereo");
         EXPECT_EQ(info.in_place_pair, info.id);
         EXPECT_FALSE(ports->get(amp.plugin(), 1, input, &info));
+    }
+}
+
+// A controller's pages: the big knobs, then the two small ones, each in the
+// panel's rows from the top and from the left; an empty slot is no id.
+TEST(ClapPlugin, RemoteControlPagesFollowThePanel) {
+    TestHost host;
+    Instance amp(library(), host);
+    const auto* remote = amp.extension<clap_plugin_remote_controls>(CLAP_EXT_REMOTE_CONTROLS);
+    ASSERT_NE(remote, nullptr);
+    const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
+        {"Main", {"Quorvel", "Output", "Presence", "Bass", "Middle", "Treble", "Dirt"}},
+        {"More", {"LFcut", "Depth"}}};
+    ASSERT_EQ(remote->count(amp.plugin()), expected.size());
+    for (uint32_t index = 0; index < expected.size(); ++index) {
+        clap_remote_controls_page page{};
+        ASSERT_TRUE(remote->get(amp.plugin(), index, &page));
+        EXPECT_STREQ(page.section_name, "Amplifier");
+        EXPECT_EQ(page.page_id, index);
+        EXPECT_EQ(page.page_name, expected[index].first);
+        EXPECT_FALSE(page.is_for_preset);
+        const std::vector<std::string>& names = expected[index].second;
+        for (size_t slot = 0; slot < CLAP_REMOTE_CONTROLS_COUNT; ++slot) {
+            const clap_id id = page.param_ids[slot];
+            if (slot >= names.size()) {
+                EXPECT_EQ(id, CLAP_INVALID_ID) << page.page_name << " slot " << slot;
+                continue;
+            }
+            clap_param_info info{};
+            ASSERT_TRUE(amp.params()->get_info(amp.plugin(), id, &info)) << id;
+            EXPECT_EQ(info.id, id);
+            EXPECT_EQ(info.name, names[slot]) << page.page_name << " slot " << slot;
+        }
+    }
+    clap_remote_controls_page page{};
+    EXPECT_FALSE(remote->get(amp.plugin(), 2, &page));
+    EXPECT_FALSE(remote->get(amp.plugin(), 0, nullptr));
+}
+
+// No latency; the tail is the instance's at the rate of the last activation.
+TEST(ClapPlugin, NoLatencyAndTheInstancesTail) {
+    TestHost host;
+    Instance amp(library(), host);
+    const auto* latency = amp.extension<clap_plugin_latency>(CLAP_EXT_LATENCY);
+    const auto* tail = amp.extension<clap_plugin_tail>(CLAP_EXT_TAIL);
+    ASSERT_NE(latency, nullptr);
+    ASSERT_NE(tail, nullptr);
+    for (double rate : {kRate, 96000.0}) {
+        ASSERT_TRUE(amp.start(rate, kBlock));
+        EXPECT_EQ(latency->get(amp.plugin()), 0u);
+        EXPECT_EQ(tail->get(amp.plugin()), instance::AmpInstance::tailFrames(rate));
+        amp.stop();
     }
 }
 

@@ -4,6 +4,7 @@
 // the state through streams of one byte per call.
 #include "RenderTestSupport.h"
 #include "Vst3TestHost.h"
+#include "instance/AmpInstance.h"
 #include "vst3/bundle/PresetContainer.h"
 
 #include <gtest/gtest.h>
@@ -174,6 +175,15 @@ TEST(Vst3Plugin, OneObjectAnswersEveryFaceAndOneStereoBusEachWay) {
     EXPECT_EQ(amp.processor->canProcessSampleSize(kSample32), kResultTrue);
     EXPECT_EQ(amp.processor->canProcessSampleSize(kSample64), kResultTrue);
     EXPECT_EQ(amp.processor->canProcessSampleSize(2), kResultFalse);
+
+    // No latency; the tail is the instance's at the rate of the last setup.
+    EXPECT_EQ(amp.processor->getTailSamples(), kNoTail);
+    for (double rate : {kRate, 96000.0}) {
+        ASSERT_TRUE(amp.start(rate, 512));
+        EXPECT_EQ(amp.processor->getLatencySamples(), 0u);
+        EXPECT_EQ(amp.processor->getTailSamples(), instance::AmpInstance::tailFrames(rate));
+        amp.stop();
+    }
 }
 
 TEST(Vst3Params, NineControlsWithUnitsStepsAndTheVstTexts) {

@@ -1,6 +1,6 @@
 // The rules every format shares, tested on the format-neutral instance and
-// the runtime directly: a control value from a host, and a saved state in
-// its two modes.
+// the runtime directly: a control value from a host, a saved state in its
+// two modes, and the tail the formats report.
 #include "effect/TVobrixEffect.h"
 #include "instance/AmpInstance.h"
 #include "runtime/HostParameters.h"
@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -16,6 +18,8 @@
 namespace {
 
 constexpr int kQuorvel = 0, kOutput = 1, kDepth = 7;
+
+using gravelo::instance::AmpInstance;
 
 std::vector<float> chunkOf(gravelo::instance::AmpInstance& amp) {
     const auto bytes = amp.saveState();
@@ -26,6 +30,40 @@ std::vector<float> chunkOf(gravelo::instance::AmpInstance& amp) {
 
 bool load(gravelo::instance::AmpInstance& amp, const std::vector<float>& values, size_t floats) {
     return amp.loadState(reinterpret_cast<const uint8_t*>(values.data()), floats * sizeof(float));
+}
+
+// The frames from a full-scale impulse, after half a second of silence,
+// until what it adds to the output stays below -120 dB, looked for over
+// `horizon` frames (the horizon itself when it never does). What it adds is
+// the difference from a twin fed silence alone: with the drive on, the
+// chain's own noise offset stays above that level for good. Blocks of 64
+// frames, as a host with a short buffer sends them: each block draws a new
+// offset, so short blocks ring longest.
+uint32_t framesUntilSilent(double rate, const AmpInstance::ControlValues& controls,
+                           uint32_t horizon) {
+    constexpr uint32_t kBlock = 64;
+    AmpInstance played, twin;
+    for (AmpInstance* amp : {&played, &twin}) {
+        amp->setControls(controls);
+        amp->activate(rate, kBlock);
+    }
+    const uint32_t lead = static_cast<uint32_t>(rate / 2) / kBlock * kBlock;
+    std::array<double, kBlock> impulse{}, silence{}, out[2][2];
+    uint32_t lastLoud = 0;
+    for (uint32_t frame = 0; frame < lead + horizon; frame += kBlock) {
+        impulse[0] = frame == lead ? 1.0 : 0.0;
+        const double* in[2] = {impulse.data(), impulse.data()};
+        const double* quiet[2] = {silence.data(), silence.data()};
+        double* playedOut[2] = {out[0][0].data(), out[0][1].data()};
+        double* twinOut[2] = {out[1][0].data(), out[1][1].data()};
+        played.process(in, playedOut, kBlock);
+        twin.process(quiet, twinOut, kBlock);
+        for (uint32_t i = 0; i < kBlock; ++i)
+            for (int channel = 0; channel < 2; ++channel)
+                if (frame >= lead && std::fabs(out[0][channel][i] - out[1][channel][i]) >= 1e-6)
+                    lastLoud = frame + i - lead + 1;
+    }
+    return lastLoud;
 }
 
 } // namespace
@@ -96,4 +134,26 @@ TEST(StateRule, StrictRefusesWhatLenientLoadsInPart) {
                                              unmarked.size() * sizeof(float),
                                              gravelo::runtime::StateCheck::Lenient));
     EXPECT_DOUBLE_EQ(lenient.sliderValues[1], 12.0);
+}
+
+TEST(TailRule, CoversAnImpulsesDecayAtEveryRate) {
+    AmpInstance::ControlValues defaults{};
+    for (size_t i = 0; i < defaults.size(); ++i)
+        defaults[i] = gravelo::kControls[i].defaultValue;
+    // The longest tail over the controls' extremes: the gains and the tone at
+    // the top, the drive on (the impulse lowers its gain on the noise offset
+    // for as long as its one-second mean square takes to fall), Depth at its
+    // slowest release.
+    const AmpInstance::ControlValues longest = {40, 20, 10, 10, 6, 6, 6, 0.1, 0};
+    for (double rate : {44100.0, 48000.0, 96000.0}) {
+        const uint32_t reported = AmpInstance::tailFrames(rate);
+        const uint32_t usual = framesUntilSilent(rate, defaults, 2 * reported);
+        const uint32_t measured = framesUntilSilent(rate, longest, 2 * reported);
+        std::printf("%.0f Hz: tail %u frames measured (defaults %u), %u reported\n", rate, measured,
+                    usual, reported);
+        EXPECT_LE(usual, reported);
+        EXPECT_LE(measured, reported);
+        EXPECT_LE(reported, 2 * measured);
+    }
+    EXPECT_EQ(AmpInstance::tailFrames(0.0), 0u);
 }
