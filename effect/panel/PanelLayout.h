@@ -52,28 +52,19 @@ inline constexpr std::array<KnobLayout, gravelo::kControlCount> kKnobs = {{
     knob(8, 130, 120, 0.1, 40, 31, 4),
 }};
 
-// The controls in the panel's reading order: the rows of knobs from the top,
-// each from the left. Hosts' controller pages follow it.
-constexpr std::array<int, gravelo::kControlCount> controlsInPanelOrder() {
+// The controls, the biggest knobs first and each size in the panel's
+// reading order (by rows from the top, then from the left): the order in
+// which a hardware controller's knobs take them.
+constexpr std::array<int, gravelo::kControlCount> controlsBiggestFirst() {
     std::array<KnobLayout, gravelo::kControlCount> knobs = kKnobs;
     std::sort(knobs.begin(), knobs.end(), [](const KnobLayout& p, const KnobLayout& q) {
+        if (p.size != q.size) return p.size > q.size;
         return p.centreY() != q.centreY() ? p.centreY() < q.centreY() : p.centreX() < q.centreX();
     });
     std::array<int, gravelo::kControlCount> order{};
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = knobs[i].slider - 1;
     return order;
-}
-
-// Whether a control's knob is one of the big ones: any size but the smallest
-// on the panel (the two beside the meters are drawn small).
-constexpr bool isBigKnob(int control) {
-    double smallest = kKnobs[0].size;
-    for (const KnobLayout& k : kKnobs)
-        smallest = std::min(smallest, k.size);
-    for (const KnobLayout& k : kKnobs)
-        if (k.slider - 1 == control) return k.size > smallest;
-    return false;
 }
 
 // Four meters, one per band: 0 dB at x + 100, a bar at most 200 pixels

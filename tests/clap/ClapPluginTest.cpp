@@ -123,8 +123,8 @@ TEST(ClapPlugin, RemoteControlPagesFollowThePanel) {
     const auto* remote = amp.extension<clap_plugin_remote_controls>(CLAP_EXT_REMOTE_CONTROLS);
     ASSERT_NE(remote, nullptr);
     const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
-        {"Main", {"Quorvel", "Output", "Presence", "Bass", "Middle", "Treble", "Dirt"}},
-        {"More", {"LFcut", "Depth"}}};
+        {"Main", {"Quorvel", "Output", "Presence", "Bass", "Middle", "Treble", "Dirt", "LFcut"}},
+        {"More", {"Depth"}}};
     ASSERT_EQ(remote->count(amp.plugin()), expected.size());
     for (uint32_t index = 0; index < expected.size(); ++index) {
         clap_remote_controls_page page{};
