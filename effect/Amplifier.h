@@ -92,7 +92,7 @@ class Amplifier {
     void mouseDown(double x, double y, int32_t buttonState);
     void mouseUp(double x, double y);
     void mouseMoved(double x, double y);
-    // Vertical wheel notches at (x, y), up positive.
+    // [main] Vertical wheel notches at (x, y), up positive.
     void mouseWheel(double x, double y, double notches);
     // [main] A button is held, or a release waits for the panel's next frame.
     bool mouseHeld() const;

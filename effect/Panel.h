@@ -1,7 +1,9 @@
 // The amplifier's panel: drawn whole every frame by the graphics hook, with
 // knobs that are routines rather than widget objects. Each knob reads the
-// mouse snapshot, follows a vertical drag from its press point, draws its
-// film-strip frame and value label, and hands back its value for the slider.
+// mouse snapshot, follows a vertical drag from its press point (and, where
+// the window that shows the panel asks for them, the wheel's notches), draws
+// its film-strip frame and value label, and hands back its value for the
+// slider.
 // User-interface thread only.
 #pragma once
 
