@@ -102,6 +102,13 @@ CMouseEventResult CVeSTView::onMouseEntered(ViewPoint& where, const CButtonState
     return onMouseMoved(where, buttons);
 }
 
+// The vertical wheel only: a sideways one has nothing to turn.
+bool CVeSTView::onWheel(const ViewPoint& where, const CMouseWheelAxis& axis, const float& distance,
+                        const CButtonState& buttons) {
+    if (client == nullptr || axis != VSTGUI::kMouseWheelAxisY) return false;
+    return client->onWheel(where.x, where.y, distance, buttons);
+}
+
 int32_t CVeSTView::onKeyDown(KeyCode& key) {
     if (client != nullptr) client->onKeyDown(key);
     return 1;

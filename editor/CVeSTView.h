@@ -29,6 +29,9 @@ class CVeSTView : public VSTGUI::CView {
                                            const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::ViewPoint& where,
                                              const VSTGUI::CButtonState& buttons) override;
+    using VSTGUI::CView::onWheel;
+    bool onWheel(const VSTGUI::ViewPoint& where, const VSTGUI::CMouseWheelAxis& axis,
+                 const float& distance, const VSTGUI::CButtonState& buttons) override;
     int32_t onKeyDown(KeyCode& key) override;
     int32_t onKeyUp(KeyCode& key) override;
 

@@ -25,6 +25,11 @@ class VeSTEditorClient {
     virtual void onMouseDown(double x, double y, int32_t buttons) = 0;
     virtual void onMouseUp(double x, double y, int32_t buttons) = 0;
     virtual void onMouseMoved(double x, double y, int32_t buttons) = 0;
+    // Vertical wheel notches over the view, up positive; true when taken.
+    // The VST 2.x shell leaves the wheel to its host, as it always has.
+    virtual bool onWheel(double /*x*/, double /*y*/, float /*notches*/, int32_t /*buttons*/) {
+        return false;
+    }
     virtual void onKeyDown(const KeyCode& key) = 0;
     virtual void onKeyUp(const KeyCode& key) = 0;
     // The idle tick while the view is shown; true when the view is due for a

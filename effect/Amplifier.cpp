@@ -120,6 +120,7 @@ int Amplifier::panelHeight() const {
 
 void Amplifier::showPanel() {
     effect->panel.followSliderSteps(true);
+    effect->panel.takeFineControl(true);
     effect->panel.takeSliderValues(*effect);
     // A host may show the panel before it first activates the instance,
     // which is where the redraw rate is set: the panel draws its frames,
@@ -149,6 +150,10 @@ void Amplifier::mouseUp(double x, double y) {
 
 void Amplifier::mouseMoved(double x, double y) {
     runtime::mouseMoved(*effect, x, y);
+}
+
+void Amplifier::mouseWheel(double x, double y, double notches) {
+    runtime::mouseWheel(*effect, x, y, notches);
 }
 
 TVobrix& Amplifier::runtime() {

@@ -80,8 +80,8 @@ class Amplifier {
     // ---- panel ---------------------------------------------------------------
     int panelWidth() const;
     int panelHeight() const;
-    // [main] The panel is shown anew: its knobs start from the controls and
-    // drag in the controls' steps.
+    // [main] The panel is shown anew: its knobs start from the controls,
+    // drag in the controls' steps, and take the wheel and Shift-drags.
     void showPanel();
     // [main] One frame of the panel, on the surface the shell lends now.
     void drawPanel();
@@ -92,6 +92,8 @@ class Amplifier {
     void mouseDown(double x, double y, int32_t buttonState);
     void mouseUp(double x, double y);
     void mouseMoved(double x, double y);
+    // [main] Vertical wheel notches at (x, y), up positive.
+    void mouseWheel(double x, double y, double notches);
     // [main] A button is held, or a release waits for the panel's next frame.
     bool mouseHeld() const;
 

@@ -1,7 +1,9 @@
 // The amplifier's panel: drawn whole every frame by the graphics hook, with
 // knobs that are routines rather than widget objects. Each knob reads the
-// mouse snapshot, follows a vertical drag from its press point, draws its
-// film-strip frame and value label, and hands back its value for the slider.
+// mouse snapshot, follows a vertical drag from its press point (and, where
+// the window that shows the panel asks for them, the wheel's notches), draws
+// its film-strip frame and value label, and hands back its value for the
+// slider.
 // User-interface thread only.
 #pragma once
 
@@ -30,18 +32,24 @@ class Panel {
   public:
     static constexpr int kKnobCount = static_cast<int>(gravelo::panel_layout::kKnobs.size());
 
-    // Everything back to 0 (the effect's open hook), except whether drags
-    // follow the slider steps, which belongs to the window that shows the panel.
+    // Everything back to 0 (the effect's open hook), except how the knobs
+    // take the mouse, which belongs to the window that shows the panel.
     void open() {
-        const bool stepped = dragsFollowSteps;
+        const bool stepped = dragsFollowSteps, fine = fineControl;
         *this = Panel();
         dragsFollowSteps = stepped;
+        fineControl = fine;
     }
     // A host that holds the control values snaps what it is given to the
     // slider's step; a panel shown by such a host drags in those steps too, so
     // the knob never shows a value the sound does not have. Off by default:
     // the knob then keeps its own finer steps.
     void followSliderSteps(bool follow) { dragsFollowSteps = follow; }
+    // The wheel over a knob moves it one step of its control per notch (up
+    // increases), and a drag with Shift held at the press moves a tenth as
+    // far: what users of the newer formats' hosts expect of a knob. Off by
+    // default: the VST 2.x panel ignores the wheel and Shift as it always did.
+    void takeFineControl(bool take) { fineControl = take; }
     // The knobs take the slider values as they are, and count every host
     // change so far as seen (when the panel starts or is shown anew).
     void takeSliderValues(TVobrix& runtime);
@@ -79,6 +87,7 @@ class Panel {
         double clipFlag = 0.0;
         gravelo::runtime::MouseState mouse;
         bool releasePending = false;
+        double wheelNotches = 0.0;
         bool operator==(const Inputs&) const = default;
     };
     Inputs inputs(const TVobrix& runtime, const AmpChain& amp) const;
@@ -86,11 +95,13 @@ class Panel {
     void useMouse(const gravelo::runtime::MouseState& mouse);
     void latchPressPoint();
     bool pressInside(const KnobLayout& layout) const;
+    void turnWheel(TVobrix& runtime, double notches);
 
     double mouseButtons = 0.0, mouseX = 0.0, mouseY = 0.0; // the mouse state in use
     double downX = 0.0, downY = 0.0;   // where the runtime saw a button last go down
     double pressX = 0.0, pressY = 0.0; // latched from there; 0 means not latched
     bool dragsFollowSteps = false;
+    bool fineControl = false;
     double level = 0.0; // limiter indicator, 0 to 1
     std::array<KnobState, kKnobCount> knobs{};
     std::array<uint32_t, kKnobCount> hostChangesSeen{};

@@ -49,6 +49,7 @@ bool PanelWindow::open(void* parent) {
 }
 
 void PanelWindow::close() {
+    wheelTurned = false;
     endGestures();
     editor->closeFrame();
     amp.host().setPanelShown(false);
@@ -111,6 +112,20 @@ void PanelWindow::onMouseMoved(double x, double y, int32_t) {
     amp.amplifier().mouseMoved(x, y);
 }
 
+bool PanelWindow::onWheel(double x, double y, float notches, int32_t) {
+    amp.amplifier().mouseWheel(x, y, notches);
+    lastNotch = std::chrono::steady_clock::now();
+    wheelTurned = true;
+    return true;
+}
+
+bool PanelWindow::wheelTurning() {
+    if (wheelTurned &&
+        std::chrono::steady_clock::now() - lastNotch >= std::chrono::milliseconds(kWheelRestMs))
+        wheelTurned = false;
+    return wheelTurned;
+}
+
 // The runtime's idle hook decides whether a repaint is due.
 bool PanelWindow::onEditorIdle() {
     amp.amplifier().idlePanel();
@@ -122,8 +137,9 @@ void PanelWindow::tick() {
     noteHostChanges();
     editor->idle(); // the runtime's repaint timer, then the window's events and paint
     reportPanelChanges();
-    // A release ends the gestures once the panel has drawn it.
-    if (!amp.amplifier().mouseHeld()) endGestures();
+    // A release ends the gestures once the panel has drawn it; a wheel turn
+    // once the wheel rests.
+    if (!amp.amplifier().mouseHeld() && !wheelTurning()) endGestures();
 }
 
 // The knobs take a host's changes in the panel's own frame; the host knows

@@ -9,6 +9,7 @@
 #include "effect/panel/PanelLayout.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -20,8 +21,9 @@ class AmpInstance;
 class PanelEditor;
 
 // What the panel did: a control grabbed (reported with its first change while
-// the mouse button is held), its new values, and the release. Every begin gets
-// its end, also when the window closes mid-drag. And the open window's new
+// the mouse button is held or the wheel turns), its new values, and the
+// release (for the wheel: once it rests). Every begin gets its end, also when
+// the window closes mid-drag. And the open window's new
 // size in physical pixels when its scale changed on the panel's side (a host
 // scale or the system's), for the host's window to follow.
 class PanelListener {
@@ -41,6 +43,11 @@ class PanelWindow final : public VeSTEditorClient {
     static constexpr int kHeight = panel_layout::kHeight;
     // Ticks per second the panel wants (its redraw rate).
     static constexpr int kTickRate = static_cast<int>(panel_layout::kRedrawRate);
+    // A wheel turn is one gesture until the wheel rests this long: a host
+    // then records a turn of many notches as one undo step, and its touch
+    // automation holds the control through the turn instead of letting go
+    // between notches (a gesture per notch did both, notch by notch).
+    static constexpr int kWheelRestMs = 300;
 
     PanelWindow(AmpInstance& amp, PanelListener& listener);
     ~PanelWindow() override;
@@ -84,6 +91,7 @@ class PanelWindow final : public VeSTEditorClient {
     void onMouseDown(double x, double y, int32_t buttons) override;
     void onMouseUp(double x, double y, int32_t buttons) override;
     void onMouseMoved(double x, double y, int32_t buttons) override;
+    bool onWheel(double x, double y, float notches, int32_t buttons) override;
     void onKeyDown(const KeyCode&) override {}
     void onKeyUp(const KeyCode&) override {}
     bool onEditorIdle() override;
@@ -92,6 +100,7 @@ class PanelWindow final : public VeSTEditorClient {
     void noteHostChanges();
     void reportPanelChanges();
     void endGestures();
+    bool wheelTurning();
 
     AmpInstance& amp;
     PanelListener& listener;
@@ -100,6 +109,8 @@ class PanelWindow final : public VeSTEditorClient {
     std::array<uint32_t, gravelo::kControlCount> hostChangesSeen{};
     std::array<double, gravelo::kControlCount> reported{}; // the values the host knows of
     std::array<bool, gravelo::kControlCount> grabbed{};
+    std::chrono::steady_clock::time_point lastNotch{}; // the last wheel notch, if wheelTurned
+    bool wheelTurned = false;
 };
 
 } // namespace gravelo::instance

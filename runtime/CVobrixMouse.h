@@ -22,4 +22,7 @@ class CVobrixMouse : public CVobrixGraphics {
     SharedValue releaseY{0.0};
     SharedValue releasePressX{0.0};
     SharedValue releasePressY{0.0};
+    // Wheel notches no panel frame has taken yet, added up (up positive);
+    // they turn the knob under mouseX, mouseY.
+    SharedValue wheelNotches{0.0};
 };

@@ -79,4 +79,16 @@ void mouseMoved(TVobrix& runtime, double x, double y) {
     raiseRedrawRate(runtime);
 }
 
+void mouseWheel(TVobrix& runtime, double x, double y, double notches) {
+    movePointer(runtime, x, y);
+    runtime.wheelNotches = runtime.wheelNotches + notches;
+    raiseRedrawRate(runtime);
+}
+
+double takeWheelNotches(TVobrix& runtime) {
+    const double notches = runtime.wheelNotches;
+    runtime.wheelNotches = 0.0;
+    return notches;
+}
+
 } // namespace gravelo::runtime

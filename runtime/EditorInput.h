@@ -47,5 +47,10 @@ bool releasePending(const TVobrix& runtime);
 void mouseDown(TVobrix& runtime, double x, double y, int32_t buttonState);
 void mouseUp(TVobrix& runtime, double x, double y);
 void mouseMoved(TVobrix& runtime, double x, double y);
+// Vertical wheel notches (up positive) turned at (x, y): the pointer moves
+// there, and the notches wait, added up, for the next frame to take them,
+// as a release does.
+void mouseWheel(TVobrix& runtime, double x, double y, double notches);
+double takeWheelNotches(TVobrix& runtime);
 
 } // namespace gravelo::runtime

@@ -19,6 +19,8 @@ constexpr int32_t kLedImage = 2;
 constexpr double kControlBit = 4.0;
 constexpr double kLabelSlot = 190000.0;
 constexpr double kPanelFontIndex = 1.0;
+constexpr double kShiftBit = 8.0;
+constexpr double kFineDragSlowdown = 10.0;
 
 void setColour(TVobrix& runtime, double red, double green, double blue, double alpha) {
     runtime.colour = DrawColour{red, green, blue, alpha};
@@ -42,6 +44,14 @@ double labelFormat(double sens) {
 
 bool hasControl(double buttons) {
     return (gravelo::runtime::toIndex(buttons) & static_cast<int>(kControlBit)) != 0;
+}
+
+bool hasShift(double buttons) {
+    return (gravelo::runtime::toIndex(buttons) & static_cast<int>(kShiftBit)) != 0;
+}
+
+bool inside(const KnobLayout& k, double x, double y) {
+    return k.x < x && x < k.x + k.size && k.y < y && y < k.y + k.size;
 }
 
 } // namespace
@@ -88,7 +98,19 @@ void Panel::latchPressPoint() {
 }
 
 bool Panel::pressInside(const KnobLayout& k) const {
-    return k.x < pressX && pressX < k.x + k.size && k.y < pressY && pressY < k.y + k.size;
+    return inside(k, pressX, pressY);
+}
+
+// Not while a button is held: the drag owns the knob until its release.
+void Panel::turnWheel(TVobrix& runtime, double notches) {
+    if (!fineControl || notches == 0.0 || mouseButtons != 0.0) return;
+    for (size_t i = 0; i < kKnobs.size(); ++i) {
+        const KnobLayout& k = kKnobs[i];
+        if (!inside(k, mouseX, mouseY)) continue;
+        const double step = runtime.sliderInfos[static_cast<size_t>(k.slider - 1)].step;
+        const double turned = gravelo::runtime::snapToStep(knobs[i].value + notches * step, step);
+        knobs[i].value = std::clamp(turned, k.minimum, k.maximum);
+    }
 }
 
 void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
@@ -102,6 +124,7 @@ void Panel::drawControls(TVobrix& runtime, AmpChain& amp) {
             followMouse(runtime, kKnobs[i], knobs[i]);
     }
     useMouse(frame.states[frame.count - 1]);
+    turnWheel(runtime, gravelo::runtime::takeWheelNotches(runtime));
     setColour(runtime, 0, 0, 0, 1);
     runtime.penX = runtime.penY = 0.0;
     runtime.selectFont(kPanelFontIndex, runtime.stringAt(10002), 11.9, 1);
@@ -132,6 +155,7 @@ Panel::Inputs Panel::inputs(const TVobrix& runtime, const AmpChain& amp) const {
     now.clipFlag = amp.clipFlag();
     now.mouse = gravelo::runtime::currentMouse(runtime);
     now.releasePending = gravelo::runtime::releasePending(runtime);
+    now.wheelNotches = runtime.wheelNotches;
     return now;
 }
 
@@ -155,7 +179,8 @@ double Panel::followMouse(TVobrix& runtime, const KnobLayout& k, KnobState& knob
     if (pressInside(k)) {
         // Only the way travelled since the press counts: where the frames
         // before it saw the pointer does not.
-        const double divisor = knob.steps < 50.0 ? 100.0 / knob.steps : 1.0;
+        double divisor = knob.steps < 50.0 ? 100.0 / knob.steps : 1.0;
+        if (fineControl && hasShift(mouseButtons)) divisor *= kFineDragSlowdown;
         value = knob.valueAtPress - k.sens * (mouseY - pressY) / divisor;
         if (hasControl(mouseButtons)) value = knob.resetValue;
         if (dragsFollowSteps)

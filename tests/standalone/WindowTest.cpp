@@ -1,9 +1,10 @@
 // gravelo-amp's window under a private virtual X server, driven with real
 // input (XTEST) while the test client plays a signal through it in real
 // time on a dummy JACK server: the window opens titled "Gravelo I", a drag
-// on Output makes the sound louder, the next-preset button moves the knobs
-// and changes the sound, Save writes a preset that gravelo-render reads back
-// to the same sound, and the input meter moves while audio plays.
+// and the wheel on Output make the sound louder, the next-preset button
+// moves the knobs and changes the sound, Save writes a preset that
+// gravelo-render reads back to the same sound, and the input meter moves
+// while audio plays.
 #include "AmpRun.h"
 #include "standalone/StripLayout.h"
 #include "support/ForeignWindows.h"
@@ -93,12 +94,24 @@ TEST(AmpWindow, OpensAndItsPanelButtonsAndMeterDoWhatTheySay) {
     const double louder = levelDb(run.client());
     EXPECT_NEAR(louder - before, 10.0, 1.5) << before << " " << louder;
 
+    // Five wheel notches up on Output: a step of 0.5 dB each.
+    const std::vector<uint32_t> dragged = input.capture(handle, layout::kWidth, kPanelHeight);
+    input.moveTo(x, y);
+    for (int notch = 0; notch < 5; ++notch) {
+        std::this_thread::sleep_for(50ms);
+        input.wheel(1);
+    }
+    std::this_thread::sleep_for(1s);
+    const double turned = levelDb(run.client());
+    EXPECT_NEAR(turned - louder, 2.5, 1.0) << louder << " " << turned;
+
     const std::vector<uint32_t> knobs = input.capture(handle, layout::kWidth, kPanelHeight);
+    EXPECT_NE(knobs, dragged);
     click(input, layout::kNext); // the first preset: clean
     std::this_thread::sleep_for(1s);
     EXPECT_NE(input.capture(handle, layout::kWidth, kPanelHeight), knobs);
     const double clean = levelDb(run.client());
-    EXPECT_GT(std::fabs(clean - louder), 1.0) << louder << " " << clean;
+    EXPECT_GT(std::fabs(clean - turned), 1.0) << turned << " " << clean;
 
     click(input, layout::kSave);
     const std::filesystem::path presets = run.configFolder() / "presets";

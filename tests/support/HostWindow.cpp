@@ -130,6 +130,22 @@ void HostWindow::controlKey(bool down) {
     XSync(connection, False);
 }
 
+void HostWindow::shiftKey(bool down) {
+    XTestFakeKeyEvent(connection, XKeysymToKeycode(connection, XK_Shift_L), down ? True : False,
+                      CurrentTime);
+    XSync(connection, False);
+}
+
+// X reports a notch as a press and release of button 4 (up) or 5 (down).
+void HostWindow::wheel(int notches) {
+    const unsigned int button = notches > 0 ? 4 : 5;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        XTestFakeButtonEvent(connection, button, True, CurrentTime);
+        XTestFakeButtonEvent(connection, button, False, CurrentTime);
+    }
+    XSync(connection, False);
+}
+
 void HostWindow::drag(int x, int y, int dy, int steps) {
     const int screen = DefaultScreen(connection);
     XTestFakeMotionEvent(connection, screen, originX + x, originY + y, CurrentTime);

@@ -40,6 +40,9 @@ class HostWindow {
     void moveTo(int x, int y);
     void button(unsigned int number, bool down);
     void controlKey(bool down);
+    void shiftKey(bool down);
+    // Wheel notches where the pointer is: up when positive, down otherwise.
+    void wheel(int notches);
     // A press of button 1 at (x, y), a vertical drag by dy in steps, a release.
     void drag(int x, int y, int dy, int steps);
     // The same drag at a hand's pace, for another program's window (which

@@ -23,9 +23,14 @@ class Faulty final : public PanelRoute {
     void hostSets(int index, double value) override {
         if (fault != PanelFault::HostChangeDropped) inner->hostSets(index, value);
     }
+    double hostValue(int index) override {
+        return inner->hostValue(index) + (fault == PanelFault::HostValueOff ? 0.5 : 0.0);
+    }
     bool reportsGestures() const override { return inner->reportsGestures(); }
     std::vector<Gesture> gestures() override {
         std::vector<Gesture> told = inner->gestures();
+        if (fault == PanelFault::GestureBeginLost && !told.empty() && told.front().kind == 'b')
+            told.erase(told.begin());
         if (fault == PanelFault::GestureEndLost && !told.empty() && told.back().kind == 'e')
             told.pop_back();
         if (fault == PanelFault::LastValueLost && told.size() >= 3 && told.back().kind == 'e')
@@ -37,6 +42,25 @@ class Faulty final : public PanelRoute {
     std::unique_ptr<PanelRoute> inner;
     PanelFault fault;
 };
+
+// One gesture on Output: begin, values, end, the last value `last`.
+std::string oneGestureEndingAt(const std::vector<Gesture>& told, double last) {
+    if (told.size() < 3) return "fewer than begin, a value and end";
+    if (told.front().kind != 'b' || told.back().kind != 'e') return "not begin ... end";
+    for (const Gesture& g : told)
+        if (g.index != kOutput) return "a gesture names another control";
+    for (size_t i = 1; i + 1 < told.size(); ++i)
+        if (told[i].kind != 'v') return "not values between begin and end";
+    if (told[told.size() - 2].value != last)
+        return "the gesture ends at " + std::to_string(told[told.size() - 2].value) + " dB";
+    return {};
+}
+
+std::string hostHolds(PanelRoute& panel, double expected) {
+    const double held = panel.hostValue(kOutput);
+    if (held == expected) return {};
+    return "the host holds " + std::to_string(held) + " dB";
+}
 
 } // namespace
 
@@ -67,16 +91,40 @@ std::string dragReachesTheHostAsAGesture(const MakePanel& make) {
     if (!panel->open(window.handle())) return "the panel does not open";
     panel->idle(100);
     window.dragInLoop(kKnobX, kKnobY, -20, [&](int ms) { panel->idle(ms); });
-    const std::vector<Gesture> told = panel->gestures();
-    if (told.size() < 3) return "fewer than begin, a value and end";
-    if (told.front().kind != 'b' || told.back().kind != 'e') return "not begin ... end";
-    for (const Gesture& g : told)
-        if (g.index != kOutput) return "a gesture names another control";
-    for (size_t i = 1; i + 1 < told.size(); ++i)
-        if (told[i].kind != 'v') return "not values between begin and end";
-    if (told[told.size() - 2].value != 10.0)
-        return "the drag ends at " + std::to_string(told[told.size() - 2].value) + " dB";
-    return {};
+    return oneGestureEndingAt(panel->gestures(), 10.0);
+}
+
+std::string wheelTurnsAStepPerNotch(const MakePanel& make) {
+    display::HostWindow window(0, 0, 600, 284);
+    const auto panel = make();
+    if (!panel->open(window.handle())) return "the panel does not open";
+    window.moveTo(kKnobX, kKnobY);
+    panel->idle(100);
+    const std::vector<uint32_t> before = outputKnob(window);
+    for (int notch = 0; notch < 5; ++notch) {
+        window.wheel(1);
+        panel->idle(40);
+    }
+    panel->idle(800); // well past the rest that ends a wheel's gesture
+    if (!panel->reportsGestures()) {
+        if (outputKnob(window) != before) return "the knob moves";
+        return hostHolds(*panel, 0.0);
+    }
+    if (std::string held = hostHolds(*panel, 2.5); !held.empty()) return held;
+    return oneGestureEndingAt(panel->gestures(), 2.5);
+}
+
+std::string shiftDragMovesATenth(const MakePanel& make) {
+    display::HostWindow window(0, 0, 600, 284);
+    const auto panel = make();
+    if (!panel->open(window.handle())) return "the panel does not open";
+    panel->idle(100);
+    window.shiftKey(true);
+    window.dragInLoop(kKnobX, kKnobY, -20, [&](int ms) { panel->idle(ms); });
+    window.shiftKey(false);
+    if (!panel->reportsGestures()) return hostHolds(*panel, 10.0);
+    if (std::string held = hostHolds(*panel, 1.0); !held.empty()) return held;
+    return oneGestureEndingAt(panel->gestures(), 1.0);
 }
 
 std::string quickReleaseEndsWhereThePointerWentUp(const MakePanel& make) {

@@ -27,6 +27,8 @@ class PanelRoute {
     virtual void idle(int ms) = 0;
     // A host's change in panel units, as the format hands it to its panel.
     virtual void hostSets(int index, double value) = 0;
+    // The control's value as the host reads it, in panel units.
+    virtual double hostValue(int index) = 0;
     // Whether the format reports a drag as begin / values / end.
     virtual bool reportsGestures() const { return true; }
     // What the panel told the host since the last call.

@@ -7,6 +7,7 @@
 #include "support/routes/PanelRoute.h"
 #include "vsthost/Host.h"
 
+#include <array>
 #include <chrono>
 #include <set>
 #include <stdexcept>
@@ -29,6 +30,11 @@ double normalised(int index, double value) {
     return (value - c.minimum) / (c.maximum - c.minimum);
 }
 
+double plain(int index, double normalisedValue) {
+    const ControlDefinition& c = kControls[static_cast<size_t>(index)];
+    return c.minimum + normalisedValue * (c.maximum - c.minimum);
+}
+
 // VST 2.x: effEditOpen into the window, effEditIdle as the host's timer,
 // host changes through setParameter. Its panel reports no gestures.
 class Vst2Panel final : public PanelRoute {
@@ -45,6 +51,7 @@ class Vst2Panel final : public PanelRoute {
     void hostSets(int index, double value) override {
         host.setParameter(index, static_cast<float>(normalised(index, value)));
     }
+    double hostValue(int index) override { return plain(index, host.getParameter(index)); }
     bool reportsGestures() const override { return false; }
     std::vector<Gesture> gestures() override { return {}; }
 
@@ -81,6 +88,7 @@ class ClapPanel final : public PanelRoute {
     void hostSets(int index, double value) override {
         amp.setValue(static_cast<clap_id>(index), value);
     }
+    double hostValue(int index) override { return amp.value(static_cast<clap_id>(index)); }
     std::vector<Gesture> gestures() override {
         clap::OutputEvents out;
         amp.params()->flush(amp.plugin(), clap::InputEvents().get(), out.get());
@@ -133,6 +141,9 @@ class Vst3Panel final : public PanelRoute {
     void hostSets(int index, double value) override {
         amp.set(static_cast<gravelo::vst3::api::ParamID>(index), value);
     }
+    double hostValue(int index) override {
+        return amp.value(static_cast<gravelo::vst3::api::ParamID>(index));
+    }
     std::vector<Gesture> gestures() override {
         std::vector<Gesture> told;
         for (const vst3::Edit& e : handler.edits) {
@@ -166,6 +177,14 @@ class Lv2Panel final : public PanelRoute {
     void hostSets(int index, double value) override {
         ui->portEvent(gravelo::lv2::kFirstControl + static_cast<uint32_t>(index),
                       static_cast<float>(value));
+        known[static_cast<size_t>(index)] = value;
+    }
+    // The last value the UI wrote to the port, else the host's own.
+    double hostValue(int index) override {
+        const uint32_t port = gravelo::lv2::kFirstControl + static_cast<uint32_t>(index);
+        for (auto w = ui->writes.rbegin(); w != ui->writes.rend(); ++w)
+            if (w->first == port) return w->second;
+        return known[static_cast<size_t>(index)];
     }
     std::vector<Gesture> gestures() override {
         std::vector<Gesture> told;
@@ -174,7 +193,9 @@ class Lv2Panel final : public PanelRoute {
             const bool isWrite = kind == 'v';
             const uint32_t port = isWrite ? ui->writes[write].first : ui->touches[touch].first;
             const double value = isWrite ? ui->writes[write++].second : (++touch, 0.0);
-            told.push_back({kind, static_cast<int>(port - gravelo::lv2::kFirstControl), value});
+            const int index = static_cast<int>(port - gravelo::lv2::kFirstControl);
+            if (isWrite) known[static_cast<size_t>(index)] = value;
+            told.push_back({kind, index, value});
         }
         ui->order.clear();
         ui->writes.clear();
@@ -188,6 +209,12 @@ class Lv2Panel final : public PanelRoute {
         return loaded;
     }
     std::unique_ptr<test::lv2::UiHost> ui;
+    std::array<double, kControlCount> known = [] {
+        std::array<double, kControlCount> defaults{};
+        for (size_t i = 0; i < defaults.size(); ++i)
+            defaults[i] = kControls[i].defaultValue;
+        return defaults;
+    }();
 };
 
 } // namespace
