@@ -1,27 +1,13 @@
 // Every format's panel through the modules this build made, held to the
 // properties every panel shares, and each property shown to fail on a fault
 // planted in each format's panel.
-#include "ClapTestHost.h"
-#include "Vst3TestHost.h"
 #include "support/routes/PanelProperties.h"
-#include "vsthost/PluginLibrary.h"
 
 #include <gtest/gtest.h>
 
 namespace gravelo::test::routes {
 
 namespace {
-
-const Entries& builtEntries() {
-    static const auto vst2 = vsthost::PluginLibrary::load(vsthost::builtPluginPath());
-    static const clap::ClapLibrary clapLibrary(GRAVELO_CLAP_PATH);
-    static const Entries entries{
-        [](audioMasterCallback callback) { return vst2->entry()(callback); },
-        clapLibrary.entry(),
-        [] { return static_cast<void*>(vst3::builtModule().factory()); },
-    };
-    return entries;
-}
 
 struct Case {
     const char* name;

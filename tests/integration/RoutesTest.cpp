@@ -1,27 +1,13 @@
 // Every format through the modules this build made, as its hosts load them,
 // held to the properties every format shares; and each property shown to
 // fail on a fault planted in each format's route.
-#include "ClapTestHost.h"
-#include "Vst3TestHost.h"
 #include "support/routes/RouteProperties.h"
-#include "vsthost/PluginLibrary.h"
 
 #include <gtest/gtest.h>
 
 namespace gravelo::test::routes {
 
 namespace {
-
-const Entries& builtEntries() {
-    static const auto vst2 = vsthost::PluginLibrary::load(vsthost::builtPluginPath());
-    static const clap::ClapLibrary clapLibrary(GRAVELO_CLAP_PATH);
-    static const Entries entries{
-        [](audioMasterCallback callback) { return vst2->entry()(callback); },
-        clapLibrary.entry(),
-        [] { return static_cast<void*>(vst3::builtModule().factory()); },
-    };
-    return entries;
-}
 
 const std::vector<RouteMaker>& routes() {
     // Streams of one byte per call: the most a host may split a state.

@@ -76,6 +76,9 @@ std::unique_ptr<Route> makeLv2Route(const HostManner& manner);
 std::unique_ptr<Route> makeAmpRoute();
 std::unique_ptr<Route> makeRendererRoute(); // the renderer's .fxp loading
 
+// The modules this build made, loaded once as hosts load them (tests).
+const Entries& builtEntries();
+
 // VST 2.x first: the reference the others render like.
 std::vector<RouteMaker> allRoutes(const Entries& entries, const HostManner& manner = {});
 
