@@ -16,6 +16,7 @@
 #include "vst3/ReferenceCount.h"
 #include "vst3/Vst3Interface.h"
 
+#include <atomic>
 #include <vector>
 
 namespace gravelo::vst3 {
@@ -125,6 +126,10 @@ class Vst3Amp final : public ComponentFace,
     int32_t sampleSize = api::kSample32;
     double setupRate = 0.0;
     uint32_t setupMaxBlock = 0;
+    // The arrangements last taken, stereo both ways until a host asks
+    // otherwise. Atomic: some hosts ask from their audio thread.
+    std::atomic<api::SpeakerArrangement> inputArrangement{api::kStereo};
+    std::atomic<api::SpeakerArrangement> outputArrangement{api::kStereo};
     // Silence the amplifier reads in place of an input flagged silent.
     std::vector<float> silence32;
     std::vector<double> silence64;

@@ -1,7 +1,7 @@
-// The audio side: one stereo input bus and one stereo output bus, the state
-// diagram's setup and activation, and process, which cuts the host's block
-// at each parameter point (instance/BlockSplit.h) so a change takes effect at
-// its own frame, in 32- or 64-bit samples.
+// The audio side: one input bus and one output bus, each stereo or mono,
+// the state diagram's setup and activation, and process, which cuts the
+// host's block at each parameter point (instance/BlockSplit.h) so a change
+// takes effect at its own frame, in 32- or 64-bit samples.
 #include "instance/BlockSplit.h"
 #include "vst3/Vst3Amp.h"
 #include "vst3/Vst3Strings.h"
@@ -17,6 +17,22 @@ namespace {
 
 bool isAudioBus(MediaType type, BusDirection direction, int32_t index) {
     return type == kAudio && (direction == kInput || direction == kOutput) && index == 0;
+}
+
+// The channels of a bus in one of our arrangements; 0 for any other. A
+// single left speaker is mono too: some hosts build a one-channel bus that
+// way rather than as kMono.
+int32_t channelCount(SpeakerArrangement arrangement) {
+    if (arrangement == kStereo) return 2;
+    return arrangement == kMono || arrangement == kSpeakerL ? 1 : 0;
+}
+
+// The amplifier reads one input channel and writes its one result to every
+// output channel, so mono in suits either output. Stereo in to mono out is
+// left out: its right channel would vanish where a host expects a mix.
+bool supportedLayout(SpeakerArrangement input, SpeakerArrangement output) {
+    const int32_t ins = channelCount(input), outs = channelCount(output);
+    return ins > 0 && outs > 0 && ins <= outs;
 }
 
 // The parameter queues of one block, read in time order across parameters
@@ -141,7 +157,8 @@ tresult VST3_API Vst3Amp::getBusInfo(MediaType type, BusDirection direction, int
     *bus = BusInfo{};
     bus->mediaType = kAudio;
     bus->direction = direction;
-    bus->channelCount = 2;
+    bus->channelCount =
+        channelCount(direction == kInput ? inputArrangement.load() : outputArrangement.load());
     copyText(direction == kInput ? "Input" : "Output", bus->name);
     bus->busType = kMain;
     bus->flags = kDefaultActive;
@@ -159,20 +176,30 @@ tresult VST3_API Vst3Amp::activateBus(MediaType type, BusDirection direction, in
     return isAudioBus(type, direction, index) ? kResultOk : kInvalidArgument;
 }
 
-// Stereo in and stereo out is the one layout; anything else is refused and
-// stereo stays. Cheap and lock-free: some hosts call it while processing.
+// One bus each way in a supported layout (supportedLayout), taken only
+// while inactive: while active, only the layout in place is accepted, so
+// nothing changes under the running amplifier. Any other request leaves
+// stereo both ways when inactive. Cheap and lock-free: some hosts call it
+// from their audio thread while processing.
 tresult VST3_API Vst3Amp::setBusArrangements(SpeakerArrangement* inputs, int32_t inputCount,
                                              SpeakerArrangement* outputs, int32_t outputCount) {
-    const bool stereo = inputCount == 1 && outputCount == 1 && inputs != nullptr &&
-                        outputs != nullptr && inputs[0] == kStereo && outputs[0] == kStereo;
-    return stereo ? kResultTrue : kResultFalse;
+    const bool one = inputCount == 1 && outputCount == 1 && inputs != nullptr && outputs != nullptr;
+    const bool supported = one && supportedLayout(inputs[0], outputs[0]);
+    if (amp.active()) {
+        const bool inPlace = supported && inputs[0] == inputArrangement.load() &&
+                             outputs[0] == outputArrangement.load();
+        return inPlace ? kResultTrue : kResultFalse;
+    }
+    inputArrangement.store(supported ? inputs[0] : kStereo);
+    outputArrangement.store(supported ? outputs[0] : kStereo);
+    return supported ? kResultTrue : kResultFalse;
 }
 
 tresult VST3_API Vst3Amp::getBusArrangement(BusDirection direction, int32_t index,
                                             SpeakerArrangement* arrangement) {
     if ((direction != kInput && direction != kOutput) || index != 0 || arrangement == nullptr)
         return kInvalidArgument;
-    *arrangement = kStereo;
+    *arrangement = direction == kInput ? inputArrangement.load() : outputArrangement.load();
     return kResultOk;
 }
 

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace gravelo::test::vst3 {
 namespace {
@@ -34,10 +35,11 @@ std::u16string utf16(const std::string& text) {
 }
 
 // The file's audio through the plug-in in blocks of `block`, planar; the
-// parameter points of `first` arrive with the first block.
+// parameter points of `first` arrive with the first block. A mono side
+// passes only the left channel (the right output stays zero).
 std::vector<std::vector<double>> renderFile(Plugin& amp, const render::Audio& input, int32_t block,
-                                            bool doublePrecision,
-                                            ParameterChanges* first = nullptr) {
+                                            bool doublePrecision, ParameterChanges* first = nullptr,
+                                            bool monoIn = false, bool monoOut = false) {
     std::vector<std::vector<double>> planar(2);
     const int64_t frames = input.frames();
     for (int64_t at = 0; at < frames; at += block) {
@@ -49,10 +51,12 @@ std::vector<std::vector<double>> renderFile(Plugin& amp, const render::Audio& in
         }
         ParameterChanges* changes = at == 0 ? first : nullptr;
         if (doublePrecision) {
-            amp.process(l.data(), r.data(), ol.data(), orr.data(), n, changes);
+            amp.process(l.data(), monoIn ? nullptr : r.data(), ol.data(),
+                        monoOut ? nullptr : orr.data(), n, changes);
         } else {
             std::vector<float> lf(l.begin(), l.end()), rf(r.begin(), r.end()), olf(n), orf(n);
-            amp.process(lf.data(), rf.data(), olf.data(), orf.data(), n, changes);
+            amp.process(lf.data(), monoIn ? nullptr : rf.data(), olf.data(),
+                        monoOut ? nullptr : orf.data(), n, changes);
             ol.assign(olf.begin(), olf.end());
             orr.assign(orf.begin(), orf.end());
         }
@@ -162,15 +166,7 @@ TEST(Vst3Plugin, OneObjectAnswersEveryFaceAndOneStereoBusEachWay) {
     EXPECT_EQ(amp.component->activateBus(kAudio, kInput, 0, 1), kResultOk);
     EXPECT_EQ(amp.component->activateBus(kEvent, kInput, 0, 1), kInvalidArgument);
 
-    SpeakerArrangement stereo = kStereo, mono = 0x80000, left = kSpeakerL, surround = 0x3F;
-    EXPECT_EQ(amp.processor->setBusArrangements(&stereo, 1, &stereo, 1), kResultTrue);
-    EXPECT_EQ(amp.processor->setBusArrangements(&mono, 1, &stereo, 1), kResultFalse);
-    EXPECT_EQ(amp.processor->setBusArrangements(&stereo, 1, &left, 1), kResultFalse);
-    EXPECT_EQ(amp.processor->setBusArrangements(&surround, 1, &surround, 1), kResultFalse);
-    EXPECT_EQ(amp.processor->setBusArrangements(&stereo, 0, &stereo, 1), kResultFalse);
     SpeakerArrangement now = 0;
-    ASSERT_EQ(amp.processor->getBusArrangement(kInput, 0, &now), kResultOk);
-    EXPECT_EQ(now, kStereo); // a refusal leaves stereo in place
     EXPECT_EQ(amp.processor->getBusArrangement(kOutput, 1, &now), kInvalidArgument);
     EXPECT_EQ(amp.processor->canProcessSampleSize(kSample32), kResultTrue);
     EXPECT_EQ(amp.processor->canProcessSampleSize(kSample64), kResultTrue);
@@ -184,6 +180,45 @@ TEST(Vst3Plugin, OneObjectAnswersEveryFaceAndOneStereoBusEachWay) {
         EXPECT_EQ(amp.processor->getTailSamples(), instance::AmpInstance::tailFrames(rate));
         amp.stop();
     }
+}
+
+// Mono or stereo in to an output at least as wide, each reported back by
+// both queries; anything else is refused and leaves stereo both ways, and
+// while active only the layout in place is taken.
+TEST(Vst3Plugin, MonoAndStereoLayoutsAndNothingElse) {
+    Plugin amp;
+    SpeakerArrangement stereo = kStereo, mono = 0x80000, left = kSpeakerL, surround = 0x3F,
+                       none = 0;
+    auto layout = [&](BusDirection direction) {
+        SpeakerArrangement now = 0;
+        BusInfo bus{};
+        EXPECT_EQ(amp.processor->getBusArrangement(direction, 0, &now), kResultOk);
+        EXPECT_EQ(amp.component->getBusInfo(kAudio, direction, 0, &bus), kResultOk);
+        return std::pair(now, bus.channelCount);
+    };
+    const std::pair<SpeakerArrangement*, SpeakerArrangement*> taken[] = {
+        {&mono, &stereo}, {&mono, &mono}, {&left, &left}, {&stereo, &stereo}};
+    for (const auto& [in, out] : taken) {
+        EXPECT_EQ(amp.processor->setBusArrangements(in, 1, out, 1), kResultTrue);
+        EXPECT_EQ(layout(kInput), std::pair(*in, *in == kStereo ? 2 : 1));
+        EXPECT_EQ(layout(kOutput), std::pair(*out, *out == kStereo ? 2 : 1));
+    }
+    const std::pair<SpeakerArrangement*, SpeakerArrangement*> refused[] = {
+        {&stereo, &mono}, {&stereo, &left}, {&surround, &surround}, {&none, &stereo}};
+    for (const auto& [in, out] : refused) {
+        amp.processor->setBusArrangements(&mono, 1, &mono, 1);
+        EXPECT_EQ(amp.processor->setBusArrangements(in, 1, out, 1), kResultFalse);
+        EXPECT_EQ(layout(kInput), std::pair(kStereo, 2));
+        EXPECT_EQ(layout(kOutput), std::pair(kStereo, 2));
+    }
+    SpeakerArrangement two[2] = {mono, mono};
+    EXPECT_EQ(amp.processor->setBusArrangements(two, 2, &mono, 1), kResultFalse);
+    EXPECT_EQ(amp.processor->setBusArrangements(&mono, 0, &mono, 1), kResultFalse);
+
+    ASSERT_TRUE(amp.start(kRate, 256));
+    EXPECT_EQ(amp.processor->setBusArrangements(&mono, 1, &stereo, 1), kResultFalse);
+    EXPECT_EQ(amp.processor->setBusArrangements(&stereo, 1, &stereo, 1), kResultTrue);
+    EXPECT_EQ(layout(kInput), std::pair(kStereo, 2));
 }
 
 TEST(Vst3Params, NineControlsWithUnitsStepsAndTheVstTexts) {
@@ -366,6 +401,25 @@ TEST(Vst3Audio, DoubleRenderEqualsGraveloRenderWithTheSameBlock) {
     EXPECT_EQ(amp.value(kOutput), -3.5);
     std::string why;
     EXPECT_TRUE(render::sameAudio(render::readAudio(dir.file("out.wav")), planar, why)) << why;
+}
+
+// Mono in renders what stereo in gives on the left (only the left input is
+// read), bit for bit; a mono-in stereo output carries it on both sides.
+TEST(Vst3Audio, MonoLayoutsRenderTheStereoLeftChannel) {
+    const render::Audio input = render::testSignal(48000, 2, 0.5);
+    auto renderWith = [&](SpeakerArrangement in, SpeakerArrangement out) {
+        Plugin amp;
+        EXPECT_EQ(amp.processor->setBusArrangements(&in, 1, &out, 1), kResultTrue);
+        amp.set(3, 5.5);
+        EXPECT_TRUE(amp.start(kRate, 300));
+        return renderFile(amp, input, 300, false, nullptr, in != kStereo, out != kStereo);
+    };
+    const auto stereo = renderWith(kStereo, kStereo);
+    const auto monoToStereo = renderWith(kMono, kStereo);
+    const auto monoToMono = renderWith(kMono, kMono);
+    EXPECT_EQ(monoToStereo[0], stereo[0]);
+    EXPECT_EQ(monoToStereo[1], stereo[0]);
+    EXPECT_EQ(monoToMono[0], stereo[0]);
 }
 
 // Each .vstpreset made from a .fxp gives the sound gravelo-render gives with

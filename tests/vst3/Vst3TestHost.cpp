@@ -217,7 +217,8 @@ tresult Plugin::process(const Sample* left, const Sample* right, Sample* outLeft
     Sample* in[2] = {const_cast<Sample*>(left), const_cast<Sample*>(right)};
     Sample* out[2] = {outLeft, outRight};
     AudioBusBuffers inBus{}, outBus{};
-    inBus.numChannels = outBus.numChannels = 2;
+    inBus.numChannels = right != nullptr ? 2 : 1;
+    outBus.numChannels = outRight != nullptr ? 2 : 1;
     setChannels(inBus, in);
     setChannels(outBus, out);
     ProcessData data{};

@@ -169,7 +169,8 @@ class Plugin {
     bool start(double rate, int32_t maxBlock, int32_t sampleSize = kSample32);
     // setProcessing(false), setActive(false).
     void stop();
-    // One block, stereo in and out (separate buffers), with these changes.
+    // One block, stereo in and out (separate buffers), with these changes;
+    // a null right channel makes that bus mono.
     template <class Sample>
     tresult process(const Sample* left, const Sample* right, Sample* outLeft, Sample* outRight,
                     int32_t frames, ParameterChanges* changes = nullptr);
